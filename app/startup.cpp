@@ -1,0 +1,73 @@
+// Start-up and shut-down in their fixed order, and FatalError.
+#include "app/startup.h"
+
+#include "app/paths.h"
+#include "app/toolpaths.h"
+#include "audio/audio.h"
+#include "kwui/kwui.h"
+
+#include <allegro5/allegro_native_dialog.h>
+
+#include <cstdarg>
+#include <cstdio>
+
+std::string gSettingsFileName;
+const char* const kVersionText = "Sodbolt v1.1";
+
+static bool gShutDownDone = true;
+
+LaunchOptions ParseArguments(int argc, const char* const* argv)
+{
+    LaunchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (arg && arg[0] == '-' && PlatformCompareNoCase(arg, "-base") == 0) {
+            // The folder itself is looked at again as the next argument.
+            if (i + 1 < argc) {
+                options.useModFolder = true;
+                options.modFolder = argv[i + 1];
+            }
+        }
+    }
+    return options;
+}
+
+static void FatalFromToolkit(const char* text) { FatalError("%s", text); }
+
+bool StartUp()
+{
+    kwFatalHandler = &FatalFromToolkit;
+    if (!KW_Init()) return false;
+    gShutDownDone = false;
+
+    gSettingsFileName = "sodbolt.ini";
+    LoadToolPaths();
+
+    AudioClass& audio = AudioClass::GetInstance();
+    KW_ShowConsoleWindow(true);
+    audio.LoadSounds();
+    audio.volumeTestSound = audio.FindSound("interface\\voltest");
+    KW_ShowConsoleWindow(false);
+
+    kwConsoleTop = kwScreenH - kwConsoleMaxLines * KW_LineHeight() - 100;
+    return true;
+}
+
+void ShutDown()
+{
+    if (gShutDownDone) return;
+    gShutDownDone = true;
+    SaveToolPaths();
+    KW_Shutdown();
+}
+
+void FatalError(const char* format, ...)
+{
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    ShutDown();
+    KW_NativeError(text);
+}

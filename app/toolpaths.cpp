@@ -1,0 +1,43 @@
+// sodbolt.ini: read at start-up, rewritten whole at exit.
+#include "app/toolpaths.h"
+
+#include "app/startup.h"
+
+#include <allegro5/allegro.h>
+
+std::string ImageImportPath;
+std::string ImageExportPath;
+std::string ImportZentorTilesPath;
+std::string ImportZentorSpritePath;
+
+namespace {
+struct ToolPathKey {
+    const char* key;
+    std::string* value;
+};
+const ToolPathKey kKeys[] = {
+    {"ImageImportPath", &ImageImportPath},
+    {"ImageExportPath", &ImageExportPath},
+    {"ImportZentorTilesPath", &ImportZentorTilesPath},
+    {"ImportZentorSpritePath", &ImportZentorSpritePath},
+};
+}  // namespace
+
+void LoadToolPaths()
+{
+    ALLEGRO_CONFIG* config = al_load_config_file(gSettingsFileName.c_str());
+    for (const ToolPathKey& k : kKeys) {
+        const char* value = config ? al_get_config_value(config, "other", k.key) : nullptr;
+        *k.value = value ? value : "";
+    }
+    if (config) al_destroy_config(config);
+}
+
+void SaveToolPaths()
+{
+    ALLEGRO_CONFIG* config = al_create_config();
+    if (!config) return;
+    for (const ToolPathKey& k : kKeys) al_set_config_value(config, "other", k.key, k.value->c_str());
+    al_save_config_file(gSettingsFileName.c_str(), config);
+    al_destroy_config(config);
+}

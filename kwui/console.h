@@ -1,0 +1,40 @@
+// The on-screen message console, the full-screen console window, the error
+// log and native message boxes.
+#pragma once
+
+#include <allegro5/allegro.h>
+
+#include <string>
+#include <vector>
+
+struct KW_ConsoleLine {
+    std::string text;
+    ALLEGRO_COLOR colour;
+    int age = 0;
+    long lastSecond = 0;
+};
+
+extern std::vector<KW_ConsoleLine> kwConsoleLines;
+extern int kwConsoleMaxLines;
+extern int kwConsoleX;
+extern int kwConsoleTop;
+extern ALLEGRO_COLOR kwConsoleColour;
+extern int kwConsoleLifetime;
+extern bool kwConsoleWindowVisible;
+
+void KW_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Adds one line as it stands (no formatting); what KW_Message does after formatting.
+void KW_AddConsoleLine(const char* text);
+void KW_ClearConsole();
+void KW_DrawConsole();
+
+bool KW_CreateConsole();
+void KW_DestroyConsole();
+void KW_ShowConsoleWindow(bool visible);
+void KW_ConsolePrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The console window's lines (for the program's own checks).
+const std::vector<std::string>& KW_ConsoleWindowLines();
+
+void KW_LogError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+extern const char* const kwErrorLogName;
+void KW_NativeMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

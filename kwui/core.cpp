@@ -1,0 +1,331 @@
+// KWUI2 start-up and shut-down, the display, kwui2.ini's video section and
+// the theme colours.
+#include "kwui/core.h"
+
+#include "audio/audio.h"
+#include "kwui/console.h"
+#include "kwui/dialogs.h"
+#include "kwui/draw.h"
+#include "kwui/textures.h"
+#include "kwui/timing.h"
+
+#include <allegro5/allegro_image.h>
+#include <allegro5/allegro_native_dialog.h>
+#include <allegro5/allegro_primitives.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+ALLEGRO_DISPLAY* kwDisplay = nullptr;
+ALLEGRO_EVENT_QUEUE* kwQueue = nullptr;
+int kwScreenW = 0;
+int kwScreenH = 0;
+bool kwWindowed = true;
+bool kwInitialised = false;
+int kwTickRate = 60;
+void (*kwFatalHandler)(const char* text) = nullptr;
+
+bool kwKeyPending = false;
+int kwKeyCode = -1;
+int kwKeyChar = -1;
+ALLEGRO_MOUSE_STATE kwMouse{};
+
+uint8_t kwFieldSlots[256] = {};
+uint8_t kwFocusedField = 0;
+
+static const char* const kSettingsFile = "kwui2.ini";
+
+// [SECTION] Theme
+
+const KW_Rgb kwThemeRgb[KWC_Count] = {
+    {0, 0, 0},       {255, 0, 255},   {255, 255, 255}, {211, 211, 211}, {107, 107, 107}, {147, 147, 147},
+    {179, 179, 179}, {79, 79, 79},    {3, 3, 255},     {255, 255, 255}, {55, 55, 255},   {0, 0, 0},
+    {255, 255, 255}, {0, 0, 0},       {211, 211, 211}, {107, 107, 107}, {147, 147, 147}, {35, 35, 35},
+    {131, 131, 131}, {27, 27, 255},   {255, 255, 255}, {0, 0, 0},       {128, 128, 128}, {0, 0, 0},
+    {115, 115, 255}, {243, 115, 23},  {119, 79, 43},   {219, 219, 219}, {219, 219, 219}, {255, 255, 0},
+    {255, 255, 0},   {83, 83, 255},   {255, 255, 255}, {255, 255, 255}, {3, 3, 131},     {3, 3, 131},
+    {0, 0, 0},       {0, 0, 0},       {111, 3, 107},   {212, 208, 200}, {151, 151, 151}, {128, 255, 128},
+    {129, 162, 255}, {47, 47, 47},    {111, 111, 111}, {143, 143, 255}, {0, 255, 0},     {230, 0, 0},
+    {0, 0, 240},
+};
+
+static ALLEGRO_COLOR gTheme[KWC_Count];
+static bool gThemeBuilt = false;
+
+void KW_BuildTheme()
+{
+    for (int i = 0; i < KWC_Count; ++i)
+        gTheme[i] = al_map_rgb(kwThemeRgb[i].r, kwThemeRgb[i].g, kwThemeRgb[i].b);
+    gThemeBuilt = true;
+}
+
+ALLEGRO_COLOR KW_Colour(KW_ThemeColour which)
+{
+    if (!gThemeBuilt) KW_BuildTheme();
+    if (which < 0 || which >= KWC_Count) return gTheme[KWC_Background];
+    return gTheme[which];
+}
+
+void KW_ClearKey()
+{
+    kwKeyPending = false;
+    kwKeyCode = -1;
+    kwKeyChar = -1;
+}
+
+// [SECTION] Video settings
+
+bool KW_ParseWindowFlag(const char* text)
+{
+    if (!text) return true;
+    return strcasecmp(text, "true") == 0 || strcasecmp(text, "yes") == 0 || strcasecmp(text, "1") == 0;
+}
+
+KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config)
+{
+    KW_VideoSettings settings;
+    if (!config) return settings;
+    if (const char* w = al_get_config_value(config, "video", "width")) settings.width = std::atoi(w);
+    if (const char* h = al_get_config_value(config, "video", "height")) settings.height = std::atoi(h);
+    settings.windowed = KW_ParseWindowFlag(al_get_config_value(config, "video", "window"));
+    return settings;
+}
+
+void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%d", width);
+    al_set_config_value(config, "video", "width", text);
+    std::snprintf(text, sizeof text, "%d", height);
+    al_set_config_value(config, "video", "height", text);
+    al_set_config_value(config, "video", "window", windowed ? "True" : "False");
+}
+
+// [SECTION] Display
+
+void KW_NativeError(const char* text)
+{
+    // A grabbed pointer could not reach the box's button.
+    al_ungrab_mouse();
+    al_show_native_message_box(nullptr, "Error", "", text, nullptr, ALLEGRO_MESSAGEBOX_ERROR);
+}
+
+bool KW_GetDesktopSize(int& width, int& height)
+{
+    ALLEGRO_MONITOR_INFO info;
+    if (!al_get_monitor_info(0, &info)) return false;
+    width = info.x2 - info.x1;
+    height = info.y2 - info.y1;
+    return true;
+}
+
+static void SetDisplayFlags(bool windowed)
+{
+    al_set_new_display_flags(windowed ? ALLEGRO_WINDOWED : ALLEGRO_FULLSCREEN);
+}
+
+static void UseStandardBlender()
+{
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ALPHA, ALLEGRO_INVERSE_ALPHA);
+}
+
+bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
+{
+    SetDisplayFlags(windowed);
+    kwDisplay = al_create_display(width, height);
+    if (!kwDisplay) {
+        KW_NativeError("KW_SetInitialScreenResolution: al_create_display failed.");
+        return false;
+    }
+    al_set_window_title(kwDisplay, "Sodbolt");
+    al_grab_mouse(kwDisplay);
+    UseStandardBlender();
+    kwWindowed = windowed;
+    kwScreenW = al_get_display_width(kwDisplay);
+    kwScreenH = al_get_display_height(kwDisplay);
+    return true;
+}
+
+bool KW_ChangeDisplayMode(int width, int height, bool windowed)
+{
+    if (!kwInitialised) return false;
+    const int oldW = kwScreenW, oldH = kwScreenH;
+    const bool oldWindowed = kwWindowed;
+
+    // Bitmaps tied to the old display go with it; the textures are rebuilt below.
+    KW_ReleaseInternalTextures();
+    if (kwQueue && kwDisplay) al_unregister_event_source(kwQueue, al_get_display_event_source(kwDisplay));
+    al_destroy_display(kwDisplay);
+    kwDisplay = nullptr;
+
+    SetDisplayFlags(windowed);
+    kwDisplay = al_create_display(width, height);
+    if (kwDisplay) {
+        al_set_window_title(kwDisplay, "Sodbolt");
+        al_grab_mouse(kwDisplay);
+        UseStandardBlender();
+        kwWindowed = windowed;
+        kwScreenW = al_get_display_width(kwDisplay);
+        kwScreenH = al_get_display_height(kwDisplay);
+        KW_DestroyConsole();
+        KW_CreateConsole();
+        KW_LoadInternalTextures();
+        KW_ShowMessage("%s", "The display resolution has been changed.  Performance will be affected until the "
+                             "application is restarted.  Please exit and restart the application.");
+        return true;
+    }
+
+    SetDisplayFlags(oldWindowed);
+    kwDisplay = al_create_display(oldW, oldH);
+    if (!kwDisplay) {
+        // Without a display nothing can go on: end through the program's fatal path.
+        char text[256];
+        std::snprintf(text, sizeof text, "Unable to restore the display mode %d by %d", oldW, oldH);
+        if (kwFatalHandler) kwFatalHandler(text);
+        else KW_NativeError(text);
+        std::exit(1);
+    }
+    al_set_window_title(kwDisplay, "Sodbolt");
+    al_grab_mouse(kwDisplay);
+    UseStandardBlender();
+    kwWindowed = oldWindowed;
+    kwScreenW = al_get_display_width(kwDisplay);
+    kwScreenH = al_get_display_height(kwDisplay);
+    KW_DestroyConsole();
+    KW_CreateConsole();
+    KW_LoadInternalTextures();
+    KW_Message("Unable to set new display mode %d by %d", width, height);
+    return false;
+}
+
+// [SECTION] Start-up and shut-down
+
+static void FailInit(const char* text)
+{
+    KW_NativeError(text);
+}
+
+static void DestroyDisplay()
+{
+    if (kwDisplay) al_destroy_display(kwDisplay);
+    kwDisplay = nullptr;
+}
+
+bool KW_Init()
+{
+    if (!al_init()) {
+        FailInit("KW_Init: al_init failed.");
+        return false;
+    }
+    al_init_native_dialog_addon();
+    if (!al_install_keyboard()) {
+        FailInit("KW_Init: al_install_keyboard failed.");
+        return false;
+    }
+    if (!al_install_mouse()) {
+        FailInit("KW_Init: al_install_mouse failed.");
+        al_uninstall_keyboard();
+        return false;
+    }
+
+    KW_VideoSettings video;
+    if (ALLEGRO_CONFIG* config = al_load_config_file(kSettingsFile)) {
+        video = KW_ReadVideoSettings(config);
+        AudioClass::GetInstance().LoadSettings(config);
+        al_destroy_config(config);
+    }
+
+    bool offerModeDialog = false;
+    bool created;
+    if (video.width != -1 && video.height != -1) {
+        created = KW_SetInitialScreenResolution(video.width, video.height, video.windowed);
+    } else {
+        const int answer = al_show_native_message_box(nullptr, "Screen Resolution", "",
+                                                      "Use current desktop screen resolution?", nullptr,
+                                                      ALLEGRO_MESSAGEBOX_YES_NO | ALLEGRO_MESSAGEBOX_QUESTION);
+        int desktopW = 640, desktopH = 480;
+        if (answer == 1 && KW_GetDesktopSize(desktopW, desktopH)) {
+            created = KW_SetInitialScreenResolution(desktopW, desktopH, false);
+        } else {
+            created = KW_SetInitialScreenResolution(640, 480, true);
+            offerModeDialog = true;
+        }
+    }
+    if (!created) return false;
+
+    kwQueue = al_create_event_queue();
+    if (!kwQueue) {
+        FailInit("KW_Init: al_create_event_queue failed.");
+        DestroyDisplay();
+        return false;
+    }
+    if (!KW_LoadFonts()) {
+        FailInit("KW_Init: KW_LoadFonts failed.");
+        al_destroy_event_queue(kwQueue);
+        kwQueue = nullptr;
+        DestroyDisplay();
+        return false;
+    }
+
+    al_init_image_addon();
+    al_set_new_bitmap_flags(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);
+    al_init_primitives_addon();
+
+    KW_BuildTheme();
+
+    kwTickRate = 60;
+    KW_StartFrameTimer();
+
+    std::memset(kwFieldSlots, 0, sizeof kwFieldSlots);
+    kwFocusedField = 0;
+    KW_ClearKey();
+
+    al_register_event_source(kwQueue, al_get_keyboard_event_source());
+    al_register_event_source(kwQueue, al_get_mouse_event_source());
+
+    if (!KW_CreateConsole()) {
+        FailInit("KW_Init: KW_CreateConsole failed.");
+        return false;
+    }
+    KW_LoadInternalTextures();
+
+    kwConsoleMaxLines = 10;
+    kwConsoleX = 3;
+    kwConsoleTop = kwScreenH - 10 * KW_LineHeight() - 60;
+    kwConsoleColour = KW_Colour(KWC_Console);
+    kwConsoleLifetime = 6;
+
+    kwInitialised = true;
+
+    if (offerModeDialog) {
+        KW_DisplayModeChoice choice;
+        if (KW_SelectDisplayMode(choice)) KW_ChangeDisplayMode(choice.width, choice.height, choice.windowed);
+    }
+
+    AudioClass::GetInstance().Init();
+    return true;
+}
+
+void KW_Shutdown()
+{
+    if (!kwInitialised) return;
+
+    if (ALLEGRO_CONFIG* config = al_create_config()) {
+        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwWindowed);
+        AudioClass::GetInstance().SaveSettings(config);
+        al_save_config_file(kSettingsFile, config);
+        al_destroy_config(config);
+    }
+
+    KW_ReleaseInternalTextures();
+    KW_DestroyFonts();
+    KW_DestroyConsole();
+    KW_ClearConsole();
+    DestroyDisplay();
+    if (kwQueue) al_destroy_event_queue(kwQueue);
+    kwQueue = nullptr;
+
+    kwInitialised = false;
+    AudioClass::GetInstance().Shutdown();
+}

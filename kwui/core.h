@@ -1,0 +1,149 @@
+// KWUI2 core: the toolkit's globals (display, queue, fonts, theme, input),
+// start-up and shut-down, and the display-mode change.
+#pragma once
+
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// ---------------------------------------------------------------------------
+// Theme colours: 49 fixed entries built once by KW_Init.
+enum KW_ThemeColour {
+    KWC_Background,        // 0,0,0
+    KWC_Mask,              // 255,0,255
+    KWC_Console,           // 255,255,255
+    KWC_WindowLight,       // 211,211,211
+    KWC_WindowDark,        // 107,107,107
+    KWC_WindowFill,        // 147,147,147
+    KWC_TitleLight,        // 179,179,179
+    KWC_TitleDark,         // 79,79,79
+    KWC_TitleFill,         // 3,3,255
+    KWC_TitleText,         // 255,255,255
+    KWC_ButtonHover,       // 55,55,255
+    KWC_ButtonText,        // 0,0,0
+    KWC_ToolTipBox,        // 255,255,255
+    KWC_ToolTipText,       // 0,0,0
+    KWC_TabLight,          // 211,211,211
+    KWC_TabDark,           // 107,107,107
+    KWC_TabFill,           // 147,147,147
+    KWC_StatusText,        // 35,35,35
+    KWC_MenuItemFill,      // 131,131,131
+    KWC_MenuHighlightFill, // 27,27,255
+    KWC_MenuHighlightText, // 255,255,255
+    KWC_FieldText,         // 0,0,0
+    KWC_FieldReadOnlyText, // 128,128,128
+    KWC_ListText,          // 0,0,0
+    KWC_SoftBlue,          // 115,115,255
+    KWC_Orange,            // 243,115,23
+    KWC_Brown,             // 119,79,43
+    KWC_FieldFill,         // 219,219,219
+    KWC_ListFill,          // 219,219,219
+    KWC_Yellow,            // 255,255,0
+    KWC_SelectionYellow,   // 255,255,0
+    KWC_MidBlue,           // 83,83,255
+    KWC_PaperWhite,        // 255,255,255
+    KWC_CheckWhite,        // 255,255,255
+    KWC_Navy,              // 3,3,131
+    KWC_DeepNavy,          // 3,3,131
+    KWC_Ink,               // 0,0,0
+    KWC_Shadow,            // 0,0,0
+    KWC_Plum,              // 111,3,107
+    KWC_Beige,             // 212,208,200
+    KWC_Grey151,           // 151,151,151
+    KWC_PaleGreen,         // 128,255,128
+    KWC_LightBlue,         // 129,162,255 (object browser backdrop)
+    KWC_Charcoal,          // 47,47,47
+    KWC_Grey111,           // 111,111,111
+    KWC_Lavender,          // 143,143,255
+    KWC_Green,             // 0,255,0
+    KWC_Red,               // 230,0,0
+    KWC_Blue,              // 0,0,240
+    KWC_Count,
+    // Buttons share the window body's fill.
+    KWC_ButtonFace = KWC_WindowFill
+};
+static_assert(KWC_Count == 49, "the theme has 49 colours");
+
+// RGB of each entry, in enum order (usable without Allegro being up).
+struct KW_Rgb { uint8_t r, g, b; };
+extern const KW_Rgb kwThemeRgb[KWC_Count];
+
+ALLEGRO_COLOR KW_Colour(KW_ThemeColour which);
+void KW_BuildTheme();
+
+// ---------------------------------------------------------------------------
+// Toolkit globals.
+extern ALLEGRO_DISPLAY* kwDisplay;
+extern ALLEGRO_EVENT_QUEUE* kwQueue;
+extern int kwScreenW, kwScreenH;
+extern bool kwWindowed;
+extern bool kwInitialised;
+extern int kwTickRate;
+
+extern ALLEGRO_FONT* kwFont;        // standard, 22 px
+extern ALLEGRO_FONT* kwFontMedium;  // 48 px
+extern ALLEGRO_FONT* kwFontLarge;   // 72 px
+extern const char* const kwFontPath;
+
+// Line heights; fall back to the nominal pixel size while no font is loaded.
+int KW_LineHeight();
+int KW_MediumLineHeight();
+int KW_LargeLineHeight();
+int KW_TextWidth(const char* text);
+int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
+
+// Input latched by KW_PollEvents.
+extern bool kwKeyPending;
+extern int kwKeyCode;   // Allegro key code of this frame's key character, -1 when none
+extern int kwKeyChar;   // its Unicode character, -1 when none
+extern ALLEGRO_MOUSE_STATE kwMouse;
+
+// Text-field registry (one slot per field id) and the focused field.
+extern uint8_t kwFieldSlots[256];
+extern uint8_t kwFocusedField;
+
+// Clears the latched key character (dialogs do this on entry and exit).
+void KW_ClearKey();
+
+// ---------------------------------------------------------------------------
+// Start-up, shut-down and display modes.
+struct KW_VideoSettings {
+    int width = -1;
+    int height = -1;
+    bool windowed = true;
+};
+
+// Reads section "video" of kwui2.ini; a null config gives the defaults.
+KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config);
+bool KW_ParseWindowFlag(const char* text);
+void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed);
+
+bool KW_Init();
+void KW_Shutdown();
+bool KW_SetInitialScreenResolution(int width, int height, bool windowed);
+bool KW_ChangeDisplayMode(int width, int height, bool windowed);
+
+// Display-mode selection record for the "Select Display Mode" dialog.
+struct KW_DisplayModeChoice {
+    std::vector<std::pair<int32_t, int32_t>> modes;
+    int32_t width = 640;
+    int32_t height = 480;
+    bool windowed = false;
+};
+
+bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice);
+bool KW_ChangeResolution();
+
+// Desktop size of monitor 0.
+bool KW_GetDesktopSize(int& width, int& height);
+
+// Called when the toolkit cannot go on (no display could be made); the
+// program installs its fatal-error path here.
+extern void (*kwFatalHandler)(const char* text);
+
+// Shows a native box titled "Error" with an empty heading and the error icon.
+void KW_NativeError(const char* text);

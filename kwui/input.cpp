@@ -1,0 +1,82 @@
+// Input: one key character latched per frame, the mouse helpers, frame end.
+#include "kwui/input.h"
+
+#include "audio/audio.h"
+#include "kwui/console.h"
+#include "kwui/core.h"
+#include "kwui/timing.h"
+#include "kwui/tooltip.h"
+
+void KW_PollEvents()
+{
+    AudioClass::GetInstance().UpdateInstances();
+    KW_ClearKey();
+    if (!kwQueue) return;
+
+    // Take events until a key character turns up; anything behind it waits
+    // for the next frame. At most 16 other events go per call.
+    int discarded = 0;
+    ALLEGRO_EVENT event;
+    while (discarded < 16 && !al_is_event_queue_empty(kwQueue)) {
+        if (!al_wait_for_event_timed(kwQueue, &event, 1.0f)) break;
+        if (event.type == ALLEGRO_EVENT_KEY_CHAR) {
+            kwKeyPending = true;
+            kwKeyCode = event.keyboard.keycode;
+            kwKeyChar = event.keyboard.unichar;
+            return;
+        }
+        ++discarded;
+    }
+}
+
+void KW_RefreshMouse()
+{
+    if (kwDisplay) al_grab_mouse(kwDisplay);
+    al_get_mouse_state(&kwMouse);
+}
+
+int KW_GetMouseX()
+{
+    KW_RefreshMouse();
+    return kwMouse.x;
+}
+
+int KW_GetMouseY()
+{
+    KW_RefreshMouse();
+    return kwMouse.y;
+}
+
+int KW_GetMouseZ()
+{
+    KW_RefreshMouse();
+    return kwMouse.z;
+}
+
+int KW_GetMouseButtons()
+{
+    KW_RefreshMouse();
+    return kwMouse.buttons;
+}
+
+bool KW_MouseLeftDown() { return (KW_GetMouseButtons() & 1) != 0; }
+bool KW_MouseRightDown() { return (KW_GetMouseButtons() & 2) != 0; }
+
+void KW_WaitMouseRelease()
+{
+    // Rest between polls so that holding a button never spins a core.
+    for (;;) {
+        al_get_mouse_state(&kwMouse);
+        if (kwMouse.buttons == 0) return;
+        al_rest(0.001);
+    }
+}
+
+void KW_PresentFrame()
+{
+    KW_PollEvents();
+    KW_WaitForTick();
+    KW_DrawConsole();
+    KW_DrawToolTips();
+    if (kwDisplay) al_flip_display();
+}

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what Sodbolt needs, builds it and starts the game.
+# Extra arguments go to the program: ./play.sh -base mymod
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/common.sh
+
+install_packages $RUNTIME_PACKAGES
+place_font
+build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+exec ./build/sodbolt "$@"

@@ -1,0 +1,116 @@
+# Helpers for end-to-end tests: the real program in a scratch working folder
+# under the X display that test.sh started, driven with xdotool.
+# Usage in a test: source "$(dirname "$0")/lib.sh" "$@"
+set -euo pipefail
+
+SODBOLT_BIN="$1"
+REPO_ROOT="$2"
+BUILD_DIR="${3:-}"
+WORK=$(mktemp -d /tmp/sodbolt-e2e.XXXXXX)
+APP_PID=""
+APP_WIN=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ]; then import -window root "$WORK/failure.png" 2>/dev/null && echo "screenshot: $WORK/failure.png" >&2; fi
+  [ -f "$WORK/stderr.txt" ] && tail -n 20 "$WORK/stderr.txt" >&2
+  exit 1
+}
+
+cleanup_e2e() {
+  if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then kill -9 "$APP_PID" 2>/dev/null || true; fi
+  # Keep the folder when a test failed so its screenshot can be looked at.
+  if [ "${E2E_PASSED:-0}" = 1 ]; then rm -rf "$WORK"; fi
+}
+trap cleanup_e2e EXIT
+
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run through ./test.sh"
+
+# Working folder: base/ linked (or copied with --copy-base), kwuidata/ linked,
+# and an 800 x 600 windowed kwui2.ini unless --no-ini.
+make_workdir() {
+  local copy=0 ini=1
+  for arg in "$@"; do
+    case "$arg" in
+      --copy-base) copy=1 ;;
+      --no-ini) ini=0 ;;
+    esac
+  done
+  if [ $copy = 1 ]; then cp -r "$REPO_ROOT/base" "$WORK/base"; else ln -s "$REPO_ROOT/base" "$WORK/base"; fi
+  ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
+  if [ $ini = 1 ]; then printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"; fi
+}
+
+start_app() {
+  (cd "$WORK" && exec "$SODBOLT_BIN" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+  APP_PID=$!
+}
+
+# wait_for DESCRIPTION SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+  local what="$1" limit="$2"; shift 2
+  local end=$((SECONDS + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $end ] && fail "timed out after ${limit}s waiting for $what"
+    sleep 0.1
+  done
+}
+
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+window_present() { [ -n "$(find_window "$1")" ]; }
+
+wait_window() {
+  local name="${1:-^Sodbolt\$}" limit="${2:-30}"
+  wait_for "window '$name'" "$limit" window_present "$name"
+  APP_WIN=$(find_window "$name")
+}
+
+window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+
+# Keys and clicks go to the program's window; the pointer is kept inside it
+# because without a window manager the keyboard follows the pointer.
+focus_app() { xdotool mousemove --window "$APP_WIN" 5 5; }
+key() { xdotool key --delay 60 "$@"; sleep 0.15; }
+type_text() { xdotool type --delay 60 "$1"; sleep 0.15; }
+click_at() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.15; }
+screenshot() { import -window root "$1"; }
+
+# answer_native_box TITLE FRACTION: clicks the button of a native message box
+# whose title matches, at FRACTION of its width along the bottom row (0.5 for
+# a single OK, 0.25 for the left of two buttons), until the box goes.
+answer_native_box() {
+  local title="$1" fraction="$2"
+  wait_window "$title" 30
+  local box="$APP_WIN" size w h x
+  for _ in $(seq 20); do
+    size=$(window_size "$box" 2>/dev/null) || break
+    w=${size%x*}; h=${size#*x}
+    x=$(awk -v w="$w" -v f="$fraction" 'BEGIN { printf "%d", w * f }')
+    sleep 0.3
+    xdotool mousemove --window "$box" "$x" $((h - 16)) 2>/dev/null || break
+    sleep 0.2
+    xdotool click 1
+    sleep 0.5
+    window_present "$title" || return 0
+  done
+  window_present "$title" && fail "native box '$title' did not close"
+  return 0
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+app_stopped() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# wait_exit SECONDS: waits for the program to end and prints its exit code.
+wait_exit() {
+  local limit="${1:-20}"
+  wait_for "the program to exit" "$limit" app_stopped
+  local code=0
+  wait "$APP_PID" || code=$?
+  APP_PID=""
+  echo "$code"
+}
+
+pass() {
+  E2E_PASSED=1
+  echo "PASS: $(basename "$0")"
+}

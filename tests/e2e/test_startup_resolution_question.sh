@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Without kwui2.ini the program asks whether to use the desktop resolution;
+# "No" gives a 640 x 480 window.
+source "$(dirname "$0")/lib.sh" "$@"
+
+make_workdir --no-ini
+start_app
+# The box has "No" on the left and "Yes" on the right along its bottom.
+answer_native_box 'Screen Resolution' 0.25
+
+# A display-mode dialog may follow: leaving it keeps the window as it is.
+wait_window '^Sodbolt$' 30
+sleep 1
+focus_app
+[ "$(window_size "$APP_WIN")" = "640x480" ] || fail "window is $(window_size "$APP_WIN"), expected 640x480"
+for _ in 1 2 3; do
+  app_running || break
+  key Escape
+  sleep 0.5
+done
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
+grep -qx 'width=640' "$WORK/kwui2.ini" || fail "kwui2.ini lacks width=640"
+pass

@@ -1,0 +1,50 @@
+// Binary-angle moves, turns and extents.
+#include "kwui/geometry.h"
+
+#include <gtest/gtest.h>
+
+TEST(Geometry, MovesAlongTheAxesExactly)
+{
+    struct Case { double angle; double dx, dy; };
+    const Case cases[] = {{0, 0, -3}, {64, 3, 0}, {128, 0, 3}, {192, -3, 0}, {256, 0, -3}, {64.7, 3, 0}};
+    for (const Case& c : cases) {
+        double x = 100, y = 100;
+        KW_MoveByAngle(x, y, c.angle, 3);
+        EXPECT_EQ(x, 100 + c.dx) << "angle " << c.angle;
+        EXPECT_EQ(y, 100 + c.dy) << "angle " << c.angle;
+    }
+}
+
+TEST(Geometry, DiagonalMoveFollowsSineAndCosine)
+{
+    double x = 0, y = 0;
+    KW_MoveByAngle(x, y, 32, 10);  // up and to the right
+    EXPECT_NEAR(x, 7.071, 0.001);
+    EXPECT_NEAR(y, -7.071, 0.001);
+}
+
+TEST(Geometry, TurnsTheShorterWayAndWraps)
+{
+    KW_TurnDirection dir;
+    EXPECT_DOUBLE_EQ(KW_TurnTowards(0, 64, 8, &dir), 8);
+    EXPECT_EQ(dir, KW_TurnRight);
+    EXPECT_DOUBLE_EQ(KW_TurnTowards(0, 192, 8, &dir), 248) << "left across zero wraps to 248";
+    EXPECT_EQ(dir, KW_TurnLeft);
+    EXPECT_DOUBLE_EQ(KW_TurnTowards(250, 10, 8, &dir), 2) << "right across 255 wraps";
+    EXPECT_EQ(dir, KW_TurnRight);
+    EXPECT_DOUBLE_EQ(KW_TurnTowards(60, 64, 8, &dir), 64) << "the last step is only what is left";
+    EXPECT_DOUBLE_EQ(KW_TurnTowards(64, 64, 8, &dir), 64);
+    EXPECT_EQ(dir, KW_TurnNone);
+}
+
+TEST(Geometry, DistanceAndRotatedExtent)
+{
+    EXPECT_FLOAT_EQ(KW_Distance(0, 0, 3, 4), 5.0f);
+    double w, h;
+    KW_RotatedExtent(0, 32, 48, w, h);
+    EXPECT_EQ(w, 32);
+    EXPECT_EQ(h, 48);
+    KW_RotatedExtent(64, 32, 48, w, h);  // a quarter turn swaps the sides
+    EXPECT_NEAR(w, 48, 1e-9);
+    EXPECT_NEAR(h, 32, 1e-9);
+}

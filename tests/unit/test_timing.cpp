@@ -1,0 +1,107 @@
+// Frame timer pacing and the hundredths stopwatch.
+#include "kwui/timing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+int64_t gFakeNow = 0;
+int64_t FakeClock() { return gFakeNow; }
+
+struct FakeClockScope {
+    FakeClockScope() { KW_SetFrameClock(&FakeClock); gFakeNow = 1000; }
+    ~FakeClockScope() { KW_SetFrameClock(nullptr); }
+};
+
+// Polls the timer every millisecond for 'ms' milliseconds; counts the trues.
+int CountTicks(KW_FrameTimer& timer, int ms)
+{
+    int ticks = 0;
+    for (int i = 0; i < ms; ++i) {
+        gFakeNow += 1;
+        if (KW_TimerTickOf(timer, 60)) ++ticks;
+    }
+    return ticks;
+}
+
+KW_DateTime At(int hour, int minute, int second, int hundredths)
+{
+    KW_DateTime t;
+    t.hour = static_cast<uint8_t>(hour);
+    t.minute = static_cast<uint8_t>(minute);
+    t.second = static_cast<uint8_t>(second);
+    t.hundredths = static_cast<uint8_t>(hundredths);
+    return t;
+}
+}  // namespace
+
+TEST(FrameTimer, SteadyPollingGivesSixtyTicksASecond)
+{
+    FakeClockScope clock;
+    KW_FrameTimer timer;
+    KW_StartTimer(timer);
+    const int ticks = CountTicks(timer, 1000);
+    EXPECT_GE(ticks, 59);
+    EXPECT_LE(ticks, 61);
+}
+
+TEST(FrameTimer, NoTickUntilMoreThanOneIsPending)
+{
+    FakeClockScope clock;
+    KW_FrameTimer timer;
+    KW_StartTimer(timer);
+    gFakeNow += 16;  // 0.96 of a tick
+    EXPECT_FALSE(KW_TimerTickOf(timer, 60));
+    gFakeNow += 17;  // now about 1.98 ticks pending
+    EXPECT_TRUE(KW_TimerTickOf(timer, 60));
+    EXPECT_FALSE(KW_TimerTickOf(timer, 60));
+}
+
+TEST(FrameTimer, AStallGivesOneTickThenNormalPacing)
+{
+    FakeClockScope clock;
+    KW_FrameTimer timer;
+    KW_StartTimer(timer);
+    CountTicks(timer, 500);
+    gFakeNow += 200;  // twelve ticks behind
+    EXPECT_TRUE(KW_TimerTickOf(timer, 60));
+    EXPECT_FALSE(KW_TimerTickOf(timer, 60)) << "the backlog must be dropped, not caught up";
+    const int ticks = CountTicks(timer, 1000);
+    EXPECT_GE(ticks, 59);
+    EXPECT_LE(ticks, 61);
+}
+
+TEST(Stopwatch, ZeroHundredthsAlwaysElapsed)
+{
+    KW_DateTime stamp = At(10, 0, 0, 0);
+    EXPECT_TRUE(KW_TimeElapsedAt(stamp, 0, At(10, 0, 0, 0)));
+    KW_DateTime real;
+    KW_GetDateTime(real);
+    EXPECT_TRUE(KW_TimeElapsed(real, 0));
+}
+
+TEST(Stopwatch, CountsHundredthsAcrossMinuteAndHourBoundaries)
+{
+    EXPECT_EQ(KW_HundredthsBetween(At(10, 0, 59, 90), At(10, 1, 0, 10)), 20);
+    EXPECT_EQ(KW_HundredthsBetween(At(10, 59, 59, 99), At(11, 0, 0, 0)), 1);
+    EXPECT_EQ(KW_HundredthsBetween(At(10, 0, 1, 0), At(10, 0, 0, 0)), -100);
+}
+
+TEST(Stopwatch, FiresOnlyOnceTheIntervalHasPassedAndRestamps)
+{
+    KW_DateTime stamp = At(10, 0, 59, 90);
+    EXPECT_FALSE(KW_TimeElapsedAt(stamp, 50, At(10, 1, 0, 30)));
+    EXPECT_EQ(stamp.second, 59) << "a miss leaves the stamp alone";
+    EXPECT_TRUE(KW_TimeElapsedAt(stamp, 50, At(10, 1, 0, 40)));
+    EXPECT_EQ(stamp.minute, 1);
+    EXPECT_EQ(stamp.hundredths, 40);
+}
+
+TEST(Stopwatch, DateTimeIsFilledFromTheClock)
+{
+    KW_DateTime now;
+    KW_GetDateTime(now);
+    EXPECT_GE(now.year, 2020);
+    EXPECT_GE(now.month, 1);
+    EXPECT_LE(now.month, 12);
+    EXPECT_LT(now.hundredths, 100);
+}
