@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/toolpaths.h"
 #include "audio/audio.h"
+#include "content/savegame.h"
 #include "kwui/kwui.h"
 
 #include <allegro5/allegro_native_dialog.h>
@@ -50,6 +51,8 @@ bool StartUp()
     KW_ShowConsoleWindow(false);
 
     kwConsoleTop = kwScreenH - kwConsoleMaxLines * KW_LineHeight() - 100;
+
+    BuildSaveSlots();
     return true;
 }
 
@@ -58,6 +61,7 @@ void ShutDown()
     if (gShutDownDone) return;
     gShutDownDone = true;
     SaveToolPaths();
+    ClearSaveSlots();
     KW_Shutdown();
 }
 

@@ -264,7 +264,11 @@ ALLEGRO_BITMAP* BinaryStream::ReadAllegroBitmap()
 {
     int width = 0, height = 0;
     if (!ReadBitmapSize(width, height)) return nullptr;
+    return ReadBitmapPixels(width, height);
+}
 
+ALLEGRO_BITMAP* BinaryStream::ReadBitmapPixels(int width, int height)
+{
     ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
     if (!bitmap) {
         lastError = "ReadAllegroBitmap: Unable to create bitmap";

@@ -91,6 +91,8 @@ public:
     // The width and height of a stored bitmap, checked against 1..32767 and
     // against the bytes left for its pixels. False marks the stream damaged.
     bool ReadBitmapSize(int& width, int& height);
+    // The pixels of a stored bitmap whose size ReadBitmapSize gave.
+    ALLEGRO_BITMAP* ReadBitmapPixels(int width, int height);
 
     // Legacy primitives.
     std::string ReadFixedString(int16_t width);

@@ -1,5 +1,17 @@
-// Tile set: 1024 typed tiles in one atlas, and the tile set file format.
+// Tile set: 1024 typed tiles whose 32 x 32 images share one atlas bitmap,
+// and the tile set file format.
 #include "content/tileset.h"
+
+#include "app/startup.h"
+#include "content/binarystream.h"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+static const char* const kTilesetMagic = "Sodbolt Tileset";
+static const int16_t kTilesetVersion = 1;
+static const size_t kTileBytes = Tileset::kTileSize * Tileset::kTileSize * 3;
 
 std::string GetTileTypeName(int8_t type)
 {
@@ -13,12 +25,239 @@ std::string GetTileTypeName(int8_t type)
 }
 
 Tileset::~Tileset() { Unload(); }
-void Tileset::Unload() { loaded = false; }
-void Tileset::New() {}
-bool Tileset::Load(const char*) { return false; }
-bool Tileset::Save(const char*) { return false; }
-ALLEGRO_BITMAP* Tileset::GetTileImage(int) const { return nullptr; }
-TileType Tileset::GetTileType(int) const { return TileLand; }
-void Tileset::DrawTile(int, float, float) const {}
-void Tileset::Swap(Tileset&) {}
-bool Tileset::CreateAtlas() { return false; }
+
+void Tileset::Unload()
+{
+    // Sub-bitmaps go before the atlas they point into.
+    for (Tile& tile : tiles) {
+        if (tile.image) al_destroy_bitmap(tile.image);
+        tile.image = nullptr;
+    }
+    if (atlas) al_destroy_bitmap(atlas);
+    atlas = nullptr;
+    loaded = false;
+}
+
+// Makes a black atlas and gives every tile without an image its 32 x 32
+// place in it.
+bool Tileset::CreateAtlas()
+{
+    if (!atlas) {
+        atlas = al_create_bitmap(kAtlasSize, kAtlasSize);
+        if (!atlas) return false;
+        ALLEGRO_LOCKED_REGION* region =
+            al_lock_bitmap(atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
+        if (!region) return false;
+        for (int y = 0; y < kAtlasSize; ++y) {
+            uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(region->data) + y * region->pitch);
+            for (int x = 0; x < kAtlasSize; ++x) row[x] = 0;
+            unsigned char* bytes = reinterpret_cast<unsigned char*>(row);
+            for (int x = 0; x < kAtlasSize; ++x) bytes[x * 4 + 3] = 255;
+        }
+        al_unlock_bitmap(atlas);
+    }
+    for (int i = 0; i < kTileCount; ++i) {
+        if (tiles[i].image) continue;
+        tiles[i].image = al_create_sub_bitmap(atlas, AtlasX(i), AtlasY(i), kTileSize, kTileSize);
+        if (!tiles[i].image) return false;
+    }
+    return true;
+}
+
+void Tileset::New()
+{
+    Unload();
+    description.clear();
+    fileName.clear();
+    for (Tile& tile : tiles) {
+        tile.description = "(none)";
+        tile.type = TileLand;
+    }
+    if (!CreateAtlas()) {
+        Unload();
+        FatalError("%s", "Unable to allocate tile");
+        return;
+    }
+    loaded = true;
+}
+
+// File layout (little-endian):
+//   string  magic "Sodbolt Tileset"
+//   int16   version (1; 0 and below read alike, above 1 refused)
+//   string  set description
+//   1024 x { string description, int8 type, stored bitmap image }
+bool Tileset::Load(const char* path)
+{
+    BinaryStream in;
+    if (!in.OpenForReading(path)) {
+        lastError = in.lastError;
+        return false;
+    }
+    if (in.ReadStdString() != kTilesetMagic) {
+        lastError = "Not a valid tileset file";
+        return false;
+    }
+    const int16_t version = in.ReadInt16();
+    if (in.Damaged()) {
+        lastError = in.DamagedText();
+        return false;
+    }
+    if (version > kTilesetVersion) {
+        lastError = "Tileset file version is too advanced";
+        return false;
+    }
+
+    // Read into a fresh set and keep it only when the whole file was sound.
+    Tileset fresh;
+    fresh.atlas = al_create_bitmap(kAtlasSize, kAtlasSize);
+    if (!fresh.atlas) {
+        lastError = "Unable to allocate tile";
+        return false;
+    }
+    fresh.description = in.ReadStdString();
+
+    ALLEGRO_LOCKED_REGION* region =
+        al_lock_bitmap(fresh.atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
+    if (!region) {
+        lastError = "Unable to allocate tile";
+        return false;
+    }
+    // Tiles of another size are read after the atlas is unlocked.
+    std::vector<std::pair<int, ALLEGRO_BITMAP*>> oddTiles;
+    std::vector<unsigned char> pixels(kTileBytes);
+    for (int i = 0; i < kTileCount && !in.Damaged(); ++i) {
+        Tile& tile = fresh.tiles[i];
+        tile.description = in.ReadStdString();
+        tile.type = static_cast<TileType>(in.ReadInt8());
+        int width = 0, height = 0;
+        if (!in.ReadBitmapSize(width, height)) break;
+        if (width == kTileSize && height == kTileSize) {
+            if (!in.ReadBytes(pixels.data(), pixels.size())) break;
+            const unsigned char* source = pixels.data();
+            for (int y = 0; y < kTileSize; ++y) {
+                unsigned char* target = static_cast<unsigned char*>(region->data) + (AtlasY(i) + y) * region->pitch +
+                                        AtlasX(i) * 4;
+                for (int x = 0; x < kTileSize; ++x, source += 3, target += 4) {
+                    target[0] = source[0];
+                    target[1] = source[1];
+                    target[2] = source[2];
+                    target[3] = 255;
+                }
+            }
+        } else {
+            oddTiles.emplace_back(i, in.ReadBitmapPixels(width, height));
+        }
+    }
+    // Atlas places of tiles that hold their own image stay black.
+    for (const auto& odd : oddTiles) {
+        for (int y = 0; y < kTileSize; ++y) {
+            unsigned char* target = static_cast<unsigned char*>(region->data) + (AtlasY(odd.first) + y) * region->pitch +
+                                    AtlasX(odd.first) * 4;
+            for (int x = 0; x < kTileSize; ++x) {
+                target[x * 4 + 0] = target[x * 4 + 1] = target[x * 4 + 2] = 0;
+                target[x * 4 + 3] = 255;
+            }
+        }
+    }
+    al_unlock_bitmap(fresh.atlas);
+    for (const auto& odd : oddTiles) fresh.tiles[odd.first].image = odd.second;
+    oddTiles.clear();
+
+    if (in.Damaged()) {
+        lastError = in.DamagedText();
+        return false;
+    }
+    // A tile whose own image could not be made keeps a black atlas place.
+    if (!fresh.CreateAtlas()) {
+        lastError = "Unable to allocate tile";
+        return false;
+    }
+    in.Close();
+    fresh.fileName = path;
+    fresh.loaded = true;
+    Swap(fresh);
+    return true;
+}
+
+bool Tileset::Save(const char* path)
+{
+    BinaryStream out;
+    if (!out.OpenForWriting(path)) {
+        lastError = out.lastError;
+        return false;
+    }
+    out.WriteStdString(kTilesetMagic);
+    out.WriteInt16(kTilesetVersion);
+    out.WriteStdString(description);
+
+    ALLEGRO_LOCKED_REGION* region =
+        atlas ? al_lock_bitmap(atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY) : nullptr;
+    std::vector<unsigned char> pixels(kTileBytes);
+    for (const Tile& tile : tiles) {
+        out.WriteStdString(tile.description);
+        out.WriteInt8(tile.type);
+        const bool inAtlas = tile.image && region && al_get_parent_bitmap(tile.image) == atlas &&
+                             al_get_bitmap_width(tile.image) == kTileSize &&
+                             al_get_bitmap_height(tile.image) == kTileSize;
+        if (inAtlas) {
+            const int atlasX = al_get_bitmap_x(tile.image);
+            const int atlasY = al_get_bitmap_y(tile.image);
+            unsigned char* target = pixels.data();
+            for (int y = 0; y < kTileSize; ++y) {
+                const unsigned char* source =
+                    static_cast<const unsigned char*>(region->data) + (atlasY + y) * region->pitch + atlasX * 4;
+                for (int x = 0; x < kTileSize; ++x, source += 4, target += 3) {
+                    target[0] = source[0];
+                    target[1] = source[1];
+                    target[2] = source[2];
+                }
+            }
+            out.WriteUInt16(kTileSize);
+            out.WriteUInt16(kTileSize);
+            out.WriteBytes(pixels.data(), pixels.size());
+        } else if (tile.image && al_get_parent_bitmap(tile.image) != atlas) {
+            out.WriteAllegroBitmap(tile.image);
+        } else {
+            // A tile without a picture is stored black.
+            std::memset(pixels.data(), 0, pixels.size());
+            out.WriteUInt16(kTileSize);
+            out.WriteUInt16(kTileSize);
+            out.WriteBytes(pixels.data(), pixels.size());
+        }
+    }
+    if (region) al_unlock_bitmap(atlas);
+
+    if (!out.Finish()) {
+        lastError = out.lastError;
+        return false;
+    }
+    fileName = path;
+    return true;
+}
+
+ALLEGRO_BITMAP* Tileset::GetTileImage(int index) const
+{
+    if (index < 0 || index >= kTileCount) return nullptr;
+    return tiles[index].image;
+}
+
+TileType Tileset::GetTileType(int index) const
+{
+    if (index < 0 || index >= kTileCount) return TileLand;
+    return tiles[index].type;
+}
+
+void Tileset::DrawTile(int index, float x, float y) const
+{
+    ALLEGRO_BITMAP* image = GetTileImage(index);
+    if (image) al_draw_bitmap(image, x, y, 0);
+}
+
+void Tileset::Swap(Tileset& other)
+{
+    std::swap(tiles, other.tiles);
+    std::swap(description, other.description);
+    std::swap(fileName, other.fileName);
+    std::swap(loaded, other.loaded);
+    std::swap(atlas, other.atlas);
+}
