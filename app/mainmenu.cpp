@@ -1,24 +1,230 @@
-// The main menu. For now a holding screen that shows the console and the
-// version until the menus arrive; Escape leaves.
+// The main menu with its Options and Tools submenus, the new-game screen
+// (save slot, then skill level) and the delete-saved-game screen.
+#include "app/credits.h"
+#include "app/menu.h"
+#include "app/paths.h"
+#include "app/resources.h"
 #include "app/startup.h"
-
+#include "audio/audio.h"
+#include "content/savegame.h"
+#include "game/playgame.h"
+#include "game/playstate.h"
 #include "kwui/kwui.h"
+
+#include <cstdio>
+
+namespace {
+
+enum MainChoice { kPlay, kOptions, kTools, kHelp, kCredits, kExit };
+enum OptionsChoice { kAudioPanel, kVideoOptions, kDeleteSavedGame, kOptionsBack };
+enum ToolsChoice { kMapEditor, kTileEditor, kSpriteEditor, kToolsBack };
+
+// One frame of a menu screen over its background; returns the menu's result.
+int RunMenuFrame(MenuScreen& menu, ALLEGRO_BITMAP* background, const char* modLine = nullptr)
+{
+    DrawMenuBackground(background);
+    const int result = menu.Update();
+    if (modLine) {
+        char text[256];
+        std::snprintf(text, sizeof text, "Using mod folder: %s", modLine);
+        KW_DrawFontText(kwFont, kwScreenW - 2 - KW_TextWidth(text), kwScreenH - 2 - KW_LineHeight(),
+                        KW_Colour(KWC_Background), text);
+    }
+    KW_PresentFrame();
+    return result;
+}
+
+// Runs a menu until an item is chosen or it is cancelled (-2).
+int RunMenuUntilChoice(MenuScreen& menu, ALLEGRO_BITMAP* background)
+{
+    for (;;) {
+        const int result = RunMenuFrame(menu, background);
+        if (result != MenuScreen::kNothing) return result;
+    }
+}
+
+void PlayMenuMusic()
+{
+    AudioClass::GetInstance().PlayMusic(GetDataPath(gResources.menuMusic).c_str());
+}
+
+std::string SlotLabel(int number, SaveGameSlot& slot)
+{
+    char label[256];
+    std::snprintf(label, sizeof label, "%d: %s", number, GetSlotDescription(slot).c_str());
+    return label;
+}
+
+void StartGameInSlot(SaveGameSlot& slot, ALLEGRO_BITMAP* background)
+{
+    gCurrentSlot = &slot;
+    int16_t level = 0, skill = SkillNormal;
+    if (!al_filename_exists(slot.path.c_str())) {
+        MenuScreen skillMenu;
+        skillMenu.Init("Skill Level");
+        skillMenu.FindSounds();
+        skillMenu.AddItem("Easy", "", "NewGame");
+        skillMenu.AddItem("Normal", "", "NewGame");
+        skillMenu.AddItem("Hard", "", "NewGame");
+        skillMenu.AddItem("Back", "Go back", "back");
+        const int choice = RunMenuUntilChoice(skillMenu, background);
+        if (choice < 0 || choice > 2) return;
+        skill = static_cast<int16_t>(choice);
+    } else if (!LoadSavedGame(slot, level, skill)) {
+        KW_ShowMessage("%s", slot.GetLastError().c_str());
+        return;
+    }
+    if (!PlayGame("", level, skill, false)) KW_ShowMessage("%s", GetGameError().c_str());
+}
+
+}  // namespace
+
+void RunNewGameScreen(ALLEGRO_BITMAP* background)
+{
+    MenuScreen slotMenu;
+    slotMenu.Init("Select Game Slot");
+    slotMenu.FindSounds();
+    for (size_t i = 0; i < gSaveSlots.size(); ++i)
+        slotMenu.AddItem(SlotLabel(static_cast<int>(i) + 1, gSaveSlots[i]), gSaveSlots[i].path, "save");
+    slotMenu.AddItem("Back", "Go back", "back");
+
+    const int choice = RunMenuUntilChoice(slotMenu, background);
+    if (choice < 0 || choice >= static_cast<int>(gSaveSlots.size())) return;
+    StartGameInSlot(gSaveSlots[choice], background);
+}
+
+void RunDeleteSaveScreen(ALLEGRO_BITMAP* background)
+{
+    MenuScreen deleteMenu;
+    deleteMenu.Init("Delete Save Game");
+    deleteMenu.FindSounds();
+    for (size_t i = 0; i < gSaveSlots.size(); ++i) {
+        SaveGameSlot& slot = gSaveSlots[i];
+        char label[256];
+        if (!al_filename_exists(slot.path.c_str()))
+            std::snprintf(label, sizeof label, "%d: (no data)", static_cast<int>(i) + 1);
+        else
+            std::snprintf(label, sizeof label, "%d: Delete %s", static_cast<int>(i) + 1,
+                          GetSlotDescription(slot).c_str());
+        deleteMenu.AddItem(label, slot.path, "bin");
+    }
+    deleteMenu.AddItem("Back", "Go back", "back");
+
+    for (;;) {
+        const int choice = RunMenuUntilChoice(deleteMenu, background);
+        if (choice < 0 || choice >= static_cast<int>(gSaveSlots.size())) return;
+        const SaveGameSlot& slot = gSaveSlots[choice];
+        if (!al_filename_exists(slot.path.c_str())) continue;
+        if (!KW_Confirm("%s", "Are you sure that you want to delete this saved game?")) continue;
+        al_remove_filename(slot.path.c_str());
+        return;
+    }
+}
+
+static void BuildMenu(MenuScreen& menu, const char* title)
+{
+    menu.Init(title);
+    menu.FindSounds();
+}
+
+static ALLEGRO_BITMAP* LoadMenuBackground()
+{
+    return al_load_bitmap(ResolveDataPath(std::string("menuback.tga")).c_str());
+}
+
+static void RunOptionsMenu(MenuScreen& options, MenuScreen* allMenus[3], ALLEGRO_BITMAP*& background)
+{
+    for (;;) {
+        const int choice = RunMenuFrame(options, background);
+        if (choice == MenuScreen::kCancelled || choice == kOptionsBack) return;
+        if (choice == kAudioPanel) {
+            AudioClass::GetInstance().RunAudioPanel();
+        } else if (choice == kVideoOptions) {
+            if (!KW_ChangeResolution()) continue;
+            // The display is new: pictures and icons belong to it.
+            FreeGameResources();
+            if (!LoadGameResources()) KW_ShowMessage("%s", gResources.errorText.c_str());
+            ALLEGRO_BITMAP* reloaded = LoadMenuBackground();
+            if (background) al_destroy_bitmap(background);
+            background = reloaded;
+            for (int i = 0; i < 3; ++i) allMenus[i]->ReloadIcons();
+        } else if (choice == kDeleteSavedGame) {
+            RunDeleteSaveScreen(background);
+        }
+    }
+}
+
+static void RunTool(const char* name)
+{
+    KW_ShowMessage("The %s is not part of this build yet.", name);
+    KW_ClearConsole();
+}
+
+static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background)
+{
+    for (;;) {
+        const int choice = RunMenuFrame(tools, background);
+        if (choice == MenuScreen::kCancelled || choice == kToolsBack) return;
+        if (choice == kMapEditor) RunTool("map editor");
+        else if (choice == kTileEditor) RunTool("tile editor");
+        else if (choice == kSpriteEditor) RunTool("sprite editor");
+    }
+}
 
 void RunMainMenu()
 {
-    KW_Message("%s", "Press Escape to leave");
+    MenuScreen mainMenu, options, tools;
+    BuildMenu(mainMenu, "Main Menu");
+    mainMenu.AddItem("Play", "Get cutting", "NewGame");
+    mainMenu.AddItem("Options", "Set options or delete saved games", "options");
+    mainMenu.AddItem("Tools", "To the shed", "utils");
+    mainMenu.AddItem("Help", "How to mow a meadow", "question");
+    mainMenu.AddItem("Credits", "The people who made this game", "credits");
+    mainMenu.AddItem("Exit", "Hit the road", "exit");
+
+    BuildMenu(options, "Options");
+    options.AddItem("Audio Panel", "", "speaker");
+    options.AddItem("Video Options", "", "vset");
+    options.AddItem("Delete Saved Game", "", "bin");
+    options.AddItem("Back", "Go back", "back");
+
+    BuildMenu(tools, "Tools");
+    tools.AddItem("Map Editor", "", "maped");
+    tools.AddItem("Tile Editor", "", "tileed");
+    tools.AddItem("Sprite Editor", "", "sprite");
+    tools.AddItem("Back", "Go back", "back");
+    MenuScreen* allMenus[3] = {&mainMenu, &options, &tools};
+
+    ALLEGRO_BITMAP* background = LoadMenuBackground();
+    if (!background) {
+        KW_ShowMessage("%s", "Unable to load menu background");
+        return;
+    }
+    PlayMenuMusic();
+
     for (;;) {
-        al_clear_to_color(al_map_rgb(24, 64, 24));
-        KW_DrawFontText(kwFontMedium, 20, 20, al_map_rgb(255, 255, 255), "Sodbolt");
-        KW_DrawTextF(kwScreenW - KW_TextWidth(kVersionText) - 16, kwScreenH - 50, KW_Colour(KWC_Console), "%s",
-                     kVersionText);
-
-        KW_PollEvents();
-        KW_WaitForTick();
-        KW_DrawConsole();
-        KW_DrawToolTips();
-        al_flip_display();
-
-        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) return;
+        const int choice = RunMenuFrame(mainMenu, background, gUseModFolder ? gModFolder.c_str() : nullptr);
+        switch (choice) {
+        case kPlay:
+            RunNewGameScreen(background);
+            PlayMenuMusic();
+            break;
+        case kOptions: RunOptionsMenu(options, allMenus, background); break;
+        case kTools: RunToolsMenu(tools, background); break;
+        case kHelp: {
+            KW_ClearConsole();
+            const std::string helpPath = ResolveDataPath(std::string("help.txt"));
+            ShowTextViewer(helpPath.c_str(), true, "%s", "Sodbolt Help");
+            break;
+        }
+        case kCredits:
+            ShowCredits();
+            PlayMenuMusic();
+            break;
+        case kExit:
+            if (background) al_destroy_bitmap(background);
+            return;
+        default: break;
+        }
     }
 }

@@ -1,0 +1,220 @@
+// MenuScreen: title bar, item rows with icons, the bottom bar with the
+// selected item's big icon, label and sliding description.
+#include "app/menu.h"
+
+#include "app/startup.h"
+#include "audio/audio.h"
+#include "kwui/kwui.h"
+
+#include <allegro5/allegro_primitives.h>
+
+#include <algorithm>
+
+MenuAnimation gMenuAnimation;
+
+static const char* const kWebLine = "www.sodbolt.example";
+
+void MenuAnimation::Step()
+{
+    if (greyFalling) {
+        greyLevel -= 6;
+        if (greyLevel <= 140) greyFalling = false;
+    } else {
+        greyLevel += 6;
+        if (greyLevel >= 250) greyFalling = true;
+    }
+    if (iconShrinking) {
+        iconScale -= 0.03f;
+        if (iconScale <= 0.8f) iconShrinking = false;
+    } else {
+        iconScale += 0.03f;
+        if (iconScale >= 1.6f) iconShrinking = true;
+    }
+    ticks += 1.0f;
+}
+
+void MenuScreen::Init(const std::string& newTitle)
+{
+    title = newTitle;
+    versionText = kVersionText;
+    webLine = kWebLine;
+    statusText.clear();
+    width = 320;
+    rowHeight = std::max(32, KW_LineHeight()) + 25;
+    descriptionX = kwScreenW;
+    KW_StartTimer(animationTimer);
+    items.clear();
+    selected = -1;
+    selectSound = moveSound = cancelSound = -1;
+}
+
+void MenuScreen::AddItem(const std::string& label, const std::string& description, const std::string& iconName)
+{
+    MenuItem item;
+    item.label = label;
+    item.description = description;
+    item.iconName = iconName;
+    item.icon = KW_GetInternalTexture(iconName);
+    items.push_back(item);
+    width = std::max(width, KW_TextWidth(label.c_str()) + 96);
+}
+
+void MenuScreen::FindSounds()
+{
+    const AudioClass& audio = AudioClass::GetInstance();
+    selectSound = audio.FindSound("interface\\MenuSelect");
+    moveSound = audio.FindSound("interface\\MenuMove");
+    cancelSound = audio.FindSound("interface\\MenuCancel");
+}
+
+void MenuScreen::ReloadIcons()
+{
+    for (MenuItem& item : items) item.icon = KW_GetInternalTexture(item.iconName);
+    rowHeight = std::max(32, KW_LineHeight()) + 25;
+}
+
+void MenuScreen::PlayMenuSound(int number) const { AudioClass::GetInstance().PlaySoundNumber(number); }
+
+int MenuScreen::ItemRowHeight() const { return std::max(32, KW_LineHeight()) + 8; }
+
+int MenuScreen::ItemRowTop(int index) const { return KW_MediumLineHeight() + 10 + index * ItemRowHeight(); }
+
+void MenuScreen::KeepSelectionInRange()
+{
+    const int count = static_cast<int>(items.size());
+    if (selected < 0) selected = count - 1;
+    else if (selected >= count) selected = 0;
+}
+
+void MenuScreen::MoveSelection(int delta)
+{
+    selected += delta;
+    KeepSelectionInRange();
+    descriptionX = kwScreenW;
+}
+
+// Draws a texture scaled about its centre (cx, cy).
+static void DrawScaledIcon(const KW_Texture& icon, float cx, float cy, float scale, int size = 0)
+{
+    if (!icon.bitmap) return;
+    ALLEGRO_BITMAP* bitmap = icon.bitmap.get();
+    const float w = static_cast<float>(al_get_bitmap_width(bitmap));
+    const float h = static_cast<float>(al_get_bitmap_height(bitmap));
+    const float sx = size > 0 ? size / w : scale;
+    const float sy = size > 0 ? size / h : scale;
+    al_draw_scaled_rotated_bitmap(bitmap, w / 2, h / 2, cx, cy, sx, sy, 0.0f, 0);
+}
+
+void MenuScreen::Draw(bool& clicked)
+{
+    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
+    const ALLEGRO_COLOR blue = al_map_rgb(0, 0, 240);
+    const int mediumHeight = KW_MediumLineHeight();
+    const int lineHeight = KW_LineHeight();
+
+    // title bar
+    KW_DrawRect(0, 8, kwScreenW - 1, mediumHeight + 7, true, blue, 128);
+    KW_DrawFontText(kwFontMedium, 15, 8, white, title.c_str());
+    KW_DrawFontText(kwFontMedium, kwScreenW - 32 - KW_TextWidth(kwFontMedium, webLine.c_str()), 8, white,
+                    webLine.c_str());
+
+    // item rows, with the mouse choosing as it moves
+    KW_RefreshMouse();
+    const int mouseX = kwMouse.x, mouseY = kwMouse.y;
+    const bool mouseMoved = mouseX != lastMouseX || mouseY != lastMouseY;
+    const int h = ItemRowHeight();
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const int y = ItemRowTop(i);
+        const bool over = mouseX >= 15 && mouseX <= width + rowHeight && mouseY >= y && mouseY <= y + h;
+        if (over && mouseMoved && i != selected) {
+            selected = i;
+            PlayMenuSound(moveSound);
+            descriptionX = kwScreenW;
+        }
+        if (over && i == selected && (kwMouse.buttons & 1)) clicked = true;
+
+        const bool isSelected = i == selected;
+        KW_DrawRect(15, y + 1, width + 14, y + h - 1, true, isSelected ? blue : white, 96);
+        KW_DrawFontText(kwFont, rowHeight, y + (h - lineHeight) / 2, isSelected ? white : al_map_rgb(0, 0, 0),
+                        items[i].label.c_str());
+        const KW_Texture& icon = items[i].icon;
+        const int iconY = y + (h - icon.height) / 2;
+        if (isSelected)
+            DrawScaledIcon(icon, 20 + icon.width / 2.0f, iconY + icon.height / 2.0f, gMenuAnimation.iconScale);
+        else
+            KW_DrawTexture(20, iconY, 0, 255, icon);
+    }
+    lastMouseX = mouseX;
+    lastMouseY = mouseY;
+
+    // bottom bar
+    KW_DrawRect(0, kwScreenH - 51, kwScreenW - 1, kwScreenH - 2, true, al_map_rgb(192, 192, 192), 112);
+    if (selected >= 0 && selected < static_cast<int>(items.size())) {
+        const MenuItem& item = items[selected];
+        DrawScaledIcon(item.icon, 32.0f, kwScreenH - 65 + 32.0f, 1.0f, 64);
+        const int c = gMenuAnimation.greyLevel;
+        KW_DrawFontText(kwFont, 64, kwScreenH - 50, al_map_rgb(c, c, c), item.label.c_str());
+        if (!item.description.empty()) {
+            KW_DrawFontText(kwFont, descriptionX, kwScreenH - lineHeight - 4, white, item.description.c_str());
+            descriptionX = std::max(descriptionX, 64);
+        }
+    }
+    const ALLEGRO_COLOR background = KW_Colour(KWC_Background);
+    KW_DrawFontText(kwFont, kwScreenW - 16 - KW_TextWidth(versionText.c_str()), kwScreenH - 50, background,
+                    versionText.c_str());
+    if (!statusText.empty())
+        KW_DrawFontText(kwFont, kwScreenW - 16 - KW_TextWidth(statusText.c_str()), kwScreenH - 50 + lineHeight,
+                        background, statusText.c_str());
+
+    // animation
+    if (KW_TimerTickOf(animationTimer, 60)) {
+        gMenuAnimation.Step();
+        if (descriptionX > 64) descriptionX -= 60;
+    }
+}
+
+int MenuScreen::Update()
+{
+    bool clicked = false;
+    Draw(clicked);
+
+    if (clicked) {
+        PlayMenuSound(selectSound);
+        KW_WaitMouseRelease();
+        return selected;
+    }
+
+    if (kwKeyPending) {
+        switch (kwKeyCode) {
+        case ALLEGRO_KEY_ESCAPE:
+            PlayMenuSound(cancelSound);
+            KW_ClearKey();
+            return kCancelled;
+        case ALLEGRO_KEY_ENTER:
+        case ALLEGRO_KEY_PAD_ENTER:
+            PlayMenuSound(selectSound);
+            KW_ClearKey();
+            KeepSelectionInRange();
+            return selected;
+        case ALLEGRO_KEY_UP:
+            PlayMenuSound(moveSound);
+            MoveSelection(-1);
+            break;
+        case ALLEGRO_KEY_DOWN:
+            PlayMenuSound(moveSound);
+            MoveSelection(1);
+            break;
+        default: break;
+        }
+    }
+    KeepSelectionInRange();
+    return kNothing;
+}
+
+void DrawMenuBackground(ALLEGRO_BITMAP* background)
+{
+    al_clear_to_color(KW_Colour(KWC_Background));
+    if (!background) return;
+    al_draw_scaled_bitmap(background, 0, 0, al_get_bitmap_width(background), al_get_bitmap_height(background), 0, 0,
+                          kwScreenW, kwScreenH, 0);
+}

@@ -1,0 +1,131 @@
+// GameResources and game.ini: the overlay pictures, sprites, game sounds and
+// music names loaded at start-up, and the level list read at each game start.
+#include "app/resources.h"
+
+#include "app/paths.h"
+#include "audio/audio.h"
+#include "game/playstate.h"
+#include "kwui/kwui.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+GameResources gResources;
+
+// A loaded configuration, released when it goes out of scope.
+namespace {
+struct ConfigFile {
+    ALLEGRO_CONFIG* config;
+    explicit ConfigFile(const std::string& path) : config(al_load_config_file(path.c_str())) {}
+    ~ConfigFile()
+    {
+        if (config) al_destroy_config(config);
+    }
+    ConfigFile(const ConfigFile&) = delete;
+    ConfigFile& operator=(const ConfigFile&) = delete;
+    std::string Get(const char* section, const char* key) const
+    {
+        const char* value = config ? al_get_config_value(config, section, key) : nullptr;
+        return value ? value : "";
+    }
+};
+}  // namespace
+
+ALLEGRO_BITMAP* LoadOverlayImage(const char* relativePath)
+{
+    const std::string path = ResolveDataPath(std::string(relativePath));
+    ALLEGRO_BITMAP* image = al_load_bitmap(path.c_str());
+    if (!image) {
+        gResources.errorText = "Unable to load bitmap from " + path;
+        return nullptr;
+    }
+    al_convert_mask_to_alpha(image, al_map_rgb(255, 0, 255));
+    return image;
+}
+
+static void DestroyImage(ALLEGRO_BITMAP*& image)
+{
+    if (image) al_destroy_bitmap(image);
+    image = nullptr;
+}
+
+static void LoadGameSprite(Sprite& sprite, const char* relativePath)
+{
+    const std::string path = ResolveDataPath(std::string(relativePath));
+    if (sprite.Load(path.c_str())) return;
+    gResources.errorText = sprite.lastError;
+    KW_Message("%s", sprite.lastError.c_str());
+}
+
+bool LoadGameResources()
+{
+    if (gResources.loaded) FreeGameResources();
+
+    {
+        const ConfigFile gameIni(ResolveDataPath(std::string("game.ini")));
+        gResources.menuMusic = gameIni.Get("music", "MenuMusic");
+        gResources.creditsMusic = gameIni.Get("music", "CreditsMusic");
+    }
+
+    ALLEGRO_BITMAP** images[3] = {&gResources.levelCompleteImage, &gResources.outOfTimeImage,
+                                  &gResources.pausedImage};
+    const char* imageNames[3] = {"inter_LevelComplete.tga", "inter_OutOfTime.tga", "inter_Paused.tga"};
+    for (int i = 0; i < 3; ++i) {
+        *images[i] = LoadOverlayImage(imageNames[i]);
+        if (!*images[i]) {
+            for (int j = 0; j < i; ++j) DestroyImage(*images[j]);
+            return false;
+        }
+    }
+
+    LoadGameSprite(gResources.mowerSprite, "sprites/mower.spr");
+    LoadGameSprite(gResources.cloudSprite1, "sprites/cloud01.spr");
+    LoadGameSprite(gResources.cloudSprite2, "sprites/cloud02.spr");
+
+    const AudioClass& audio = AudioClass::GetInstance();
+    gResources.skidSound = audio.FindSound("game\\skid");
+    gResources.respawnSound = audio.FindSound("game\\respawn");
+    gResources.idleEngineSound = audio.FindSound("game\\engine_idle");
+    gResources.movingEngineSound = audio.FindSound("game\\engine_moving");
+    gResources.mowingEngineSound = audio.FindSound("game\\engine_mowing");
+
+    gResources.loaded = true;
+    return true;
+}
+
+void FreeGameResources()
+{
+    if (!gResources.loaded) return;
+    DestroyImage(gResources.levelCompleteImage);
+    DestroyImage(gResources.outOfTimeImage);
+    DestroyImage(gResources.pausedImage);
+    gResources.mowerSprite.Clear();
+    gResources.cloudSprite1.Clear();
+    gResources.cloudSprite2.Clear();
+    gResources.loaded = false;
+}
+
+int16_t ParseMapsCount(const char* text)
+{
+    return static_cast<int16_t>(std::atoi(text ? text : ""));
+}
+
+bool LoadMapsList()
+{
+    const ConfigFile gameIni(ResolveDataPath(std::string("game.ini")));
+    const char* countText = gameIni.config ? al_get_config_value(gameIni.config, "info", "MapsCount") : nullptr;
+    const int16_t count = countText ? ParseMapsCount(countText) : 0;
+    if (count <= 0) {
+        gPlay.errorText = "No entries in maps list";
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        char section[32];
+        std::snprintf(section, sizeof section, "map%d", i);
+        char mapPath[256];
+        std::snprintf(mapPath, sizeof mapPath, "maps/%s", gameIni.Get(section, "map").c_str());
+        gPlay.mapPaths.push_back(mapPath);
+        gPlay.musicNames.push_back(gameIni.Get(section, "music"));
+    }
+    return true;
+}

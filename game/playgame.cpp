@@ -1,0 +1,256 @@
+// The game loop: steering, mowing, clouds, sounds, the status line, pause,
+// the level clock and the endings, frame by frame.
+#include "game/playgame.h"
+#include "game/playstate.h"
+
+#include "app/credits.h"
+#include "app/resources.h"
+#include "audio/audio.h"
+#include "kwui/button.h"
+#include "kwui/kwui.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+// Held together, these three letters cut the whole level (for testing levels).
+static const int kChordKeys[3] = {ALLEGRO_KEY_J, ALLEGRO_KEY_Q, ALLEGRO_KEY_Z};
+
+// ---------------------------------------------------------------------------
+// [SECTION] Drawing
+
+void DrawField()
+{
+    // One held batch from the tile atlas, cut cells as the mown-grass tile.
+    gPlay.map.Draw(0.0f, 0.0f, &gPlay.cutFlags[0][0]);
+}
+
+void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent)
+{
+    std::snprintf(buffer, size, "Level %d: %s (%.1f%% complete)", levelNumber, title, percent);
+}
+
+static void DrawStatus()
+{
+    if (!gPlay.audioStrip) return;
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(gPlay.audioStrip);
+    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
+    KW_DrawFontTextF(kwFontMedium, gPlay.windowX, 2, white, "%03d", gPlay.timeLeft);
+    char line[256];
+    const std::string title = gPlay.map.GetTitle();
+    FormatLevelLine(line, sizeof line, gPlay.levelIndex + 1, title.c_str(), CutPercentage());
+    KW_DrawTextF(kwScreenW - gPlay.windowX - KW_TextWidth(line) - 2, 2, white, "%s", line);
+    al_set_target_bitmap(previous);
+}
+
+void ShowOverlayScreen(ALLEGRO_BITMAP* image)
+{
+    if (!image) {
+        KW_ShowMessage("%s", "Press OK to continue");
+        return;
+    }
+    const int width = al_get_bitmap_width(image), height = al_get_bitmap_height(image);
+    const int left = (kwScreenW - width) / 2, top = (kwScreenH - height) / 2;
+    KW_DrawRect(left + 16, top + 16, left + width + 16, top + height + 16, true, KW_Colour(KWC_Background), 128);
+    al_draw_bitmap(image, left, top, 0);
+    KW_PresentFrame();
+
+    KW_ClearKey();
+    for (;;) {
+        KW_PollEvents();
+        KW_RefreshMouse();
+        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_SPACE) break;
+        if (kwMouse.buttons & 1) {
+            KW_WaitMouseRelease();
+            break;
+        }
+        al_rest(0.001);
+    }
+    KW_ClearKey();
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Start and end
+
+static void EndGame()
+{
+    if (gPlay.map.tileSet.loaded) gPlay.map.tileSet.Unload();
+    gPlay.map.loaded = false;
+    if (gPlay.audioStrip) al_destroy_bitmap(gPlay.audioStrip);
+    gPlay.audioStrip = nullptr;
+    if (gPlay.mapWindow) al_destroy_bitmap(gPlay.mapWindow);
+    gPlay.mapWindow = nullptr;
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+    gPlay.clouds.clear();
+}
+
+static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+{
+    gPlay.levelIndex = levelIndex;
+    gPlay.skillLevel = skillLevel;
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+    if (!LoadMapsList()) return false;
+
+    if (!IsLevelInMapsList(levelIndex)) {
+        char text[128];
+        std::snprintf(text, sizeof text, "Saved level %d is not in the maps list", levelIndex);
+        gPlay.errorText = text;
+        EndGame();
+        return false;
+    }
+
+    gPlay.mapWindow = al_create_bitmap(kFieldWidth, kFieldHeight);
+    if (!gPlay.mapWindow) {
+        gPlay.errorText = "Unable to create map window bitmap";
+        EndGame();
+        return false;
+    }
+
+    const WindowFit fit = FitMapWindow(kwScreenW, kwScreenH);
+    gPlay.windowWidth = fit.width;
+    gPlay.windowHeight = fit.height;
+    gPlay.windowX = fit.x;
+
+    if (testMode) gPlay.mapPaths[0] = testMapPath ? testMapPath : "";
+
+    if (!LoadLevel(levelIndex)) {
+        EndGame();
+        return false;
+    }
+
+    gPlay.audioStrip =
+        al_create_sub_bitmap(al_get_backbuffer(kwDisplay), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] The loop
+
+static void PlayEngineSound(bool moved)
+{
+    AudioClass& audio = AudioClass::GetInstance();
+    const int x = static_cast<int>(gPlay.mowerX) - 400, y = static_cast<int>(gPlay.mowerY) - 256;
+    if (gPlay.mowingTimer > 0) {
+        --gPlay.mowingTimer;
+        audio.PlaySound(gResources.mowingEngineSound, "Player_Mowing", x, y, true);
+    } else if (!moved) {
+        audio.PlaySound(gResources.idleEngineSound, "Player_Idle", x, y, true);
+    } else {
+        audio.PlaySound(gResources.movingEngineSound, "Player_Moving", x, y, true);
+    }
+}
+
+static void CountSecond()
+{
+    if (!KW_TimeElapsed(gPlay.secondStopwatch, 100)) return;
+    --gPlay.timeLeft;
+    struct Ambient {
+        const char* name;
+        int chance;
+    };
+    static const Ambient kAmbient[] = {
+        {"world\\birds", 15}, {"world\\crickets", 80}, {"world\\wind", 90},
+        {"world\\battle", 25}, {"world\\teleport", 25},
+    };
+    AudioClass& audio = AudioClass::GetInstance();
+    for (const Ambient& sound : kAmbient) {
+        if (std::rand() % sound.chance != 0) continue;
+        const int y = std::rand() % 700 - 350;
+        const int x = std::rand() % 700 - 350;
+        audio.PlaySound(audio.FindSound(sound.name), "", x, y, false);
+    }
+}
+
+bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+{
+    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode)) return false;
+
+    KW_Button audioButton;
+    KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
+    KW_SetButtonSize(audioButton, -1, -1);
+    audioButton.x = (kwScreenW - audioButton.width) / 2;
+
+    AudioClass& audio = AudioClass::GetInstance();
+    EndingTracker endings;
+    bool quit = false;
+    KW_ClearKey();
+    while (!quit) {
+        ALLEGRO_KEYBOARD_STATE keys;
+        al_get_keyboard_state(&keys);
+        const float oldX = gPlay.mowerX, oldY = gPlay.mowerY, oldTarget = gPlay.targetHeading;
+
+        if (al_key_down(&keys, kChordKeys[0]) && al_key_down(&keys, kChordKeys[1]) &&
+            al_key_down(&keys, kChordKeys[2]))
+            CutAllGrass();
+
+        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) {
+            ShowOverlayScreen(gResources.pausedImage);
+            KW_GetDateTime(gPlay.secondStopwatch);
+        } else if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) {
+            quit = true;
+        }
+
+        const bool steering = SteerFromKeys(al_key_down(&keys, ALLEGRO_KEY_UP), al_key_down(&keys, ALLEGRO_KEY_DOWN),
+                                            al_key_down(&keys, ALLEGRO_KEY_LEFT),
+                                            al_key_down(&keys, ALLEGRO_KEY_RIGHT), gPlay.targetHeading);
+        gPlay.speed = steering ? 3.0f : 0.0f;
+        gPlay.heading = static_cast<float>(KW_TurnTowards(gPlay.heading, gPlay.targetHeading, 8));
+        MoveMower();
+        UpdateMowerCells();
+        MowCells();
+        if (gPlay.targetHeading != oldTarget)
+            audio.PlaySound(gResources.skidSound, "PlayerSkid", static_cast<int>(gPlay.mowerX) - 400,
+                            static_cast<int>(gPlay.mowerY) - 256, false);
+
+        // The field, the mower and the clouds into the map window.
+        al_clear_to_color(KW_Colour(KWC_Background));
+        ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
+        al_set_target_bitmap(gPlay.mapWindow);
+        DrawField();
+        gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY), 1,
+                                    static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
+        for (Cloud& cloud : gPlay.clouds) {
+            UpdateCloud(cloud);
+            if (cloud.sprite)
+                cloud.sprite->Draw(static_cast<int>(cloud.x), static_cast<int>(cloud.y), 32, 0, 1, 128);
+        }
+        al_set_target_bitmap(backBuffer);
+
+        CountSecond();
+        PlayEngineSound(gPlay.mowerX != oldX || gPlay.mowerY != oldY);
+        DrawStatus();
+        al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0,
+                              gPlay.windowWidth, gPlay.windowHeight, 0);
+        if (KW_DoButton(audioButton)) audio.RunAudioPanel();
+        KW_PresentFrame();
+
+        const FrameEnding ending = endings.Check(gPlay.timeLeft);
+        if (ending == FrameEnding::OutOfTime) {
+            KW_Message("%s", "Out of Time");
+            ShowOverlayScreen(gResources.outOfTimeImage);
+            if (!LoadLevel(gPlay.levelIndex)) {
+                KW_ShowMessage("%s", GetGameError().c_str());
+                quit = true;
+            }
+        } else if (ending == FrameEnding::LevelComplete) {
+            KW_Message("%s", "Level complete");
+            ShowOverlayScreen(gResources.levelCompleteImage);
+            if (testMode) {
+                quit = true;
+            } else if (static_cast<size_t>(gPlay.levelIndex) + 1 >= gPlay.mapPaths.size()) {
+                ShowCredits();
+                KW_Message("%s", "Well done, you completed the game.");
+                quit = true;
+            } else if (!LoadLevel(static_cast<int16_t>(gPlay.levelIndex + 1))) {
+                KW_ShowMessage("%s", GetGameError().c_str());
+                quit = true;
+            }
+        }
+        endings.AfterEnding(ending, gPlay.cutCount, gPlay.grassTotal);
+    }
+
+    EndGame();
+    return true;
+}

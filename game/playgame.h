@@ -1,0 +1,21 @@
+// PlayGame: a game from its first level to its end, and the pieces of its
+// frame that other screens and the benchmark share.
+#pragma once
+
+#include <allegro5/allegro.h>
+
+#include <cstdint>
+
+// False only when the game could not start; GetGameError then says why.
+bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
+// Sets up one level; false (with the play state's error text) when its map
+// cannot be loaded.
+bool LoadLevel(int16_t levelIndex);
+// Shows an overlay picture over the last game picture until Space or a click.
+void ShowOverlayScreen(ALLEGRO_BITMAP* image);
+
+// Draws the field of the current map into the current target: each cell's
+// tile, or the mown-grass tile where it is cut.
+void DrawField();
+// The status line of the level: "Level 2: Back Lawn (45.0% complete)".
+void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent);
