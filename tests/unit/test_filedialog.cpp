@@ -1,0 +1,171 @@
+// File dialog: start paths, extensions, the filter caption, folder rows, and
+// what "Ok" does with a typed name (against a scratch folder on disk).
+#include "kwui/filedialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+TEST(FileDialogPaths, StartPathSplitsIntoFolderAndFileName)
+{
+    FileDialogStart start = FileDialogSplitStartPath("maps/a.map", "/work/game/");
+    EXPECT_EQ(start.folder, "/work/game/maps/");
+    EXPECT_EQ(start.fileName, "a.map");
+
+    start = FileDialogSplitStartPath("../other/./b.til", "/work/game");
+    EXPECT_EQ(start.folder, "/work/other/");
+    EXPECT_EQ(start.fileName, "b.til");
+
+    start = FileDialogSplitStartPath("/abs/sprites/", "/work/game/");
+    EXPECT_EQ(start.folder, "/abs/sprites/");
+    EXPECT_EQ(start.fileName, "");
+
+    start = FileDialogSplitStartPath("", "/work/game/");
+    EXPECT_EQ(start.folder, "/work/game/");
+    EXPECT_EQ(start.fileName, "");
+}
+
+TEST(FileDialogPaths, TheFirstExtensionReplacesOrIsAdded)
+{
+    EXPECT_EQ(FileDialogApplyExtension("level5", ".map"), "level5.map");
+    EXPECT_EQ(FileDialogApplyExtension("level5.txt", ".map"), "level5.map");
+    EXPECT_EQ(FileDialogApplyExtension("/home/me/level5.backup.txt", ".map"), "/home/me/level5.backup.map");
+    // A dot in a folder name or a hidden name's leading dot is no extension.
+    EXPECT_EQ(FileDialogApplyExtension("maps.old/level5", ".map"), "maps.old/level5.map");
+    EXPECT_EQ(FileDialogApplyExtension(".hidden", ".map"), ".hidden.map");
+}
+
+TEST(FileDialogPaths, FilterCaptionListsTheExtensions)
+{
+    EXPECT_EQ(FileDialogFilterCaption({}), "Showing all files");
+    EXPECT_EQ(FileDialogFilterCaption({".map"}), "Showing: *.map");
+    EXPECT_EQ(FileDialogFilterCaption({".BMP", ".LBM", ".PCX", ".TGA"}), "Showing: *.BMP *.LBM *.PCX *.TGA");
+}
+
+TEST(FileDialogPaths, RootFoldersAndParents)
+{
+    EXPECT_TRUE(FileDialogIsRoot("/"));
+    EXPECT_FALSE(FileDialogIsRoot("/home/"));
+    EXPECT_FALSE(FileDialogIsRoot(""));
+    EXPECT_EQ(FileDialogFolderRow("maps"), "maps/");
+    EXPECT_TRUE(FileDialogIsFolderRow("maps/"));
+    EXPECT_FALSE(FileDialogIsFolderRow("a.map"));
+    EXPECT_EQ(FileDialogParentFolder("/work/game/"), "/work/");
+    EXPECT_EQ(FileDialogParentFolder("/work/"), "/");
+    EXPECT_EQ(FileDialogParentFolder("/"), "/");
+    EXPECT_EQ(FileDialogRowPath("/work/game/", ".."), "/work/");
+    EXPECT_EQ(FileDialogRowPath("/work/game/", "maps/"), "/work/game/maps/");
+    EXPECT_EQ(FileDialogRowPath("/work/game/", "a.map"), "/work/game/a.map");
+}
+
+TEST(FileDialogPaths, APathThatDoesNotFitTheBufferIsRefusedNotCut)
+{
+    char buffer[8];
+    std::strcpy(buffer, "old");
+    EXPECT_TRUE(FileDialogCopyToBuffer("1234567", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "1234567");
+    std::strcpy(buffer, "old");
+    EXPECT_FALSE(FileDialogCopyToBuffer("12345678", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "old");
+
+    EXPECT_TRUE(FileDialogIsUsablePath(std::string(kPathBufferSize - 1, 'a')));
+    EXPECT_FALSE(FileDialogIsUsablePath(std::string(kPathBufferSize, 'a')));
+    EXPECT_FALSE(FileDialogIsUsablePath("maps/a\nb.map"));
+}
+
+namespace {
+// A scratch folder: sub/, LEVEL.MAP, notes.txt, readme, plain.map.
+struct ScratchFolder {
+    fs::path root = fs::temp_directory_path() / "sodbolt_filedialog_test";
+    ScratchFolder()
+    {
+        fs::remove_all(root);
+        fs::create_directories(root / "sub");
+        for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) {
+            std::FILE* f = std::fopen((root / name).c_str(), "wb");
+            std::fputs("x", f);
+            std::fclose(f);
+        }
+    }
+    ~ScratchFolder() { fs::remove_all(root); }
+    std::string Folder() const { return root.string() + "/"; }
+};
+
+std::vector<std::string> RowTexts(const ListBoxClass& list)
+{
+    std::vector<std::string> texts;
+    for (const ListBoxRow& row : list.rows) texts.push_back(row.text);
+    return texts;
+}
+}  // namespace
+
+TEST(FileDialogListing, ParentFirstThenFoldersThenFilesPassingTheFilter)
+{
+    ScratchFolder scratch;
+    FileDialogClass dialog;
+    dialog.AddExtension("map");
+    dialog.currentFolder = scratch.Folder();
+    dialog.RefillFileList();
+    std::vector<std::string> rows = RowTexts(dialog.fileList);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], "..");
+    EXPECT_EQ(rows[1], "sub/");
+    // Listing order among the files is the file system's; the filter ignores case.
+    std::sort(rows.begin() + 2, rows.end());
+    EXPECT_EQ(rows[2], "LEVEL.MAP");
+    EXPECT_EQ(rows[3], "plain.map");
+
+    dialog.currentFolder = "/";
+    dialog.RefillFileList();
+    ASSERT_GT(dialog.fileList.RowCount(), 0);
+    EXPECT_NE(dialog.fileList.rows[0].text, "..");
+}
+
+TEST(FileDialogAccept, TypedNamesResolveAgainstTheWorkingFolder)
+{
+    ScratchFolder scratch;
+    FileDialogClass dialog;
+    dialog.workingFolder = scratch.Folder();
+    dialog.currentFolder = "/";
+    dialog.AddExtension("map");
+
+    // A new name gets the filter's extension and stays as typed.
+    EXPECT_EQ(dialog.Accept("level5"), FileDialogClass::AcceptChosen);
+    EXPECT_EQ(dialog.Result(), "level5.map");
+    EXPECT_EQ(dialog.Accept("level5.txt"), FileDialogClass::AcceptChosen);
+    EXPECT_EQ(dialog.Result(), "level5.map");
+    // An existing file is returned as it is, whatever its extension.
+    EXPECT_EQ(dialog.Accept("notes.txt"), FileDialogClass::AcceptChosen);
+    EXPECT_EQ(dialog.Result(), "notes.txt");
+
+    // A folder, typed relative to the working folder, is entered.
+    EXPECT_EQ(dialog.Accept("sub"), FileDialogClass::AcceptEnteredFolder);
+    EXPECT_EQ(dialog.currentFolder, scratch.Folder() + "sub/");
+    EXPECT_EQ(dialog.Accept(".."), FileDialogClass::AcceptEnteredFolder);
+    EXPECT_EQ(dialog.currentFolder, scratch.Folder());
+    EXPECT_EQ(dialog.Accept("/"), FileDialogClass::AcceptEnteredFolder);
+    EXPECT_EQ(dialog.currentFolder, "/");
+
+    // Nothing typed does nothing; a missing folder is no file name.
+    EXPECT_EQ(dialog.Accept(""), FileDialogClass::AcceptIgnored);
+    EXPECT_EQ(dialog.Accept("nosuch/"), FileDialogClass::AcceptInvalid);
+}
+
+TEST(FileDialogAccept, AResultLongerThanTheCallersBufferIsRefused)
+{
+    ScratchFolder scratch;
+    FileDialogClass dialog;
+    dialog.workingFolder = scratch.Folder();
+    dialog.AddExtension("map");
+    dialog.resultLimit = 9;
+    dialog.result = "earlier";
+    EXPECT_EQ(dialog.Accept("level5"), FileDialogClass::AcceptTooLong);  // "level5.map" is 10 long
+    EXPECT_EQ(dialog.Result(), "earlier");
+    EXPECT_EQ(dialog.Accept("lvl5"), FileDialogClass::AcceptChosen);
+    EXPECT_EQ(dialog.Result(), "lvl5.map");
+}
