@@ -36,6 +36,7 @@ public:
     int lastClicked = -1;
     KW_DateTime clickStamp;
     int lastWheel = 0;
+    int widest = 0;  // widest row text in pixels, kept as rows are added
 
     void Create(int x, int y, int width, int visibleRows);
     // A text ending in a line break loses it; "" icon name: the default texture.
@@ -65,7 +66,9 @@ public:
     // A click on a row at the given time: activates it on a quick second click.
     void RegisterClick(int row, const KW_DateTime& now);
     // Widest row (pixels) as measured when the rows were added.
-    int WidestRow() const;
+    int WidestRow() const { return widest; }
+    // Height of the row area in pixels.
+    int ListHeight() const { return RowHeight() * visibleRows; }
 };
 
 bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list);

@@ -1,13 +1,162 @@
-// Text field (being filled in).
+// The text field: slots and focus, keys, caret, and one-character-per-frame
+// scrolling that keeps the caret in view.
 #include "kwui/textfield.h"
 
-void KW_CreateTextField(KW_TextField&, const std::string&, int, int, int, int) {}
-void KW_DoTextField(KW_TextField&) {}
-void KW_ReleaseTextField(KW_TextField&) {}
-void KW_FocusTextField(const KW_TextField&) {}
-bool KW_TextFieldHasFocus(const KW_TextField&) { return false; }
-void KW_SetTextFieldText(KW_TextField&, const std::string&) {}
-bool KW_TextFieldKey(KW_TextField&, int, int) { return false; }
-uint8_t KW_NextFieldSlot(const uint8_t[256], uint8_t from) { return from; }
-uint8_t KW_FreeFieldSlot(const uint8_t[256]) { return 0; }
-void KW_TextFieldScrollStep(KW_TextField&, int (*)(const std::string&)) {}
+#include "kwui/core.h"
+#include "kwui/draw.h"
+#include "kwui/input.h"
+
+#include <algorithm>
+
+// [SECTION] Slots and focus
+
+uint8_t KW_FreeFieldSlot(const uint8_t slots[256])
+{
+    for (int id = 0; id < 256; ++id)
+        if (!slots[id]) return static_cast<uint8_t>(id);
+    return 0;
+}
+
+uint8_t KW_NextFieldSlot(const uint8_t slots[256], uint8_t from)
+{
+    for (int step = 1; step < 256; ++step) {
+        const uint8_t id = static_cast<uint8_t>((from + step) & 0xFF);
+        if (slots[id]) return id;
+    }
+    return from;
+}
+
+void KW_CreateTextField(KW_TextField& field, const std::string& label, int x, int y, int maxLength, int width)
+{
+    if (field.created) KW_ReleaseTextField(field);
+    field.text.clear();
+    field.label = label;
+    field.caret = 0;
+    field.scroll = 0;
+    field.x = x;
+    field.y = y;
+    field.maxLength = static_cast<uint16_t>(std::clamp(maxLength, 1, 65535));
+    field.width = width == -1 ? KW_TextWidth("W") * field.maxLength : width;
+    if (x + field.width > kwScreenW - 20) field.width = std::max(0, kwScreenW - 20 - x);
+    field.height = KW_LineHeight() + 2;
+    field.readOnly = false;
+    field.slot = KW_FreeFieldSlot(kwFieldSlots);
+    kwFieldSlots[field.slot] = 1;
+    field.created = true;
+}
+
+void KW_ReleaseTextField(KW_TextField& field)
+{
+    if (!field.created) return;
+    kwFieldSlots[field.slot] = 0;
+    field.created = false;
+}
+
+void KW_FocusTextField(const KW_TextField& field) { kwFocusedField = field.slot; }
+
+bool KW_TextFieldHasFocus(const KW_TextField& field) { return field.created && kwFocusedField == field.slot; }
+
+void KW_SetTextFieldText(KW_TextField& field, const std::string& text)
+{
+    const size_t room = field.maxLength > 0 ? field.maxLength - 1u : 0u;
+    field.text = text.substr(0, room);
+    field.caret = static_cast<int>(field.text.size());
+    field.scroll = std::min(field.scroll, field.caret);
+}
+
+// [SECTION] Keys and scrolling
+
+bool KW_TextFieldKey(KW_TextField& field, int keyCode, int keyChar)
+{
+    const int length = static_cast<int>(field.text.size());
+    field.caret = std::clamp(field.caret, 0, length);
+    switch (keyCode) {
+    case ALLEGRO_KEY_BACKSPACE:
+        if (field.caret > 0) {
+            field.text.erase(static_cast<size_t>(field.caret - 1), 1);
+            --field.caret;
+        }
+        return true;
+    case ALLEGRO_KEY_TAB:
+        kwFocusedField = KW_NextFieldSlot(kwFieldSlots, field.slot);
+        return true;
+    case ALLEGRO_KEY_LEFT:
+        if (field.caret > 0) --field.caret;
+        return true;
+    case ALLEGRO_KEY_RIGHT:
+        if (field.caret < length) ++field.caret;
+        return true;
+    case ALLEGRO_KEY_ESCAPE:
+    case ALLEGRO_KEY_ENTER:
+    case ALLEGRO_KEY_PGUP:
+    case ALLEGRO_KEY_PGDN:
+    case ALLEGRO_KEY_UP:
+    case ALLEGRO_KEY_DOWN:
+        return false;
+    default:
+        break;
+    }
+    if (keyCode >= ALLEGRO_KEY_F1 && keyCode <= ALLEGRO_KEY_F12) return false;
+    // Only printable characters; the text holds single-byte characters.
+    if (keyChar < 32 || keyChar >= 127) return false;
+    if (length >= field.maxLength - 1) return false;
+    field.text.insert(static_cast<size_t>(field.caret), 1, static_cast<char>(keyChar));
+    ++field.caret;
+    return true;
+}
+
+void KW_TextFieldScrollStep(KW_TextField& field, int (*measure)(const std::string&))
+{
+    const int length = static_cast<int>(field.text.size());
+    field.caret = std::clamp(field.caret, 0, length);
+    field.scroll = std::clamp(field.scroll, 0, length);
+    if (field.caret < field.scroll) {
+        --field.scroll;
+        return;
+    }
+    // Room is left for the caret itself at the right edge.
+    const std::string shown = field.text.substr(field.scroll, field.caret - field.scroll);
+    if (measure(shown) > field.width - 4) ++field.scroll;
+}
+
+static int MeasureText(const std::string& text) { return KW_TextWidth(text.c_str()); }
+
+// [SECTION] Update
+
+void KW_DoTextField(KW_TextField& field)
+{
+    const int lh = KW_LineHeight();
+    const int x2 = field.x + field.width, y2 = field.y + field.height;
+
+    // draw the box and label
+    KW_DrawBevelBox(field.x, field.y, x2, y2, 255, KW_Colour(KWC_WindowDark), KW_Colour(KWC_WindowLight),
+                    KW_Colour(KWC_FieldFill));
+    if (!field.label.empty())
+        KW_DrawFontText(kwFont, field.x, field.y - lh - 2, KW_Colour(KWC_Background), field.label.c_str());
+
+    KW_TextFieldScrollStep(field, MeasureText);
+
+    // the text from the scroll position, clipped to the box
+    int clipX, clipY, clipW, clipH;
+    al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
+    al_set_clipping_rectangle(field.x + 1, field.y + 1, std::max(0, field.width - 1), std::max(0, field.height - 1));
+    const std::string shown = field.text.substr(static_cast<size_t>(field.scroll));
+    const ALLEGRO_COLOR ink = KW_Colour(field.readOnly ? KWC_FieldReadOnlyText : KWC_FieldText);
+    KW_DrawFontText(kwFont, field.x + 1, field.y + 1, ink, shown.c_str());
+
+    // focus by click
+    const int mx = KW_GetMouseX();
+    const int my = KW_GetMouseY();
+    const bool inside = mx >= field.x && mx <= x2 && my >= field.y && my <= y2;
+    if (!KW_TextFieldHasFocus(field) && inside && (kwMouse.buttons & 1)) KW_FocusTextField(field);
+
+    if (KW_TextFieldHasFocus(field) && !field.readOnly) {
+        const std::string beforeCaret = field.text.substr(field.scroll, field.caret - field.scroll);
+        KW_DrawCaret(field.x + 1 + MeasureText(beforeCaret), field.y + 1, KW_Colour(KWC_FieldText));
+        if (kwKeyPending && KW_TextFieldKey(field, kwKeyCode, kwKeyChar) && kwKeyCode == ALLEGRO_KEY_TAB) {
+            // Fields later in this frame must not pass the focus on again.
+            KW_ClearKey();
+        }
+    }
+    al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+}
