@@ -149,10 +149,11 @@ void FileDialogClass::create()
 
     // The file list fills the left, the roots list stands beside it.
     const int rows = std::max(1, height / (lh + 1) - 5);
-    fileList.Create(x + 10, y + lh + 10, width - 160, rows);
+    fileList.Create(x + 10, y + lh + 8, width - 160, rows);
     fileList.keyboard = true;
     const int driveX = fileList.x + fileList.width + 10;
     driveList.Create(driveX, fileList.y, right - 10 - driveX, rows);
+    driveList.highlightSelection = false;
     for (const std::string& root : PlatformDriveRoots()) driveList.AddRow(root);
 
     created = true;
