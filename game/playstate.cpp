@@ -23,8 +23,8 @@ WindowFit FitMapWindow(int screenWidth, int screenHeight)
     // Kept as a 32-bit float, so 1.28 lands just below and 1024 x 768 gives 1023.
     const float scale = static_cast<float>(across < down ? across : down);
     WindowFit fit;
-    fit.width = static_cast<int>(800 * scale);
-    fit.height = static_cast<int>(512 * scale);
+    fit.width = static_cast<int>(800.0 * scale);
+    fit.height = static_cast<int>(512.0 * scale);
     fit.x = (screenWidth - fit.width) / 2;
     return fit;
 }
@@ -253,6 +253,11 @@ FrameEnding EndingTracker::Check(int timeLeft)
 
 void EndingTracker::AfterEnding(FrameEnding ending, int cutCount, int grassTotal)
 {
-    if (ending == FrameEnding::OutOfTime) return;
+    // A completion noticed in the frame the clock ran out belongs to the lost
+    // run: the restarted level must be mowed again.
+    if (ending == FrameEnding::OutOfTime) {
+        levelComplete = false;
+        return;
+    }
     if (cutCount == grassTotal) levelComplete = true;
 }

@@ -1,0 +1,258 @@
+// The game's rules: window fit, skill times, steering, movement with sliding,
+// collision, mowing, the status line and the order of a level's endings.
+#include "test_game_support.h"
+
+#include "game/playgame.h"
+
+#include <gtest/gtest.h>
+
+using namespace gametest;
+
+class GameRules : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GiveSpriteFrame(gResources.mowerSprite, 32, 32);
+        AllLand();
+    }
+    void TearDown() override { gResources.mowerSprite.Clear(); }
+};
+
+TEST(GameWindowFit, ScalesTheFieldAboveTheStatusBand)
+{
+    WindowFit fit = FitMapWindow(800, 600);
+    EXPECT_EQ(fit.width, 800);
+    EXPECT_EQ(fit.height, 512);
+    EXPECT_EQ(fit.x, 0);
+
+    fit = FitMapWindow(1024, 768);  // 1.28 as a float is just below 1.28
+    EXPECT_EQ(fit.width, 1023);
+    EXPECT_EQ(fit.height, 655);
+    EXPECT_EQ(fit.x, 0);
+
+    fit = FitMapWindow(1920, 1080);
+    EXPECT_EQ(fit.width, 1587);
+    EXPECT_EQ(fit.height, 1016);
+    EXPECT_EQ(fit.x, 166);
+
+    fit = FitMapWindow(1280, 720);
+    EXPECT_EQ(fit.width, 1025);
+    EXPECT_EQ(fit.height, 656);
+    EXPECT_EQ(fit.x, 127);
+}
+
+TEST(GameSkill, EasyDoublesNormalKeepsHardTakesThreeQuarters)
+{
+    EXPECT_EQ(SkillTimeLimit(0, 90), 180);
+    EXPECT_EQ(SkillTimeLimit(1, 90), 90);
+    EXPECT_EQ(SkillTimeLimit(2, 90), 67);
+    EXPECT_EQ(SkillTimeLimit(7, 90), 90) << "an unknown skill plays as Normal";
+    EXPECT_EQ(SkillTimeLimit(0, 65535), 32767) << "a huge limit on Easy must not wrap negative";
+}
+
+TEST(GameSteering, TableOrderDecidesConflictingKeys)
+{
+    struct Case {
+        bool up, down, left, right;
+        float heading;
+    } cases[] = {
+        {true, false, true, false, 224}, {true, false, false, true, 32}, {true, false, false, false, 0},
+        {false, true, true, false, 160}, {false, true, false, true, 96}, {false, true, false, false, 128},
+        {false, false, true, false, 192}, {false, false, false, true, 64},
+        {true, true, false, false, 0},    // Up wins over Down
+        {false, false, true, true, 192},  // Left wins over Right
+        {true, true, true, true, 224},
+    };
+    for (const Case& c : cases) {
+        float heading = -1.0f;
+        EXPECT_TRUE(SteerFromKeys(c.up, c.down, c.left, c.right, heading));
+        EXPECT_EQ(heading, c.heading) << c.up << c.down << c.left << c.right;
+    }
+}
+
+TEST_F(GameRules, ReleasingTheKeysStopsAtOnceAndKeepsTheHeading)
+{
+    PlaceMower(400, 256);
+    float target = 64.0f;
+    ASSERT_TRUE(SteerFromKeys(false, false, false, true, target));
+    gPlay.targetHeading = target;
+    gPlay.speed = 3.0f;
+    MoveMower();
+    EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f);
+
+    // No key: no row applies, the speed drops to 0 and the target stays.
+    const bool steering = SteerFromKeys(false, false, false, false, gPlay.targetHeading);
+    gPlay.speed = steering ? 3.0f : 0.0f;
+    MoveMower();
+    EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f) << "no coasting";
+    EXPECT_EQ(gPlay.targetHeading, 64.0f) << "same direction again makes no skid";
+}
+
+TEST_F(GameRules, DiagonalIntoAWallSlidesStraightIntoItStops)
+{
+    // A wall of Solid cells in column 15.
+    const char* rows[16];
+    for (auto& row : rows) row = "...............#.........";
+    PaintField(rows, 16);
+
+    // Right up against the wall: the box spans x .. x + 32, the wall starts at 480.
+    PlaceMower(447, 200);
+    Drive(96, 4);  // down and right
+    EXPECT_LT(gPlay.mowerX, 448.0f);
+    EXPECT_GT(gPlay.mowerY, 208.0f) << "slides down along the wall";
+
+    const float x = gPlay.mowerX, y = gPlay.mowerY;
+    Drive(64, 5);  // straight right
+    EXPECT_FLOAT_EQ(gPlay.mowerX, x);
+    EXPECT_FLOAT_EQ(gPlay.mowerY, y) << "straight into the wall stops";
+
+    // Water blocks the same way.
+    for (auto& row : rows) row = "...............~.........";
+    PaintField(rows, 16);
+    PlaceMower(447, 200);
+    Drive(64, 3);
+    EXPECT_FLOAT_EQ(gPlay.mowerX, 447.0f);
+}
+
+TEST_F(GameRules, TheMowerNeverLeavesTheField)
+{
+    const float headings[] = {0, 32, 64, 96, 128, 160, 192, 224, 17, 201};
+    for (float heading : headings) {
+        PlaceMower(384, 240);
+        Drive(heading, 400);
+        int left, top, right, bottom;
+        SpriteBoxAt(gResources.mowerSprite, gPlay.mowerX, gPlay.mowerY, left, top, right, bottom);
+        EXPECT_GE(left, 0) << heading;
+        EXPECT_GE(top, 0) << heading;
+        EXPECT_LT(right, 800) << heading;
+        EXPECT_LT(bottom, 512) << heading;
+        EXPECT_GT(gPlay.mowerX, -1.0f);
+        EXPECT_GT(gPlay.mowerY, -1.0f);
+    }
+    // Pressed into a corner it still cannot move out.
+    PlaceMower(0, 0);
+    Drive(224, 10);
+    EXPECT_EQ(static_cast<int>(gPlay.mowerX), 0);
+    EXPECT_EQ(static_cast<int>(gPlay.mowerY), 0);
+}
+
+TEST(GameCollision, BoundsAndCellsOfIsAreaPassable)
+{
+    const char* rows[] = {"g#~......................"};
+    PaintField(rows, 1);
+    EXPECT_TRUE(IsAreaPassable(0, 0, 31, 31, kPassCells)) << "grass is passable";
+    EXPECT_FALSE(IsAreaPassable(0, 0, 32, 31, kPassCells)) << "one pixel into solid";
+    EXPECT_FALSE(IsAreaPassable(64, 0, 70, 10, kPassCells)) << "water";
+    EXPECT_TRUE(IsAreaPassable(32, 0, 90, 10, kPassBoundsOnly)) << "high clouds see only the bounds";
+    EXPECT_FALSE(IsAreaPassable(-1, 40, 10, 60, kPassBoundsOnly));
+    EXPECT_FALSE(IsAreaPassable(700, 40, 800, 60, kPassBoundsOnly));
+    EXPECT_FALSE(IsAreaPassable(10, 400, 20, 512, kPassBoundsOnly));
+    EXPECT_TRUE(IsAreaPassable(768, 480, 799, 511, kPassCells));
+
+    const CellRect cells = PixelRectToCells(-40, -5, 900, 600);
+    EXPECT_EQ(cells.firstColumn, 0);
+    EXPECT_EQ(cells.firstRow, 0);
+    EXPECT_EQ(cells.lastColumn, 24);
+    EXPECT_EQ(cells.lastRow, 15);
+    const CellRect inner = PixelRectToCells(31, 32, 63, 64);
+    EXPECT_EQ(inner.firstColumn, 0);
+    EXPECT_EQ(inner.firstRow, 1);
+    EXPECT_EQ(inner.lastColumn, 1);
+    EXPECT_EQ(inner.lastRow, 2);
+}
+
+TEST(GameCollision, ATileOutsideTheTileSetIsLand)
+{
+    UseTypedTiles();
+    gPlay.map.cells.fill(0);
+    gPlay.map.SetCell(0, 0, 1023);
+    gPlay.map.cells[1] = 5000;
+    EXPECT_EQ(CellType(gPlay.map, 1, 0), kTileLand);
+    EXPECT_TRUE(IsAreaPassable(32, 0, 63, 31, kPassCells));
+}
+
+TEST_F(GameRules, AnyCoveredCellCountsAsCut)
+{
+    const char* rows[] = {"ggggg", "ggggg", "ggggg", "ggggg"};
+    PaintField(rows, 4);
+    ASSERT_EQ(gPlay.grassTotal, 20);
+    // Box 33..65 x 33..65: columns 1..2, rows 1..2, though it only grazes 2.
+    PlaceMower(33, 33);
+    UpdateMowerCells();
+    MowCells();
+    EXPECT_EQ(gPlay.cutCount, 4);
+    EXPECT_EQ(gPlay.cutFlags[2][2], 1);
+    EXPECT_EQ(gPlay.mowingTimer, 20);
+
+    // Mowing the same cells again changes nothing; Land is never marked.
+    gPlay.mowingTimer = 0;
+    MowCells();
+    EXPECT_EQ(gPlay.cutCount, 4);
+    EXPECT_EQ(gPlay.mowingTimer, 0);
+    PlaceMower(600, 300);
+    UpdateMowerCells();
+    MowCells();
+    EXPECT_EQ(gPlay.cutFlags[9][18], 0);
+    EXPECT_EQ(gPlay.cutCount, 4);
+}
+
+TEST_F(GameRules, TheChordCutsEveryGrassCell)
+{
+    const char* rows[] = {"g.g#g", "~ggg."};
+    PaintField(rows, 2);
+    gPlay.cutFlags[0][0] = 1;
+    gPlay.cutCount = 1;
+    CutAllGrass();
+    EXPECT_EQ(gPlay.cutCount, gPlay.grassTotal);
+    EXPECT_EQ(gPlay.grassTotal, 6);
+    EXPECT_EQ(gPlay.cutFlags[0][1], 0) << "land stays uncut";
+}
+
+TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
+{
+    char line[256];
+    FormatLevelLine(line, sizeof line, 2, "Back Lawn", 45.0);
+    EXPECT_STREQ(line, "Level 2: Back Lawn (45.0% complete)");
+    FormatLevelLine(line, sizeof line, 3, "100% %s %d Lawn", 12.34);
+    EXPECT_STREQ(line, "Level 3: 100% %s %d Lawn (12.3% complete)");
+
+    gPlay.grassTotal = 0;
+    gPlay.cutCount = 0;
+    EXPECT_EQ(CutPercentage(), 100.0) << "a map without grass reads complete, not nan";
+    gPlay.grassTotal = 8;
+    gPlay.cutCount = 3;
+    EXPECT_DOUBLE_EQ(CutPercentage(), 37.5);
+}
+
+TEST(GameEndings, OneMoreFrameAfterTheLastCut)
+{
+    EndingTracker endings;
+    // Frame in which the last cell is cut: nothing yet.
+    EXPECT_EQ(endings.Check(30), FrameEnding::None);
+    endings.AfterEnding(FrameEnding::None, 10, 10);
+    // The next frame is drawn, then the level is complete.
+    EXPECT_EQ(endings.Check(30), FrameEnding::LevelComplete);
+    endings.AfterEnding(FrameEnding::LevelComplete, 0, 12);  // next level loaded
+    EXPECT_EQ(endings.Check(30), FrameEnding::None);
+}
+
+TEST(GameEndings, AMapWithoutGrassIsWonAfterItsFirstFrame)
+{
+    EndingTracker endings;
+    // The level was just loaded by the previous ending: 0 of 0 cut.
+    endings.AfterEnding(FrameEnding::LevelComplete, 0, 0);
+    EXPECT_EQ(endings.Check(90), FrameEnding::LevelComplete);
+}
+
+TEST(GameEndings, OutOfTimeComesBeforeCompletion)
+{
+    EndingTracker endings;
+    endings.AfterEnding(FrameEnding::None, 5, 5);
+    EXPECT_EQ(endings.Check(0), FrameEnding::OutOfTime);
+    // The level restarts: the completion of the lost run does not carry over.
+    endings.AfterEnding(FrameEnding::OutOfTime, 0, 5);
+    EXPECT_EQ(endings.Check(90), FrameEnding::None);
+    // Regrowth one cell short: no win until every cell is cut at a frame end.
+    endings.AfterEnding(FrameEnding::None, 4, 5);
+    EXPECT_EQ(endings.Check(90), FrameEnding::None);
+}

@@ -1,0 +1,80 @@
+// Shared set-up for the game tests: a field painted from a character map and
+// a square mower, without a display.
+#pragma once
+
+#include "app/resources.h"
+#include "game/playstate.h"
+
+#include <allegro5/allegro.h>
+
+#include <cstring>
+
+namespace gametest {
+
+// Tiles: 0 Land, 1 Grass, 2 Solid, 3 Water, as their own indexes.
+inline void UseTypedTiles()
+{
+    for (auto& tile : gPlay.map.tileSet.tiles) tile.type = TileLand;
+    gPlay.map.tileSet.tiles[1].type = TileGrass;
+    gPlay.map.tileSet.tiles[2].type = TileSolid;
+    gPlay.map.tileSet.tiles[3].type = TileWater;
+}
+
+// Paints the map from 16 rows of 25 characters: '.' Land, 'g' Grass,
+// '#' Solid, '~' Water. Missing rows are Land.
+inline void PaintField(const char* const* rows, int rowCount)
+{
+    UseTypedTiles();
+    gPlay.map.cells.fill(0);
+    for (int r = 0; r < rowCount && r < kFieldRows; ++r)
+        for (int c = 0; c < kFieldColumns && rows[r][c]; ++c) {
+            uint16_t tile = 0;
+            switch (rows[r][c]) {
+            case 'g': tile = 1; break;
+            case '#': tile = 2; break;
+            case '~': tile = 3; break;
+            default: break;
+            }
+            gPlay.map.SetCell(c, r, tile);
+        }
+    CountGrass();
+}
+
+inline void AllLand()
+{
+    UseTypedTiles();
+    gPlay.map.cells.fill(0);
+    CountGrass();
+}
+
+// A sprite with one w x h frame (collision square from it).
+inline void GiveSpriteFrame(Sprite& sprite, int w, int h)
+{
+    sprite.Clear();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* image = al_create_bitmap(w, h);
+    sprite.AddFrame(image, "");
+    al_destroy_bitmap(image);
+}
+
+inline void PlaceMower(float x, float y)
+{
+    gPlay.mowerX = x;
+    gPlay.mowerY = y;
+    gPlay.heading = gPlay.targetHeading = 0.0f;
+    gPlay.speed = 0.0f;
+}
+
+// Drives the mower one frame in a direction at full speed.
+inline void Drive(float heading, int frames = 1)
+{
+    for (int i = 0; i < frames; ++i) {
+        gPlay.targetHeading = heading;
+        gPlay.speed = 3.0f;
+        MoveMower();
+        UpdateMowerCells();
+        MowCells();
+    }
+}
+
+}  // namespace gametest

@@ -1,0 +1,95 @@
+// Menus and credits without a screen: the selection wraps, the shared
+// animation swings between its ends, and the credits pages keep their time.
+#include "app/credits.h"
+#include "app/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+TEST(Menu, SelectionWrapsAtBothEnds)
+{
+    MenuScreen menu;
+    menu.Init("Main Menu");
+    EXPECT_EQ(menu.selected, -1);
+    EXPECT_EQ(menu.width, 320);
+    for (const char* label : {"Play", "Options", "Exit"}) menu.AddItem(label, "", "NewGame");
+
+    menu.selected = 0;
+    menu.MoveSelection(-1);
+    EXPECT_EQ(menu.selected, 2) << "Up on the first item selects the last";
+    menu.MoveSelection(1);
+    EXPECT_EQ(menu.selected, 0) << "Down on the last item selects the first";
+    menu.MoveSelection(1);
+    EXPECT_EQ(menu.selected, 1);
+
+    MenuScreen empty;
+    empty.Init("Nothing");
+    empty.MoveSelection(-1);
+    EXPECT_EQ(empty.selected, -1) << "no items: nothing selected";
+}
+
+TEST(Menu, AnimationSwingsBetweenItsEnds)
+{
+    MenuAnimation animation;
+    int lowestGrey = 255, highestGreyAfterLow = 0;
+    float lowestScale = 1.0f, highestScale = 1.0f;
+    bool reachedLow = false;
+    for (int tick = 0; tick < 400; ++tick) {
+        animation.Step();
+        lowestGrey = std::min(lowestGrey, animation.greyLevel);
+        if (animation.greyLevel <= 140) reachedLow = true;
+        if (reachedLow) highestGreyAfterLow = std::max(highestGreyAfterLow, animation.greyLevel);
+        lowestScale = std::min(lowestScale, animation.iconScale);
+        highestScale = std::max(highestScale, animation.iconScale);
+        ASSERT_GE(animation.greyLevel, 0);
+        ASSERT_LE(animation.greyLevel, 255);
+    }
+    EXPECT_LE(lowestGrey, 140);
+    EXPECT_GT(lowestGrey, 140 - 6);
+    EXPECT_GE(highestGreyAfterLow, 250);
+    EXPECT_LE(highestGreyAfterLow, 255);
+    EXPECT_NEAR(lowestScale, 0.8f, 0.031f);
+    EXPECT_NEAR(highestScale, 1.6f, 0.031f);
+    EXPECT_EQ(animation.ticks, 400.0f);
+}
+
+TEST(Credits, PagesInOrderWithPersonLines)
+{
+    const std::vector<CreditsPage> pages = BuildCreditsPages();
+    const char* headings[] = {"Sodbolt", "Game Created by", "Game Libraries", "Music", "Maps", "Thanks to"};
+    const size_t lineCounts[] = {1, 1, 1, 2, 4, 3};
+    ASSERT_EQ(pages.size(), 6u);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].heading, headings[i]);
+        EXPECT_EQ(pages[i].lines.size(), lineCounts[i]) << headings[i];
+    }
+    EXPECT_EQ(pages[0].lines[0], "The cutting edge of the Zentor universe");
+    EXPECT_EQ(pages[2].lines[0], "Allegro 5");
+    EXPECT_EQ(pages[5].lines.back(), "- The testers");
+    for (int i : {1, 3, 4, 5})
+        for (const std::string& line : pages[i].lines) EXPECT_EQ(line.rfind("- ", 0), 0u) << line;
+}
+
+TEST(Credits, APageStays150TicksAfterItsLastLineAndTheShowRepeats)
+{
+    CreditsShow show;
+    show.pageCount = 2;
+    show.StartPage(0, 800);
+    int ticks = 0;
+    while (show.linesShown < 1) {
+        show.Tick(1, 800);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 13) << "800 pixels at 64 a tick, shown once below 11";
+    for (int i = 0; i < 149; ++i) show.Tick(1, 800);
+    EXPECT_EQ(show.pageIndex, 0);
+    show.Tick(1, 800);
+    EXPECT_EQ(show.pageIndex, 1) << "the next page after 150 ticks";
+    EXPECT_EQ(show.linesShown, 0);
+    EXPECT_EQ(show.slideX, 800);
+
+    while (show.linesShown < 2) show.Tick(2, 800);
+    for (int i = 0; i < 150; ++i) show.Tick(2, 800);
+    EXPECT_EQ(show.pageIndex, 0) << "after the last page the show starts again";
+}

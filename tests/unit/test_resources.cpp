@@ -1,0 +1,98 @@
+// game.ini's level list and the overlay pictures, read from a mod folder made
+// by the test.
+#include "app/paths.h"
+#include "app/resources.h"
+#include "game/playstate.h"
+
+#include <allegro5/allegro_image.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+class GameIni : public ::testing::Test {
+protected:
+    fs::path mods;
+    void SetUp() override
+    {
+        mods = fs::temp_directory_path() / "sodbolt_gameini_test";
+        fs::remove_all(mods);
+        fs::create_directories(mods);
+        gUseModFolder = true;
+        gModFolder = mods.string();
+        gPlay.mapPaths.clear();
+        gPlay.musicNames.clear();
+        gPlay.errorText.clear();
+    }
+    void TearDown() override
+    {
+        gUseModFolder = false;
+        gModFolder.clear();
+        gPlay.mapPaths.clear();
+        gPlay.musicNames.clear();
+        fs::remove_all(mods);
+    }
+    void WriteGameIni(const std::string& text) { std::ofstream(mods / "game.ini") << text; }
+};
+
+TEST_F(GameIni, ListsEveryLevelAndASectionWithoutMapGivesTheBareFolder)
+{
+    WriteGameIni("[music]\nMenuMusic=music/menu.xm\n[info]\nMapsCount=3\n"
+                 "[map0]\nmap=first.map\nmusic=a.xm\n[map1]\nmusic=b.xm\n[map2]\nmap=third.map\n");
+    ASSERT_TRUE(LoadMapsList());
+    ASSERT_EQ(gPlay.mapPaths.size(), 3u);
+    EXPECT_EQ(gPlay.mapPaths[0], "maps/first.map");
+    EXPECT_EQ(gPlay.mapPaths[1], "maps/");
+    EXPECT_EQ(gPlay.mapPaths[2], "maps/third.map");
+    EXPECT_EQ(gPlay.musicNames[0], "a.xm");
+    EXPECT_EQ(gPlay.musicNames[1], "b.xm");
+    EXPECT_EQ(gPlay.musicNames[2], "");
+    EXPECT_TRUE(IsLevelInMapsList(2));
+    EXPECT_FALSE(IsLevelInMapsList(3));
+    EXPECT_FALSE(IsLevelInMapsList(-1));
+}
+
+TEST_F(GameIni, NoUsableCountMeansNoEntries)
+{
+    for (const char* count : {"65536", "-2", "0", "none"}) {
+        WriteGameIni(std::string("[info]\nMapsCount=") + count + "\n[map0]\nmap=a.map\n");
+        gPlay.errorText.clear();
+        EXPECT_FALSE(LoadMapsList()) << count;
+        EXPECT_EQ(gPlay.errorText, "No entries in maps list") << count;
+        EXPECT_TRUE(gPlay.mapPaths.empty());
+    }
+    EXPECT_EQ(ParseMapsCount("65537"), 1) << "taken as a signed 16-bit value";
+
+    WriteGameIni("[info]\n");
+    EXPECT_FALSE(LoadMapsList());
+    EXPECT_EQ(gPlay.errorText, "No entries in maps list");
+}
+
+TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
+{
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* picture = al_create_bitmap(4, 2);
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(picture);
+    al_clear_to_color(al_map_rgb(10, 200, 30));
+    al_put_pixel(1, 1, al_map_rgb(255, 0, 255));
+    al_set_target_bitmap(previous);
+    ASSERT_TRUE(al_save_bitmap((mods / "frame.tga").c_str(), picture));
+    al_destroy_bitmap(picture);
+
+    ALLEGRO_BITMAP* loaded = LoadOverlayImage("frame.tga");
+    ASSERT_NE(loaded, nullptr);
+    unsigned char r, g, b, a;
+    al_unmap_rgba(al_get_pixel(loaded, 1, 1), &r, &g, &b, &a);
+    EXPECT_EQ(a, 0);
+    al_unmap_rgba(al_get_pixel(loaded, 0, 0), &r, &g, &b, &a);
+    EXPECT_EQ(a, 255);
+    EXPECT_EQ(g, 200);
+    al_destroy_bitmap(loaded);
+
+    gUseModFolder = false;
+    EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
+    EXPECT_EQ(gResources.errorText, "Unable to load bitmap from base/missing_picture.tga");
+}
