@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The Enter that opens a confirmation does not also answer it; Escape answers
+# "No" and does not reach the screen underneath; Enter answers "Yes".
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/dialogs_host.sh"
+
+make_workdir
+start_host confirm
+title_y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 ))
+
+key Return
+wait_pixel 400 "$title_y" "$TITLE_BLUE" "the Confirm title bar"
+sleep 1
+[ "$(line_count '^confirm=')" = 0 ] || fail "the opening Enter answered the dialog"
+
+key Escape
+wait_line "confirm=false"
+sleep 1
+has_line "screen-escape" && fail "the Escape that closed the dialog reached the screen underneath"
+app_running || fail "the host ended after the dialog's Escape"
+wait_pixel 400 "$title_y" "$HOST_GREEN" "the host screen again"
+
+key Return
+wait_pixel 400 "$title_y" "$TITLE_BLUE" "the Confirm title bar"
+key Return
+wait_line "confirm=true"
+
+key Escape
+wait_line "screen-escape"
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
+pass

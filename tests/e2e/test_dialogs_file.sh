@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The file dialog with the "map" filter: a double click enters a folder and a
+# double click on a file returns its full path; a typed "level5" comes back
+# as "level5.map"; Escape cancels and leaves the caller's path alone.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/dialogs_host.sh"
+
+make_workdir
+mkdir -p "$WORK/maps/sub"
+echo x > "$WORK/maps/a.map"
+echo x > "$WORK/maps/notes.txt"
+echo x > "$WORK/maps/sub/inner.map"
+start_host file maps/
+
+# On 800 x 600 the panel fills the window; rows are a line and a pixel high.
+row_y() { echo $(( LINE_HEIGHT + 8 + $1 * (LINE_HEIGHT + 1) + LINE_HEIGHT / 2 )); }
+
+# maps/ lists "..", "sub/", "a.map" (notes.txt is filtered out).
+key Return
+wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+screenshot "$WORK/file_dialog.png"
+double_press_at 100 "$(row_y 1)"
+sleep 1
+# sub/ lists "..", "inner.map".
+double_press_at 100 "$(row_y 1)"
+wait_line "file=true path=$WORK/maps/sub/inner.map"
+
+# Opened again at the chosen file: clear the name field and type a new name.
+key Return
+wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+xdotool key --delay 20 --repeat 120 BackSpace
+sleep 2.5
+type_text "level5"
+key Return
+wait_line "file=true path=level5.map"
+
+key Return
+wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+key Escape
+wait_line "file=false path=level5.map"
+sleep 0.5
+has_line "screen-escape" && fail "the Escape that cancelled reached the screen underneath"
+
+key Escape
+wait_line "screen-escape"
+wait_exit 20 >/dev/null
+pass
