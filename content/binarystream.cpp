@@ -267,39 +267,37 @@ ALLEGRO_BITMAP* BinaryStream::ReadAllegroBitmap()
     return ReadBitmapPixels(width, height);
 }
 
-ALLEGRO_BITMAP* BinaryStream::ReadBitmapPixels(int width, int height)
+ALLEGRO_BITMAP* MakeBitmapFromRgb(const unsigned char* rgb, int width, int height)
 {
     ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
-    if (!bitmap) {
-        lastError = "ReadAllegroBitmap: Unable to create bitmap";
-        // Keep the rest of the file in step.
-        Skip(static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 3);
-        return nullptr;
-    }
+    if (!bitmap) return nullptr;
     ALLEGRO_LOCKED_REGION* region =
         al_lock_bitmap(bitmap, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
     if (!region) {
-        lastError = "ReadAllegroBitmap: Unable to create bitmap";
         al_destroy_bitmap(bitmap);
-        Skip(static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 3);
         return nullptr;
     }
-    std::vector<unsigned char> row(static_cast<size_t>(width) * 3);
     for (int y = 0; y < height; ++y) {
-        ReadBytes(row.data(), row.size());
         unsigned char* target = static_cast<unsigned char*>(region->data) + y * region->pitch;
-        for (int x = 0; x < width; ++x) {
-            target[x * 4 + 0] = row[static_cast<size_t>(x) * 3 + 0];
-            target[x * 4 + 1] = row[static_cast<size_t>(x) * 3 + 1];
-            target[x * 4 + 2] = row[static_cast<size_t>(x) * 3 + 2];
-            target[x * 4 + 3] = 255;
+        for (int x = 0; x < width; ++x, rgb += 3, target += 4) {
+            target[0] = rgb[0];
+            target[1] = rgb[1];
+            target[2] = rgb[2];
+            target[3] = 255;
         }
     }
     al_unlock_bitmap(bitmap);
-    if (damaged) {
-        al_destroy_bitmap(bitmap);
-        return nullptr;
-    }
+    return bitmap;
+}
+
+ALLEGRO_BITMAP* BinaryStream::ReadBitmapPixels(int width, int height)
+{
+    // The size was checked against the bytes left, so this buffer is bounded
+    // by the file.
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    if (!ReadBytes(pixels.data(), pixels.size())) return nullptr;
+    ALLEGRO_BITMAP* bitmap = MakeBitmapFromRgb(pixels.data(), width, height);
+    if (!bitmap) lastError = "ReadAllegroBitmap: Unable to create bitmap";
     return bitmap;
 }
 

@@ -113,6 +113,9 @@ private:
     int64_t ReadZentorBitmapSize(bool eightBit, uint32_t& width, uint32_t& height);
 };
 
+// A new opaque bitmap from w*h pixels of R, G, B; null without memory.
+ALLEGRO_BITMAP* MakeBitmapFromRgb(const unsigned char* rgb, int width, int height);
+
 // Restores the drawing target that was current when it was made.
 class TargetKeeper {
 public:

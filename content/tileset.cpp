@@ -107,24 +107,16 @@ bool Tileset::Load(const char* path)
         return false;
     }
 
-    // Read into a fresh set and keep it only when the whole file was sound.
+    // The whole file is read and checked before any bitmap is made: the 32 x
+    // 32 pictures into one staging buffer, others into their own bitmaps.
     Tileset fresh;
-    fresh.atlas = al_create_bitmap(kAtlasSize, kAtlasSize);
-    if (!fresh.atlas) {
-        lastError = "Unable to allocate tile";
-        return false;
-    }
     fresh.description = in.ReadStdString();
-
-    ALLEGRO_LOCKED_REGION* region =
-        al_lock_bitmap(fresh.atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
-    if (!region) {
-        lastError = "Unable to allocate tile";
-        return false;
-    }
-    // Tiles of another size are read after the atlas is unlocked.
-    std::vector<std::pair<int, ALLEGRO_BITMAP*>> oddTiles;
-    std::vector<unsigned char> pixels(kTileBytes);
+    std::vector<unsigned char> staged;
+    struct OddTile {
+        int index, width, height;
+        std::vector<unsigned char> pixels;
+    };
+    std::vector<OddTile> oddTiles;
     for (int i = 0; i < kTileCount && !in.Damaged(); ++i) {
         Tile& tile = fresh.tiles[i];
         tile.description = in.ReadStdString();
@@ -132,47 +124,51 @@ bool Tileset::Load(const char* path)
         int width = 0, height = 0;
         if (!in.ReadBitmapSize(width, height)) break;
         if (width == kTileSize && height == kTileSize) {
-            if (!in.ReadBytes(pixels.data(), pixels.size())) break;
-            const unsigned char* source = pixels.data();
-            for (int y = 0; y < kTileSize; ++y) {
-                unsigned char* target = static_cast<unsigned char*>(region->data) + (AtlasY(i) + y) * region->pitch +
-                                        AtlasX(i) * 4;
-                for (int x = 0; x < kTileSize; ++x, source += 3, target += 4) {
-                    target[0] = source[0];
-                    target[1] = source[1];
-                    target[2] = source[2];
-                    target[3] = 255;
-                }
-            }
+            if (staged.empty()) staged.assign(kTileBytes * kTileCount, 0);
+            in.ReadBytes(&staged[kTileBytes * i], kTileBytes);
         } else {
-            oddTiles.emplace_back(i, in.ReadBitmapPixels(width, height));
+            OddTile odd{i, width, height, std::vector<unsigned char>(static_cast<size_t>(width) * height * 3)};
+            in.ReadBytes(odd.pixels.data(), odd.pixels.size());
+            oddTiles.push_back(std::move(odd));
         }
     }
-    // Atlas places of tiles that hold their own image stay black.
-    for (const auto& odd : oddTiles) {
-        for (int y = 0; y < kTileSize; ++y) {
-            unsigned char* target = static_cast<unsigned char*>(region->data) + (AtlasY(odd.first) + y) * region->pitch +
-                                    AtlasX(odd.first) * 4;
-            for (int x = 0; x < kTileSize; ++x) {
-                target[x * 4 + 0] = target[x * 4 + 1] = target[x * 4 + 2] = 0;
-                target[x * 4 + 3] = 255;
-            }
-        }
-    }
-    al_unlock_bitmap(fresh.atlas);
-    for (const auto& odd : oddTiles) fresh.tiles[odd.first].image = odd.second;
-    oddTiles.clear();
-
     if (in.Damaged()) {
         lastError = in.DamagedText();
         return false;
     }
-    // A tile whose own image could not be made keeps a black atlas place.
+    in.Close();
+
+    // One lock fills the atlas.
+    fresh.atlas = al_create_bitmap(kAtlasSize, kAtlasSize);
+    ALLEGRO_LOCKED_REGION* region =
+        fresh.atlas ? al_lock_bitmap(fresh.atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY)
+                    : nullptr;
+    if (!region) {
+        lastError = "Unable to allocate tile";
+        return false;
+    }
+    if (staged.empty()) staged.assign(kTileBytes * kTileCount, 0);
+    for (int i = 0; i < kTileCount; ++i) {
+        const unsigned char* source = &staged[kTileBytes * i];
+        for (int y = 0; y < kTileSize; ++y) {
+            unsigned char* target =
+                static_cast<unsigned char*>(region->data) + (AtlasY(i) + y) * region->pitch + AtlasX(i) * 4;
+            for (int x = 0; x < kTileSize; ++x, source += 3, target += 4) {
+                target[0] = source[0];
+                target[1] = source[1];
+                target[2] = source[2];
+                target[3] = 255;
+            }
+        }
+    }
+    al_unlock_bitmap(fresh.atlas);
+    // A tile whose own picture cannot be made keeps a black place in the atlas.
+    for (const OddTile& odd : oddTiles)
+        fresh.tiles[odd.index].image = MakeBitmapFromRgb(odd.pixels.data(), odd.width, odd.height);
     if (!fresh.CreateAtlas()) {
         lastError = "Unable to allocate tile";
         return false;
     }
-    in.Close();
     fresh.fileName = path;
     fresh.loaded = true;
     Swap(fresh);

@@ -1,0 +1,130 @@
+// Helpers shared by the content format tests: a scratch folder, raw file
+// bytes, little bitmaps and the "every truncation fails" check.
+#pragma once
+
+#include <allegro5/allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        char pattern[] = "/tmp/sodbolt-content-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        folder = made ? made : "/tmp";
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::string Path(const std::string& name) const { return folder + "/" + name; }
+    // Names of everything in the folder (to catch stray temporary files).
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    std::string folder;
+};
+
+inline Bytes ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFileBytes(const std::string& path, const Bytes& bytes, size_t length = SIZE_MAX)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(length < bytes.size() ? length : bytes.size()));
+}
+
+// Little-endian byte builders for hand-made files.
+inline void PutU8(Bytes& b, unsigned v) { b.push_back(static_cast<uint8_t>(v)); }
+inline void PutU16(Bytes& b, unsigned v)
+{
+    PutU8(b, v & 0xFF);
+    PutU8(b, (v >> 8) & 0xFF);
+}
+inline void PutU32(Bytes& b, uint32_t v)
+{
+    PutU16(b, v & 0xFFFF);
+    PutU16(b, v >> 16);
+}
+inline void PutString(Bytes& b, const std::string& text)
+{
+    PutU16(b, static_cast<unsigned>(text.size()));
+    b.insert(b.end(), text.begin(), text.end());
+}
+inline void PutFixed(Bytes& b, const std::string& text, size_t width)
+{
+    for (size_t i = 0; i < width; ++i) PutU8(b, i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+}
+
+struct Rgba {
+    int r, g, b, a;
+    bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
+};
+inline std::ostream& operator<<(std::ostream& os, const Rgba& c)
+{
+    return os << "(" << c.r << ", " << c.g << ", " << c.b << ", " << c.a << ")";
+}
+
+inline Rgba PixelOf(ALLEGRO_BITMAP* bitmap, int x, int y)
+{
+    unsigned char r, g, b, a;
+    al_unmap_rgba(al_get_pixel(bitmap, x, y), &r, &g, &b, &a);
+    return Rgba{r, g, b, a};
+}
+
+// A memory bitmap filled with one colour; the caller destroys it.
+inline ALLEGRO_BITMAP* MakeFilledBitmap(int w, int h, ALLEGRO_COLOR colour)
+{
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(w, h);
+    al_set_target_bitmap(bitmap);
+    al_clear_to_color(colour);
+    al_set_target_bitmap(previous);
+    return bitmap;
+}
+
+inline void PutPixelOn(ALLEGRO_BITMAP* bitmap, int x, int y, ALLEGRO_COLOR colour)
+{
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(bitmap);
+    al_put_pixel(x, y, colour);
+    al_set_target_bitmap(previous);
+}
+
+// Writes every prefix of a valid file (lengths 0 .. size - 1, every 'stride'
+// length plus the last 64) and expects the load to fail and the record to
+// keep its contents.
+inline void ExpectEveryTruncationFails(const std::string& path, const Bytes& valid,
+                                       const std::function<bool(const std::string&)>& load,
+                                       const std::function<void()>& expectUnchanged, size_t stride = 1)
+{
+    for (size_t length = 0; length < valid.size(); ++length) {
+        if (stride > 1 && length % stride != 0 && length + 64 < valid.size()) continue;
+        WriteFileBytes(path, valid, length);
+        ASSERT_FALSE(load(path)) << "a file cut to " << length << " of " << valid.size() << " bytes loaded";
+        if (length % 97 == 0) expectUnchanged();
+    }
+    expectUnchanged();
+}

@@ -1,0 +1,266 @@
+// Map files of versions 1 to 3, the default tile set, damage, and drawing.
+#include "content/map.h"
+
+#include "app/paths.h"
+#include "content_testing.h"
+
+#include <unistd.h>
+
+namespace {
+
+// Runs a test inside a scratch working folder, where "base/" is its own.
+class MapTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char buffer[4096];
+        previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
+        ASSERT_EQ(chdir(scratch.Path("").c_str()), 0);
+        gUseModFolder = false;
+    }
+    void TearDown() override
+    {
+        gUseModFolder = false;
+        gModFolder.clear();
+        EXPECT_EQ(chdir(previous.c_str()), 0);
+    }
+    // A tile set in base/tiles/sodbolt.til whose tile 1 is green Grass and
+    // tile 1023 is brown.
+    void InstallTileset(const std::string& folder = "base")
+    {
+        std::filesystem::create_directories(folder + "/tiles");
+        Tileset set;
+        set.New();
+        set.tiles[1].type = TileGrass;
+        Fill(set.tiles[1].image, al_map_rgb(0, 200, 0));
+        Fill(set.tiles[1023].image, al_map_rgb(120, 80, 40));
+        ASSERT_TRUE(set.Save((folder + "/tiles/sodbolt.til").c_str()));
+    }
+    static void Fill(ALLEGRO_BITMAP* bitmap, ALLEGRO_COLOR colour)
+    {
+        ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
+        al_set_target_bitmap(bitmap);
+        al_clear_to_color(colour);
+        al_set_target_bitmap(previousTarget);
+    }
+    static Bytes MapHeader(int version, const std::string& title)
+    {
+        Bytes bytes;
+        PutString(bytes, "Sodbolt Map File");
+        PutU16(bytes, static_cast<unsigned>(version));
+        PutString(bytes, title);
+        return bytes;
+    }
+    static void PutSettings(Bytes& bytes)
+    {
+        PutU16(bytes, 120); // time limit
+        PutU16(bytes, 4);   // clouds
+        PutU16(bytes, 100); // start x
+        PutU16(bytes, 50);  // start y
+    }
+
+    ScratchFolder scratch;
+    std::string previous;
+};
+
+void MakeEdited(Map& map)
+{
+    map.New();
+    map.title = "Back Lawn";
+    map.author = "Jo";
+    map.timeLimit = 45;
+    map.SetCell(24, 15, 1);
+}
+
+void ExpectEdited(const Map& map)
+{
+    EXPECT_EQ(map.title, "Back Lawn");
+    EXPECT_EQ(map.author, "Jo");
+    EXPECT_EQ(map.timeLimit, 45);
+    EXPECT_EQ(map.GetCell(24, 15), 1);
+}
+
+} // namespace
+
+TEST_F(MapTest, ANewMapIs839BytesAndReadsBackWithEveryDefault)
+{
+    Map map;
+    map.New();
+    ASSERT_TRUE(map.Save("new.map"));
+    EXPECT_EQ(ReadFileBytes("new.map").size(), 839u);
+
+    Map back;
+    ASSERT_TRUE(back.Load("new.map"));
+    EXPECT_TRUE(back.loaded);
+    EXPECT_EQ(back.GetTitle(), "New Map");
+    EXPECT_EQ(back.GetAuthor(), "");
+    EXPECT_EQ(back.timeLimit, 90);
+    EXPECT_EQ(back.cloudCount, 0);
+    EXPECT_EQ(back.startX, 400);
+    EXPECT_EQ(back.startY, 256);
+    for (uint16_t cell : back.cells) ASSERT_EQ(cell, 0);
+}
+
+TEST_F(MapTest, WithoutTheGameTilesetAMapStillLoadsWithBlackTiles)
+{
+    Map map;
+    map.New();
+    ASSERT_TRUE(map.Save("a.map"));
+    ASSERT_TRUE(map.Load("a.map"));
+    EXPECT_EQ(map.tileSetFile, "");
+    ASSERT_TRUE(map.tileSet.loaded);
+    EXPECT_EQ(PixelOf(map.GetCellImage(0, 0), 5, 5), (Rgba{0, 0, 0, 255}));
+}
+
+TEST_F(MapTest, TheGameTilesetComesFromTheModFolderFirst)
+{
+    InstallTileset();
+    Map map;
+    map.New();
+    EXPECT_EQ(map.tileSetFile, "base/tiles/sodbolt.til");
+    EXPECT_EQ(map.tileSet.GetTileType(1), TileGrass);
+
+    InstallTileset("mods");
+    gUseModFolder = true;
+    gModFolder = "mods";
+    map.LoadDefaultTileset();
+    EXPECT_EQ(map.tileSetFile, "mods/tiles/sodbolt.til");
+}
+
+TEST_F(MapTest, OlderVersions)
+{
+    // Version 2: no author; the cells follow start y directly.
+    Bytes v2 = MapHeader(2, "Old");
+    PutSettings(v2);
+    for (int i = 0; i < 400; ++i) PutU16(v2, static_cast<unsigned>(i));
+    WriteFileBytes("v2.map", v2);
+    Map map;
+    ASSERT_TRUE(map.Load("v2.map"));
+    EXPECT_EQ(map.title, "Old");
+    EXPECT_EQ(map.author, "");
+    EXPECT_EQ(map.timeLimit, 120);
+    EXPECT_EQ(map.cloudCount, 4);
+    EXPECT_EQ(map.startX, 100);
+    EXPECT_EQ(map.startY, 50);
+    EXPECT_EQ(map.GetCell(0, 0), 0);
+    EXPECT_EQ(map.GetCell(24, 15), 399);
+
+    // Version 1: 21 rows of 32; only the top-left 25 x 16 block stays.
+    Bytes v1 = MapHeader(1, "Older");
+    PutSettings(v1);
+    for (int row = 0; row < 21; ++row)
+        for (int column = 0; column < 32; ++column) PutU16(v1, static_cast<unsigned>(row * 100 + column));
+    WriteFileBytes("v1.map", v1);
+    ASSERT_TRUE(map.Load("v1.map"));
+    EXPECT_EQ(map.GetCell(24, 15), 1524);
+    EXPECT_EQ(map.GetCell(0, 3), 300);
+    for (uint16_t cell : map.cells) ASSERT_NE(cell, 330); // row 3, column 30 is dropped
+}
+
+TEST_F(MapTest, RefusedFilesLeaveTheMapAsItWas)
+{
+    Map map;
+    MakeEdited(map);
+
+    Bytes v4 = MapHeader(4, "Future");
+    WriteFileBytes("v4.map", v4);
+    EXPECT_FALSE(map.Load("v4.map"));
+    EXPECT_EQ(map.lastError, "v4.map is too advanced.");
+    ExpectEdited(map);
+
+    Bytes sprite;
+    PutString(sprite, "Sodbolt Sprite");
+    WriteFileBytes("x.map", sprite);
+    EXPECT_FALSE(map.Load("x.map"));
+    EXPECT_EQ(map.GetLastError(), "x.map is not a valid map file.");
+    ExpectEdited(map);
+
+    EXPECT_FALSE(map.Load("missing.map"));
+    EXPECT_EQ(map.lastError, "Unable to open missing.map");
+}
+
+TEST_F(MapTest, EveryTruncationFailsAndKeepsTheMap)
+{
+    Map source;
+    source.New();
+    source.title = "Cut";
+    source.author = "Me";
+    ASSERT_TRUE(source.Save("full.map"));
+    const Bytes valid = ReadFileBytes("full.map");
+
+    Map map;
+    MakeEdited(map);
+    ExpectEveryTruncationFails(
+        "cut.map", valid, [&](const std::string& p) { return map.Load(p.c_str()); }, [&] { ExpectEdited(map); });
+    WriteFileBytes("cut.map", valid, 100);
+    map.Load("cut.map");
+    EXPECT_EQ(map.lastError, "cut.map is damaged or truncated");
+
+    // A title length with its top bit set.
+    Bytes negative = MapHeader(3, "");
+    negative[20] = 0xFF;
+    negative[21] = 0xFF;
+    WriteFileBytes("neg.map", negative);
+    EXPECT_FALSE(map.Load("neg.map"));
+    ExpectEdited(map);
+}
+
+TEST_F(MapTest, CellValuesPastTheTileSetCountAsEmptyLand)
+{
+    InstallTileset();
+    Map map;
+    map.New();
+    map.SetCell(0, 0, 1);
+    map.SetCell(1, 0, 1024);
+    map.SetCell(2, 0, 65535);
+    EXPECT_EQ(map.GetCellType(0, 0), TileGrass);
+    EXPECT_EQ(map.GetCellType(1, 0), TileLand);
+    EXPECT_EQ(map.GetCellType(2, 0), TileLand);
+    EXPECT_EQ(map.GetCellImage(2, 0), nullptr);
+    EXPECT_EQ(map.GetCell(25, 0), 0);
+    map.SetCell(-1, 99, 7); // ignored
+
+    // Stored as it is.
+    ASSERT_TRUE(map.Save("big.map"));
+    Map back;
+    ASSERT_TRUE(back.Load("big.map"));
+    EXPECT_EQ(back.GetCell(2, 0), 65535);
+}
+
+TEST_F(MapTest, TheFieldDrawsTilesAndMownGrass)
+{
+    InstallTileset();
+    Map map;
+    map.New();
+    map.SetCell(0, 0, 1);
+    map.SetCell(1, 0, 1);
+    map.SetCell(2, 0, 5000);
+    std::vector<uint8_t> cut(Map::kCellCount, 0);
+    cut[1] = 1;
+
+    ALLEGRO_BITMAP* field = MakeFilledBitmap(800, 512, al_map_rgb(9, 9, 9));
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(field);
+    map.Draw(0, 0, cut.data());
+    al_set_target_bitmap(previous);
+    EXPECT_EQ(al_get_target_bitmap(), previous);
+    EXPECT_EQ(PixelOf(field, 10, 10), (Rgba{0, 200, 0, 255}));   // grass
+    EXPECT_EQ(PixelOf(field, 42, 10), (Rgba{120, 80, 40, 255}));  // mown: tile 1023
+    EXPECT_EQ(PixelOf(field, 74, 10), (Rgba{9, 9, 9, 255}));      // no such tile: nothing drawn
+    EXPECT_EQ(PixelOf(field, 799, 511), (Rgba{0, 0, 0, 255}));    // tile 0
+    EXPECT_FALSE(al_is_bitmap_drawing_held());
+    al_destroy_bitmap(field);
+}
+
+TEST_F(MapTest, SavesNeverDestroyTheOldFile)
+{
+    Map map;
+    map.New();
+    EXPECT_FALSE(map.Save("nofolder/a.map"));
+    EXPECT_EQ(map.lastError, "Unable to create nofolder/a.map");
+
+    WriteFileBytes("keep.map", Bytes{4, 5, 6});
+    std::filesystem::create_directory("keep.map.tmp~"); // the temporary cannot be made
+    EXPECT_FALSE(map.Save("keep.map"));
+    EXPECT_EQ(ReadFileBytes("keep.map"), (Bytes{4, 5, 6}));
+}

@@ -1,0 +1,301 @@
+// Sprites: frames, times, animation, shadows, bounds, files and damage.
+#include "content/sprite.h"
+
+#include "content_testing.h"
+
+namespace {
+
+const ALLEGRO_COLOR kMagenta = al_map_rgb(255, 0, 255);
+
+// A 4 x 2 frame: transparent left column, black at (1, 0), red elsewhere.
+ALLEGRO_BITMAP* MakeFrameImage()
+{
+    ALLEGRO_BITMAP* image = MakeFilledBitmap(4, 2, al_map_rgb(200, 0, 0));
+    PutPixelOn(image, 0, 0, al_map_rgba(0, 0, 0, 0));
+    PutPixelOn(image, 0, 1, al_map_rgba(0, 0, 0, 0));
+    PutPixelOn(image, 1, 0, al_map_rgb(0, 0, 0));
+    return image;
+}
+
+void ExpectFrameImage(ALLEGRO_BITMAP* image)
+{
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(PixelOf(image, 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(image, 0, 1).a, 0);
+    EXPECT_EQ(PixelOf(image, 1, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(image, 3, 1), (Rgba{200, 0, 0, 255}));
+}
+
+void MakeTwoFrames(Sprite& sprite)
+{
+    ALLEGRO_BITMAP* image = MakeFrameImage();
+    ASSERT_TRUE(sprite.AddFrame(image, "a.tga"));
+    sprite.SetFrameTime(0, 20);
+    ASSERT_TRUE(sprite.AddFrame(image, "b.tga"));
+    sprite.SetFrameTime(1, -1);
+    al_destroy_bitmap(image);
+    sprite.description = "Mower";
+}
+
+void ExpectTwoFrames(const Sprite& sprite)
+{
+    ASSERT_EQ(sprite.GetFrameCount(), 2);
+    EXPECT_EQ(sprite.GetDescription(), "Mower");
+    EXPECT_EQ(sprite.frames[0].name, "a.tga");
+    EXPECT_EQ(sprite.GetFrameTime(0), 20);
+    EXPECT_EQ(sprite.GetFrameTime(1), -1);
+    ExpectFrameImage(sprite.frames[1].image);
+}
+
+} // namespace
+
+TEST(Sprite, FrameTimesStartAt50AndFollowThePreviousFrame)
+{
+    Sprite sprite;
+    EXPECT_EQ(sprite.GetDescription(), "(none)");
+    ALLEGRO_BITMAP* image = MakeFrameImage();
+    ASSERT_TRUE(sprite.AddFrame(image, "one"));
+    EXPECT_EQ(sprite.GetFrameTime(0), 50);
+    sprite.SetFrameTime(0, 20);
+    ASSERT_TRUE(sprite.AddFrame(image, "two"));
+    EXPECT_EQ(sprite.GetFrameTime(1), 20);
+    al_destroy_bitmap(image);
+
+    // The frame holds its own copy, transparency included.
+    ExpectFrameImage(sprite.frames[0].image);
+    EXPECT_EQ(sprite.GetFrameTime(5), -1);
+    EXPECT_EQ(sprite.GetFrameWidth(5), 0);
+    EXPECT_EQ(sprite.GetFrameHeight(-1), 0);
+    EXPECT_EQ(sprite.GetFrameWidth(1), 4);
+    sprite.SetFrameTime(7, 99); // ignored
+    EXPECT_FALSE(sprite.SetFrameImage(2, image));
+    EXPECT_FALSE(sprite.AddFrame(nullptr, "none"));
+    EXPECT_EQ(sprite.GetFrameCount(), 2);
+}
+
+TEST(Sprite, AnimationSteps)
+{
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFrameImage();
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(sprite.AddFrame(image, ""));
+    al_destroy_bitmap(image);
+
+    // -1 and 0 advance at every step.
+    sprite.SetFrameTime(0, -1);
+    sprite.SetFrameTime(1, 0);
+    sprite.SetFrameTime(2, 30000);
+    sprite.Animate();
+    EXPECT_EQ(sprite.currentFrame, 1);
+    sprite.Animate();
+    EXPECT_EQ(sprite.currentFrame, 2);
+    sprite.Animate();
+    EXPECT_EQ(sprite.currentFrame, 2); // a long time holds
+
+    // An elapsed time on the last frame wraps to 0.
+    sprite.SetFrameTime(2, -1);
+    sprite.Animate();
+    EXPECT_EQ(sprite.currentFrame, 0);
+
+    // Drawing animates too.
+    ALLEGRO_BITMAP* canvas = MakeFilledBitmap(16, 16, al_map_rgb(0, 0, 0));
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(canvas);
+    sprite.Draw(0, 0, 0, 0, 1, 255);
+    al_set_target_bitmap(previous);
+    EXPECT_EQ(sprite.currentFrame, 1);
+    al_destroy_bitmap(canvas);
+}
+
+TEST(Sprite, BoundsFollowFrameZero)
+{
+    const SpriteBounds tall = ComputeSpriteBounds(32, 48);
+    EXPECT_EQ(tall.left, 0);
+    EXPECT_EQ(tall.top, 8);
+    EXPECT_EQ(tall.right, 32);
+    EXPECT_EQ(tall.bottom, 40);
+    EXPECT_EQ(tall.centreX, 16);
+    EXPECT_EQ(tall.centreY, 24);
+
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFilledBitmap(32, 48, al_map_rgb(1, 1, 1));
+    ASSERT_TRUE(sprite.AddFrame(image, ""));
+    al_destroy_bitmap(image);
+    EXPECT_EQ(sprite.top, 8);
+    EXPECT_EQ(sprite.bottom, 40);
+    EXPECT_EQ(sprite.centreY, 24);
+    int w = 0, h = 0;
+    sprite.GetSize(w, h);
+    EXPECT_EQ(w, 32);
+    EXPECT_EQ(h, 48);
+}
+
+TEST(Sprite, ShadowsAreBlackWhereTheImageShows)
+{
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFrameImage();
+    ASSERT_TRUE(sprite.AddFrame(image, ""));
+    al_destroy_bitmap(image);
+    const SpriteFrame& frame = sprite.frames[0];
+    ASSERT_TRUE(frame.hasShadow);
+    EXPECT_EQ(PixelOf(frame.shadow, 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(frame.shadow, 1, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(frame.shadow, 3, 1), (Rgba{0, 0, 0, 255}));
+}
+
+TEST(Sprite, DrawingPlacesTheFrameAndItsShadow)
+{
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFilledBitmap(4, 4, al_map_rgb(250, 250, 250));
+    ASSERT_TRUE(sprite.AddFrame(image, ""));
+    al_destroy_bitmap(image);
+
+    ALLEGRO_BITMAP* canvas = MakeFilledBitmap(20, 20, al_map_rgb(0, 0, 255));
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(canvas);
+    sprite.Draw(2, 2, 0, 0, 1, 255);
+    al_set_target_bitmap(previous);
+    EXPECT_EQ(PixelOf(canvas, 2, 2), (Rgba{250, 250, 250, 255}));
+    EXPECT_EQ(PixelOf(canvas, 7, 7), (Rgba{0, 0, 255, 255})); // no shadow at distance 0
+
+    al_set_target_bitmap(canvas);
+    al_clear_to_color(al_map_rgb(0, 0, 255));
+    sprite.Draw(2, 2, 4, 0, 1, 255);
+    al_set_target_bitmap(previous);
+    // The shadow at half alpha darkens the blue beside the sprite.
+    const Rgba shaded = PixelOf(canvas, 8, 8);
+    EXPECT_EQ(shaded.r, 0);
+    EXPECT_LT(shaded.b, 140);
+    EXPECT_GT(shaded.b, 110);
+    EXPECT_EQ(PixelOf(canvas, 3, 3), (Rgba{250, 250, 250, 255}));
+    al_destroy_bitmap(canvas);
+}
+
+TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparency)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("m.spr");
+    Sprite sprite;
+    MakeTwoFrames(sprite);
+    ASSERT_TRUE(sprite.Save(path.c_str()));
+
+    Sprite back;
+    ASSERT_TRUE(back.Load(path.c_str()));
+    ExpectTwoFrames(back);
+    EXPECT_EQ(PixelOf(back.frames[0].shadow, 0, 0).a, 0);
+
+    // Saved again and loaded again: still transparent, not black.
+    ASSERT_TRUE(back.Save(path.c_str()));
+    Sprite third;
+    ASSERT_TRUE(third.Load(path.c_str()));
+    ExpectTwoFrames(third);
+
+    // -1 is stored as FF FF.
+    const Bytes bytes = ReadFileBytes(path);
+    const size_t secondTime = 2 + 14 + 2 + 2 + 5 + 2 + (2 + 5) + 2 + (4 + 24) + (2 + 5);
+    EXPECT_EQ(bytes[secondTime], 0xFF);
+    EXPECT_EQ(bytes[secondTime + 1], 0xFF);
+}
+
+TEST(Sprite, MagentaInAStoredImageBecomesTransparent)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("hand.spr");
+    Bytes bytes;
+    PutString(bytes, "Sodbolt Sprite");
+    PutU16(bytes, 1);
+    PutString(bytes, "hand made");
+    PutU16(bytes, 1);
+    PutString(bytes, "f");
+    PutU16(bytes, 10);
+    PutU16(bytes, 2);
+    PutU16(bytes, 1);
+    for (int v : {255, 0, 255, 0, 0, 0}) PutU8(bytes, static_cast<unsigned>(v));
+    WriteFileBytes(path, bytes);
+
+    Sprite sprite;
+    ASSERT_TRUE(sprite.Load(path.c_str()));
+    EXPECT_EQ(PixelOf(sprite.frames[0].image, 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(sprite.frames[0].shadow, 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(sprite.frames[0].image, 1, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(sprite.frames[0].shadow, 1, 0), (Rgba{0, 0, 0, 255}));
+}
+
+TEST(Sprite, RefusalsAndFailuresKeepTheSprite)
+{
+    ScratchFolder scratch;
+    Sprite sprite;
+    const std::string empty = scratch.Path("empty.spr");
+    EXPECT_FALSE(sprite.Save(empty.c_str()));
+    EXPECT_EQ(sprite.lastError, "Cannot save sprite because no frames exist");
+    EXPECT_FALSE(std::filesystem::exists(empty));
+
+    MakeTwoFrames(sprite);
+    const std::string path = scratch.Path("x.spr");
+    Bytes v2;
+    PutString(v2, "Sodbolt Sprite");
+    PutU16(v2, 2);
+    WriteFileBytes(path, v2);
+    EXPECT_FALSE(sprite.Load(path.c_str()));
+    EXPECT_EQ(sprite.lastError, "File format too advanced");
+    ExpectTwoFrames(sprite);
+
+    Bytes wrong;
+    PutString(wrong, "Sodbolt Sprites");
+    PutU16(wrong, 1);
+    WriteFileBytes(path, wrong);
+    EXPECT_FALSE(sprite.Load(path.c_str()));
+    EXPECT_EQ(sprite.lastError, "Not a valid sprite file");
+    ExpectTwoFrames(sprite);
+
+    const std::string nowhere = scratch.Path("none/x.spr");
+    EXPECT_FALSE(sprite.Save(nowhere.c_str()));
+    EXPECT_EQ(sprite.lastError, "Unable to create " + nowhere);
+}
+
+TEST(Sprite, EveryTruncationFailsAndHugeFramesAreNotAllocated)
+{
+    ScratchFolder scratch;
+    const std::string good = scratch.Path("good.spr");
+    Sprite source;
+    MakeTwoFrames(source);
+    ASSERT_TRUE(source.Save(good.c_str()));
+    const Bytes valid = ReadFileBytes(good);
+
+    Sprite sprite;
+    MakeTwoFrames(sprite);
+    const std::string path = scratch.Path("cut.spr");
+    ExpectEveryTruncationFails(
+        path, valid, [&](const std::string& p) { return sprite.Load(p.c_str()); },
+        [&] { ExpectTwoFrames(sprite); });
+    WriteFileBytes(path, valid, valid.size() - 1);
+    sprite.Load(path.c_str());
+    EXPECT_EQ(sprite.lastError, path + " is damaged or truncated");
+
+    Bytes huge;
+    PutString(huge, "Sodbolt Sprite");
+    PutU16(huge, 1);
+    PutString(huge, "");
+    PutU16(huge, 1);
+    PutString(huge, "");
+    PutU16(huge, 50);
+    PutU16(huge, 30000);
+    PutU16(huge, 30000);
+    PutU8(huge, 0);
+    WriteFileBytes(path, huge);
+    EXPECT_FALSE(sprite.Load(path.c_str()));
+    ExpectTwoFrames(sprite);
+}
+
+TEST(Sprite, DeletingAFrameKeepsTheRest)
+{
+    Sprite sprite;
+    MakeTwoFrames(sprite);
+    EXPECT_FALSE(sprite.DeleteFrame(2));
+    ASSERT_TRUE(sprite.DeleteFrame(0));
+    ASSERT_EQ(sprite.GetFrameCount(), 1);
+    EXPECT_EQ(sprite.frames[0].name, "b.tga");
+    EXPECT_EQ(sprite.currentFrame, 0);
+    sprite.Clear();
+    EXPECT_EQ(sprite.GetFrameCount(), 0);
+    EXPECT_EQ(sprite.GetDescription(), "Mower");
+}

@@ -1,0 +1,246 @@
+// Tile set files: round trip, versions, damage, the atlas, and bad indexes.
+#include "content/tileset.h"
+
+#include "content_testing.h"
+
+#include <unistd.h>
+
+namespace {
+
+// A tile set with a few recognisable tiles.
+void MakeSampleSet(Tileset& set)
+{
+    set.New();
+    set.description = "Sample";
+    set.tiles[3].description = "Rock";
+    set.tiles[3].type = static_cast<TileType>(7);
+    set.tiles[5].description = "Fence";
+    set.tiles[5].type = TileSolid;
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(set.tiles[5].image);
+    al_clear_to_color(al_map_rgb(10, 200, 30));
+    al_put_pixel(31, 31, al_map_rgb(1, 2, 3));
+    al_set_target_bitmap(previous);
+}
+
+void ExpectSampleSet(const Tileset& set)
+{
+    ASSERT_TRUE(set.loaded);
+    EXPECT_EQ(set.description, "Sample");
+    EXPECT_EQ(set.tiles[3].description, "Rock");
+    EXPECT_EQ(set.tiles[3].type, 7);
+    EXPECT_EQ(set.tiles[5].type, TileSolid);
+    EXPECT_EQ(PixelOf(set.GetTileImage(5), 0, 0), (Rgba{10, 200, 30, 255}));
+    EXPECT_EQ(PixelOf(set.GetTileImage(5), 31, 31), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(PixelOf(set.GetTileImage(6), 0, 0), (Rgba{0, 0, 0, 255}));
+}
+
+} // namespace
+
+TEST(Tileset, TypeNames)
+{
+    EXPECT_EQ(GetTileTypeName(0), "Land");
+    EXPECT_EQ(GetTileTypeName(1), "Grass");
+    EXPECT_EQ(GetTileTypeName(2), "Solid");
+    EXPECT_EQ(GetTileTypeName(3), "Water");
+    EXPECT_EQ(GetTileTypeName(7), "");
+    EXPECT_EQ(GetTileTypeName(-1), "");
+}
+
+TEST(Tileset, ANewSetSavedAndLoadedIsBlankAndHasTheFormulaSize)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("new.til");
+    Tileset set;
+    set.New();
+    ASSERT_TRUE(set.Save(path.c_str()));
+    EXPECT_EQ(set.fileName, path);
+    // 2 + 15 + 2 + (2 + 0) + 1024 * (2 + 6 + 1 + 4 + 3072)
+    EXPECT_EQ(ReadFileBytes(path).size(), 2u + 15 + 2 + 2 + 1024u * (2 + 6 + 1 + 4 + 3072));
+
+    Tileset back;
+    ASSERT_TRUE(back.Load(path.c_str()));
+    EXPECT_EQ(back.description, "");
+    for (int i = 0; i < Tileset::kTileCount; ++i) {
+        ASSERT_EQ(back.tiles[i].description, "(none)");
+        ASSERT_EQ(back.tiles[i].type, TileLand);
+        ASSERT_EQ(al_get_bitmap_width(back.tiles[i].image), 32);
+    }
+    EXPECT_EQ(PixelOf(back.GetTileImage(1023), 31, 31), (Rgba{0, 0, 0, 255}));
+}
+
+TEST(Tileset, TilesRoundTripAndLiveInOneAtlas)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("sample.til");
+    Tileset set;
+    MakeSampleSet(set);
+    ASSERT_TRUE(set.Save(path.c_str()));
+    // With a description, the size formula counts the texts.
+    EXPECT_EQ(ReadFileBytes(path).size(), 2u + 15 + 2 + 2 + 6 + 1024u * (2 + 1 + 4 + 3072) + 1022u * 6 + 4 + 5);
+
+    Tileset back;
+    ASSERT_TRUE(back.Load(path.c_str()));
+    ExpectSampleSet(back);
+    ASSERT_NE(back.GetAtlas(), nullptr);
+    EXPECT_EQ(al_get_bitmap_width(back.GetAtlas()), 1024);
+    for (int i : {0, 31, 32, 1023}) {
+        ALLEGRO_BITMAP* image = back.GetTileImage(i);
+        EXPECT_EQ(al_get_parent_bitmap(image), back.GetAtlas());
+        EXPECT_EQ(al_get_bitmap_x(image), Tileset::AtlasX(i));
+        EXPECT_EQ(al_get_bitmap_y(image), Tileset::AtlasY(i));
+    }
+    // Painting one tile touches only that tile.
+    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+    al_set_target_bitmap(back.GetTileImage(6));
+    al_clear_to_color(al_map_rgb(255, 255, 255));
+    al_set_target_bitmap(previous);
+    EXPECT_EQ(PixelOf(back.GetTileImage(5), 31, 31), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(PixelOf(back.GetTileImage(7), 0, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(back.GetTileImage(38), 0, 0), (Rgba{0, 0, 0, 255}));
+}
+
+TEST(Tileset, VersionsAndMagic)
+{
+    ScratchFolder scratch;
+    const std::string good = scratch.Path("good.til");
+    Tileset set;
+    MakeSampleSet(set);
+    ASSERT_TRUE(set.Save(good.c_str()));
+    Bytes bytes = ReadFileBytes(good);
+
+    const std::string path = scratch.Path("v.til");
+    bytes[17] = 2; // version low byte
+    WriteFileBytes(path, bytes);
+    EXPECT_FALSE(set.Load(path.c_str()));
+    EXPECT_EQ(set.lastError, "Tileset file version is too advanced");
+    ExpectSampleSet(set);
+
+    bytes[17] = 0;
+    WriteFileBytes(path, bytes);
+    EXPECT_TRUE(set.Load(path.c_str()));
+    EXPECT_EQ(set.fileName, path);
+
+    Bytes map;
+    PutString(map, "Sodbolt Map File");
+    PutU16(map, 3);
+    WriteFileBytes(path, map);
+    EXPECT_FALSE(set.Load(path.c_str()));
+    EXPECT_EQ(set.lastError, "Not a valid tileset file");
+    ExpectSampleSet(set);
+
+    const std::string missing = scratch.Path("missing.til");
+    EXPECT_FALSE(set.Load(missing.c_str()));
+    EXPECT_EQ(set.lastError, "Unable to open " + missing);
+}
+
+TEST(Tileset, TilesOfAnotherSizeKeepTheirOwnBitmap)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("odd.til");
+    Bytes bytes;
+    PutString(bytes, "Sodbolt Tileset");
+    PutU16(bytes, 1);
+    PutString(bytes, "");
+    for (int i = 0; i < 1024; ++i) {
+        PutString(bytes, "t");
+        PutU8(bytes, 1);
+        PutU16(bytes, 2);
+        PutU16(bytes, 1);
+        for (int p = 0; p < 6; ++p) PutU8(bytes, p == 0 ? 200 : 0);
+    }
+    WriteFileBytes(path, bytes);
+    Tileset set;
+    ASSERT_TRUE(set.Load(path.c_str()));
+    EXPECT_EQ(al_get_bitmap_width(set.GetTileImage(9)), 2);
+    EXPECT_EQ(al_get_parent_bitmap(set.GetTileImage(9)), nullptr);
+    EXPECT_EQ(PixelOf(set.GetTileImage(9), 0, 0), (Rgba{200, 0, 0, 255}));
+    EXPECT_EQ(set.GetTileType(9), TileGrass);
+
+    // Saved again, they keep their size.
+    const std::string again = scratch.Path("again.til");
+    ASSERT_TRUE(set.Save(again.c_str()));
+    EXPECT_EQ(ReadFileBytes(again), bytes);
+
+    // A file this small can be cut almost anywhere: every seventh length and
+    // the last 64.
+    const std::string cut = scratch.Path("cut.til");
+    ExpectEveryTruncationFails(
+        cut, bytes, [&](const std::string& p) { return set.Load(p.c_str()); },
+        [&] { EXPECT_EQ(al_get_bitmap_width(set.GetTileImage(9)), 2); }, /*stride=*/7);
+}
+
+TEST(Tileset, EveryTruncationFailsAndKeepsTheEarlierSet)
+{
+    ScratchFolder scratch;
+    const std::string good = scratch.Path("good.til");
+    Tileset set;
+    MakeSampleSet(set);
+    ASSERT_TRUE(set.Save(good.c_str()));
+    const Bytes valid = ReadFileBytes(good);
+
+    const std::string path = scratch.Path("cut.til");
+    // Every cut inside the header and the first tiles, then a sample of the rest.
+    ExpectEveryTruncationFails(
+        path, valid, [&](const std::string& p) { return set.Load(p.c_str()); }, [&] { ExpectSampleSet(set); },
+        /*stride=*/16381);
+    WriteFileBytes(path, valid, valid.size() - 1);
+    EXPECT_FALSE(set.Load(path.c_str()));
+    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
+    EXPECT_EQ(set.fileName, good);
+}
+
+TEST(Tileset, AHugeBitmapSizeFailsWithoutAllocating)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("huge.til");
+    Bytes bytes;
+    PutString(bytes, "Sodbolt Tileset");
+    PutU16(bytes, 1);
+    PutString(bytes, "");
+    PutString(bytes, "big");
+    PutU8(bytes, 0);
+    PutU16(bytes, 32767);
+    PutU16(bytes, 32767);
+    WriteFileBytes(path, bytes);
+    Tileset set;
+    EXPECT_FALSE(set.Load(path.c_str()));
+    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
+    EXPECT_FALSE(set.loaded);
+}
+
+TEST(Tileset, IndexesOutsideTheSetGiveNoImageAndLand)
+{
+    Tileset set;
+    set.New();
+    set.tiles[0].type = TileWater;
+    EXPECT_EQ(set.GetTileImage(1024), nullptr);
+    EXPECT_EQ(set.GetTileImage(-1), nullptr);
+    EXPECT_EQ(set.GetTileType(1024), TileLand);
+    EXPECT_EQ(set.GetTileType(65535), TileLand);
+    EXPECT_EQ(set.GetTileType(0), TileWater);
+    set.Unload();
+    EXPECT_FALSE(set.loaded);
+    EXPECT_EQ(set.GetTileImage(0), nullptr);
+}
+
+TEST(Tileset, ASaveThatCannotBeWrittenLeavesTheOldFile)
+{
+    ScratchFolder scratch;
+    Tileset set;
+    set.New();
+    const std::string nowhere = scratch.Path("no/such/x.til");
+    EXPECT_FALSE(set.Save(nowhere.c_str()));
+    EXPECT_EQ(set.lastError, "Unable to create " + nowhere);
+    EXPECT_EQ(set.fileName, "");
+
+    const std::string path = scratch.Path("keep.til");
+    WriteFileBytes(path, Bytes{1, 2, 3});
+    std::filesystem::permissions(scratch.Path(""), std::filesystem::perms::owner_read |
+                                                      std::filesystem::perms::owner_exec);
+    if (geteuid() != 0) {
+        EXPECT_FALSE(set.Save(path.c_str()));
+        EXPECT_EQ(set.lastError, "Unable to create " + path);
+    }
+    EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
+}

@@ -1,0 +1,212 @@
+// Zentor import: tile sets of version 6 and sprites of versions up to 6.
+#include "content/zentor.h"
+
+#include "content/sprite.h"
+#include "content/tileset.h"
+#include "content_testing.h"
+
+namespace {
+
+// A complete version 6 legacy tile set (866340 bytes).
+Bytes ZentorTileset(int version = 6)
+{
+    Bytes bytes;
+    PutFixed(bytes, "Qdx Type 4 Tileset", 32);
+    PutU32(bytes, static_cast<uint32_t>(version));
+    bytes.resize(bytes.size() + 1024, 0xEE);
+    for (int i = 0; i < 1024; ++i) {
+        const int code = i == 1 ? 1 : i == 2 ? 2 : i == 3 ? 7 : 0;
+        PutU8(bytes, static_cast<unsigned>(code));
+        PutFixed(bytes, "Legacy " + std::to_string(i), 27);
+    }
+    bytes.resize(bytes.size() + 312320, 0xDD);
+    for (int i = 0; i < 1024; ++i) {
+        for (int p = 0; p < 256; ++p) {
+            // Tile 0: white, red top-left pixel, green at (15, 15).
+            unsigned value = i == 0 ? 0xFFFF : 0x001F;
+            if (i == 0 && p == 0) value = 0xF800;
+            if (i == 0 && p == 255) value = 0x07E0;
+            PutU16(bytes, value);
+        }
+    }
+    return bytes;
+}
+
+// A legacy sprite with frames of 2 x 1 pixels.
+Bytes ZentorSprite(int version, const std::string& header, int frames, int extras = 0)
+{
+    const bool eightBit = version < 4;
+    Bytes bytes;
+    PutFixed(bytes, header, 32);
+    PutU32(bytes, static_cast<uint32_t>(version));
+    PutFixed(bytes, "Old mower", 32);
+    PutU8(bytes, static_cast<unsigned>(frames));
+    PutU8(bytes, static_cast<unsigned>(extras));
+    PutU32(bytes, 0);
+    if (version == 6) PutFixed(bytes, "", 256);
+    auto putBitmap = [&](unsigned pixel) {
+        PutU32(bytes, 2);
+        PutU32(bytes, 1);
+        for (int p = 0; p < 2; ++p) eightBit ? PutU8(bytes, pixel & 0xFF) : PutU16(bytes, pixel);
+    };
+    for (int i = 0; i < extras; ++i) {
+        PutFixed(bytes, "extra", 32);
+        PutU32(bytes, 1);
+        PutU32(bytes, 2);
+        PutU32(bytes, 3);
+        if (version >= 4) PutFixed(bytes, "", 256);
+        putBitmap(0x1234);
+    }
+    for (int i = 0; i < frames; ++i) {
+        PutU32(bytes, 0x00030000u + 25u * (i + 1)); // only the low 16 bits count
+        if (version >= 4) PutFixed(bytes, "frame" + std::to_string(i), 256);
+        putBitmap(eightBit ? 0x40 : 0xF800);
+        if (version == 6) PutFixed(bytes, "", 256);
+    }
+    PutU8(bytes, 0);
+    if (version >= 2) PutU8(bytes, 0);
+    if (version == 3) PutU32(bytes, 0);
+    if (version >= 5) bytes.resize(bytes.size() + 7, 0);
+    return bytes;
+}
+
+} // namespace
+
+TEST(ZentorImport, AVersion6TilesetBringsNamesTypesAndScaledColours)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("old.til");
+    const Bytes file = ZentorTileset();
+    ASSERT_EQ(file.size(), 866340u);
+    WriteFileBytes(path, file);
+
+    Tileset set;
+    set.New();
+    set.fileName = "before.til";
+    ASSERT_TRUE(ImportZentorTileset(set, path.c_str()));
+    EXPECT_EQ(set.fileName, "");
+    EXPECT_EQ(set.tiles[0].description, "Legacy 0");
+    EXPECT_EQ(set.tiles[1023].description, "Legacy 1023");
+    EXPECT_EQ(set.tiles[0].type, TileLand);
+    EXPECT_EQ(set.tiles[1].type, TileSolid);
+    EXPECT_EQ(set.tiles[2].type, TileWater);
+    EXPECT_EQ(set.tiles[3].type, TileLand); // code 7
+    ALLEGRO_BITMAP* tile = set.GetTileImage(0);
+    ASSERT_EQ(al_get_bitmap_width(tile), 32);
+    EXPECT_EQ(al_get_parent_bitmap(tile), set.GetAtlas());
+    EXPECT_EQ(PixelOf(tile, 0, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(tile, 1, 1), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(tile, 2, 0), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 255, 0, 255}));
+    EXPECT_EQ(PixelOf(tile, 29, 31), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ(PixelOf(set.GetTileImage(1023), 0, 0), (Rgba{0, 0, 255, 255}));
+}
+
+TEST(ZentorImport, TilesetRefusalsLeaveTheSetUnchanged)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("old.til");
+    Tileset set;
+    set.New();
+    set.tiles[0].description = "Mine";
+
+    WriteFileBytes(path, ZentorTileset(5));
+    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
+    EXPECT_EQ(set.lastError, "ImportZentorTileset: " + path +
+                                 " is an unsupported tileset version, only version 6 tilesets may be imported");
+    EXPECT_EQ(set.tiles[0].description, "Mine");
+
+    Bytes wrong = ZentorTileset();
+    wrong[18] = 'X'; // the terminating zero of the header
+    WriteFileBytes(path, wrong);
+    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
+    EXPECT_EQ(set.lastError, "ImportZentorTileset: " + path + " is not a valid Zentor tileset file");
+
+    const std::string missing = scratch.Path("missing.til");
+    EXPECT_FALSE(ImportZentorTileset(set, missing.c_str()));
+    EXPECT_EQ(set.lastError, "ImportZentorTileset: Unable to open " + missing);
+
+    // Cut anywhere: refused, and the set is still the one before.
+    const Bytes valid = ZentorTileset();
+    ExpectEveryTruncationFails(
+        path, valid, [&](const std::string& p) { return ImportZentorTileset(set, p.c_str()); },
+        [&] { EXPECT_EQ(set.tiles[0].description, "Mine"); }, /*stride=*/4099);
+    WriteFileBytes(path, valid, valid.size() - 1);
+    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
+    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
+}
+
+TEST(ZentorImport, SpritesOfEveryVersion)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("old.spr");
+    for (int version = 0; version <= 6; ++version) {
+        SCOPED_TRACE(version);
+        WriteFileBytes(path, ZentorSprite(version, "qdx sprite file", 2, 1));
+        Sprite sprite;
+        ASSERT_TRUE(ImportZentorSprite(sprite, path.c_str())) << sprite.lastError;
+        EXPECT_EQ(sprite.GetDescription(), "Old mower");
+        ASSERT_EQ(sprite.GetFrameCount(), 2);
+        EXPECT_EQ(sprite.GetFrameTime(0), 25);
+        EXPECT_EQ(sprite.GetFrameTime(1), 50);
+        EXPECT_EQ(sprite.GetFrameWidth(0), 2);
+        EXPECT_EQ(sprite.frames[1].name, version >= 4 ? "frame1" : "");
+        // 1-byte pixels below version 4, RGB565 from 4; nothing turns transparent.
+        const Rgba expected = version < 4 ? Rgba{0x40, 0x40, 0x40, 255} : Rgba{255, 0, 0, 255};
+        EXPECT_EQ(PixelOf(sprite.frames[0].image, 1, 0), expected);
+        EXPECT_TRUE(sprite.frames[0].hasShadow);
+        EXPECT_EQ(sprite.centreX, 1);
+    }
+}
+
+TEST(ZentorImport, SpriteRefusalsAndDamageLeaveTheSpriteUnchanged)
+{
+    ScratchFolder scratch;
+    const std::string path = scratch.Path("old.spr");
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFilledBitmap(3, 3, al_map_rgb(1, 2, 3));
+    ASSERT_TRUE(sprite.AddFrame(image, "mine"));
+    al_destroy_bitmap(image);
+    auto unchanged = [&] {
+        ASSERT_EQ(sprite.GetFrameCount(), 1);
+        EXPECT_EQ(sprite.frames[0].name, "mine");
+        EXPECT_EQ(sprite.GetDescription(), "(none)");
+    };
+
+    WriteFileBytes(path, ZentorSprite(7, "Qdx Sprite File", 1));
+    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
+    EXPECT_EQ(sprite.lastError, "Sprite file format too advanced");
+    unchanged();
+
+    WriteFileBytes(path, ZentorSprite(3, "Qdx Sprite Files", 1));
+    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
+    EXPECT_EQ(sprite.lastError, "Not a valid Zentor sprite file.");
+    unchanged();
+
+    const std::string missing = scratch.Path("nope.spr");
+    EXPECT_FALSE(ImportZentorSprite(sprite, missing.c_str()));
+    EXPECT_EQ(sprite.lastError, "Unable to open " + missing);
+
+    for (int version : {3, 6}) {
+        const Bytes valid = ZentorSprite(version, "Qdx Sprite File", 2, 1);
+        ExpectEveryTruncationFails(
+            path, valid, [&](const std::string& p) { return ImportZentorSprite(sprite, p.c_str()); }, unchanged);
+    }
+
+    // A frame claiming 65536 x 65536 pixels is refused before it is made.
+    Bytes huge;
+    PutFixed(huge, "Qdx Sprite File", 32);
+    PutU32(huge, 4);
+    PutFixed(huge, "", 32);
+    PutU8(huge, 1);
+    PutU8(huge, 0);
+    PutU32(huge, 0);
+    PutU32(huge, 10);
+    PutFixed(huge, "", 256);
+    PutU32(huge, 65536);
+    PutU32(huge, 65536);
+    WriteFileBytes(path, huge);
+    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
+    EXPECT_EQ(sprite.lastError, path + " is damaged or truncated");
+    unchanged();
+}
