@@ -1,16 +1,13 @@
-// AudioClass: placeholder until the sound bank lands.
+// The one AudioClass object: made before main runs and never destroyed, so
+// that no exit-time destructor touches Allegro after it is gone.
 #include "audio/audio.h"
 
 AudioClass& AudioClass::GetInstance()
 {
-    static AudioClass instance;
-    return instance;
+    static AudioClass* const instance = new AudioClass();
+    return *instance;
 }
 
-bool AudioClass::Init() { return false; }
-void AudioClass::Shutdown() { initialised = false; }
-void AudioClass::UpdateInstances() {}
-void AudioClass::LoadSounds() {}
-int AudioClass::FindSound(const char*) const { return -1; }
-void AudioClass::LoadSettings(const ALLEGRO_CONFIG*) {}
-void AudioClass::SaveSettings(ALLEGRO_CONFIG*) const {}
+namespace {
+AudioClass& gAudioAtStart = AudioClass::GetInstance();
+}

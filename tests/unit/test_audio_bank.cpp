@@ -1,0 +1,216 @@
+// The sound bank and the instance pool against the real sound system.
+#include "test_audio_support.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using audiotest::AudioDevice;
+using audiotest::BusySlots;
+using audiotest::WriteTone;
+
+TEST_F(AudioDevice, StartsWithAPoolOf31AndTheListenerAtTheOrigin)
+{
+    EXPECT_TRUE(audio.initialised);
+    EXPECT_EQ(audio.instances.size(), 31u);
+    EXPECT_EQ(audio.listenerX, 0);
+    EXPECT_EQ(audio.listenerY, 0);
+    EXPECT_EQ(audio.hearingDistance, 2000);
+    EXPECT_EQ(BusySlots(audio), 0);
+}
+
+TEST_F(AudioDevice, LoadsEveryWavUnderTheFolderByTheNameRule)
+{
+    for (const char* name : {"a/b7.wav", "a/b12.wav", "a/b.wav", "9.wav", "x9.wav", "UPPER.WAV"})
+        ASSERT_TRUE(WriteTone(folder / name, 0.05));
+    ASSERT_TRUE(WriteTone(folder / "tune.wav", 0.05));
+    fs::rename(folder / "tune.wav", folder / "tune.ogg");  // WAV data, another extension
+    std::ofstream(folder / "broken.wav") << "not a wave file";
+    const std::string longFolder(150, 'd');
+    const std::string longFile(120, 'e');
+    ASSERT_TRUE(WriteTone(folder / longFolder / (longFile + ".wav"), 0.05));
+
+    audio.LoadSoundsFrom(folder.string());
+
+    ASSERT_EQ(audio.SoundCount(), 4);
+    const int ab = audio.FindSound("a\\b");
+    ASSERT_NE(ab, -1);
+    EXPECT_EQ(audio.sounds[ab].samples.size(), 3u);
+    EXPECT_NE(audio.FindSound(""), -1) << "9.wav loads under the empty name";
+    EXPECT_NE(audio.FindSound("x"), -1);
+    EXPECT_NE(audio.FindSound("UPPER"), -1);
+    EXPECT_EQ(audio.FindSound("upper"), -1) << "names compare with case";
+    EXPECT_EQ(audio.FindSound("tune.ogg"), -1);
+
+    const std::string broken = (fs::canonical(folder) / "broken.wav").string();
+    EXPECT_TRUE(ConsoleHas("Unable to load sample from " + broken));
+    // A name too long for its buffer is skipped, never loaded cut short.
+    bool skipped = false;
+    for (size_t i = consoleStart; i < KW_ConsoleWindowLines().size(); ++i)
+        if (KW_ConsoleWindowLines()[i].rfind("Skipped ", 0) == 0) skipped = true;
+    EXPECT_TRUE(skipped);
+    for (const SoundEntry& entry : audio.sounds) EXPECT_EQ(entry.name.find(longFolder.substr(0, 20)), std::string::npos);
+
+    audio.UnloadSounds();
+    EXPECT_EQ(audio.SoundCount(), 0);
+    EXPECT_EQ(audio.FindSound("x"), -1);
+}
+
+TEST_F(AudioDevice, AFailedLoadLeavesTheBankAsItWas)
+{
+    const int tone = AddTone("game\\skid", 0.05);
+    ASSERT_EQ(tone, 0);
+    EXPECT_FALSE(audio.LoadSample((folder / "missing.wav").c_str(), "game\\skid"));
+    EXPECT_EQ(audio.lastError, "Unable to load sample from " + (folder / "missing.wav").string());
+    EXPECT_EQ(audio.sounds[0].samples.size(), 1u);
+    EXPECT_FALSE(audio.LoadSample((folder / "missing.wav").c_str(), "other"));
+    EXPECT_EQ(audio.SoundCount(), 1);
+}
+
+TEST_F(AudioDevice, UnknownSoundNumbersAreReported)
+{
+    const int tone = AddTone("beep", 0.05);
+    ASSERT_EQ(tone, 0);
+    EXPECT_FALSE(audio.PlaySound(-1, "", 0, 0, false));
+    EXPECT_TRUE(ConsoleHas("No such sound number -1"));
+    EXPECT_FALSE(audio.PlaySound(1, "Named", 0, 0, false));
+    EXPECT_TRUE(ConsoleHas("No such sound number 1"));
+    audio.PlaySoundNumber(7);
+    EXPECT_TRUE(ConsoleHas("No such sound number 7"));
+    EXPECT_EQ(BusySlots(audio), 0);
+
+    audio.PlaySoundNumber(tone);
+    EXPECT_EQ(BusySlots(audio), 1);
+    const SampleInstanceSlot& slot = audio.instances[0];
+    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(slot.instance), 240.0f / 255.0f);
+    EXPECT_FLOAT_EQ(al_get_sample_instance_pan(slot.instance), 0.0f);
+    EXPECT_EQ(slot.name, "");
+}
+
+TEST_F(AudioDevice, TheThirtySecondInstanceIsRefused)
+{
+    const int tone = AddTone("long", 3.0);
+    for (int i = 0; i < 31; ++i) ASSERT_TRUE(audio.PlaySound(tone, "", 0, 0, false)) << "instance " << i;
+    EXPECT_EQ(BusySlots(audio), 31);
+    EXPECT_FALSE(audio.PlaySound(tone, "Extra", 0, 0, false));
+    EXPECT_TRUE(ConsoleHas("Cannot play sound instance \"Extra\" because there are no available sample instances."));
+    EXPECT_EQ(BusySlots(audio), 31) << "busy slots are never taken away";
+}
+
+TEST_F(AudioDevice, ALoopingInstanceLivesWhileRequestedAndStopsOnTheFourthUpdateAfter)
+{
+    // Shorter than the requests run, so the loop must restart it.
+    const int tone = AddTone("game\\engine_idle", 0.1);
+    for (int frame = 0; frame < 30; ++frame) {
+        ASSERT_TRUE(audio.PlaySound(tone, "Player_Idle", 0, 0, true));
+        Frame();
+        ASSERT_EQ(BusySlots(audio), 1) << "frame " << frame;
+    }
+    const int s = audio.FindInstanceByName("Player_Idle");
+    ASSERT_NE(s, -1);
+    al_rest(0.15);  // past its end: the next update starts it again
+    audio.UpdateInstances();
+    EXPECT_TRUE(al_get_sample_instance_playing(audio.instances[s].instance));
+    audio.UpdateInstances();
+    EXPECT_EQ(BusySlots(audio), 1) << "third update since the last request";
+    audio.UpdateInstances();
+    EXPECT_EQ(BusySlots(audio), 0) << "stopped on the fourth";
+    EXPECT_EQ(audio.FindInstanceByName("Player_Idle"), -1);
+}
+
+TEST_F(AudioDevice, ASoundThatDoesNotLoopFreesItsSlotWhenItEnds)
+{
+    const int tone = AddTone("click", 0.05);
+    ASSERT_TRUE(audio.PlaySound(tone, "Click", 0, 0, false));
+    audio.UpdateInstances();
+    EXPECT_EQ(BusySlots(audio), 1);
+    al_rest(0.3);
+    audio.UpdateInstances();
+    EXPECT_EQ(BusySlots(audio), 0);
+}
+
+TEST_F(AudioDevice, RequestingAPlayingNamedInstanceOnlyMovesIt)
+{
+    const int tone = AddTone("game\\skid", 2.0);
+    ASSERT_TRUE(audio.PlaySound(tone, "PlayerSkid", 0, 0, false));
+    const int s = audio.FindInstanceByName("PlayerSkid");
+    ASSERT_NE(s, -1);
+    al_rest(0.4);
+    const unsigned int before = al_get_sample_instance_position(audio.instances[s].instance);
+    ASSERT_GT(before, 0u) << "the sound should be playing";
+
+    ASSERT_TRUE(audio.PlaySound(tone, "PlayerSkid", -1000, 0, false));
+    EXPECT_EQ(BusySlots(audio), 1);
+    const ALLEGRO_SAMPLE_INSTANCE* instance = audio.instances[s].instance;
+    EXPECT_GE(al_get_sample_instance_position(instance), before) << "not restarted";
+    EXPECT_FLOAT_EQ(al_get_sample_instance_pan(instance), -1.0f);
+    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(instance), 120.0f / 255.0f);
+
+    // Anonymous requests always take a fresh slot.
+    ASSERT_TRUE(audio.PlaySound(tone, "", 0, 0, false));
+    EXPECT_EQ(BusySlots(audio), 2);
+}
+
+TEST_F(AudioDevice, DistanceDecidesWhetherAndHowLoudASoundPlays)
+{
+    const int tone = AddTone("world\\birds", 1.0);
+    EXPECT_TRUE(audio.PlaySound(tone, "", 2001, 0, false)) << "out of hearing still counts as done";
+    EXPECT_EQ(BusySlots(audio), 0);
+
+    ASSERT_TRUE(audio.PlaySound(tone, "Edge", 0, 2000, false));
+    const int edge = audio.FindInstanceByName("Edge");
+    ASSERT_NE(edge, -1);
+    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(audio.instances[edge].instance), 0.0f);
+
+    audio.soundVolume = 0;
+    ASSERT_TRUE(audio.PlaySound(tone, "Muted", 0, 0, false));
+    const int muted = audio.FindInstanceByName("Muted");
+    ASSERT_NE(muted, -1) << "silent, but it takes a slot";
+    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(audio.instances[muted].instance), 0.0f);
+    EXPECT_EQ(BusySlots(audio), 2);
+}
+
+// Shutting down and the state a failed start leaves are checked in a
+// process of their own, since Allegro's audio cannot be started twice.
+TEST(AudioLifecycle, ShutdownFreesEverything)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            AudioClass& audio = AudioClass::GetInstance();
+            if (!audio.Init()) std::exit(2);
+            const std::string path = (fs::temp_directory_path() / "sodbolt_audio_shutdown.wav").string();
+            if (!WriteTone(path, 1.0) || !audio.LoadSample(path.c_str(), "beep")) std::exit(3);
+            fs::remove(path);
+            audio.PlaySound(0, "", 0, 0, false);
+            audio.volumeTestSound = 0;
+            audio.Shutdown();
+            if (audio.initialised || !audio.instances.empty() || audio.SoundCount() != 0) std::exit(4);
+            if (audio.volumeTestSound != -1 || audio.musicStream) std::exit(5);
+            audio.Shutdown();  // twice is harmless
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(AudioLifecycle, WithoutAStartRequestsFailQuietly)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            // The state a failed start leaves: no pool, no bank, no mixer.
+            AudioClass& audio = AudioClass::GetInstance();
+            kwInitialised = true;
+            const size_t start = KW_ConsoleWindowLines().size();
+            const bool played = audio.PlaySound(0, "", 0, 0, false);
+            const bool music = audio.PlayMusic("base/music/none.xm");
+            audio.UpdateInstances();
+            audio.Shutdown();
+            const auto& lines = KW_ConsoleWindowLines();
+            if (played || music || lines.size() < start + 2) std::exit(2);
+            if (lines[start] != "No such sound number 0") std::exit(3);
+            if (lines[start + 1] != "Unable to load music from base/music/none.xm") std::exit(4);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,106 @@
+// The audio object's pure rules: sound names, pan, level, the music position
+// text and the "audio" settings of kwui2.ini.
+#include "audio/audio.h"
+#include "audio/audiorules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+TEST(AudioNames, TrailingDigitsMakeVariantsOfOneSound)
+{
+    EXPECT_EQ(SoundNameFromRelativePath("a/b7.wav"), "a\\b");
+    EXPECT_EQ(SoundNameFromRelativePath("a/b12.wav"), "a\\b");
+    EXPECT_EQ(SoundNameFromRelativePath("a/b.wav"), "a\\b");
+    EXPECT_EQ(SoundNameFromRelativePath("game/engine_idle.WAV"), "game\\engine_idle");
+}
+
+TEST(AudioNames, TheFirstCharacterStaysUnlessTheNameIsOneDigit)
+{
+    EXPECT_EQ(SoundNameFromRelativePath("9.wav"), "");
+    EXPECT_EQ(SoundNameFromRelativePath("x9.wav"), "x");
+    EXPECT_EQ(SoundNameFromRelativePath("123.wav"), "1") << "digits go back to the second position only";
+    // Only the file's own extension goes; a dotted folder keeps its dot.
+    EXPECT_EQ(SoundNameFromRelativePath("v1.2/tone3.wav"), "v1.2\\tone");
+    EXPECT_EQ(SoundNameFromRelativePath("v1.2/tone"), "v1.2\\tone");
+}
+
+TEST(AudioNames, NamesMustFitTheirBuffer)
+{
+    EXPECT_TRUE(SoundNameFits(std::string(255, 'a')));
+    EXPECT_FALSE(SoundNameFits(std::string(256, 'a')));
+}
+
+TEST(AudioPan, HundredUnitsEitherSideAreCentre)
+{
+    EXPECT_EQ(SoundPan(-100, 0), 0);
+    EXPECT_EQ(SoundPan(-101, 0), -1);
+    EXPECT_EQ(SoundPan(100, 0), 0);
+    EXPECT_EQ(SoundPan(101, 0), 1);
+    EXPECT_EQ(SoundPan(250, 200), 0) << "the dead zone is around the listener";
+}
+
+TEST(AudioLevel, FallsWithDistanceToNothingAtTheHearingEdge)
+{
+    EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 240), 240.0f);
+    EXPECT_FLOAT_EQ(SoundLevel(1000.0f, 2000, 240), 120.0f);
+    EXPECT_FLOAT_EQ(SoundLevel(2000.0f, 2000, 240), 0.0f);
+    EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 0), 0.0f);
+    // Settings are taken as written: a volume beyond 255 is not clamped here.
+    EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 300), 300.0f);
+}
+
+TEST(AudioMusicPosition, WholeSecondsAsMinutesAndSeconds)
+{
+    EXPECT_EQ(MusicPositionText(75.9), "1:15");
+    EXPECT_EQ(MusicPositionText(0.0), "0:00");
+    EXPECT_EQ(MusicPositionText(600.2), "10:00");
+}
+
+TEST(AudioSettings, MissingSectionGivesTheDefaults)
+{
+    AudioSettings none = ReadAudioSettings(nullptr);
+    EXPECT_EQ(none.soundVolume, 240);
+    EXPECT_EQ(none.musicVolume, 140);
+    EXPECT_EQ(none.musicLoadPath, "");
+
+    ALLEGRO_CONFIG* config = al_create_config();
+    al_set_config_value(config, "video", "width", "800");
+    AudioClass& audio = AudioClass::GetInstance();
+    audio.soundVolume = 1;
+    audio.musicVolume = 2;
+    audio.musicLoadPath = "old";
+    audio.LoadSettings(config);
+    EXPECT_EQ(audio.soundVolume, 240);
+    EXPECT_EQ(audio.musicVolume, 140);
+    EXPECT_EQ(audio.musicLoadPath, "");
+    al_destroy_config(config);
+}
+
+TEST(AudioSettings, ValuesAreReadWithAtoiAndWrittenAsDecimals)
+{
+    ALLEGRO_CONFIG* config = al_create_config();
+    al_set_config_value(config, "audio", "SoundVolume", "300");
+    al_set_config_value(config, "audio", "MusicVolume", "loud");
+    al_set_config_value(config, "audio", "MusicLoadPath", "base/music/tune 100%.xm");
+    AudioSettings read = ReadAudioSettings(config);
+    EXPECT_EQ(read.soundVolume, 300) << "out of range is kept until a slider moves";
+    EXPECT_EQ(read.musicVolume, 0);
+    EXPECT_EQ(read.musicLoadPath, "base/music/tune 100%.xm");
+    al_destroy_config(config);
+
+    ALLEGRO_CONFIG* out = al_create_config();
+    AudioClass& audio = AudioClass::GetInstance();
+    audio.soundVolume = 7;
+    audio.musicVolume = 255;
+    audio.musicLoadPath = "music/a.xm";
+    audio.SaveSettings(out);
+    EXPECT_STREQ(al_get_config_value(out, "audio", "SoundVolume"), "7");
+    EXPECT_STREQ(al_get_config_value(out, "audio", "MusicVolume"), "255");
+    EXPECT_STREQ(al_get_config_value(out, "audio", "MusicLoadPath"), "music/a.xm");
+    al_destroy_config(out);
+    audio.soundVolume = 240;
+    audio.musicVolume = 140;
+    audio.musicLoadPath.clear();
+}

@@ -1,0 +1,132 @@
+// Shared by the audio tests that use the real sound system: the audio object
+// brought up on the test's sound server, a scratch folder and generated WAVs.
+#pragma once
+
+#include "audio/audio.h"
+#include "kwui/console.h"
+#include "kwui/core.h"
+
+#include <allegro5/allegro_acodec.h>
+#include <allegro5/allegro_audio.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace audiotest {
+
+namespace fs = std::filesystem;
+
+// Writes a mono 16-bit tone of the given length (a sine at 440 Hz).
+inline bool WriteTone(const fs::path& path, double seconds, float amplitude = 0.5f)
+{
+    const unsigned int rate = 22050;
+    const unsigned int count = static_cast<unsigned int>(seconds * rate);
+    int16_t* data = static_cast<int16_t*>(al_malloc(count * sizeof(int16_t)));
+    for (unsigned int i = 0; i < count; ++i)
+        data[i] = static_cast<int16_t>(amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / rate));
+    ALLEGRO_SAMPLE* sample = al_create_sample(data, count, rate, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_1, true);
+    if (!sample) return false;
+    fs::create_directories(path.parent_path());
+    const bool saved = al_save_sample(path.c_str(), sample);
+    al_destroy_sample(sample);
+    return saved;
+}
+
+inline int BusySlots(const AudioClass& audio)
+{
+    int busy = 0;
+    for (const SampleInstanceSlot& slot : audio.instances)
+        if (al_get_sample_instance_attached(slot.instance)) ++busy;
+    return busy;
+}
+
+// The audio object up on the test's sound server (the private PulseAudio of
+// the test run), messages recorded, and a scratch folder. The sound system
+// is started once per process and reset between tests: Allegro cannot start
+// its audio again once it has been stopped.
+class AudioDevice : public ::testing::Test {
+protected:
+    AudioClass& audio = AudioClass::GetInstance();
+    fs::path folder;
+    size_t consoleStart = 0;
+
+    // True when the text was reported since the test began.
+    bool ConsoleHas(const std::string& text) const
+    {
+        const auto& lines = KW_ConsoleWindowLines();
+        for (size_t i = consoleStart; i < lines.size(); ++i)
+            if (lines[i] == text) return true;
+        return false;
+    }
+
+    void SetUp() override
+    {
+        kwInitialised = true;  // so that KW_Message records
+        KW_ClearConsole();
+        consoleStart = KW_ConsoleWindowLines().size();
+        if (!audio.initialised && !audio.Init()) {
+            if (!std::getenv("PULSE_RUNTIME_PATH")) GTEST_SKIP() << "no sound server: run under scripts/with-display.sh";
+            FAIL() << "audio did not start: " << audio.lastError;
+        }
+        WaitForSoundServer();
+        std::random_device random;
+        folder = fs::temp_directory_path() / ("sodbolt_audio_" + std::to_string(random()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+
+    // A fresh connection to the sound server stalls for a second or two
+    // before the mixer is first pulled; wait that out once per process.
+    static void WaitForSoundServer()
+    {
+        static bool running = false;
+        if (running) return;
+        const unsigned int rate = 22050, count = rate * 6;
+        int16_t* silence = static_cast<int16_t*>(al_calloc(count, sizeof(int16_t)));
+        ALLEGRO_SAMPLE* sample =
+            al_create_sample(silence, count, rate, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_1, true);
+        ALLEGRO_SAMPLE_INSTANCE* probe = al_create_sample_instance(sample);
+        al_attach_sample_instance_to_mixer(probe, al_get_default_mixer());
+        al_play_sample_instance(probe);
+        for (int i = 0; i < 500 && al_get_sample_instance_position(probe) < rate / 4; ++i) al_rest(0.01);
+        running = al_get_sample_instance_position(probe) >= rate / 4;
+        al_destroy_sample_instance(probe);
+        al_destroy_sample(sample);
+    }
+
+    void TearDown() override
+    {
+        audio.StopMusic();
+        audio.UnloadSounds();
+        audio.soundVolume = 240;
+        audio.musicVolume = 140;
+        audio.musicPaused = false;
+        audio.musicLoadPath.clear();
+        kwInitialised = false;
+        KW_ClearConsole();
+        if (!folder.empty()) fs::remove_all(folder);
+    }
+
+    // Loads one tone as a sound of its own and returns its number.
+    int AddTone(const std::string& name, double seconds)
+    {
+        const fs::path path = folder / (name + ".wav");
+        if (!WriteTone(path, seconds)) return -1;
+        if (!audio.LoadSample(path.c_str(), name.c_str())) return -1;
+        return audio.FindSound(name.c_str());
+    }
+
+    // One frame's worth of waiting, then the pool's update.
+    void Frame()
+    {
+        al_rest(1.0 / 60.0);
+        audio.UpdateInstances();
+    }
+};
+
+}  // namespace audiotest
