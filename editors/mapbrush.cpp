@@ -1,0 +1,120 @@
+// The map editor's plain rules (layout, brush, cursor, texts, brush grid).
+#include "editors/mapbrush.h"
+
+#include "content/map.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+MapViewOrigin MapEditorOrigin(int screenW, int lineHeight)
+{
+    MapViewOrigin origin;
+    origin.x = (screenW - kMapViewWidth) / 2;
+    origin.y = lineHeight + 50;
+    return origin;
+}
+
+bool MapEditorCellAt(int x, int y, MapViewOrigin origin, int& column, int& row)
+{
+    if (x < origin.x || x >= origin.x + kMapViewWidth) return false;
+    if (y < origin.y || y >= origin.y + kMapViewHeight) return false;
+    column = (x - origin.x) / Map::kCellSize;
+    row = (y - origin.y) / Map::kCellSize;
+    return true;
+}
+
+int PaintBrush(Map& map, int column, int row, int brushWidth, int brushHeight, uint16_t tile)
+{
+    int painted = 0;
+    for (int r = row; r < row + brushHeight; ++r) {
+        for (int c = column; c < column + brushWidth; ++c) {
+            if (c < 0 || r < 0 || c >= Map::kColumns || r >= Map::kRows) continue;
+            map.cells[r * Map::kColumns + c] = tile;
+            ++painted;
+        }
+    }
+    return painted;
+}
+
+int PickBrushTile(const Map& map, int column, int row) { return map.GetCell(column, row); }
+
+uint8_t NextCursorPulse(uint8_t pulse)
+{
+    pulse = static_cast<uint8_t>(pulse + 2);
+    if (pulse > 64) pulse = 0;
+    return pulse;
+}
+
+int CursorGrey(uint8_t pulse) { return std::min(255, pulse + 128); }
+
+PassableRgb PassableColour(int tileType)
+{
+    switch (tileType) {
+    case TileLand: return {255, 255, 0};
+    case TileGrass: return {0, 255, 0};
+    case TileSolid: return {230, 0, 0};
+    case TileWater: return {0, 0, 240};
+    default: return {0, 0, 0};
+    }
+}
+
+void StartMarkerCorner(MapViewOrigin origin, int startX, int startY, int frameW, int frameH, int& x, int& y)
+{
+    x = origin.x + startX - frameW / 2;
+    y = origin.y + startY - frameH / 2;
+}
+
+const char* MapEditorModeText(int mode)
+{
+    return mode == kMapPlayerStartMode ? "Editing player start position" : "Editing tiles";
+}
+
+std::string MapEditorTitle(const std::string& fileName, int mode)
+{
+    char title[256];
+    std::snprintf(title, sizeof title, "%s - Map Editor (%s)", fileName.c_str(), MapEditorModeText(mode));
+    return title;
+}
+
+std::string MapEditorStatusLine(const Map& map)
+{
+    char line[256];
+    std::snprintf(line, sizeof line, "Title: %s (by %s) - Time Limit: %d - Cloud Count: %d", map.title.c_str(),
+                  map.author.c_str(), static_cast<int>(map.timeLimit), static_cast<int>(map.cloudCount));
+    return line;
+}
+
+void CopyCut(char* buffer, int maxLength, const std::string& text)
+{
+    const size_t length = std::min(text.size(), static_cast<size_t>(std::max(0, maxLength)));
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+BrushGrid BrushGridLayout(int screenW, int screenH, int lineHeight)
+{
+    BrushGrid grid;
+    grid.columns = std::min(Map::kColumns, screenW / 33);
+    grid.rows = std::min(Map::kRows, (screenH - lineHeight - 48) / 33);
+    grid.width = 33 * grid.columns - 1;
+    grid.height = 33 * grid.rows - 1;
+    grid.top = lineHeight + 48;
+    return grid;
+}
+
+bool BrushGridSizeAt(const BrushGrid& grid, int x, int y, int& width, int& height)
+{
+    if (!grid.Usable()) return false;
+    if (x < 0 || x > grid.width || y < grid.top || y > grid.top + grid.height) return false;
+    width = x / 33 + 1;
+    height = (y - grid.top) / 33 + 1;
+    return true;
+}
+
+std::string BrushSizeText(int width, int height)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%d by %d", width, height);
+    return text;
+}

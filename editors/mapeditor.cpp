@@ -1,0 +1,334 @@
+// The map editor's loop: toolbar, map view with the brush cursor and the
+// start marker, status line, and the commands behind the toolbar buttons.
+#include "editors/mapeditor.h"
+
+#include "app/paths.h"
+#include "app/resources.h"
+#include "audio/audio.h"
+#include "content/savegame.h"
+#include "editors/tilepicker.h"
+#include "game/playgame.h"
+#include "game/playstate.h"
+#include "kwui/dialogs.h"
+#include "kwui/filedialog.h"
+#include "kwui/kwui.h"
+#include "platform/platform.h"
+
+#include <allegro5/allegro_primitives.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kTitleLength = 32;  // map title and author
+
+struct ToolbarEntry {
+    const char* icon;
+    const char* caption;
+    int hotKey;
+};
+
+// In the order of MapEditorButton; separators are entries of their own.
+const ToolbarEntry kToolbarEntries[kMapButtonCount] = {
+    {"new", "New Map", ALLEGRO_KEY_N},
+    {"load", "Load Map", ALLEGRO_KEY_F3},
+    {"save", "Save Map", ALLEGRO_KEY_F2},
+    {"saveas", "Save Map as", ALLEGRO_KEY_A},
+    {"exit", "Exit", ALLEGRO_KEY_ESCAPE},
+    {"seperator", "", -1},
+    {"tileed", "Tile Mode", ALLEGRO_KEY_T},
+    {"pstart", "Player Start Mode", ALLEGRO_KEY_P},
+    {"seperator", "", -1},
+    {"brush", "Set Tile Brush Size", ALLEGRO_KEY_B},
+    {"colour", "Toggle Passable Colours", ALLEGRO_KEY_C},
+    {"seperator", "", -1},
+    {"cdesc", "Change Map Title", ALLEGRO_KEY_D},
+    {"author", "Change Map Author", -1},
+    {"clock", "Change Time Limit", -1},
+    {"rand", "Change Cloud Count", -1},
+    {"seperator", "", -1},
+    {"run", "Run Map", ALLEGRO_KEY_F9},
+    {"seperator", "", -1},
+    {"speaker", "Audio Panel", ALLEGRO_KEY_F5},
+};
+
+// The maps folder the file dialogs open on (mod folder first).
+void StartInMapsFolder(char (&path)[kPathBufferSize])
+{
+    std::snprintf(path, sizeof path, "%s", ResolveDataPath(std::string("maps/")).c_str());
+}
+
+}  // namespace
+
+std::string MapTestRunPath(const std::string& fileName)
+{
+    if (fileName.empty() || PlatformIsAbsolutePath(fileName)) return fileName;
+    return PlatformCanonicalPath(fileName);
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Document and title
+
+void MapEditor::StartNewDocument()
+{
+    map.New();
+    fileName = kUnsavedName;
+    brushTile = 0;
+    mode = kMapTileMode;
+    passableView = false;
+    brushWidth = 1;
+    brushHeight = 1;
+    UpdateTitle();
+}
+
+void MapEditor::UpdateTitle() { KW_SetToolbarTitle(toolbar, "%s", MapEditorTitle(fileName, mode).c_str()); }
+
+// ---------------------------------------------------------------------------
+// [SECTION] Commands
+
+void MapEditor::NewMap()
+{
+    if (KW_Confirm("%s", "New Map - Unsaved tiles will be lost!  Continue?")) StartNewDocument();
+}
+
+void MapEditor::LoadMap()
+{
+    char path[kPathBufferSize];
+    StartInMapsFolder(path);
+    if (!KW_SelectFile("map", "Load Map", path)) return;
+    // A failed load leaves the map as it was.
+    if (!map.Load(path)) {
+        KW_ShowMessage("%s", map.lastError.c_str());
+        return;
+    }
+    fileName = path;
+    UpdateTitle();
+    KW_Message("Loaded map from %s", path);
+}
+
+bool MapEditor::SaveMap(bool ask)
+{
+    std::string path = fileName;
+    if (ask || fileName == kUnsavedName) {
+        char chosen[kPathBufferSize];
+        StartInMapsFolder(chosen);
+        if (!KW_SelectFile("map", "Save Map As", chosen)) return false;
+        if (al_filename_exists(chosen) && !KW_Confirm("%s", "Overwrite existing file?")) return false;
+        path = chosen;
+    }
+    if (!map.Save(path.c_str())) {
+        KW_ShowMessage("%s", map.lastError.c_str());
+        return false;
+    }
+    KW_Message("Saved map to %s", path.c_str());
+    fileName = path;
+    UpdateTitle();
+    return true;
+}
+
+void MapEditor::Exit()
+{
+    if (KW_Confirm("%s", "Any unsaved changes will be lost.  Are you sure that you want to exit the Map Editor?"))
+        exitRequested = true;
+}
+
+void MapEditor::ChooseTile()
+{
+    int tile = brushTile;
+    if (SelectTile(map.tileSet, tile, true)) {
+        brushTile = tile;
+        // The picker may have opened the tile editor: show its saved tiles.
+        map.LoadDefaultTileset();
+    }
+    mode = kMapTileMode;
+    UpdateTitle();
+}
+
+void MapEditor::EnterPlayerStartMode()
+{
+    mode = kMapPlayerStartMode;
+    UpdateTitle();
+}
+
+void MapEditor::EditTitle()
+{
+    char text[kTitleLength + 1];
+    CopyCut(text, kTitleLength, map.title);
+    if (KW_InputText(text, kTitleLength, "%s", "Map Title")) map.title = text;
+}
+
+void MapEditor::EditAuthor()
+{
+    char text[kTitleLength + 1];
+    CopyCut(text, kTitleLength, map.author);
+    if (KW_InputText(text, kTitleLength, "%s", "Map Author")) map.author = text;
+}
+
+void MapEditor::EditTimeLimit()
+{
+    int value = map.timeLimit;
+    if (KW_InputNumber(value, 1, 9999, "%s", "Time Limit")) map.timeLimit = static_cast<uint16_t>(value);
+}
+
+void MapEditor::EditCloudCount()
+{
+    int value = map.cloudCount;
+    if (KW_InputNumber(value, 0, 99, "%s", "Cloud Count")) map.cloudCount = static_cast<uint16_t>(value);
+}
+
+void MapEditor::RunMap()
+{
+    if (!SaveMap(false)) {
+        KW_ShowMessage("%s", "Cannot run map without saving first");
+        return;
+    }
+    // A test run keeps its progress in a slot of its own, never a player's.
+    SaveGameSlot testSlot(kTestSlotName);
+    gCurrentSlot = &testSlot;
+    const std::string path = MapTestRunPath(fileName);
+    if (!PlayGame(path.c_str(), 0, SkillNormal, true)) KW_ShowMessage("%s", GetGameError().c_str());
+    gCurrentSlot = nullptr;
+}
+
+void MapEditor::RunCommand(int button)
+{
+    switch (button) {
+    case kMapButtonNew: NewMap(); break;
+    case kMapButtonLoad: LoadMap(); break;
+    case kMapButtonSave: SaveMap(false); break;
+    case kMapButtonSaveAs: SaveMap(true); break;
+    case kMapButtonExit: Exit(); break;
+    case kMapButtonTileMode: ChooseTile(); break;
+    case kMapButtonPlayerStart: EnterPlayerStartMode(); break;
+    case kMapButtonBrushSize: SetBrushSize(); break;
+    case kMapButtonPassable: passableView = !passableView; break;
+    case kMapButtonTitle: EditTitle(); break;
+    case kMapButtonAuthor: EditAuthor(); break;
+    case kMapButtonTimeLimit: EditTimeLimit(); break;
+    case kMapButtonCloudCount: EditCloudCount(); break;
+    case kMapButtonRun: RunMap(); break;
+    case kMapButtonAudio: AudioClass::GetInstance().RunAudioPanel(); break;
+    default: break;  // separators
+    }
+}
+
+void MapEditor::ApplyTileBrush(bool leftDown, bool rightDown)
+{
+    if (leftDown)
+        PaintBrush(map, cursorColumn, cursorRow, brushWidth, brushHeight, static_cast<uint16_t>(brushTile));
+    else if (rightDown)
+        brushTile = PickBrushTile(map, cursorColumn, cursorRow);
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Drawing
+
+namespace {
+
+void DrawPassableView(const Map& map, MapViewOrigin origin)
+{
+    for (int row = 0; row < Map::kRows; ++row) {
+        for (int column = 0; column < Map::kColumns; ++column) {
+            const PassableRgb rgb = PassableColour(map.GetCellType(column, row));
+            const int x = origin.x + column * Map::kCellSize, y = origin.y + row * Map::kCellSize;
+            al_draw_filled_rectangle(x, y, x + Map::kCellSize, y + Map::kCellSize, al_map_rgb(rgb.r, rgb.g, rgb.b));
+        }
+    }
+}
+
+// Frame 0 of the game's mower, faded, centred on the start point and outlined.
+void DrawStartMarker(const Map& map, MapViewOrigin origin)
+{
+    const Sprite& mower = gResources.mowerSprite;
+    if (mower.GetFrameCount() < 1 || !mower.frames[0].image) return;
+    const int width = mower.GetFrameWidth(0), height = mower.GetFrameHeight(0);
+    int x = 0, y = 0;
+    StartMarkerCorner(origin, map.startX, map.startY, width, height, x, y);
+    al_draw_tinted_bitmap(mower.frames[0].image, al_map_rgba_f(1.0f, 1.0f, 1.0f, 0.5f), x, y, 0);
+    KW_DrawRect(x, y, x + width - 1, y + height - 1, false, al_map_rgb(0, 255, 0), 255);
+}
+
+// The brush tile faded into every cell of the brush, outlined in the cursor's grey.
+void DrawBrushPreview(const MapEditor& editor, MapViewOrigin origin)
+{
+    const int left = origin.x + Map::kCellSize * editor.cursorColumn;
+    const int top = origin.y + Map::kCellSize * editor.cursorRow;
+    ALLEGRO_BITMAP* image = editor.map.tileSet.GetTileImage(editor.brushTile);
+    if (image) {
+        const ALLEGRO_COLOR tint = al_map_rgba_f(0.5f, 0.5f, 0.5f, 0.5f);
+        for (int r = 0; r < editor.brushHeight; ++r)
+            for (int c = 0; c < editor.brushWidth; ++c)
+                al_draw_tinted_bitmap(image, tint, left + c * Map::kCellSize, top + r * Map::kCellSize, 0);
+    }
+    KW_DrawRect(left, top, left + Map::kCellSize * editor.brushWidth, top + Map::kCellSize * editor.brushHeight,
+                false, editor.cursorColour, 255);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// [SECTION] The loop
+
+void RunMapEditor(MapEditor& editor)
+{
+    KW_InitToolbar(editor.toolbar);
+    for (const ToolbarEntry& entry : kToolbarEntries)
+        KW_AddToolbarButton(editor.toolbar, entry.icon, entry.caption, entry.hotKey);
+    editor.StartNewDocument();
+    editor.pulse = kCursorPulseStart;
+    editor.exitRequested = false;
+    editor.pointerArmed = false;
+
+    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
+    while (!editor.exitRequested) {
+        // toolbar and its command
+        al_clear_to_color(KW_Colour(KWC_LightBlue));
+        const int clicked = KW_DoToolbar(editor.toolbar);
+        if (clicked >= 0) {
+            editor.RunCommand(clicked);
+            // A button still held from closing a dialog must not paint.
+            editor.pointerArmed = false;
+        }
+
+        // pulsing cursor
+        editor.pulse = NextCursorPulse(editor.pulse);
+        const int grey = CursorGrey(editor.pulse);
+        editor.cursorColour = al_map_rgb(grey, grey, grey);
+
+        // hit test
+        const MapViewOrigin origin = MapEditorOrigin(kwScreenW, KW_LineHeight());
+        KW_RefreshMouse();
+        const int mouseX = kwMouse.x, mouseY = kwMouse.y;
+        const bool leftDown = (kwMouse.buttons & 1) != 0, rightDown = (kwMouse.buttons & 2) != 0;
+        editor.inGrid = MapEditorCellAt(mouseX, mouseY, origin, editor.cursorColumn, editor.cursorRow);
+        if (!leftDown && !rightDown) editor.pointerArmed = true;
+
+        // map, start marker, status line
+        if (editor.passableView)
+            DrawPassableView(editor.map, origin);
+        else
+            editor.map.Draw(origin.x, origin.y);
+        DrawStartMarker(editor.map, origin);
+        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", MapEditorStatusLine(editor.map).c_str());
+
+        // pointer over the map
+        if (editor.inGrid) {
+            if (editor.mode == kMapTileMode) {
+                DrawBrushPreview(editor, origin);
+                if (editor.pointerArmed) editor.ApplyTileBrush(leftDown, rightDown);
+            } else {
+                KW_QueueToolTip(mouseX + 16, mouseY + 16, "%s", "Click to move player start point");
+                if (leftDown && editor.pointerArmed) {
+                    editor.map.startX = static_cast<uint16_t>(mouseX - origin.x);
+                    editor.map.startY = static_cast<uint16_t>(mouseY - origin.y);
+                }
+            }
+        }
+
+        KW_PresentFrame();
+    }
+
+    editor.map.tileSet.Unload();
+    editor.map.loaded = false;
+    KW_ClearToolbar(editor.toolbar);
+}

@@ -1,0 +1,199 @@
+// Map editor: painting and picking with the brush, the pointer over the map,
+// the cursor pulse, the texts it shows and the brush-size grid.
+#include "editors/mapbrush.h"
+#include "editors/mapeditor.h"
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A map whose cell (c, r) holds c + 100 r, so every cell is told apart.
+void FillNumbered(Map& map)
+{
+    for (int r = 0; r < Map::kRows; ++r)
+        for (int c = 0; c < Map::kColumns; ++c) map.cells[r * Map::kColumns + c] = static_cast<uint16_t>(c + 100 * r);
+}
+
+}  // namespace
+
+TEST(MapEditorBrush, ThreeByThreeAtTheCornerPaintsOnlyTheTwoByTwoInside)
+{
+    Map map;
+    EXPECT_EQ(PaintBrush(map, 23, 14, 3, 3, 7), 4);
+    int painted = 0;
+    for (int r = 0; r < Map::kRows; ++r)
+        for (int c = 0; c < Map::kColumns; ++c)
+            if (map.GetCell(c, r) == 7) ++painted;
+    EXPECT_EQ(painted, 4);
+    EXPECT_EQ(map.GetCell(23, 14), 7);
+    EXPECT_EQ(map.GetCell(24, 14), 7);
+    EXPECT_EQ(map.GetCell(23, 15), 7);
+    EXPECT_EQ(map.GetCell(24, 15), 7);
+    EXPECT_EQ(map.GetCell(22, 14), 0);
+}
+
+TEST(MapEditorBrush, AOneCellBrushPaintsItsCellOnly)
+{
+    Map map;
+    FillNumbered(map);
+    EXPECT_EQ(PaintBrush(map, 0, 0, 1, 1, 1023), 1);
+    EXPECT_EQ(map.GetCell(0, 0), 1023);
+    EXPECT_EQ(map.GetCell(1, 0), 1);
+    EXPECT_EQ(map.GetCell(0, 1), 100);
+}
+
+TEST(MapEditorBrush, RightClickPicksTheTileWithoutChangingAnyCell)
+{
+    MapEditor editor;
+    FillNumbered(editor.map);
+    const auto before = editor.map.cells;
+    editor.brushTile = 5;
+    editor.cursorColumn = 12;
+    editor.cursorRow = 3;
+    editor.ApplyTileBrush(false, true);
+    EXPECT_EQ(editor.brushTile, 312);
+    EXPECT_EQ(editor.map.cells, before);
+}
+
+TEST(MapEditorBrush, LeftButtonWinsOverRightAndPaintsTheBrushBlock)
+{
+    MapEditor editor;
+    editor.brushTile = 9;
+    editor.brushWidth = 2;
+    editor.brushHeight = 3;
+    editor.cursorColumn = 4;
+    editor.cursorRow = 5;
+    editor.ApplyTileBrush(true, true);
+    EXPECT_EQ(editor.brushTile, 9);
+    EXPECT_EQ(editor.map.GetCell(5, 7), 9);
+    EXPECT_EQ(editor.map.GetCell(6, 7), 0);
+    EXPECT_EQ(editor.map.GetCell(5, 8), 0);
+}
+
+TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMap)
+{
+    const MapViewOrigin origin = MapEditorOrigin(1024, 26);
+    EXPECT_EQ(origin.x, 112);
+    EXPECT_EQ(origin.y, 76);
+    int column = -1, row = -1;
+    ASSERT_TRUE(MapEditorCellAt(112, 76, origin, column, row));
+    EXPECT_EQ(column, 0);
+    EXPECT_EQ(row, 0);
+    ASSERT_TRUE(MapEditorCellAt(112 + 799, 76 + 511, origin, column, row));
+    EXPECT_EQ(column, 24);
+    EXPECT_EQ(row, 15);
+    EXPECT_FALSE(MapEditorCellAt(112 + 800, 100, origin, column, row));
+    EXPECT_FALSE(MapEditorCellAt(111, 100, origin, column, row));
+    EXPECT_FALSE(MapEditorCellAt(200, 75, origin, column, row));
+    EXPECT_FALSE(MapEditorCellAt(200, 76 + 512, origin, column, row));
+}
+
+TEST(MapEditorView, TheCursorBrightensFrom128To192AndRestartsEvery33Frames)
+{
+    uint8_t pulse = NextCursorPulse(kCursorPulseStart);  // 194 is past 64
+    EXPECT_EQ(pulse, 0);
+    EXPECT_EQ(CursorGrey(pulse), 128);
+    int brightest = 0;
+    for (int frame = 1; frame < 33; ++frame) {
+        pulse = NextCursorPulse(pulse);
+        brightest = std::max(brightest, CursorGrey(pulse));
+        EXPECT_NE(pulse, 0) << "frame " << frame;
+    }
+    EXPECT_EQ(brightest, 192);
+    EXPECT_EQ(NextCursorPulse(pulse), 0);
+}
+
+TEST(MapEditorView, TheStartMarkerIsCentredOnTheStartPoint)
+{
+    int x = 0, y = 0;
+    StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, x, y);
+    EXPECT_EQ(x, 385);
+    EXPECT_EQ(y, 76 + 246);
+}
+
+TEST(MapEditorTexts, TitleAndStatusLineKeepUserTextLiteral)
+{
+    EXPECT_EQ(MapEditorTitle("(unsaved file)", kMapTileMode), "(unsaved file) - Map Editor (Editing tiles)");
+    EXPECT_EQ(MapEditorTitle("maps/a.map", kMapPlayerStartMode),
+              "maps/a.map - Map Editor (Editing player start position)");
+    Map map;
+    map.title = "100%s %d done";
+    map.author = "Ann";
+    map.timeLimit = 9999;
+    map.cloudCount = 3;
+    EXPECT_EQ(MapEditorStatusLine(map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
+}
+
+TEST(MapEditorTexts, TheTitleDialogStartsFromTheFirst32Characters)
+{
+    char text[33];
+    std::memset(text, 'x', sizeof text);
+    CopyCut(text, 32, std::string(40, 'a'));
+    EXPECT_EQ(std::string(text), std::string(32, 'a'));
+    CopyCut(text, 32, "Back Lawn");
+    EXPECT_STREQ(text, "Back Lawn");
+}
+
+TEST(MapEditorBrushDialog, On800By600ItOffers24ColumnsAndAtMost16Rows)
+{
+    const BrushGrid grid = BrushGridLayout(800, 600, 26);
+    EXPECT_EQ(grid.columns, 24);
+    EXPECT_EQ(grid.rows, 15);  // (600 - 26 - 48) / 33
+    EXPECT_EQ(grid.width, 33 * 24 - 1);
+    EXPECT_EQ(grid.height, 33 * 15 - 1);
+    EXPECT_EQ(grid.top, 74);
+    const BrushGrid large = BrushGridLayout(1920, 1080, 26);
+    EXPECT_EQ(large.columns, 25);
+    EXPECT_EQ(large.rows, 16);
+    EXPECT_FALSE(BrushGridLayout(20, 600, 26).Usable());
+    EXPECT_FALSE(BrushGridLayout(800, 100, 26).Usable());
+}
+
+TEST(MapEditorBrushDialog, ThePointerChoosesTheBlockUpToItsSquareEdgesIncluded)
+{
+    const BrushGrid grid = BrushGridLayout(800, 600, 26);
+    int w = 0, h = 0;
+    ASSERT_TRUE(BrushGridSizeAt(grid, 0, grid.top, w, h));
+    EXPECT_EQ(BrushSizeText(w, h), "1 by 1");
+    ASSERT_TRUE(BrushGridSizeAt(grid, 33, grid.top + 32, w, h));
+    EXPECT_EQ(BrushSizeText(w, h), "2 by 1");
+    ASSERT_TRUE(BrushGridSizeAt(grid, grid.width, grid.top + grid.height, w, h));
+    EXPECT_EQ(w, 24);
+    EXPECT_EQ(h, 15);
+    EXPECT_FALSE(BrushGridSizeAt(grid, grid.width + 1, grid.top, w, h));
+    EXPECT_FALSE(BrushGridSizeAt(grid, 10, grid.top - 1, w, h));
+    EXPECT_FALSE(BrushGridSizeAt(grid, 10, grid.top + grid.height + 1, w, h));
+}
+
+TEST(MapEditorRun, ATestRunFindsARelativeMapInTheWorkingFolderNotInBase)
+{
+    EXPECT_EQ(MapTestRunPath("/tmp/levels/a.map"), "/tmp/levels/a.map");
+    EXPECT_EQ(MapTestRunPath("test.map"), PlatformJoinPath(PlatformWorkingFolder(), "test.map"));
+    EXPECT_TRUE(PlatformIsAbsolutePath(MapTestRunPath("maps/../test.map")));
+}
+
+TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileName)
+{
+    MapEditor editor;
+    editor.fileName = "maps/a.map";
+    editor.brushTile = 40;
+    editor.mode = kMapPlayerStartMode;
+    editor.passableView = true;
+    editor.brushWidth = 4;
+    editor.brushHeight = 2;
+    editor.map.title = "Old";
+    editor.StartNewDocument();
+    EXPECT_EQ(editor.fileName, "(unsaved file)");
+    EXPECT_EQ(editor.brushTile, 0);
+    EXPECT_EQ(editor.mode, kMapTileMode);
+    EXPECT_FALSE(editor.passableView);
+    EXPECT_EQ(editor.brushWidth, 1);
+    EXPECT_EQ(editor.brushHeight, 1);
+    EXPECT_EQ(editor.map.title, "New Map");
+    EXPECT_TRUE(editor.map.loaded);
+    EXPECT_EQ(editor.toolbar.title, "(unsaved file) - Map Editor (Editing tiles)");
+}
