@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
+#include "editors/mapeditor.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "kwui/kwui.h"
@@ -165,8 +166,11 @@ static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background)
     for (;;) {
         const int choice = RunMenuFrame(tools, background);
         if (choice == MenuScreen::kCancelled || choice == kToolsBack) return;
-        if (choice == kMapEditor) RunTool("map editor");
-        else if (choice == kTileEditor) RunTool("tile editor");
+        if (choice == kMapEditor) {
+            MapEditor editor;
+            RunMapEditor(editor);
+            KW_ClearConsole();
+        } else if (choice == kTileEditor) RunTool("tile editor");
         else if (choice == kSpriteEditor) RunTool("sprite editor");
     }
 }
