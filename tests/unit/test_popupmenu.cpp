@@ -1,0 +1,50 @@
+// Pop-up menu: placement on the screen, the item under the pointer, stepping.
+#include "kwui/popupmenu.h"
+
+#include <gtest/gtest.h>
+
+TEST(PopupMenu, ItemsAreAtLeast36High)
+{
+    EXPECT_EQ(PopupMenuClass::ItemHeight(26), 36);
+    EXPECT_EQ(PopupMenuClass::ItemHeight(40), 44);
+}
+
+TEST(PopupMenu, FirstItemIsPlacedInsideTheScreen)
+{
+    int x = 790, y = 590;
+    PopupMenuClass::Place(x, y, 120, 36, 800, 600);
+    EXPECT_EQ(x, 800 - 1 - 120);
+    EXPECT_EQ(y, 600 - 1 - 36);
+    x = 900;
+    y = 10;
+    PopupMenuClass::Place(x, y, 1000, 36, 800, 600);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 10);
+}
+
+TEST(PopupMenu, ItemUnderThePointerAndWrappingSteps)
+{
+    PopupMenuClass menu;
+    menu.AddItem("Select", "yes");
+    menu.AddItem("Edit", "edit");
+    menu.AddItem("Cancel", "cancel");
+    EXPECT_EQ(menu.items[1].name, "Edit");
+    menu.x = 100;
+    menu.y = 200;
+    EXPECT_EQ(menu.ItemAt(110, 200, 120, 36), 0);
+    EXPECT_EQ(menu.ItemAt(110, 200 + 36 + 5, 120, 36), 1);
+    EXPECT_EQ(menu.ItemAt(110, 200 + 3 * 36 + 1, 120, 36), -1);
+    EXPECT_EQ(menu.ItemAt(99, 210, 120, 36), -1);
+
+    menu.current = 0;
+    menu.Step(-1);
+    EXPECT_EQ(menu.current, 2);
+    menu.Step(1);
+    EXPECT_EQ(menu.current, 0);
+}
+
+TEST(PopupMenu, AnEmptyMenuReturnsAtOnce)
+{
+    PopupMenuClass menu;
+    EXPECT_EQ(menu.Run(10, 10), -1);
+}

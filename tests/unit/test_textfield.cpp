@@ -1,0 +1,150 @@
+// Text field: length limit, keys, focus passing with Tab, slots, scrolling.
+#include "kwui/textfield.h"
+
+#include "kwui/core.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// The field slots are toolkit globals: each test starts with all of them free.
+struct FreshSlots {
+    FreshSlots()
+    {
+        std::memset(kwFieldSlots, 0, sizeof kwFieldSlots);
+        kwFocusedField = 0;
+    }
+    ~FreshSlots() { std::memset(kwFieldSlots, 0, sizeof kwFieldSlots); }
+};
+
+void Type(KW_TextField& field, const char* text)
+{
+    for (const char* c = text; *c; ++c) KW_TextFieldKey(field, ALLEGRO_KEY_A, static_cast<unsigned char>(*c));
+}
+
+int TenPerCharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
+
+}  // namespace
+
+TEST(TextField, CreatedForSixAcceptsFive)
+{
+    FreshSlots slots;
+    KW_TextField field;
+    KW_CreateTextField(field, "Number", 10, 10, 6, 200);
+    Type(field, "1234567");
+    EXPECT_EQ(field.text, "12345");
+    EXPECT_EQ(field.caret, 5);
+    KW_SetTextFieldText(field, "abcdefgh");
+    EXPECT_EQ(field.text, "abcde");
+    EXPECT_EQ(field.caret, 5);
+}
+
+TEST(TextField, EditingKeysWorkAtTheCaret)
+{
+    FreshSlots slots;
+    KW_TextField field;
+    KW_CreateTextField(field, "", 0, 0, 32, 200);
+    Type(field, "helo");
+    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    Type(field, "l");
+    EXPECT_EQ(field.text, "hello");
+    EXPECT_EQ(field.caret, 4);
+    KW_TextFieldKey(field, ALLEGRO_KEY_BACKSPACE, 8);
+    EXPECT_EQ(field.text, "helo");
+    for (int i = 0; i < 10; ++i) KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    EXPECT_EQ(field.caret, 0);
+    KW_TextFieldKey(field, ALLEGRO_KEY_BACKSPACE, 8);
+    EXPECT_EQ(field.text, "helo");
+    for (int i = 0; i < 10; ++i) KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
+    EXPECT_EQ(field.caret, 4);
+}
+
+TEST(TextField, OnlyPrintableCharactersAreInserted)
+{
+    FreshSlots slots;
+    KW_TextField field;
+    KW_CreateTextField(field, "", 0, 0, 32, 200);
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_ENTER, 13));
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_ESCAPE, 27));
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_F1, 0));
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127));
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_HOME, 0));
+    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_PGUP, 0));
+    EXPECT_TRUE(KW_TextFieldKey(field, ALLEGRO_KEY_SPACE, ' '));
+    EXPECT_EQ(field.text, " ");
+}
+
+TEST(TextField, TabInTheOnlyFieldKeepsTheFocus)
+{
+    FreshSlots slots;
+    KW_TextField only;
+    KW_CreateTextField(only, "", 0, 0, 10, 100);
+    KW_FocusTextField(only);
+    KW_TextFieldKey(only, ALLEGRO_KEY_TAB, '\t');
+    EXPECT_TRUE(KW_TextFieldHasFocus(only));
+    EXPECT_EQ(only.text, "");
+}
+
+TEST(TextField, TabPassesTheFocusOnAndWrapsRound)
+{
+    FreshSlots slots;
+    KW_TextField a, b, c;
+    KW_CreateTextField(a, "", 0, 0, 10, 100);
+    KW_CreateTextField(b, "", 0, 0, 10, 100);
+    KW_CreateTextField(c, "", 0, 0, 10, 100);
+    EXPECT_EQ(a.slot, 0);
+    EXPECT_EQ(b.slot, 1);
+    EXPECT_EQ(c.slot, 2);
+    KW_ReleaseTextField(b);
+    KW_FocusTextField(a);
+    KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
+    EXPECT_TRUE(KW_TextFieldHasFocus(c));
+    KW_TextFieldKey(c, ALLEGRO_KEY_TAB, '\t');
+    EXPECT_TRUE(KW_TextFieldHasFocus(a));
+}
+
+TEST(TextField, SlotsAreTheLowestFreeAndZeroWhenFull)
+{
+    FreshSlots slots;
+    KW_TextField a, b;
+    KW_CreateTextField(a, "", 0, 0, 10, 100);
+    KW_CreateTextField(b, "", 0, 0, 10, 100);
+    KW_ReleaseTextField(a);
+    EXPECT_EQ(kwFieldSlots[0], 0);
+    KW_TextField c;
+    KW_CreateTextField(c, "", 0, 0, 10, 100);
+    EXPECT_EQ(c.slot, 0);
+    std::memset(kwFieldSlots, 1, sizeof kwFieldSlots);
+    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0);
+}
+
+TEST(TextField, WidthIsCutToEnd20PixelsInsideTheScreen)
+{
+    FreshSlots slots;
+    const int oldW = kwScreenW;
+    kwScreenW = 800;
+    KW_TextField field;
+    KW_CreateTextField(field, "", 700, 0, 10, 300);
+    EXPECT_EQ(field.width, 80);
+    kwScreenW = oldW;
+}
+
+TEST(TextField, ScrollingFollowsTheCaretOneCharacterAFrame)
+{
+    FreshSlots slots;
+    KW_TextField field;
+    KW_CreateTextField(field, "", 0, 0, 100, 54);
+    KW_SetTextFieldText(field, "abcdefghij");  // 100 pixels in a 54-pixel field
+    int frames = 0;
+    while (TenPerCharacter(field.text.substr(field.scroll, field.caret - field.scroll)) > 50 && frames < 50) {
+        KW_TextFieldScrollStep(field, TenPerCharacter);
+        ++frames;
+    }
+    EXPECT_EQ(field.scroll, 5);
+    EXPECT_EQ(frames, 5);
+    field.caret = 1;
+    KW_TextFieldScrollStep(field, TenPerCharacter);
+    EXPECT_EQ(field.scroll, 4);
+}

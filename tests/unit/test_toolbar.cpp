@@ -1,0 +1,145 @@
+// Toolbar layout, pulling onto the screen, edge nudging, and tool tip placement.
+#include "kwui/toolbar.h"
+
+#include "kwui/core.h"
+#include "kwui/tooltip.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The toolbar reads the screen size from the toolkit; tests set an 800 x 600 one.
+struct Screen800 {
+    int oldW = kwScreenW, oldH = kwScreenH;
+    Screen800()
+    {
+        kwScreenW = 800;
+        kwScreenH = 600;
+    }
+    ~Screen800()
+    {
+        kwScreenW = oldW;
+        kwScreenH = oldH;
+    }
+};
+
+KW_Texture Icon()
+{
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(32, 32);
+    al_restore_state(&state);
+    KW_Texture icon = KW_MakeTexture(bitmap, "icon");
+    al_destroy_bitmap(bitmap);
+    return icon;
+}
+
+}  // namespace
+
+TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAdded)
+{
+    Screen800 screen;
+    KW_Toolbar toolbar;
+    KW_InitToolbar(toolbar);
+    toolbar.x = 700;
+    const KW_Texture icon = Icon();
+    for (int i = 0; i < 5; ++i) KW_AddToolbarButtonEx(toolbar, "b", -1, false, icon);
+    EXPECT_EQ(toolbar.width, 180);
+    EXPECT_EQ(toolbar.x, 619);
+    EXPECT_EQ(toolbar.homeX, 619);
+    EXPECT_EQ(toolbar.title, "Toolbar");
+    EXPECT_TRUE(toolbar.docked);
+    EXPECT_TRUE(toolbar.hidden);
+    EXPECT_FALSE(toolbar.autoHide);
+}
+
+TEST(Toolbar, SeparatorsAdvanceTenAndButtons36)
+{
+    Screen800 screen;
+    KW_Toolbar toolbar;
+    KW_InitToolbar(toolbar);
+    toolbar.x = 10;
+    toolbar.y = 20;
+    const KW_Texture icon = Icon();
+    KW_AddToolbarButtonEx(toolbar, "a", -1, false, icon);
+    KW_AddToolbarButtonEx(toolbar, "", -1, true, icon);
+    KW_AddToolbarButtonEx(toolbar, "b", -1, false, icon);
+    EXPECT_EQ(toolbar.width, 82);
+
+    const int width = KW_LayoutToolbar(toolbar, 26, 0, 0);
+    EXPECT_EQ(toolbar.buttons[0].x, 12);
+    EXPECT_EQ(toolbar.buttons[1].x, 48);
+    EXPECT_EQ(toolbar.buttons[2].x, 58);
+    EXPECT_EQ(toolbar.buttons[2].y, 20 + 26 + 8);
+    EXPECT_EQ(width, 82 + 4);
+
+    toolbar.showStatus = true;
+    EXPECT_EQ(KW_LayoutToolbar(toolbar, 26, 0, 50), 82 + 4 + 52);
+    // a long title keeps the toolbar at least title + 6 wide
+    EXPECT_EQ(KW_LayoutToolbar(toolbar, 26, 300, 50), 306);
+}
+
+TEST(Toolbar, PullOntoScreenClampsEveryEdge)
+{
+    int x = -40, y = 590;
+    KW_PullOntoScreen(x, y, 100, 74, 800, 600);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 600 - 74 - 1);
+    x = 750;
+    y = -5;
+    KW_PullOntoScreen(x, y, 100, 74, 800, 600);
+    EXPECT_EQ(x, 699);
+    EXPECT_EQ(y, 0);
+}
+
+TEST(Toolbar, EdgeNudgeMovesThreePixelsOnlyWhileThePointerPushes)
+{
+    KW_Toolbar toolbar;
+    toolbar.x = -10;
+    toolbar.y = 100;
+    toolbar.width = 200;
+    toolbar.height = 74;
+    KW_NudgeToolbar(toolbar, 0, 120, 800, 600);
+    EXPECT_EQ(toolbar.x, -7);
+    KW_NudgeToolbar(toolbar, 0, 300, 800, 600);  // pointer below the toolbar's span
+    EXPECT_EQ(toolbar.x, -7);
+    KW_NudgeToolbar(toolbar, 50, 120, 800, 600);  // pointer away from the edge
+    EXPECT_EQ(toolbar.x, -7);
+    for (int i = 0; i < 5; ++i) KW_NudgeToolbar(toolbar, 1, 120, 800, 600);
+    EXPECT_EQ(toolbar.x, 0);
+
+    toolbar.x = 620;  // right end at 820
+    KW_NudgeToolbar(toolbar, 798, 120, 800, 600);
+    EXPECT_EQ(toolbar.x, 617);
+    toolbar.y = 540;  // bottom at 614
+    KW_NudgeToolbar(toolbar, 700, 598, 800, 600);
+    EXPECT_EQ(toolbar.y, 537);
+}
+
+TEST(ToolTip, QueuedAtTheBottomRightCornerIsDrawnInsideTheScreen)
+{
+    const KW_ToolTipBox box = KW_PlaceToolTip(799, 599, 120, 26, 800, 600);
+    EXPECT_EQ(box.w, 124);
+    EXPECT_EQ(box.h, 30);
+    EXPECT_EQ(box.x + box.w, 800);
+    EXPECT_EQ(box.y + box.h, 600);
+
+    const KW_ToolTipBox wide = KW_PlaceToolTip(10, 10, 900, 26, 800, 600);
+    EXPECT_EQ(wide.x, 0);
+    const KW_ToolTipBox plain = KW_PlaceToolTip(30, 40, 50, 26, 800, 600);
+    EXPECT_EQ(plain.x, 30);
+    EXPECT_EQ(plain.y, 40);
+}
+
+TEST(ToolTip, QueueFormatsAndDrawingEmptiesIt)
+{
+    KW_ClearToolTips();
+    KW_QueueToolTip(5, 6, "%s - [%s]", "Save", "S");
+    KW_QueueToolTip(7, 8, "%s", "100% sure");
+    ASSERT_EQ(KW_QueuedToolTips().size(), 2u);
+    EXPECT_EQ(KW_QueuedToolTips()[0].text, "Save - [S]");
+    EXPECT_EQ(KW_QueuedToolTips()[1].text, "100% sure");
+    KW_DrawToolTips();  // no display: nothing drawn, but the frame's tips are gone
+    EXPECT_TRUE(KW_QueuedToolTips().empty());
+}

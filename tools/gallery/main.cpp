@@ -1,0 +1,31 @@
+// gallery: every widget of the toolkit on one screen, with the values they
+// edit printed live. The place to look at a widget change, and the target of
+// the widgets' screen tests, which read what happened from "gallery.txt"
+// (one line per event, and one "at" line per widget with its rectangle).
+//
+//   gallery [--textures folder]     (icons from another folder than kwuidata)
+//
+// Escape (the "Quit" button) ends it.
+#include "tools/gallery/gallery.h"
+
+#include "kwui/kwui.h"
+
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    std::string textureFolder;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--textures") == 0) textureFolder = argv[i + 1];
+
+    if (!KW_Init()) return 1;
+    if (!textureFolder.empty()) KW_LoadInternalTexturesFrom(textureFolder);
+
+    GalleryOpenLog("gallery.txt");
+    RunGallery();
+    GalleryCloseLog();
+
+    KW_Shutdown();
+    return 0;
+}
