@@ -31,6 +31,7 @@ bool BinaryStream::OpenForReading(const char* pathText)
         if (end > 0) fileSize = static_cast<uint64_t>(end);
     }
     std::fseek(file, 0, SEEK_SET);
+    position = 0;
     reading = true;
     return true;
 }
@@ -84,10 +85,8 @@ bool BinaryStream::Finish()
 
 uint64_t BinaryStream::Remaining() const
 {
-    if (!reading || !file) return 0;
-    const long position = std::ftell(file);
-    if (position < 0 || static_cast<uint64_t>(position) > fileSize) return 0;
-    return fileSize - static_cast<uint64_t>(position);
+    if (!reading || !file || position > fileSize) return 0;
+    return fileSize - position;
 }
 
 std::string BinaryStream::DamagedText() const { return path + " is damaged or truncated"; }
@@ -104,6 +103,7 @@ bool BinaryStream::ReadBytes(void* buffer, size_t count)
         return false;
     }
     const size_t got = std::fread(buffer, 1, count, file);
+    position += got;
     if (got != count) {
         std::memset(static_cast<unsigned char*>(buffer) + got, 0, count - got);
         damaged = true;
@@ -122,6 +122,7 @@ bool BinaryStream::Skip(uint64_t count)
         damaged = true;
         return false;
     }
+    position += count;
     return true;
 }
 

@@ -105,6 +105,7 @@ private:
     std::string path;
     std::string tempPath;
     uint64_t fileSize = 0;
+    uint64_t position = 0; // kept here: asking the file costs a system call
     bool damaged = false;
     bool writeFailed = false;
     bool finished = false;

@@ -19,8 +19,12 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        char pattern[] = "/tmp/sodbolt-content-XXXXXX";
-        const char* made = mkdtemp(pattern);
+        // Memory-backed when the machine has it: the damage tests write
+        // thousands of small files.
+        char shared[] = "/dev/shm/sodbolt-content-XXXXXX";
+        char plain[] = "/tmp/sodbolt-content-XXXXXX";
+        const char* made = mkdtemp(shared);
+        if (!made) made = mkdtemp(plain);
         folder = made ? made : "/tmp";
     }
     ~ScratchFolder()
