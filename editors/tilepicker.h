@@ -2,13 +2,7 @@
 // set by its picture.
 #pragma once
 
-#include <string>
-
 class Tileset;
-
-// Caption of one tile in the picker: "Tile %d: %s - %s" with the index, the
-// tile's description and its type name ("Tile 3: Rock - " for type 7).
-std::string TilePickerCaption(int index, const std::string& description, int type);
 
 // Shows the 1024 tiles of a loaded tile set in an object browser titled
 // "Select Tile", starting on tileIndex. Returns true when a tile was chosen

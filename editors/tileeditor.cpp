@@ -1,0 +1,426 @@
+// The tile editor: its toolbar, the zoomed pixel view with swatch and
+// preview, the commands and the mouse painting.
+#include "editors/tileeditor.h"
+
+#include "app/paths.h"
+#include "app/toolpaths.h"
+#include "content/zentor.h"
+#include "editors/tileops.h"
+#include "editors/tilepicker.h"
+#include "kwui/kwui.h"
+#include "kwui/dialogs.h"
+#include "kwui/filedialog.h"
+#include "kwui/tooltip.h"
+
+#include <allegro5/allegro_primitives.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+const char* const kUnsavedTileFile = "(unsaved file)";
+
+namespace {
+
+// [SECTION] The toolbar
+
+enum TileCommand {
+    CmdNone = -1,
+    CmdNew,
+    CmdLoad,
+    CmdSave,
+    CmdSaveAs,
+    CmdExit,
+    CmdGoto,
+    CmdPrevious,
+    CmdNext,
+    CmdColour,
+    CmdZoomIn,
+    CmdZoomOut,
+    CmdCopy,
+    CmdPaste,
+    CmdFlip,
+    CmdMirror,
+    CmdRotate,
+    CmdTileType,
+    CmdDescription,
+    CmdImportImage,
+    CmdExportImage,
+    CmdImportZentor,
+};
+
+struct ToolbarEntry {
+    const char* icon;
+    const char* caption;
+    int hotKey;
+    TileCommand command;
+};
+
+const ToolbarEntry kToolbarEntries[] = {
+    {"new", "New Tileset", ALLEGRO_KEY_N, CmdNew},
+    {"load", "Load Tileset", ALLEGRO_KEY_F3, CmdLoad},
+    {"save", "Save Tileset", ALLEGRO_KEY_F2, CmdSave},
+    {"saveas", "Save Tileset as", ALLEGRO_KEY_A, CmdSaveAs},
+    {"exit", "Exit", ALLEGRO_KEY_ESCAPE, CmdExit},
+    {"seperator", "", -1, CmdNone},
+    {"go", "Goto Tile", ALLEGRO_KEY_G, CmdGoto},
+    {"back", "Previous Tile", ALLEGRO_KEY_LEFT, CmdPrevious},
+    {"forward", "Next Tile", ALLEGRO_KEY_RIGHT, CmdNext},
+    {"seperator", "", -1, CmdNone},
+    {"colour", "Select Drawing Colour", ALLEGRO_KEY_C, CmdColour},
+    {"z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, CmdZoomIn},
+    {"z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, CmdZoomOut},
+    {"copy", "Copy Tile", ALLEGRO_KEY_F5, CmdCopy},
+    {"paste", "Paste Tile", ALLEGRO_KEY_F6, CmdPaste},
+    {"flip", "Flip", ALLEGRO_KEY_F, CmdFlip},
+    {"mirror", "Mirror", ALLEGRO_KEY_M, CmdMirror},
+    {"rotate", "Rotate", ALLEGRO_KEY_R, CmdRotate},
+    {"seperator", "", -1, CmdNone},
+    {"tiletype", "Change Tile Type", ALLEGRO_KEY_Y, CmdTileType},
+    {"cdesc", "Change Tile Description", ALLEGRO_KEY_D, CmdDescription},
+    {"seperator", "", -1, CmdNone},
+    {"import", "Import Image", ALLEGRO_KEY_I, CmdImportImage},
+    {"export", "Export Image", ALLEGRO_KEY_E, CmdExportImage},
+    {"seperator", "", -1, CmdNone},
+    {"zentor", "Import Zentor Tileset", -1, CmdImportZentor},
+};
+constexpr int kToolbarEntryCount = static_cast<int>(sizeof kToolbarEntries / sizeof kToolbarEntries[0]);
+
+void BuildToolbar(KW_Toolbar& toolbar)
+{
+    KW_InitToolbar(toolbar);
+    for (const ToolbarEntry& entry : kToolbarEntries)
+        KW_AddToolbarButton(toolbar, entry.icon, entry.caption, entry.hotKey);
+}
+
+TileCommand CommandOfButton(int button)
+{
+    if (button < 0 || button >= kToolbarEntryCount) return CmdNone;
+    return kToolbarEntries[button].command;
+}
+
+// [SECTION] File commands
+
+void SetFile(TileEditor& editor, const std::string& path)
+{
+    editor.fileName = path;
+    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor", editor.fileName.c_str());
+}
+
+bool LoadTileset(TileEditor& editor, const std::string& path)
+{
+    if (!editor.tileset.Load(path.c_str())) {
+        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
+        return false;
+    }
+    SetFile(editor, path);
+    editor.currentTile = 0;
+    KW_Message("Loaded tileset from %s", path.c_str());
+    return true;
+}
+
+void NewTileset(TileEditor& editor)
+{
+    editor.tileset.New();
+    editor.currentTile = 0;
+    SetFile(editor, kUnsavedTileFile);
+}
+
+std::string TilesFolder() { return ResolveDataPath(std::string("tiles/")); }
+
+void SaveTilesetAs(TileEditor& editor)
+{
+    std::string path = TilesFolder();
+    if (!KW_SelectFile("til", "Save Tileset As", path)) return;
+    if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
+    if (!editor.tileset.Save(path.c_str())) {
+        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
+        return;
+    }
+    KW_Message("Saved tileset to %s", path.c_str());
+    SetFile(editor, path);
+}
+
+void SaveTileset(TileEditor& editor)
+{
+    if (editor.fileName == kUnsavedTileFile) {
+        SaveTilesetAs(editor);
+        return;
+    }
+    // A failed save says so: the old file is still there, the edits are not.
+    if (!editor.tileset.Save(editor.fileName.c_str())) {
+        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
+        return;
+    }
+    KW_Message("Saved tileset to %s", editor.fileName.c_str());
+}
+
+void ImportZentor(TileEditor& editor)
+{
+    std::string path = ImportZentorTilesPath;
+    if (!KW_SelectFile("til", "Import Zentor Tileset", path)) return;
+    if (!ImportZentorTileset(editor.tileset, path.c_str())) {
+        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
+        return;
+    }
+    // Save now writes the current format over the imported file.
+    SetFile(editor, path);
+    editor.currentTile = 0;
+    ImportZentorTilesPath = path;
+    KW_Message("Imported tileset from %s", path.c_str());
+}
+
+// [SECTION] Tile commands
+
+ALLEGRO_BITMAP* CurrentImage(TileEditor& editor) { return editor.tileset.GetTileImage(editor.currentTile); }
+
+void ImportImage(TileEditor& editor)
+{
+    std::string path = ImageImportPath;
+    if (!KW_SelectImageFile("Import Image", path)) return;
+    ALLEGRO_BITMAP* image = al_load_bitmap(path.c_str());
+    if (!image) {
+        KW_ShowMessage("Error reading %s", path.c_str());
+        return;
+    }
+    ImportImageIntoTile(CurrentImage(editor), image);
+    al_destroy_bitmap(image);
+    ImageImportPath = path;
+    KW_Message("Imported tile from %s", path.c_str());
+}
+
+void ExportImage(TileEditor& editor)
+{
+    std::string path = ImageExportPath;
+    if (!KW_SelectImageFile("Export Image", path)) return;
+    if (al_filename_exists(path.c_str()) && !KW_Confirm("Overwrite existing file %s?", path.c_str())) return;
+    ALLEGRO_BITMAP* image = CurrentImage(editor);
+    if (!image || !al_save_bitmap(path.c_str(), image)) {
+        KW_ShowMessage("Error writing %s", path.c_str());
+        return;
+    }
+    ImageExportPath = path;
+    KW_Message("Exported tile to %s", path.c_str());
+}
+
+void EditDescription(TileEditor& editor)
+{
+    Tile& tile = editor.tileset.tiles[editor.currentTile];
+    // A longer description from a file is offered cut to the limit.
+    char text[kTileDescriptionLimit + 1];
+    CopyDescriptionForEditing(tile.description, text, sizeof text);
+    if (KW_InputText(text, kTileDescriptionLimit, "%s", "Tile Description")) tile.description = text;
+}
+
+// Runs one command; true when the user confirmed Exit.
+bool RunCommand(TileEditor& editor, TileCommand command)
+{
+    Tile& tile = editor.tileset.tiles[editor.currentTile];
+    switch (command) {
+    case CmdNew:
+        if (KW_Confirm("%s", "New Tileset - Unsaved tiles will be lost!  Continue?")) NewTileset(editor);
+        break;
+    case CmdLoad: {
+        std::string path = TilesFolder();
+        if (KW_SelectFile("til", "Load Tileset", path)) LoadTileset(editor, path);
+        break;
+    }
+    case CmdSave: SaveTileset(editor); break;
+    case CmdSaveAs: SaveTilesetAs(editor); break;
+    case CmdExit:
+        return KW_Confirm("%s", "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?");
+    case CmdGoto: {
+        int chosen = editor.currentTile;
+        if (SelectTile(editor.tileset, chosen, false)) editor.currentTile = chosen;
+        break;
+    }
+    case CmdPrevious: editor.currentTile = PreviousTileIndex(editor.currentTile); break;
+    case CmdNext: editor.currentTile = NextTileIndex(editor.currentTile); break;
+    case CmdColour: KW_SelectColour(editor.drawingColour); break;
+    case CmdZoomIn:
+        if (!ZoomInStep(editor.scale)) KW_Message("%s", "Maximum zoom");
+        break;
+    case CmdZoomOut:
+        if (!ZoomOutStep(editor.scale)) KW_Message("%s", "Minimum zoom");
+        break;
+    case CmdCopy:
+        CopyTileToClipboard(tile.image, editor.clipboard);
+        editor.clipboardFull = true;
+        KW_Message("%s", "Copied tile image to clipboard");
+        break;
+    case CmdPaste:
+        if (!editor.clipboardFull) KW_Message("%s", "No tile image in clipboard");
+        else PasteTileFromClipboard(tile.image, editor.clipboard, editor.clipboardFull);
+        break;
+    case CmdFlip: FlipTile(tile.image); break;
+    case CmdMirror: MirrorTile(tile.image); break;
+    case CmdRotate:
+        if (!RotateTile(tile.image)) KW_Message("%s", "RotateTile: Unable to create temporary bitmap");
+        break;
+    case CmdTileType: tile.type = static_cast<TileType>(NextTileType(tile.type)); break;
+    case CmdDescription: EditDescription(editor); break;
+    case CmdImportImage: ImportImage(editor); break;
+    case CmdExportImage: ExportImage(editor); break;
+    case CmdImportZentor: ImportZentor(editor); break;
+    case CmdNone: break;
+    }
+    return false;
+}
+
+// [SECTION] Drawing
+
+void DrawPixelView(TileEditor& editor, int lh)
+{
+    ALLEGRO_BITMAP* image = CurrentImage(editor);
+    const int scale = editor.scale;
+    const int top = lh + 50;
+
+    // The pixels are read under one lock, then drawn as one batch of
+    // rectangles; a one-pixel line of background stays between cells.
+    if (image) {
+        const int w = std::min(al_get_bitmap_width(image), kTileEditorViewSize);
+        const int h = std::min(al_get_bitmap_height(image), kTileEditorViewSize);
+        std::vector<ALLEGRO_COLOR> colours(static_cast<size_t>(w * h));
+        if (al_lock_bitmap(image, ALLEGRO_PIXEL_FORMAT_ANY, ALLEGRO_LOCK_READONLY)) {
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) colours[static_cast<size_t>(y * w + x)] = al_get_pixel(image, x, y);
+            al_unlock_bitmap(image);
+        }
+        // At scale 1 a cell has no room for a grid line.
+        const int cell = scale > 1 ? scale - 1 : 1;
+        std::vector<ALLEGRO_VERTEX> vertices;
+        vertices.reserve(colours.size() * 6);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const ALLEGRO_COLOR c = colours[static_cast<size_t>(y * w + x)];
+                const float x1 = static_cast<float>(1 + scale * x), y1 = static_cast<float>(top + scale * y);
+                const float x2 = x1 + cell, y2 = y1 + cell;
+                const ALLEGRO_VERTEX corners[6] = {
+                    {x1, y1, 0, 0, 0, c}, {x2, y1, 0, 0, 0, c}, {x2, y2, 0, 0, 0, c},
+                    {x1, y1, 0, 0, 0, c}, {x2, y2, 0, 0, 0, c}, {x1, y2, 0, 0, 0, c},
+                };
+                vertices.insert(vertices.end(), corners, corners + 6);
+            }
+        }
+        if (!vertices.empty())
+            al_draw_prim(vertices.data(), nullptr, nullptr, 0, static_cast<int>(vertices.size()),
+                         ALLEGRO_PRIM_TRIANGLE_LIST);
+    }
+    KW_DrawRect(0, lh + 49, kTileEditorViewSize * scale + 1, lh + 50 + kTileEditorViewSize * scale, false,
+                al_map_rgb(255, 255, 0), 255);
+}
+
+void DrawEditorScreen(TileEditor& editor, int lh)
+{
+    const int W = kwScreenW, H = kwScreenH;
+    DrawPixelView(editor, lh);
+
+    // swatch
+    KW_DrawBevelBox(W - 40, lh + 49, W - 2, H - 50, 255, al_map_rgb(255, 255, 255), al_map_rgb(47, 47, 47),
+                    editor.drawingColour);
+
+    // preview, three by three at full size
+    KW_DrawTextF(W - 140, lh + 50, al_map_rgb(255, 255, 255), "%s", "Preview");
+    ALLEGRO_BITMAP* image = CurrentImage(editor);
+    if (image) {
+        const int w = al_get_bitmap_width(image), h = al_get_bitmap_height(image);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                al_draw_bitmap(image, static_cast<float>(W - 140 + column * w), static_cast<float>(2 * lh + 50 + row * h),
+                               0);
+    }
+
+    unsigned char r = 0, g = 0, b = 0;
+    al_unmap_rgb(editor.drawingColour, &r, &g, &b);
+    KW_DrawTextF(W - 120, H - lh - 2, al_map_rgb(128, 255, 128), "%d,%d,%d", r, g, b);
+    KW_DrawTextF(2, H - lh - 55, al_map_rgb(230, 0, 0), "Scale %dx", editor.scale);
+    const Tile& tile = editor.tileset.tiles[editor.currentTile];
+    KW_DrawTextF(2, H - lh - 5, al_map_rgb(255, 255, 255), "%s",
+                 TileEditorStatusLine(editor.currentTile, tile.description, tile.type).c_str());
+}
+
+// [SECTION] The mouse
+
+void HandleMouse(TileEditor& editor, int lh)
+{
+    const int buttons = KW_GetMouseButtons();
+    const int mx = kwMouse.x, my = kwMouse.y;
+    const bool left = (buttons & 1) != 0, right = (buttons & 2) != 0;
+    int px = 0, py = 0;
+    const bool overView = TileViewPixelAt(mx, my, editor.scale, lh, px, py);
+    const bool overSwatch = OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh);
+    ALLEGRO_BITMAP* image = CurrentImage(editor);
+
+    if (left) {
+        // held down, this paints one pixel of the trail each frame
+        if (overView) PaintTilePixel(image, px, py, editor.drawingColour);
+        else if (overSwatch) {
+            KW_WaitMouseRelease();
+            KW_SelectColour(editor.drawingColour);
+        }
+    } else if (right) {
+        if (overView) {
+            editor.drawingColour = TilePixel(image, px, py);
+            KW_Message("%s", "Picked colour from tile");
+            KW_WaitMouseRelease();
+        } else if (overSwatch) {
+            KW_WaitMouseRelease();
+            if (KW_Confirm("%s", "Fill tile with current colour?")) FillTile(image, editor.drawingColour);
+        }
+    }
+}
+
+}  // namespace
+
+// [SECTION] The editor's loop
+
+void RunTileEditor(TileEditor& editor, const char* path, int startTile)
+{
+    editor.clipboard = al_create_bitmap(Tileset::kTileSize, Tileset::kTileSize);
+    if (!editor.clipboard) {
+        KW_ShowMessage("%s", "Unable to allocate tile image clipboard bitmap");
+        return;
+    }
+    BuildToolbar(editor.toolbar);
+
+    const std::string startPath = path ? path : "";
+    if (!startPath.empty() && LoadTileset(editor, startPath)) {
+        editor.currentTile = startTile >= 0 && startTile < Tileset::kTileCount ? startTile : 0;
+    } else {
+        NewTileset(editor);
+    }
+    editor.drawingColour = al_map_rgb(255, 255, 255);
+    editor.clipboardFull = false;
+    editor.scale = kTileEditorStartScale;
+    int wheel = KW_GetMouseZ();
+
+    bool exitConfirmed = false;
+    while (!exitConfirmed) {
+        const int lh = KW_LineHeight();
+        al_clear_to_color(al_map_rgb(129, 162, 255));
+        const int button = KW_DoToolbar(editor.toolbar);
+        DrawEditorScreen(editor, lh);
+
+        const int mx = KW_GetMouseX(), my = KW_GetMouseY();
+        if (OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh))
+            KW_QueueToolTip(mx + 16, my + 16, "%s", "Left click to change colour, right click to fill tile.");
+        KW_PresentFrame();
+
+        const TileCommand command = CommandOfButton(button);
+        if (command != CmdNone) {
+            exitConfirmed = RunCommand(editor, command);
+        } else {
+            // one zoom step a frame, however far the wheel turned
+            const int z = KW_GetMouseZ();
+            if (z < wheel) RunCommand(editor, CmdZoomOut);
+            else if (z > wheel) RunCommand(editor, CmdZoomIn);
+        }
+        HandleMouse(editor, lh);
+        wheel = KW_GetMouseZ();
+    }
+
+    editor.tileset.Unload();
+    KW_ClearToolbar(editor.toolbar);
+    al_destroy_bitmap(editor.clipboard);
+    editor.clipboard = nullptr;
+}

@@ -1,0 +1,30 @@
+// The tile editor: a full-screen editor for the 1024 tiles of a tile set,
+// pixel by pixel, with its toolbar of commands.
+#pragma once
+
+#include "content/tileset.h"
+#include "kwui/toolbar.h"
+
+#include <allegro5/allegro.h>
+
+#include <cstdint>
+#include <string>
+
+struct TileEditor {
+    KW_Toolbar toolbar;
+    std::string fileName = "(unsaved file)";  // the set's path, or "(unsaved file)"
+    Tileset tileset;
+    int32_t currentTile = 0;    // 0 to 1023
+    int16_t scale = 14;         // zoom of the pixel view, 1 to 24
+    ALLEGRO_COLOR drawingColour = al_map_rgba_f(1, 1, 1, 1);
+    ALLEGRO_BITMAP* clipboard = nullptr;  // 32 x 32, owned for one RunTileEditor call
+    bool clipboardFull = false;
+};
+
+// The text fileName holds while the set has no file.
+extern const char* const kUnsavedTileFile;
+
+// Runs the editor until the user confirms Exit. path may be empty (a new
+// set); a path that loads opens at startTile, anything else starts a new set
+// at tile 0.
+void RunTileEditor(TileEditor& editor, const char* path, int startTile);

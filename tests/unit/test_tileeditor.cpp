@@ -1,0 +1,281 @@
+// The tile editor's operations on tiles and the rules of its screen.
+#include "content/tileset.h"
+#include "editors/tileops.h"
+
+#include <allegro5/allegro.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+std::ostream& operator<<(std::ostream& os, const Rgb& c) { return os << "(" << c.r << "," << c.g << "," << c.b << ")"; }
+
+Rgb At(ALLEGRO_BITMAP* bitmap, int x, int y)
+{
+    unsigned char r, g, b;
+    al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
+    return Rgb{r, g, b};
+}
+
+std::vector<Rgb> PixelsOf(ALLEGRO_BITMAP* bitmap)
+{
+    std::vector<Rgb> pixels;
+    for (int y = 0; y < al_get_bitmap_height(bitmap); ++y)
+        for (int x = 0; x < al_get_bitmap_width(bitmap); ++x) pixels.push_back(At(bitmap, x, y));
+    return pixels;
+}
+
+// Every pixel of the tile gets its own colour, so any misplaced pixel shows.
+void PaintPattern(ALLEGRO_BITMAP* tile)
+{
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) PaintTilePixel(tile, x, y, al_map_rgb(x * 8, y * 8, (x + y) % 2 ? 255 : 40));
+}
+
+// A loaded tile set whose tile images are sub-bitmaps of one atlas.
+class TileOps : public ::testing::Test {
+protected:
+    void SetUp() override { tileset->New(); }
+    ALLEGRO_BITMAP* Tile(int index) { return tileset->GetTileImage(index); }
+
+    // The atlas outside tile 'index' is still all black.
+    void ExpectOnlyTileTouched(int index)
+    {
+        ALLEGRO_BITMAP* atlas = tileset->GetAtlas();
+        const int tx = Tileset::AtlasX(index), ty = Tileset::AtlasY(index);
+        for (int y = ty - 1; y <= ty + 32; ++y)
+            for (int x = tx - 1; x <= tx + 32; ++x) {
+                if (x < 0 || y < 0 || (x >= tx && x < tx + 32 && y >= ty && y < ty + 32)) continue;
+                ASSERT_EQ(At(atlas, x, y), (Rgb{0, 0, 0})) << "atlas pixel " << x << "," << y << " changed";
+            }
+    }
+
+    std::unique_ptr<Tileset> tileset = std::make_unique<Tileset>();
+};
+
+TEST_F(TileOps, RotateTurnsAQuarterClockwiseAndFourTurnsGiveTheTileBack)
+{
+    ALLEGRO_BITMAP* tile = Tile(37);
+    PaintPattern(tile);
+    const std::vector<Rgb> before = PixelsOf(tile);
+    const Rgb topLeft = At(tile, 0, 0), topRight = At(tile, 31, 0), nearTop = At(tile, 3, 1);
+
+    ASSERT_TRUE(RotateTile(tile));
+    EXPECT_EQ(At(tile, 31, 0), topLeft) << "top-left goes to top-right";
+    EXPECT_EQ(At(tile, 31, 31), topRight) << "top-right goes to bottom-right";
+    EXPECT_EQ(At(tile, 30, 3), nearTop);
+    ExpectOnlyTileTouched(37);
+
+    for (int turn = 0; turn < 3; ++turn) ASSERT_TRUE(RotateTile(tile));
+    EXPECT_EQ(PixelsOf(tile), before);
+    ExpectOnlyTileTouched(37);
+}
+
+TEST_F(TileOps, FlipTurnsUpsideDownMirrorSwapsSidesAndTwiceGivesTheTileBack)
+{
+    ALLEGRO_BITMAP* tile = Tile(40);
+    PaintPattern(tile);
+    const std::vector<Rgb> before = PixelsOf(tile);
+    const Rgb corner = At(tile, 2, 1);
+
+    FlipTile(tile);
+    EXPECT_EQ(At(tile, 2, 30), corner);
+    FlipTile(tile);
+    EXPECT_EQ(PixelsOf(tile), before);
+
+    MirrorTile(tile);
+    EXPECT_EQ(At(tile, 29, 1), corner);
+    MirrorTile(tile);
+    EXPECT_EQ(PixelsOf(tile), before);
+    ExpectOnlyTileTouched(40);
+}
+
+TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
+{
+    ALLEGRO_BITMAP* tile = Tile(33);
+    PaintTilePixel(tile, 0, 0, al_map_rgb(255, 0, 0));
+    PaintTilePixel(tile, 31, 31, al_map_rgb(0, 255, 0));
+    PaintTilePixel(tile, 32, 5, al_map_rgb(0, 0, 255));   // off the tile: ignored
+    PaintTilePixel(tile, -1, 5, al_map_rgb(0, 0, 255));
+    EXPECT_EQ(At(tile, 0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(At(tile, 31, 31), (Rgb{0, 255, 0}));
+    ExpectOnlyTileTouched(33);
+
+    FillTile(tile, al_map_rgb(10, 20, 30));
+    EXPECT_EQ(At(tile, 17, 9), (Rgb{10, 20, 30}));
+    ExpectOnlyTileTouched(33);
+}
+
+TEST_F(TileOps, PasteBeforeCopyLeavesTheTileAndCopyThenPasteMovesThePicture)
+{
+    ALLEGRO_BITMAP* clipboard = al_create_bitmap(32, 32);
+    ASSERT_NE(clipboard, nullptr);
+    ALLEGRO_BITMAP* source = Tile(10);
+    ALLEGRO_BITMAP* target = Tile(75);
+    PaintPattern(source);
+    FillTile(target, al_map_rgb(1, 2, 3));
+
+    EXPECT_FALSE(PasteTileFromClipboard(target, clipboard, false));
+    EXPECT_EQ(At(target, 5, 5), (Rgb{1, 2, 3}));
+
+    CopyTileToClipboard(source, clipboard);
+    PaintTilePixel(source, 0, 0, al_map_rgb(9, 9, 9));  // later edits do not reach the clipboard
+    ASSERT_TRUE(PasteTileFromClipboard(target, clipboard, true));
+    EXPECT_EQ(At(target, 0, 0), At(clipboard, 0, 0));
+    EXPECT_EQ(At(target, 0, 0), (Rgb{0, 0, 40}));
+    EXPECT_EQ(At(target, 20, 7), At(source, 20, 7));
+    ExpectOnlyTileTouched(75);
+    al_destroy_bitmap(clipboard);
+}
+
+TEST_F(TileOps, ImportedImageIsShrunkToTheTileAndMagentaKeepsTheOldPixels)
+{
+    ALLEGRO_BITMAP* tile = Tile(100);
+    FillTile(tile, al_map_rgb(0, 200, 0));
+
+    // 64 x 64: left half magenta, right half red, a blue square at the bottom right
+    ALLEGRO_BITMAP* image = al_create_bitmap(64, 64);
+    ASSERT_NE(image, nullptr);
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP);
+    al_set_target_bitmap(image);
+    al_clear_to_color(al_map_rgb(255, 0, 255));
+    for (int y = 0; y < 64; ++y)
+        for (int x = 32; x < 64; ++x) al_put_pixel(x, y, y >= 48 && x >= 48 ? al_map_rgb(0, 0, 255) : al_map_rgb(255, 0, 0));
+    al_restore_state(&state);
+
+    ImportImageIntoTile(tile, image);
+    al_destroy_bitmap(image);
+    EXPECT_EQ(At(tile, 0, 0), (Rgb{0, 200, 0}));
+    EXPECT_EQ(At(tile, 10, 20), (Rgb{0, 200, 0}));
+    EXPECT_EQ(At(tile, 15, 31), (Rgb{0, 200, 0}));
+    EXPECT_EQ(At(tile, 16, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(At(tile, 20, 10), (Rgb{255, 0, 0}));
+    EXPECT_EQ(At(tile, 28, 28), (Rgb{0, 0, 255}));
+    unsigned char r, g, b, a;
+    al_unmap_rgba(al_get_pixel(tile, 5, 5), &r, &g, &b, &a);
+    EXPECT_EQ(a, 255) << "the tile stays opaque under transparent parts";
+    ExpectOnlyTileTouched(100);
+}
+
+TEST_F(TileOps, OperationsOnAMissingImageDoNothing)
+{
+    EXPECT_FALSE(RotateTile(nullptr));
+    FlipTile(nullptr);
+    MirrorTile(nullptr);
+    FillTile(nullptr, al_map_rgb(1, 1, 1));
+    EXPECT_FALSE(PasteTileFromClipboard(nullptr, Tile(0), true));
+    EXPECT_EQ(Tileset().GetTileImage(0), nullptr);
+}
+
+TEST(TileEditorRules, PreviousAndNextWrapRoundTheThousandAndTwentyFourTiles)
+{
+    EXPECT_EQ(PreviousTileIndex(0), 1023);
+    EXPECT_EQ(PreviousTileIndex(1023), 1022);
+    EXPECT_EQ(NextTileIndex(1023), 0);
+    EXPECT_EQ(NextTileIndex(0), 1);
+    // numbered from 1 on the status line
+    EXPECT_EQ(TileEditorStatusLine(PreviousTileIndex(0), "Fence", TileSolid), "Tile 1024 of 1024 - Fence - Solid");
+    EXPECT_EQ(TileEditorStatusLine(NextTileIndex(1023), "(none)", TileLand), "Tile 1 of 1024 - (none) - Land");
+}
+
+TEST(TileEditorRules, FourTypeChangesReturnTheTypeAndStrangeValuesRestartAtLand)
+{
+    for (int8_t start = 0; start < 4; ++start) {
+        int8_t type = start;
+        std::vector<int8_t> seen;
+        for (int i = 0; i < 4; ++i) {
+            type = NextTileType(type);
+            seen.push_back(type);
+        }
+        EXPECT_EQ(type, start);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), TileGrass), 1);
+    }
+    EXPECT_EQ(NextTileType(TileLand), TileGrass);
+    EXPECT_EQ(NextTileType(TileWater), TileLand);
+    EXPECT_EQ(NextTileType(7), TileLand);
+    EXPECT_EQ(NextTileType(-3), TileLand);
+}
+
+TEST(TileEditorRules, ZoomStopsAtOneAndTwentyFour)
+{
+    int16_t scale = kTileEditorStartScale;
+    EXPECT_EQ(scale, 14);
+    int steps = 0;
+    while (ZoomInStep(scale)) ++steps;
+    EXPECT_EQ(steps, 10);
+    EXPECT_EQ(scale, 24);
+    EXPECT_FALSE(ZoomInStep(scale));
+    EXPECT_EQ(scale, 24);
+    while (ZoomOutStep(scale)) {}
+    EXPECT_EQ(scale, 1);
+    EXPECT_FALSE(ZoomOutStep(scale));
+    EXPECT_EQ(scale, 1);
+}
+
+TEST(TileEditorRules, CaptionsKeepTextAsTextAndNameUnknownTypesWithNothing)
+{
+    EXPECT_EQ(TilePickerCaption(3, "Rock", 7), "Tile 3: Rock - ");
+    EXPECT_EQ(TilePickerCaption(5, "Fence", TileSolid), "Tile 5: Fence - Solid");
+    EXPECT_EQ(TilePickerCaption(0, "100% %s %n", TileGrass), "Tile 0: 100% %s %n - Grass");
+    EXPECT_EQ(TileEditorTitle("base/tiles/sodbolt.til"), "base/tiles/sodbolt.til - Tile Editor");
+}
+
+TEST(TileEditorRules, ALongDescriptionIsOfferedCutToThirtyTwoCharacters)
+{
+    char buffer[kTileDescriptionLimit + 1];
+    std::memset(buffer, 'x', sizeof buffer);
+    const std::string longText(50, 'a');
+    CopyDescriptionForEditing(longText, buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer), std::string(32, 'a'));
+
+    CopyDescriptionForEditing("Rock", buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "Rock");
+    char small[5];
+    CopyDescriptionForEditing(longText, small, sizeof small);
+    EXPECT_STREQ(small, "aaaa");
+}
+
+TEST(TileEditorRules, ThePixelViewMapsTheMouseToTilePixelsInsideTheOutline)
+{
+    const int lh = 26, scale = 14, top = lh + 50;
+    int x = -1, y = -1;
+    ASSERT_TRUE(TileViewPixelAt(1, top, scale, lh, x, y));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    ASSERT_TRUE(TileViewPixelAt(15, top + 14, scale, lh, x, y));
+    EXPECT_EQ(x, 1);
+    EXPECT_EQ(y, 1);
+    ASSERT_TRUE(TileViewPixelAt(32 * scale, top + 32 * scale - 1, scale, lh, x, y));
+    EXPECT_EQ(x, 31);
+    EXPECT_EQ(y, 31);
+    // the outline and beyond
+    EXPECT_FALSE(TileViewPixelAt(0, top + 5, scale, lh, x, y));
+    EXPECT_FALSE(TileViewPixelAt(32 * scale + 1, top + 5, scale, lh, x, y));
+    EXPECT_FALSE(TileViewPixelAt(10, top - 1, scale, lh, x, y));
+    EXPECT_FALSE(TileViewPixelAt(10, top + 32 * scale, scale, lh, x, y));
+    // at the largest zoom the last pixel is still reachable
+    ASSERT_TRUE(TileViewPixelAt(1 + 31 * 24, top + 31 * 24, 24, lh, x, y));
+    EXPECT_EQ(x, 31);
+}
+
+TEST(TileEditorRules, TheSwatchIncludesItsBounds)
+{
+    const int lh = 26;
+    EXPECT_TRUE(OverTileSwatch(760, lh + 49, 800, 600, lh));
+    EXPECT_TRUE(OverTileSwatch(798, 550, 800, 600, lh));
+    EXPECT_FALSE(OverTileSwatch(759, 300, 800, 600, lh));
+    EXPECT_FALSE(OverTileSwatch(799, 300, 800, 600, lh));
+    EXPECT_FALSE(OverTileSwatch(780, 551, 800, 600, lh));
+    EXPECT_FALSE(OverTileSwatch(780, lh + 48, 800, 600, lh));
+}
+
+}  // namespace
