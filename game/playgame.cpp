@@ -18,9 +18,24 @@ static const int kChordKeys[3] = {ALLEGRO_KEY_J, ALLEGRO_KEY_Q, ALLEGRO_KEY_Z};
 // ---------------------------------------------------------------------------
 // [SECTION] Drawing
 
+// Tiles and the finished map window are opaque: copying their pixels
+// instead of blending them gives the same picture for less work per pixel.
+namespace {
+struct CopyBlending {
+    int op, source, destination;
+    CopyBlending()
+    {
+        al_get_blender(&op, &source, &destination);
+        al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
+    }
+    ~CopyBlending() { al_set_blender(op, source, destination); }
+};
+}  // namespace
+
 void DrawField()
 {
     // One held batch from the tile atlas, cut cells as the mown-grass tile.
+    const CopyBlending copy;
     gPlay.map.Draw(0.0f, 0.0f, &gPlay.cutFlags[0][0]);
 }
 
@@ -29,7 +44,29 @@ void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title,
     std::snprintf(buffer, size, "Level %d: %s (%.1f%% complete)", levelNumber, title, percent);
 }
 
-static void DrawStatus()
+void DrawPlayArea()
+{
+    al_clear_to_color(KW_Colour(KWC_Background));
+    ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
+    al_set_target_bitmap(gPlay.mapWindow);
+    DrawField();
+    gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY), 1,
+                                static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
+    for (Cloud& cloud : gPlay.clouds) {
+        UpdateCloud(cloud);
+        if (cloud.sprite) cloud.sprite->Draw(static_cast<int>(cloud.x), static_cast<int>(cloud.y), 32, 0, 1, 128);
+    }
+    al_set_target_bitmap(backBuffer);
+}
+
+void ShowPlayArea()
+{
+    const CopyBlending copy;
+    al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0, gPlay.windowWidth,
+                          gPlay.windowHeight, 0);
+}
+
+void DrawStatus()
 {
     if (!gPlay.audioStrip) return;
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
@@ -204,25 +241,11 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
             audio.PlaySound(gResources.skidSound, "PlayerSkid", static_cast<int>(gPlay.mowerX) - 400,
                             static_cast<int>(gPlay.mowerY) - 256, false);
 
-        // The field, the mower and the clouds into the map window.
-        al_clear_to_color(KW_Colour(KWC_Background));
-        ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
-        al_set_target_bitmap(gPlay.mapWindow);
-        DrawField();
-        gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY), 1,
-                                    static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
-        for (Cloud& cloud : gPlay.clouds) {
-            UpdateCloud(cloud);
-            if (cloud.sprite)
-                cloud.sprite->Draw(static_cast<int>(cloud.x), static_cast<int>(cloud.y), 32, 0, 1, 128);
-        }
-        al_set_target_bitmap(backBuffer);
-
+        DrawPlayArea();
         CountSecond();
         PlayEngineSound(gPlay.mowerX != oldX || gPlay.mowerY != oldY);
         DrawStatus();
-        al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0,
-                              gPlay.windowWidth, gPlay.windowHeight, 0);
+        ShowPlayArea();
         if (KW_DoButton(audioButton)) audio.RunAudioPanel();
         KW_PresentFrame();
 

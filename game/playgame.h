@@ -17,5 +17,12 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image);
 // Draws the field of the current map into the current target: each cell's
 // tile, or the mown-grass tile where it is cut.
 void DrawField();
+// Clears the screen and draws field, mower and clouds (moving each cloud
+// one frame) into the map window.
+void DrawPlayArea();
+// The seconds left and the level line into the status band.
+void DrawStatus();
+// The map window scaled onto the screen.
+void ShowPlayArea();
 // The status line of the level: "Level 2: Back Lawn (45.0% complete)".
 void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent);
