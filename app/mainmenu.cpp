@@ -8,11 +8,13 @@
 #include "audio/audio.h"
 #include "content/savegame.h"
 #include "editors/mapeditor.h"
+#include "editors/tileeditor.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "kwui/kwui.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -170,7 +172,11 @@ static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background)
             MapEditor editor;
             RunMapEditor(editor);
             KW_ClearConsole();
-        } else if (choice == kTileEditor) RunTool("tile editor");
+        } else if (choice == kTileEditor) {
+            auto editor = std::make_unique<TileEditor>();
+            RunTileEditor(*editor, ResolveDataPath(std::string("tiles/sodbolt.til")).c_str(), 0);
+            KW_ClearConsole();
+        }
         else if (choice == kSpriteEditor) RunTool("sprite editor");
     }
 }
