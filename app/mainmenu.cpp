@@ -157,27 +157,29 @@ static void RunOptionsMenu(MenuScreen& options, MenuScreen* allMenus[3], ALLEGRO
     }
 }
 
-static void RunTool(const char* name)
-{
-    KW_ShowMessage("The %s is not part of this build yet.", name);
-    KW_ClearConsole();
-}
+// The editors' documents live as long as the main menu, so each keeps its
+// work between visits.
+struct Editors {
+    MapEditor mapEditor;
+    TileEditor tileEditor;
+};
 
-static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background)
+static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background, Editors& editors)
 {
     for (;;) {
         const int choice = RunMenuFrame(tools, background);
         if (choice == MenuScreen::kCancelled || choice == kToolsBack) return;
         if (choice == kMapEditor) {
-            MapEditor editor;
-            RunMapEditor(editor);
-            KW_ClearConsole();
+            RunMapEditor(editors.mapEditor);
         } else if (choice == kTileEditor) {
-            auto editor = std::make_unique<TileEditor>();
-            RunTileEditor(*editor, ResolveDataPath(std::string("tiles/sodbolt.til")).c_str(), 0);
-            KW_ClearConsole();
+            const std::string tiles = ResolveDataPath(std::string("tiles/sodbolt.til"));
+            RunTileEditor(editors.tileEditor, tiles.c_str(), 0);
+        } else if (choice == kSpriteEditor) {
+            KW_ShowMessage("%s", "The sprite editor is not part of this build yet.");
+        } else {
+            continue;
         }
-        else if (choice == kSpriteEditor) RunTool("sprite editor");
+        KW_ClearConsole();
     }
 }
 
@@ -204,6 +206,7 @@ void RunMainMenu()
     tools.AddItem("Sprite Editor", "", "sprite");
     tools.AddItem("Back", "Go back", "back");
     MenuScreen* allMenus[3] = {&mainMenu, &options, &tools};
+    const std::unique_ptr<Editors> editors(new Editors());
 
     ALLEGRO_BITMAP* background = LoadMenuBackground();
     if (!background) {
@@ -220,7 +223,7 @@ void RunMainMenu()
             PlayMenuMusic();
             break;
         case kOptions: RunOptionsMenu(options, allMenus, background); break;
-        case kTools: RunToolsMenu(tools, background); break;
+        case kTools: RunToolsMenu(tools, background, *editors); break;
         case kHelp: {
             KW_ClearConsole();
             const std::string helpPath = ResolveDataPath(std::string("help.txt"));
