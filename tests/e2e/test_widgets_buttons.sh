@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Buttons and toolbars in the gallery: a click reports one click; pressing,
+# moving off and releasing elsewhere does not; a hot key fires once per key
+# character; two toolbar buttons with the same hot key give the lower index.
+source "$(dirname "$0")/lib.sh" "$@"
+
+LOG="$WORK/gallery.txt"
+make_workdir
+(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+APP_PID=$!
+wait_window
+wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
+
+rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
+count() { grep -c -- "$1" "$LOG" || true; }
+press() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15; xdotool mousedown 1; sleep 0.15; }
+release() { xdotool mouseup 1; sleep 0.2; }
+rest_pointer() { xdotool mousemove --window "$APP_WIN" 700 560; sleep 0.15; }
+
+read -r bx by bw bh <<<"$(rect clickme)"
+cx=$((bx + bw / 2)); cy=$((by + bh / 2))
+
+# press on the button, move off, release elsewhere: no click
+press "$cx" "$cy"
+xdotool mousemove --window "$APP_WIN" 700 560; sleep 0.2
+release
+sleep 0.3
+[ "$(count '^click Click me')" = 0 ] || fail "press, move off and release clicked the button"
+
+# an ordinary click: exactly one
+press "$cx" "$cy"
+release
+rest_pointer
+wait_for "the click to be reported" 5 grep -q '^click Click me' "$LOG"
+sleep 0.3
+[ "$(count '^click Click me')" = 1 ] || fail "one click reported $(count '^click Click me') clicks"
+
+# the hot key (F2) fires once per key character
+key F2
+sleep 0.3
+[ "$(count '^click Click me')" = 2 ] || fail "F2 gave $(( $(count '^click Click me') - 1 )) clicks, expected 1"
+key F2 F2
+sleep 0.3
+[ "$(count '^click Click me')" = 4 ] || fail "two F2 presses gave $(( $(count '^click Click me') - 2 )) clicks"
+
+# "Go A" (index 4) and "Go B" (index 5) share the hot key G: both click, the toolbar says 4
+key g
+wait_for "the toolbar result" 5 grep -q '^toolbar ' "$LOG"
+line=$(grep '^toolbar ' "$LOG" | head -n1)
+[ "$line" = "toolbar 4 Go A (clicked: 4 5)" ] || fail "toolbar reported '$line'"
+
+screenshot "$WORK/buttons.png"
+key Escape
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "gallery exit code $code"
+grep -q '^quit' "$LOG" || fail "Escape did not reach the Quit button"
+pass

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The "Select Display Mode" dialog from the gallery: it lists each display size
+# once, shows its title bar, and Cancel (Escape) keeps the display as it was.
+source "$(dirname "$0")/lib.sh" "$@"
+
+LOG="$WORK/gallery.txt"
+make_workdir
+(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+APP_PID=$!
+wait_window
+wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
+
+focus_app
+xdotool mousemove --window "$APP_WIN" 700 560
+key F5
+sleep 1
+screenshot "$WORK/displaymode.png"
+# the dialog's title bar (theme title fill 3, 3, 255) at the panel's top left
+pixel=$(convert "$WORK/displaymode.png" -format '%[pixel:p{100,70}]' info:)
+case "$pixel" in
+  "srgb(3,3,255)" | "rgb(3,3,255)") ;;
+  *) fail "no dialog title bar at (100, 70): $pixel" ;;
+esac
+
+key Escape
+wait_for "the dialog to end" 5 grep -q '^displaymode ' "$LOG"
+grep -qx 'displaymode cancelled' "$LOG" || fail "dialog reported '$(grep '^displaymode ' "$LOG")'"
+grep -qx 'display 800x600' "$LOG" || fail "the display changed: $(grep '^display ' "$LOG")"
+[ "$(window_size "$APP_WIN")" = "800x600" ] || fail "window is $(window_size "$APP_WIN") after Cancel"
+sleep 0.3
+app_running || fail "Escape in the dialog also quit the gallery"
+
+# each size once, and as many rows as Allegro reports different sizes
+rows=$(grep -c '^mode ' "$LOG" || true)
+unique=$(grep '^mode ' "$LOG" | sort -u | grep -c . || true)
+[ "$rows" = "$unique" ] || fail "the list repeats a size: $rows rows, $unique different"
+reported=$(awk '$1 == "allegro" && $2 == "modes" { print $3 }' "$LOG")
+[ "$rows" -le "$reported" ] || fail "$rows rows from $reported Allegro modes"
+
+key Escape
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "gallery exit code $code"
+pass
