@@ -2,6 +2,8 @@
 // instances, the music stream, the "audio" settings and the audio panel.
 #pragma once
 
+#include "kwui/button.h"
+#include "kwui/slider.h"
 #include "kwui/timing.h"
 
 #include <allegro5/allegro.h>
@@ -84,10 +86,16 @@ public:
 
     // Panel.
     int32_t panelX1 = 0, panelY1 = 0, panelX2 = 0, panelY2 = 0;
+    FrameBoxClass effectsFrame;
+    SliderClass effectsSlider;
+    FrameBoxClass musicFrame;
+    SliderClass musicSlider;
     // Made from the current back buffer for each frame's status display, so a
     // display-mode change never leaves it pointing into a display that is gone.
     ALLEGRO_BITMAP* statusBitmap = nullptr;
     int32_t statusX = 0, statusY = 0, statusW = 0, statusH = 0;
+    KW_Button playButton, backButton, forwardButton, pauseButton, stopButton, loadButton;
+    KW_Button doneButton, defaultsButton;
     KW_FrameTimer panelTimer;
     bool panelCreated = false;
 
