@@ -1,44 +1,87 @@
 // mapdump: prints a map file as the game's own loader reads it, one field a
-// line, then the 16 rows of 25 cell values. Used by the editor's end-to-end
-// tests and handy for checking a level by hand.
-//   mapdump maps/level1.map
+// line, then the 16 rows of 25 cell values. Used by the map editor's
+// end-to-end tests and handy for checking a level by hand.
+//   mapdump FILE.map             the map's fields and cells
+//   mapdump --first-tile TYPE    index of the first tile of that type (0 Land,
+//                                1 Grass, 2 Solid, 3 Water) in the game tile set
+//   mapdump --line-height        the toolkit's standard line height
+// Content and the font are found from the working folder, as the game does.
 #include "content/map.h"
+#include "kwui/core.h"
+#include "kwui/draw.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int DumpMap(const char* path)
+{
+    Map map;
+    if (!map.Load(path)) {
+        std::fprintf(stderr, "%s\n", map.lastError.c_str());
+        return 1;
+    }
+    std::printf("title=%s\n", map.title.c_str());
+    std::printf("author=%s\n", map.author.c_str());
+    std::printf("timeLimit=%d\n", map.timeLimit);
+    std::printf("cloudCount=%d\n", map.cloudCount);
+    std::printf("startX=%d\n", map.startX);
+    std::printf("startY=%d\n", map.startY);
+    for (int row = 0; row < Map::kRows; ++row) {
+        std::printf("row%02d=", row);
+        for (int column = 0; column < Map::kColumns; ++column)
+            std::printf(column ? " %d" : "%d", map.GetCell(column, row));
+        std::printf("\n");
+    }
+    return 0;
+}
+
+int FirstTileOfType(int type)
+{
+    Map map;
+    map.LoadDefaultTileset();
+    if (map.tileSetFile.empty()) {
+        std::fprintf(stderr, "mapdump: no tile set at %s\n", Map::kDefaultTileset);
+        return 1;
+    }
+    for (int index = 0; index < Tileset::kTileCount; ++index) {
+        if (map.tileSet.GetTileType(index) == type) {
+            std::printf("%d\n", index);
+            return 0;
+        }
+    }
+    std::fprintf(stderr, "mapdump: no tile of type %d\n", type);
+    return 1;
+}
+
+int PrintLineHeight()
+{
+    if (!KW_LoadFonts()) return 1;
+    std::printf("%d\n", KW_LineHeight());
+    KW_DestroyFonts();
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mapdump <file.map>\n");
+    const bool firstTile = argc == 3 && std::strcmp(argv[1], "--first-tile") == 0;
+    const bool lineHeight = argc == 2 && std::strcmp(argv[1], "--line-height") == 0;
+    if (!firstTile && !lineHeight && argc != 2) {
+        std::fprintf(stderr, "usage: mapdump FILE.map | --first-tile TYPE | --line-height\n");
         return 2;
     }
     if (!al_init() || !al_init_image_addon()) {
         std::fprintf(stderr, "mapdump: Allegro could not start\n");
         return 2;
     }
-    int status = 0;
-    {
-        Map map;
-        if (!map.Load(argv[1])) {
-            std::fprintf(stderr, "%s\n", map.lastError.c_str());
-            status = 1;
-        } else {
-            std::printf("title=%s\n", map.title.c_str());
-            std::printf("author=%s\n", map.author.c_str());
-            std::printf("timeLimit=%d\n", map.timeLimit);
-            std::printf("cloudCount=%d\n", map.cloudCount);
-            std::printf("startX=%d\n", map.startX);
-            std::printf("startY=%d\n", map.startY);
-            for (int row = 0; row < Map::kRows; ++row) {
-                std::printf("row%02d=", row);
-                for (int column = 0; column < Map::kColumns; ++column)
-                    std::printf(column ? " %d" : "%d", map.GetCell(column, row));
-                std::printf("\n");
-            }
-        }
-    }
-    return status;
+    if (lineHeight) return PrintLineHeight();
+    if (firstTile) return FirstTileOfType(std::atoi(argv[2]));
+    return DumpMap(argv[1]);
 }
