@@ -146,9 +146,11 @@ void KW_ShowMessage(const char* format, ...)
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
 
-    // Without a window nobody could answer: the text goes to the console.
+    // Without a window nobody could answer: the text goes to the console,
+    // or to the error stream before the toolkit is up.
     if (!kwDisplay) {
-        KW_Message("%s", text);
+        if (kwInitialised) KW_Message("%s", text);
+        else std::fprintf(stderr, "%s\n", text);
         return;
     }
 

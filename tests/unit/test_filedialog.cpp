@@ -169,3 +169,16 @@ TEST(FileDialogAccept, AResultLongerThanTheCallersBufferIsRefused)
     EXPECT_EQ(dialog.Accept("lvl5"), FileDialogClass::AcceptChosen);
     EXPECT_EQ(dialog.Result(), "lvl5.map");
 }
+
+TEST(FileDialogRun, AnUnusableStartPathIsRefusedWithInvalidPath)
+{
+    FileDialogClass dialog;
+    dialog.create();
+    dialog.SetStartPath(std::string(kPathBufferSize + 10, 'a'));
+    // Refused before any folder is listed (without a window the message goes to the log).
+    EXPECT_FALSE(dialog.Run());
+    EXPECT_TRUE(dialog.currentFolder.empty());
+    EXPECT_EQ(dialog.fileList.RowCount(), 0);
+    dialog.Close();
+    EXPECT_FALSE(dialog.created);
+}
