@@ -4,8 +4,10 @@
 // (one line per event, and one "at" line per widget with its rectangle).
 //
 //   gallery [--textures folder]     (icons from another folder than kwuidata)
+//   gallery --dialogs               the dialogs page instead
 //
 // Escape (the "Quit" button) ends it.
+#include "tools/gallery/dialogs_page.h"
 #include "tools/gallery/gallery.h"
 
 #include "kwui/kwui.h"
@@ -16,6 +18,9 @@
 int main(int argc, char** argv)
 {
     std::string textureFolder;
+    bool dialogsPage = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--dialogs") == 0) dialogsPage = true;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--textures") == 0) textureFolder = argv[i + 1];
 
@@ -23,7 +28,8 @@ int main(int argc, char** argv)
     if (!textureFolder.empty()) KW_LoadInternalTexturesFrom(textureFolder);
 
     GalleryOpenLog("gallery.txt");
-    RunGallery();
+    if (dialogsPage) RunDialogsPage();
+    else RunGallery();
     GalleryCloseLog();
 
     KW_Shutdown();
