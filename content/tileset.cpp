@@ -48,12 +48,11 @@ bool Tileset::CreateAtlas()
         ALLEGRO_LOCKED_REGION* region =
             al_lock_bitmap(atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
         if (!region) return false;
-        for (int y = 0; y < kAtlasSize; ++y) {
-            uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(region->data) + y * region->pitch);
-            for (int x = 0; x < kAtlasSize; ++x) row[x] = 0;
-            unsigned char* bytes = reinterpret_cast<unsigned char*>(row);
-            for (int x = 0; x < kAtlasSize; ++x) bytes[x * 4 + 3] = 255;
-        }
+        // Opaque black, one row built and copied down.
+        std::vector<unsigned char> blackRow(kAtlasSize * 4, 0);
+        for (int x = 0; x < kAtlasSize; ++x) blackRow[x * 4 + 3] = 255;
+        for (int y = 0; y < kAtlasSize; ++y)
+            std::memcpy(static_cast<unsigned char*>(region->data) + y * region->pitch, blackRow.data(), blackRow.size());
         al_unlock_bitmap(atlas);
     }
     for (int i = 0; i < kTileCount; ++i) {

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds the content fuzz targets (libFuzzer, AddressSanitizer, UBSan) and
+# runs each for the given number of seconds (default 60).
+#   fuzz/run.sh [seconds]
+# Seeds are valid files written by the program's own savers; what a run
+# finds is kept in build-fuzz/corpus/<target>/, crashes in build-fuzz/crashes/.
+set -euo pipefail
+seconds="${1:-60}"
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+out="${FUZZ_BUILD_DIR:-$repo/build-fuzz}"
+cxx="${CXX_FUZZ:-clang++}"
+mkdir -p "$out/obj" "$out/crashes"
+
+allegro_flags=$(pkg-config --cflags allegro-5)
+allegro_libs=$(pkg-config --libs allegro-5)
+common=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$repo" $allegro_flags)
+sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
+
+# The content formats and what they call, built once per change.
+sources=("$repo"/content/*.cpp "$repo/app/paths.cpp" "$repo/platform/platform.cpp" "$repo/fuzz/support.cpp")
+objects=()
+pids=()
+for src in "${sources[@]}"; do
+  name=$(echo "${src#$repo/}" | tr '/' '_')
+  obj="$out/obj/${name%.cpp}.o"
+  objects+=("$obj")
+  if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find "$repo/content" "$repo/fuzz" -name '*.h' -newer "$obj" 2>/dev/null | head -n1)" ]; then
+    "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer-no-link -c "$src" -o "$obj" &
+    pids+=($!)
+    # Two at a time: the machine is shared.
+    if [ ${#pids[@]} -ge 2 ]; then wait "${pids[0]}"; pids=("${pids[@]:1}"); fi
+  fi
+done
+for pid in "${pids[@]}"; do wait "$pid"; done
+
+# Seeds.
+"$cxx" "${common[@]}" "${sanitize[@]}" "$repo/fuzz/make_seeds.cpp" \
+  $(printf '%s\n' "${objects[@]}") $allegro_libs -o "$out/make_seeds"
+targets=(tileset map sprite savegame zentor_tileset zentor_sprite)
+for target in "${targets[@]}"; do mkdir -p "$out/seeds/$target" "$out/corpus/$target"; done
+(cd "$out" && ASAN_OPTIONS=detect_leaks=0 ./make_seeds "$out/seeds")
+
+declare -A max_len=([tileset]=40000 [map]=2000 [sprite]=4096 [savegame]=64 [zentor_tileset]=870000 [zentor_sprite]=4096)
+status=0
+for target in "${targets[@]}"; do
+  "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer "$repo/fuzz/fuzz_$target.cpp" \
+    $(printf '%s\n' "${objects[@]}") $allegro_libs -o "$out/fuzz_$target"
+  log="$out/fuzz_$target.log"
+  echo "fuzz_$target: ${seconds} s"
+  # Run where no base/ folder exists, so a loaded map gets the blank tile set.
+  if ! (cd "$out" && ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+        "./fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+        -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$out/crashes/${target}-" \
+        -print_final_stats=1 "$out/corpus/$target" "$out/seeds/$target" >"$log" 2>&1); then
+    echo "fuzz_$target FAILED; see $log" >&2
+    tail -n 40 "$log" >&2
+    status=1
+  else
+    grep -E "stat::number_of_executed_units|stat::new_units_added" "$log" | tr '\n' ' ' || true
+    echo
+  fi
+done
+exit $status
