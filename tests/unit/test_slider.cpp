@@ -109,3 +109,35 @@ TEST(Slider, AThumbThatFillsTheSliderIgnoresClicks)
     slider.thumbLength = slider.w + 30;
     EXPECT_EQ(SliderClass::ValueAt(slider, slider.w + 30, slider.x + slider.w), 7);
 }
+
+TEST(Slider, MaxZeroDrawsOnlyTheTroughAndLeavesTheValue)
+{
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP | ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* target = al_create_bitmap(200, 60);
+    al_set_target_bitmap(target);
+    al_clear_to_color(al_map_rgb(255, 255, 255));
+
+    int32_t value = 5;
+    SliderClass slider;
+    slider.name = "Empty";
+    slider.x = 10;
+    slider.y = 10;
+    slider.w = 150;
+    slider.h = 20;
+    slider.max = 0;
+    slider.value = &value;
+    SliderClass::Update(slider);  // returns before it would read the mouse
+    al_restore_state(&state);
+
+    unsigned char r, g, b;
+    al_unmap_rgb(al_get_pixel(target, 15, 20), &r, &g, &b);  // where a thumb at 0 would be
+    EXPECT_EQ(r, 79);
+    EXPECT_EQ(g, 79);
+    EXPECT_EQ(b, 79);
+    al_unmap_rgb(al_get_pixel(target, 12, 40), &r, &g, &b);  // no caption below
+    EXPECT_EQ(r, 255);
+    EXPECT_EQ(value, 5);
+    al_destroy_bitmap(target);
+}
