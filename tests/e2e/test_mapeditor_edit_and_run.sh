@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# A level made from scratch in the map editor: a Land tile picked with T and a
+# click, a rectangle painted with a 3 by 2 brush, title, time limit and start
+# point set, saved as test.map and read back with the game's own loader. Run
+# Map (F9) plays it in test mode: the test chord J+Q+Z wins the level, the
+# editor comes back, base/savegames/mapeditor.sav names level 0 on Normal and
+# the player's own save slots are left alone.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/mapeditor_lib.sh"
+
+make_workdir --copy-base
+mkdir -p "$WORK/base/savegames"
+printf 'player slot, not to be touched' > "$WORK/base/savegames/002.sav"
+slots_before=$(cd "$WORK/base/savegames" && ls | sort | tr '\n' ' ')
+slot_sum=$(md5sum < "$WORK/base/savegames/002.sav")
+land=$(cd "$WORK" && "$MAPDUMP" --first-tile 0) || fail "the tile set has no Land tile"
+[ "$land" -lt 23 ] || fail "the first Land tile ($land) is not in the picker's first row"
+
+start_editor
+screenshot "$WORK/editor.png"
+
+# Tile Mode: the picker opens with tile 0 outlined; click the Land tile.
+key t
+wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
+press_at $((33 * land + 17)) $((LH + 58 + 16))
+wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
+wait_editor
+
+# A 3 by 2 brush, then two presses side by side paint columns 5-10, rows 4-5.
+key b
+wait_pixel 16 $((LH + 48 + 16)) "$BRUSH_BLUE" "the brush-size grid"
+xdotool mousemove --window "$APP_WIN" $((33 * 2 + 16)) $((LH + 48 + 33 + 16))
+sleep 0.5
+screenshot "$WORK/brush_dialog.png"
+press_at $((33 * 2 + 16)) $((LH + 48 + 33 + 16))
+wait_editor
+press_at "$(cell_x 5)" "$(cell_y 4)"
+press_at "$(cell_x 8)" "$(cell_y 4)"
+
+# Title (D), time limit (the clock button), start point (P and a press).
+key d
+wait_dialog "the title dialog"
+clear_field 12
+type_text "Lawn Test"
+key Return
+wait_editor
+press_at "$(toolbar_x 14)" "$(toolbar_y)"
+wait_dialog "the time-limit dialog"
+clear_field 8
+type_text "120"
+key Return
+wait_editor
+key p
+press_at 600 300
+xdotool mousemove --window "$APP_WIN" "$(cell_x 12)" "$(cell_y 10)"
+sleep 0.5
+screenshot "$WORK/editor_painted.png"
+
+# Save as test.map (typed into the file dialog's name field).
+key a
+wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+clear_field 120
+type_text "test.map"
+key Return
+wait_for "test.map to be written" 20 test -s "$WORK/test.map"
+wait_editor
+
+# Run Map: saved without a dialog, played in test mode, won with the chord.
+rm -f "$WORK/test.map"
+key F9
+wait_for "test.map saved again by Run Map" 20 test -s "$WORK/test.map"
+wait_for "the test run's save file" 30 test -s "$WORK/base/savegames/mapeditor.sav"
+sleep 1
+xdotool mousemove --window "$APP_WIN" 400 300
+pixel_not 700 10 "$LIGHT_BLUE" || fail "the game did not start"
+screenshot "$WORK/game.png"
+xdotool keydown j q z
+sleep 1
+xdotool keyup j q z
+screenshot "$WORK/level_complete.png"
+# The level-complete picture waits for Space.
+end=$((SECONDS + 30))
+until editor_shown; do
+  [ $SECONDS -ge $end ] && fail "the editor did not come back after the test run"
+  key space
+  sleep 0.5
+done
+screenshot "$WORK/editor_after_run.png"
+
+expected=$(printf '\x12\x00Sodbolt Saved Game\x01\x00\x00\x00\x01\x00' | od -An -tx1)
+actual=$(od -An -tx1 < "$WORK/base/savegames/mapeditor.sav")
+[ "$actual" = "$expected" ] || fail "mapeditor.sav holds $actual"
+slots_after=$(cd "$WORK/base/savegames" && ls | grep -v '^mapeditor.sav$' | sort | tr '\n' ' ')
+[ "$slots_after" = "$slots_before" ] || fail "save slots changed: '$slots_before' became '$slots_after'"
+[ "$(md5sum < "$WORK/base/savegames/002.sav")" = "$slot_sum" ] || fail "player slot 002.sav was rewritten"
+
+leave_editor
+
+# The game's loader reads back what was made.
+[ "$(dump_field test.map title)" = "Lawn Test" ] || fail "title is '$(dump_field test.map title)'"
+[ "$(dump_field test.map timeLimit)" = 120 ] || fail "time limit is $(dump_field test.map timeLimit)"
+[ "$(dump_field test.map startX)" = 600 ] || fail "startX is $(dump_field test.map startX)"
+[ "$(dump_field test.map startY)" = $((300 - LH - 50)) ] || fail "startY is $(dump_field test.map startY)"
+row_with() {  # row_with FIRST...: 25 cells, Land in columns 5-10, tile 0 elsewhere
+  local cells=() c
+  for ((c = 0; c < 25; c++)); do
+    if [ $c -ge 5 ] && [ $c -le 10 ]; then cells+=("$land"); else cells+=(0); fi
+  done
+  echo "${cells[*]}"
+}
+for r in 00 03 04 05 06 15; do
+  want="0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"
+  [ "$r" = 04 ] || [ "$r" = 05 ] && want=$(row_with)
+  got=$(dump_field test.map "row$r")
+  [ "$got" = "$want" ] || fail "row $r is '$got', expected '$want'"
+done
+
+# E2E_SHOTS=folder keeps the screenshots for a look.
+[ -n "${E2E_SHOTS:-}" ] && cp "$WORK"/*.png "$E2E_SHOTS"/
+key Escape
+pass

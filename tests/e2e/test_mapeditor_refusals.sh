@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# What the map editor refuses: Run Map on a never-saved map with the file
+# dialog cancelled shows "Cannot run map without saving first" and starts no
+# game; time limits 0 and 10000 are refused by the number dialog ("Input out
+# of range!") and the limit stays 90; Save Map as over an existing file asks
+# first and "No" keeps the file; Save Map (F2) then writes to it without a dialog.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/mapeditor_lib.sh"
+
+make_workdir --copy-base
+start_editor
+
+# Run Map, then Cancel in the file dialog.
+key F9
+wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+key Escape
+wait_message
+screenshot "$WORK/cannot_run.png"
+key Return
+wait_editor
+[ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a game was started without a saved map"
+[ -z "$(find "$WORK" -name '*.map' -newer "$WORK/kwui2.ini" -not -path '*/base/maps/*')" ] || fail "a map file was written"
+
+# Time limits 0 and 10000 are out of range.
+for limit in 0 10000; do
+  press_at "$(toolbar_x 14)" "$(toolbar_y)"
+  wait_dialog "the time-limit dialog"
+  clear_field 8
+  type_text "$limit"
+  key Return
+  wait_message
+  screenshot "$WORK/out_of_range_$limit.png"
+  key Return
+  wait_editor
+done
+
+# Save as t2.map; the time limit is still the new map's 90.
+key a
+wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+clear_field 120
+type_text "t2.map"
+key Return
+wait_for "t2.map to be written" 20 test -s "$WORK/t2.map"
+wait_editor
+[ "$(dump_field t2.map timeLimit)" = 90 ] || fail "time limit is $(dump_field t2.map timeLimit), expected 90"
+
+# A new title; Save Map as onto t2.map asks, and No keeps the old file.
+key d
+wait_dialog "the title dialog"
+clear_field 12
+type_text "Changed"
+key Return
+wait_editor
+key a
+wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+clear_field 120
+type_text "t2.map"
+key Return
+wait_message
+key Escape
+wait_editor
+[ "$(dump_field t2.map title)" = "New Map" ] || fail "t2.map was overwritten after No"
+
+# Save Map (F2) writes to the map's own file at once.
+key F2
+wait_for "F2 to save the new title" 20 bash -c "[ \"\$(cd '$WORK' && '$MAPDUMP' t2.map | sed -n 's/^title=//p')\" = Changed ]"
+pixel_is 700 5 "$LIGHT_BLUE" || fail "Save Map opened a dialog for a saved map"
+
+[ -n "${E2E_SHOTS:-}" ] && cp "$WORK"/*.png "$E2E_SHOTS"/
+leave_editor
+pass
