@@ -153,7 +153,11 @@ ALLEGRO_BITMAP* Map::GetCellImage(int column, int row) const { return tileSet.Ge
 
 void Map::Draw(float x, float y, const uint8_t* cutFlags) const
 {
-    // Tiles share the atlas, so the held batch becomes a few draw calls.
+    // Tiles share the atlas, so the held batch becomes a few draw calls; and
+    // tiles are opaque, so they are copied rather than blended.
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_BLENDER);
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
     const bool wasHeld = al_is_bitmap_drawing_held();
     al_hold_bitmap_drawing(true);
     for (int row = 0; row < kRows; ++row) {
@@ -165,4 +169,5 @@ void Map::Draw(float x, float y, const uint8_t* cutFlags) const
         }
     }
     al_hold_bitmap_drawing(wasHeld);
+    al_restore_state(&state);
 }
