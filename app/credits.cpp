@@ -43,6 +43,14 @@ void CreditsShow::Tick(int lineCount, int screenWidth)
     if (--countdown <= 0) StartPage(pageIndex + 1, screenWidth);
 }
 
+// A line in the medium font, or in the standard font when the medium one
+// would run off a narrow screen.
+static void DrawCreditsLine(int x, int y, const std::string& line)
+{
+    ALLEGRO_FONT* font = KW_TextWidth(kwFontMedium, line.c_str()) <= kwScreenW - 20 ? kwFontMedium : kwFont;
+    KW_DrawFontText(font, x, y, al_map_rgb(255, 255, 255), line.c_str());
+}
+
 void ShowCredits()
 {
     const std::string backgroundPath = ResolveDataPath(std::string("CreditsBack.tga"));
@@ -76,10 +84,9 @@ void ShowCredits()
         const int textTop = panelTop + 5;
         KW_DrawFontText(kwFontMedium, 10, textTop, white, page.heading.c_str());
         for (int i = 0; i < show.linesShown && i < lineCount; ++i)
-            KW_DrawFontText(kwFontMedium, 10, textTop + (i + 1) * 2 * medium, white, page.lines[i].c_str());
+            DrawCreditsLine(10, textTop + (i + 1) * 2 * medium, page.lines[i]);
         if (show.linesShown < lineCount)
-            KW_DrawFontText(kwFontMedium, show.slideX, textTop + (show.linesShown + 1) * 2 * medium, white,
-                            page.lines[show.linesShown].c_str());
+            DrawCreditsLine(show.slideX, textTop + (show.linesShown + 1) * 2 * medium, page.lines[show.linesShown]);
         KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s | %s | Using %s", kVersionText, kToolkitBanner,
                      allegroVersion.c_str());
         KW_PresentFrame();

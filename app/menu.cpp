@@ -12,7 +12,7 @@
 
 MenuAnimation gMenuAnimation;
 
-static const char* const kWebLine = "www.sodbolt.example";
+static const char* const kWebLine = "mow.example";
 
 void MenuAnimation::Step()
 {

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "app/paths.h"
+#include "app/resources.h"
 #include "app/toolpaths.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
@@ -53,6 +54,14 @@ bool StartUp()
     kwConsoleTop = kwScreenH - kwConsoleMaxLines * KW_LineHeight() - 100;
 
     BuildSaveSlots();
+
+    if (!LoadGameResources()) {
+        const std::string error = gResources.errorText;
+        std::fprintf(stderr, "sodbolt: %s\n", error.c_str());
+        ShutDown();
+        KW_NativeError(error.c_str());
+        return false;
+    }
     return true;
 }
 
@@ -60,6 +69,7 @@ void ShutDown()
 {
     if (gShutDownDone) return;
     gShutDownDone = true;
+    FreeGameResources();
     SaveToolPaths();
     ClearSaveSlots();
     KW_Shutdown();

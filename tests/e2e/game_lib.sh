@@ -1,0 +1,33 @@
+# Helpers for the game's end-to-end tests: window crops to compare screens,
+# and the save file's numbers. Source after lib.sh.
+
+# shot FILE: the program's window alone.
+shot() { import -window "$APP_WIN" "$1" 2>/dev/null; }
+
+# crop_sum FILE GEOMETRY: a checksum of the pixels in that part of a shot.
+crop_sum() { convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1; }
+
+# window_crop_sum GEOMETRY: a fresh shot's checksum of that part.
+window_crop_sum() {
+  shot "$WORK/now.png"
+  crop_sum "$WORK/now.png" "$1"
+}
+
+crop_differs() { [ "$(window_crop_sum "$1")" != "$2" ]; }
+crop_equals() { [ "$(window_crop_sum "$1")" = "$2" ]; }
+
+# wait_crop_change GEOMETRY OLD_SUM SECONDS WHAT
+wait_crop_change() { wait_for "$4" "$3" crop_differs "$1" "$2"; }
+# wait_crop_equal GEOMETRY SUM SECONDS WHAT
+wait_crop_equal() { wait_for "$4" "$3" crop_equals "$1" "$2"; }
+
+# save_word FILE OFFSET: a little-endian 16-bit number of a save file.
+save_word() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
+
+# Parts of an 800 x 600 screen.
+TITLE_BAR=780x40+10+10        # the menu's title and web line
+FIRST_ROW=300x34+20+68        # the first item row of a menu
+LEVEL_LINE=300x26+498+537     # the right end of the level line (percentage)
+FIELD=800x500+0+0             # the play area
+OVERLAY_SPOT=200x100+300+250  # the middle of the screen
+MOD_LINE=400x22+400+576       # bottom right, where the mod folder is named

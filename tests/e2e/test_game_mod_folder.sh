@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# A mod folder that replaces the first level's map: the main menu names the
+# folder, and the replaced map is the one played.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+
+make_workdir --copy-base
+rm -f "$WORK"/base/savegames/*.sav
+first=$(sed -n '/^\[map0\]/,/^\[/ s/^map=//p' "$WORK/base/game.ini")
+second=$(sed -n '/^\[map1\]/,/^\[/ s/^map=//p' "$WORK/base/game.ini")
+mkdir -p "$WORK/mods/maps"
+cp "$WORK/base/maps/$second" "$WORK/mods/maps/$first"
+
+# play_first_level [ARGS]: the main menu's mod line and level 1's field.
+play_first_level() {
+  start_app "$@"
+  wait_window
+  focus_app
+  sleep 2
+  mod_line=$(window_crop_sum "$MOD_LINE")
+  key Down Return
+  sleep 0.8
+  key Down Return
+  sleep 0.5
+  key Down Down Return
+  wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
+  sleep 1.5
+  field=$(window_crop_sum "$FIELD")
+  key Escape
+  sleep 1
+  key Up Return   # Play -> Exit
+  [ "$(wait_exit 20)" = 0 ] || fail "exit code not 0"
+  rm -f "$WORK"/base/savegames/*.sav
+}
+
+play_first_level
+base_mod_line=$mod_line
+base_field=$field
+play_first_level -base mods
+[ "$mod_line" != "$base_mod_line" ] || fail "no 'Using mod folder' line on the main menu"
+[ "$field" != "$base_field" ] || fail "level 1 looks the same: the mod's map was not played"
+
+# Played again without the mod, level 1 is the base map once more.
+play_first_level
+[ "$field" = "$base_field" ] || fail "level 1 without the mod differs from before"
+pass

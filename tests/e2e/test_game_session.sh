@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# A player's session from a fresh working folder: a new game in slot 1 at
+# Normal, driving and mowing, Escape, continuing, the test chord winning
+# level 1, deleting the save, help and credits, and Exit.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+
+make_workdir --copy-base
+rm -f "$WORK"/base/savegames/*.sav
+SAVE="$WORK/base/savegames/000.sav"
+start_app
+wait_window
+focus_app
+
+# Main menu: the title bar is drawn and stays put.
+wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
+sleep 0.5
+menu_title=$(window_crop_sum "$TITLE_BAR")
+
+# Play: the selection starts on Exit, so Down reaches Play.
+key Down Return
+wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the slot menu"
+sleep 0.3
+empty_slot_row=$(window_crop_sum "$FIRST_ROW")
+key Down Return
+sleep 0.5
+key Down Down Return   # Back -> Easy -> Normal
+wait_for "the save file" 20 test -s "$SAVE"
+[ "$(stat -c %s "$SAVE")" = 26 ] || fail "save file is $(stat -c %s "$SAVE") bytes"
+[ "$(save_word "$SAVE" 22)" = 0 ] || fail "saved level $(save_word "$SAVE" 22), expected 0"
+[ "$(save_word "$SAVE" 24)" = 1 ] || fail "saved skill $(save_word "$SAVE" 24), expected 1 (Normal)"
+head -c 20 "$SAVE" | tail -c 18 | grep -q 'Sodbolt Saved Game' || fail "save file lacks its magic"
+
+# Driving: the field changes and the percentage rises.
+sleep 1.5
+shot "$WORK/level_before.png"
+field_before=$(crop_sum "$WORK/level_before.png" "$FIELD")
+level_before=$(crop_sum "$WORK/level_before.png" "$LEVEL_LINE")
+sleep 1
+[ "$(window_crop_sum "$LEVEL_LINE")" = "$level_before" ] || fail "the percentage moved without driving"
+xdotool keydown Right; sleep 0.8; xdotool keyup Right
+xdotool keydown Down; sleep 0.6; xdotool keyup Down
+sleep 0.3
+shot "$WORK/level_after.png"
+[ "$(crop_sum "$WORK/level_after.png" "$FIELD")" != "$field_before" ] || fail "the mower did not move"
+[ "$(crop_sum "$WORK/level_after.png" "$LEVEL_LINE")" != "$level_before" ] || fail "the percentage did not change"
+
+# Escape: back to the menu; the slot now names the level.
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Escape"
+key Return
+sleep 0.8
+[ "$(window_crop_sum "$FIRST_ROW")" != "$empty_slot_row" ] || fail "slot 1 still reads as empty"
+
+# Continue in slot 1: level 1 again; the chord wins it.
+key Down Return
+sleep 2.5
+shot "$WORK/level1.png"
+before_chord=$(crop_sum "$WORK/level1.png" "$OVERLAY_SPOT")
+xdotool keydown j keydown q keydown z; sleep 0.4; xdotool keyup j keyup q keyup z
+wait_crop_change "$OVERLAY_SPOT" "$before_chord" 10 "the level-complete picture"
+shot "$WORK/complete.png"
+key space
+wait_for "level 2 in the save file" 20 test "$(save_word "$SAVE" 22)" = 1
+sleep 1
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after level 2"
+
+# Options, Delete Saved Game, slot 1, Yes.
+key Down Return       # Play -> Options
+sleep 0.5
+key Up Return         # Back -> Delete Saved Game
+sleep 0.5
+key Down Return       # Back -> slot 1
+sleep 0.8
+key Return            # Yes
+wait_for "the save file to go" 10 test ! -e "$SAVE"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"
+key Up Return         # Options -> Play
+sleep 0.8
+[ "$(window_crop_sum "$FIRST_ROW")" = "$empty_slot_row" ] || fail "slot 1 does not read (empty slot) after deleting"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
+
+# Help shows help.txt; Done (Enter) returns.
+key Down Down Down Return   # Play -> Help
+wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the help viewer"
+shot "$WORK/help.png"
+key Return
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Help"
+
+# Credits run until Escape.
+key Down Return
+wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the credits"
+sleep 2
+shot "$WORK/credits.png"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
+
+key Down Return   # Exit
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
+pass

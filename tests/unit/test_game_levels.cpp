@@ -1,0 +1,181 @@
+// Every shipped level can be won: a simple route planner drives the game's
+// own mower movement and mowing over each map of game.ini (no clouds) and
+// must cut every grass cell within 70 % of the level's Normal time.
+#include "app/paths.h"
+#include "app/resources.h"
+#include "game/playstate.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <deque>
+#include <vector>
+
+namespace {
+
+// The mower drives along the axes only, 3 pixels a frame, so from its start
+// it stays on a lattice of 3-pixel steps; the planner searches that lattice.
+constexpr int kStep = 3;
+
+struct Lattice {
+    int originX = 0, originY = 0;
+    int columns = 0, rows = 0;
+    std::vector<uint8_t> passable;
+
+    int Index(int i, int j) const { return j * columns + i; }
+    double X(int i) const { return originX + kStep * i; }
+    double Y(int j) const { return originY + kStep * j; }
+};
+
+bool MowerFits(double x, double y)
+{
+    int left, top, right, bottom;
+    SpriteBoxAt(gResources.mowerSprite, x, y, left, top, right, bottom);
+    return IsAreaPassable(left, top, right, bottom, kPassCells);
+}
+
+Lattice BuildLattice(int startX, int startY)
+{
+    Lattice lattice;
+    // Shift the origin left and up to the first lattice point at or above -3.
+    lattice.originX = startX - kStep * ((startX + kStep) / kStep);
+    lattice.originY = startY - kStep * ((startY + kStep) / kStep);
+    lattice.columns = (kFieldWidth - lattice.originX) / kStep + 1;
+    lattice.rows = (kFieldHeight - lattice.originY) / kStep + 1;
+    lattice.passable.assign(static_cast<size_t>(lattice.columns) * lattice.rows, 0);
+    for (int j = 0; j < lattice.rows; ++j)
+        for (int i = 0; i < lattice.columns; ++i)
+            lattice.passable[lattice.Index(i, j)] = MowerFits(lattice.X(i), lattice.Y(j)) ? 1 : 0;
+    return lattice;
+}
+
+bool CoversUncutGrass(double x, double y)
+{
+    int left, top, right, bottom;
+    SpriteBoxAt(gResources.mowerSprite, x, y, left, top, right, bottom);
+    const CellRect cells = PixelRectToCells(left, top, right, bottom);
+    for (int r = cells.firstRow; r <= cells.lastRow; ++r)
+        for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
+            if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass) return true;
+    return false;
+}
+
+// Breadth-first search from (i, j) to the nearest lattice point that mows
+// something; the headings to drive, or an empty list when nothing is left
+// in reach.
+std::vector<float> PathToNearestGrass(const Lattice& lattice, int i, int j)
+{
+    static const int kDi[4] = {0, 1, 0, -1}, kDj[4] = {-1, 0, 1, 0};
+    static const float kHeading[4] = {0, 64, 128, 192};
+    std::vector<int> from(lattice.passable.size(), -1);
+    std::vector<int8_t> how(lattice.passable.size(), -1);
+    std::deque<int> queue;
+    const int start = lattice.Index(i, j);
+    from[start] = start;
+    queue.push_back(start);
+    while (!queue.empty()) {
+        const int node = queue.front();
+        queue.pop_front();
+        const int ni = node % lattice.columns, nj = node / lattice.columns;
+        if (node != start && CoversUncutGrass(lattice.X(ni), lattice.Y(nj))) {
+            std::vector<float> path;
+            for (int at = node; at != start; at = from[at]) path.insert(path.begin(), kHeading[how[at]]);
+            return path;
+        }
+        for (int d = 0; d < 4; ++d) {
+            const int ti = ni + kDi[d], tj = nj + kDj[d];
+            if (ti < 0 || tj < 0 || ti >= lattice.columns || tj >= lattice.rows) continue;
+            const int next = lattice.Index(ti, tj);
+            if (from[next] != -1 || !lattice.passable[next]) continue;
+            from[next] = node;
+            how[next] = static_cast<int8_t>(d);
+            queue.push_back(next);
+        }
+    }
+    return {};
+}
+
+struct LevelRun {
+    bool allCut = false;
+    int frames = 0;
+    std::string uncut;  // cells left, for the failure message
+};
+
+LevelRun MowLevel()
+{
+    int width = 0, height = 0;
+    gResources.mowerSprite.GetSize(width, height);
+    gPlay.mowerX = static_cast<float>(gPlay.map.startX - width / 2);
+    gPlay.mowerY = static_cast<float>(gPlay.map.startY - height / 2);
+    gPlay.heading = gPlay.targetHeading = gPlay.speed = 0.0f;
+    CountGrass();
+    UpdateMowerCells();
+    MowCells();
+
+    const Lattice lattice = BuildLattice(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY));
+    int i = static_cast<int>(gPlay.mowerX - lattice.originX) / kStep;
+    int j = static_cast<int>(gPlay.mowerY - lattice.originY) / kStep;
+
+    LevelRun run;
+    while (gPlay.cutCount < gPlay.grassTotal && run.frames < 60 * 3600) {
+        const std::vector<float> path = PathToNearestGrass(lattice, i, j);
+        if (path.empty()) break;
+        for (float heading : path) {
+            gPlay.targetHeading = heading;
+            gPlay.speed = 3.0f;
+            MoveMower();
+            UpdateMowerCells();
+            MowCells();
+            ++run.frames;
+            if (heading == 0) --j;
+            else if (heading == 64) ++i;
+            else if (heading == 128) ++j;
+            else --i;
+        }
+        EXPECT_EQ(gPlay.mowerX, lattice.X(i)) << "the mower left the planned route";
+        EXPECT_EQ(gPlay.mowerY, lattice.Y(j));
+    }
+    run.allCut = gPlay.cutCount == gPlay.grassTotal;
+    for (int r = 0; r < kFieldRows; ++r)
+        for (int c = 0; c < kFieldColumns; ++c)
+            if (CellType(gPlay.map, c, r) == kTileGrass && !gPlay.cutFlags[r][c]) {
+                char cell[32];
+                std::snprintf(cell, sizeof cell, " (%d,%d)", c, r);
+                run.uncut += cell;
+            }
+    return run;
+}
+
+}  // namespace
+
+TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTime)
+{
+    gUseModFolder = false;
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+    ASSERT_TRUE(LoadMapsList()) << GetGameError();
+    ASSERT_TRUE(gResources.mowerSprite.Load(ResolveDataPath(std::string("sprites/mower.spr")).c_str()))
+        << gResources.mowerSprite.lastError;
+
+    for (size_t level = 0; level < gPlay.mapPaths.size(); ++level) {
+        const std::string path = ResolveDataPath(gPlay.mapPaths[level]);
+        if (!gPlay.map.Load(path.c_str())) {
+            ADD_FAILURE() << gPlay.map.lastError;
+            continue;
+        }
+        ASSERT_FALSE(gPlay.map.tileSetFile.empty()) << "the game tile set did not load";
+        const LevelRun run = MowLevel();
+        const double seconds = run.frames / 60.0;
+        const double allowed = 0.7 * SkillTimeLimit(1, gPlay.map.timeLimit);
+        EXPECT_TRUE(run.allCut) << path << ": grass out of reach at" << run.uncut;
+        EXPECT_LE(seconds, allowed) << path << ": " << seconds << " s needed, " << allowed << " s allowed";
+        std::printf("level %2zu %-28s %4d grass cells, %6.1f s of %5d s\n", level + 1, gPlay.map.title.c_str(),
+                    gPlay.grassTotal, seconds, gPlay.map.timeLimit);
+    }
+    gPlay.map.tileSet.Unload();
+    gPlay.map.loaded = false;
+    gResources.mowerSprite.Clear();
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+}
