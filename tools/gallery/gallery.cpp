@@ -60,15 +60,16 @@ void Gallery::Build()
 {
     const int lh = KW_LineHeight();
 
-    // toolbars: a draggable one with a status text, and an auto-hiding one
+    // toolbars: a draggable one with a status text, and an auto-hiding one;
+    // function keys as hot keys, so that typing into the fields clicks nothing
     KW_InitToolbar(toolbar);
     KW_SetToolbarTitle(toolbar, "%s", "Gallery toolbar");
-    KW_AddToolbarButton(toolbar, "new", "New", ALLEGRO_KEY_N);
-    KW_AddToolbarButton(toolbar, "load", "Load", ALLEGRO_KEY_L);
-    KW_AddToolbarButton(toolbar, "save", "Save", ALLEGRO_KEY_S);
+    KW_AddToolbarButton(toolbar, "new", "New", ALLEGRO_KEY_F6);
+    KW_AddToolbarButton(toolbar, "load", "Load", ALLEGRO_KEY_F7);
+    KW_AddToolbarButton(toolbar, "save", "Save", ALLEGRO_KEY_F8);
     KW_AddToolbarButton(toolbar, "seperator", "", -1);
-    KW_AddToolbarButton(toolbar, "go", "Go A", ALLEGRO_KEY_G);
-    KW_AddToolbarButton(toolbar, "forward", "Go B", ALLEGRO_KEY_G);
+    KW_AddToolbarButton(toolbar, "go", "Go A", ALLEGRO_KEY_F9);
+    KW_AddToolbarButton(toolbar, "forward", "Go B", ALLEGRO_KEY_F9);
     KW_AddToolbarButton(toolbar, "seperator", "", -1);
     KW_AddToolbarButton(toolbar, "speaker", "Speaker", -1);
     toolbar.docked = false;
@@ -78,8 +79,8 @@ void Gallery::Build()
     KW_InitToolbar(autoBar);
     autoBar.x = kwScreenW - 200;
     KW_SetToolbarTitle(autoBar, "%s", "Auto-hide");
-    KW_AddToolbarButton(autoBar, "copy", "Copy", ALLEGRO_KEY_C);
-    KW_AddToolbarButton(autoBar, "paste", "Paste", ALLEGRO_KEY_P);
+    KW_AddToolbarButton(autoBar, "copy", "Copy", ALLEGRO_KEY_F10);
+    KW_AddToolbarButton(autoBar, "paste", "Paste", ALLEGRO_KEY_F11);
     autoBar.autoHide = true;
     autoBar.docked = false;
 
