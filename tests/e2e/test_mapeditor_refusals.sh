@@ -3,7 +3,8 @@
 # dialog cancelled shows "Cannot run map without saving first" and starts no
 # game; time limits 0 and 10000 are refused by the number dialog ("Input out
 # of range!") and the limit stays 90; Save Map as over an existing file asks
-# first and "No" keeps the file; Save Map (F2) then writes to it without a dialog.
+# first and "No" keeps the file; Save Map (F2) then writes to it without a
+# dialog; a test run whose game cannot start shows the game's error.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
@@ -65,6 +66,16 @@ wait_editor
 key F2
 wait_for "F2 to save the new title" 20 bash -c "[ \"\$(cd '$WORK' && '$MAPDUMP' t2.map | sed -n 's/^title=//p')\" = Changed ]"
 pixel_is 700 5 "$LIGHT_BLUE" || fail "Save Map opened a dialog for a saved map"
+
+# A game that cannot start ("No entries in maps list") is reported and the
+# editor goes on.
+rm "$WORK/base/game.ini"
+key F9
+wait_message
+screenshot "$WORK/game_error.png"
+key Return
+wait_editor
+[ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a level was started without a maps list"
 
 [ -n "${E2E_SHOTS:-}" ] && cp "$WORK"/*.png "$E2E_SHOTS"/
 leave_editor
