@@ -145,7 +145,9 @@ void FileDialogClass::create()
     okButton.x = cancelButton.x - 5 - okButton.width;
 
     const int fieldY = okButton.y - 10 - (lh + 2);
+    previousFocus = kwFocusedField;
     KW_CreateTextField(nameField, "", x + 10, fieldY, static_cast<int>(kPathBufferSize), width - 20);
+    KW_FocusTextField(nameField);
 
     // The file list fills the left, the roots list stands beside it.
     const int rows = std::max(1, height / (lh + 1) - 5);
@@ -191,6 +193,7 @@ void FileDialogClass::Close()
     fileList.Clear();
     driveList.Clear();
     KW_ReleaseTextField(nameField);
+    kwFocusedField = previousFocus;
     extensions.clear();
     workingFolder.clear();
     created = false;

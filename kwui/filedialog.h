@@ -7,6 +7,7 @@
 #include "kwui/textfield.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,7 @@ public:
     // refused with a message and the dialog stays open.
     size_t resultLimit = 0;
     bool created = false;
+    uint8_t previousFocus = 0;  // the field that had the keyboard before
 
     FileDialogClass() = default;
     FileDialogClass(const FileDialogClass&) = delete;

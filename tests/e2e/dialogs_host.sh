@@ -29,11 +29,12 @@ pixel() {
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 wait_pixel() { wait_for "colour $3 at $1,$2 ($4)" 15 pixel_is "$1" "$2" "$3"; }
 
-# Mouse presses long enough for a once-a-frame poll to see them.
+# Mouse presses held long enough for a once-a-frame poll to see them, also
+# when the machine is busy.
 press_at() {
   local button="${3:-1}"
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15
-  xdotool mousedown "$button"; sleep 0.08; xdotool mouseup "$button"; sleep 0.2
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2
+  xdotool mousedown "$button"; sleep 0.25; xdotool mouseup "$button"; sleep 0.3
 }
 double_press_at() {
   xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15
