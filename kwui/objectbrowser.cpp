@@ -162,6 +162,8 @@ int ObjectBrowser::Run(int start, bool allowEdit)
     const int menuSelect = 0;
     const int menuEdit = allowEdit ? 1 : -2;
 
+    // Like the dialogs: the key that opened the browser does not act inside it.
+    KW_ClearKey();
     editRequested = false;
     if (start >= 0 && start < ItemCount()) items[static_cast<size_t>(start)].outline = al_map_rgb(0, 255, 0);
     currentPage = PageOf(start);
@@ -238,5 +240,6 @@ int ObjectBrowser::Run(int start, bool allowEdit)
             wheel = z;
         }
     }
+    KW_ClearKey();
     return result;
 }
