@@ -43,7 +43,7 @@ bool BinaryStream::OpenForWriting(const char* pathText)
     tempPath = path + ".tmp~";
     writeFailed = false;
     finished = false;
-    file = std::fopen(tempPath.c_str(), "wb");
+    file = path.empty() ? nullptr : std::fopen(tempPath.c_str(), "wb");
     if (!file) {
         lastError = "Unable to create " + path;
         tempPath.clear();

@@ -187,6 +187,11 @@ bool Tileset::Save(const char* path)
 
     ALLEGRO_LOCKED_REGION* region =
         atlas ? al_lock_bitmap(atlas, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY) : nullptr;
+    if (atlas && !region) {
+        // Without the pixels nothing is written; the old file stays.
+        lastError = "Unable to write " + std::string(path);
+        return false;
+    }
     std::vector<unsigned char> pixels(kTileBytes);
     for (const Tile& tile : tiles) {
         out.WriteStdString(tile.description);
