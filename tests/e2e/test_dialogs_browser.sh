@@ -37,6 +37,15 @@ sleep 1
 key Escape
 wait_for "the second cancel" 15 test "$(line_count '^browser=-1 edit=false$')" = 2
 
+# Escape closes only the pop-up menu; the browser stays for a left click.
+open_browser
+press_at "$x" "$y" 3
+sleep 0.5
+key Escape
+sleep 0.5
+press_at "$(item_x 40)" "$(item_y 40)"
+wait_line "browser=40 edit=false"
+
 # Page Down turns to page 2, whose first picture is number 345.
 open_browser
 key Next
