@@ -116,7 +116,7 @@ expect_sound music "the tune"
 screenshot "$WORK/playing.png"
 
 key s
-sleep 0.5
+sleep 1
 record stopped 1
 expect_silence stopped "after Stop"
 
