@@ -182,3 +182,22 @@ TEST(FileDialogRun, AnUnusableStartPathIsRefusedWithInvalidPath)
     dialog.Close();
     EXPECT_FALSE(dialog.created);
 }
+
+TEST(FileDialogStartPath, AnExistingFolderOpensItselfAndAFileOpensItsFolder)
+{
+    ScratchFolder scratch;
+    FileDialogClass dialog;
+    dialog.workingFolder = scratch.Folder();
+
+    dialog.SetStartPath("sub");
+    EXPECT_EQ(dialog.startFolder, scratch.Folder() + "sub/");
+    EXPECT_EQ(dialog.startFileName, "");
+
+    dialog.SetStartPath("sub/new.map");
+    EXPECT_EQ(dialog.startFolder, scratch.Folder() + "sub/");
+    EXPECT_EQ(dialog.startFileName, "new.map");
+
+    dialog.SetStartPath("");
+    EXPECT_EQ(dialog.startFolder, scratch.Folder());
+    EXPECT_EQ(dialog.startFileName, "");
+}
