@@ -15,6 +15,7 @@
 #include <allegro5/allegro_primitives.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -332,7 +333,11 @@ void DrawEditorScreen(TileEditor& editor, int lh)
 
     unsigned char r = 0, g = 0, b = 0;
     al_unmap_rgb(editor.drawingColour, &r, &g, &b);
-    KW_DrawTextF(W - 120, H - lh - 2, al_map_rgb(128, 255, 128), "%d,%d,%d", r, g, b);
+    // The colour text keeps to the screen when the font is wide.
+    char colourText[32];
+    std::snprintf(colourText, sizeof colourText, "%d,%d,%d", r, g, b);
+    const int colourX = std::min(W - 120, W - 2 - KW_TextWidth(colourText));
+    KW_DrawTextF(colourX, H - lh - 2, al_map_rgb(128, 255, 128), "%s", colourText);
     KW_DrawTextF(2, H - lh - 55, al_map_rgb(230, 0, 0), "Scale %dx", editor.scale);
     const Tile& tile = editor.tileset.tiles[editor.currentTile];
     KW_DrawTextF(2, H - lh - 5, al_map_rgb(255, 255, 255), "%s",

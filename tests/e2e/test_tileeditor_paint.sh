@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# A level designer opens the tile editor from Tools, jumps to tile 5 through
+# the picker (G and a click), paints pixels (a click, a dragged trail), picks
+# a colour from the tile with the right button, changes the tile's type and
+# description, saves with F2 and leaves with Escape and Yes. The tile set on
+# disk, read with the program's own loader, holds exactly those changes; the
+# neighbouring tiles are untouched.
+source "$(dirname "$0")/lib.sh" "$@"
+
+UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
+[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in $BUILD_DIR (it reads the tile set files)"
+
+# [helpers] ------------------------------------------------------------------
+# dump_tile FILE INDEX OUT: description, type and pixels through Tileset::Load
+dump_tile() {
+  TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3" \
+    "$UNIT_TESTS" --gtest_filter='TileEditorFiles.DumpTile' >"$WORK/helper.txt" 2>&1 \
+    || { cat "$WORK/helper.txt" >&2; fail "could not read tile $2 of $1"; }
+}
+pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
+field_in() { sed -n "s/^$2 //p" "$1"; }
+
+shot() { import -window "$APP_WIN" "$WORK/s.png"; }
+# colour of a pixel of the last shot as #RRGGBB
+pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
+# top row of the pixel view (one below the yellow outline), or nothing
+view_top() {
+  local row
+  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
+  [ -n "$row" ] && echo $((row + 1))
+}
+editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
+editor_gone() { ! editor_shown; }
+wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
+
+# a press long enough for a frame to see it
+press_at() { # x y [button]
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
+  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
+}
+cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
+cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
+SCALE=14
+
+# [before] -------------------------------------------------------------------
+make_workdir --copy-base
+TILES="$WORK/base/tiles/sodbolt.til"
+[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
+type_before=$(field_in "$WORK/before5.txt" type)
+picked=$(pixel_in "$WORK/before5.txt" 0 0)
+
+# [open the editor from Tools] -----------------------------------------------
+start_app
+wait_window
+focus_app
+sleep 1
+key Down Down Down Return   # Exit -> Play -> Options -> Tools
+sleep 0.5
+key Down Down Return        # Back -> Map Editor -> Tile Editor
+wait_editor
+screenshot "$WORK/editor.png"
+
+# [Goto Tile: G opens the picker, a click on tile 5 jumps there] -------------
+key g
+wait_for "the tile picker" 30 editor_gone
+sleep 0.5
+screenshot "$WORK/picker.png"
+# tile 5 sits sixth in the first row: 33 pixels a tile, 1 pixel in
+press_at $((5 * 33 + 1 + 16)) $((TOP + 24))
+wait_editor
+
+# [paint] --------------------------------------------------------------------
+press_at "$(cell_x 10)" "$(cell_y 10)"
+press_at "$(cell_x 31)" "$(cell_y 31)"
+press_at "$(cell_x 2)" "$(cell_y 3)"
+# a trail along row 20, from pixel 0 to pixel 5, with the button held
+xdotool mousemove --window "$APP_WIN" "$(cell_x 0)" "$(cell_y 20)"; sleep 0.1
+xdotool mousedown 1; sleep 0.1
+for x in 1 2 3 4 5; do xdotool mousemove --window "$APP_WIN" "$(cell_x $x)" "$(cell_y 20)"; sleep 0.1; done
+xdotool mouseup 1; sleep 0.2
+# right button: take the colour of pixel (0, 0) and paint it over (2, 3)
+press_at "$(cell_x 0)" "$(cell_y 0)" 3
+press_at "$(cell_x 2)" "$(cell_y 3)"
+screenshot "$WORK/painted.png"
+
+# [type and description] -----------------------------------------------------
+focus_app
+key y
+key d
+sleep 0.5
+xdotool key --delay 30 --repeat 40 BackSpace; sleep 0.3
+type_text "Garden Gnome"
+key Return
+wait_editor
+
+# [save and exit] ------------------------------------------------------------
+before_save=$(stat -c %y "$TILES"); sleep 1
+key F2
+saved() { [ "$(stat -c %y "$TILES")" != "$before_save" ]; }
+wait_for "F2 to save the tile set" 20 saved
+key Escape
+sleep 0.5
+screenshot "$WORK/exit-question.png"
+editor_shown && fail "Exit did not ask before leaving"
+key Return
+sleep 1
+editor_shown && fail "the editor is still open after Exit and Yes"
+
+# [the file on disk] ---------------------------------------------------------
+dump_tile "$TILES" 5 "$WORK/after5.txt"
+white="255 255 255"
+for p in "10 10" "31 31" "0 20" "1 20" "2 20" "3 20" "4 20" "5 20"; do
+  [ "$(pixel_in "$WORK/after5.txt" $p)" = "$white" ] || fail "pixel $p of tile 5 is $(pixel_in "$WORK/after5.txt" $p), not white"
+done
+[ "$(pixel_in "$WORK/after5.txt" 2 3)" = "$picked" ] || fail "pixel 2 3 is not the colour picked from pixel 0 0 ($picked)"
+[ "$(pixel_in "$WORK/after5.txt" 20 10)" = "$(pixel_in "$WORK/before5.txt" 20 10)" ] || fail "an unpainted pixel changed"
+[ "$(field_in "$WORK/after5.txt" description)" = "Garden Gnome" ] || fail "description is '$(field_in "$WORK/after5.txt" description)'"
+expected_type=$(( type_before >= 0 && type_before < 3 ? type_before + 1 : 0 ))
+[ "$(field_in "$WORK/after5.txt" type)" = "$expected_type" ] || fail "type is $(field_in "$WORK/after5.txt" type), expected $expected_type"
+for i in 4 6; do
+  dump_tile "$TILES" $i "$WORK/after$i.txt"
+  cmp -s "$WORK/before$i.txt" "$WORK/after$i.txt" || fail "tile $i changed"
+done
+# TILEED_SHOTS=folder keeps the screenshots for a look
+if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi
+pass
