@@ -1,0 +1,421 @@
+// The shipped content pack: every file the program asks for exists under
+// base/ and kwuidata/textures/ and loads with the program's own loaders, the
+// levels are consistent, and the sounds and tunes are usable by the audio
+// object. Runs from the repository root, where the committed files live.
+#include "audio/audiorules.h"
+#include "content/map.h"
+#include "content/sprite.h"
+#include "content/tileset.h"
+#include "test_audio_support.h"
+
+#include <allegro5/allegro.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ConfigCloser {
+    void operator()(ALLEGRO_CONFIG* c) const { al_destroy_config(c); }
+};
+using ConfigPtr = std::unique_ptr<ALLEGRO_CONFIG, ConfigCloser>;
+
+struct BitmapCloser {
+    void operator()(ALLEGRO_BITMAP* b) const { al_destroy_bitmap(b); }
+};
+using BitmapPtr = std::unique_ptr<ALLEGRO_BITMAP, BitmapCloser>;
+
+BitmapPtr LoadPicture(const std::string& path)
+{
+    int old = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    BitmapPtr bmp(al_load_bitmap(path.c_str()));
+    al_set_new_bitmap_flags(old);
+    return bmp;
+}
+
+bool IsMagenta(ALLEGRO_BITMAP* bmp, int x, int y)
+{
+    unsigned char r, g, b;
+    al_unmap_rgb(al_get_pixel(bmp, x, y), &r, &g, &b);
+    return r == 255 && g == 0 && b == 255;
+}
+
+double MeanLuminance(ALLEGRO_BITMAP* bmp)
+{
+    double sum = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            unsigned char r, g, b;
+            al_unmap_rgb(al_get_pixel(bmp, x, y), &r, &g, &b);
+            sum += 0.3 * r + 0.59 * g + 0.11 * b;
+        }
+    return sum / 1024;
+}
+
+struct Level {
+    std::string map, music;
+};
+
+std::vector<Level> LevelsOfGameIni(std::string& menuMusic, std::string& creditsMusic)
+{
+    ConfigPtr ini(al_load_config_file("base/game.ini"));
+    std::vector<Level> levels;
+    if (!ini) return levels;
+    auto value = [&](const char* section, const char* key) {
+        const char* v = al_get_config_value(ini.get(), section, key);
+        return std::string(v ? v : "");
+    };
+    menuMusic = value("music", "MenuMusic");
+    creditsMusic = value("music", "CreditsMusic");
+    int count = std::atoi(value("info", "MapsCount").c_str());
+    for (int i = 0; i < count; ++i) {
+        std::string section = "map" + std::to_string(i);
+        levels.push_back({value(section.c_str(), "map"), value(section.c_str(), "music")});
+    }
+    return levels;
+}
+
+// The sound names the program looks up by name.
+const char* const kLookedUpSounds[] = {"interface\\voltest", "interface\\MenuSelect", "interface\\MenuMove",
+                                       "interface\\MenuCancel", "game\\skid", "game\\respawn",
+                                       "game\\engine_idle", "game\\engine_moving", "game\\engine_mowing",
+                                       "world\\birds", "world\\crickets", "world\\wind", "world\\battle",
+                                       "world\\teleport"};
+
+// The icon names the toolkit and the screens ask for.
+const char* const kIconNames[] = {
+    "yes", "no", "cancel", "seperator", "CheckBox_Checked", "CheckBox_Unchecked", "CheckBox_MouseOver", "speaker",
+    "new", "load", "save", "saveas", "exit", "tileed", "pstart", "brush", "colour", "cdesc", "author", "clock",
+    "rand", "run", "back", "bin", "pframe", "nframe", "import", "export", "view", "clocks", "z_in", "z_out",
+    "zentor", "go", "forward", "copy", "paste", "flip", "mirror", "rotate", "tiletype", "play", "ptrack", "ntrack",
+    "pause", "stop", "reset", "pageup", "pagedown", "edit", "NewGame", "options", "utils", "question", "credits",
+    "vset", "maped", "sprite"};
+
+}  // namespace
+
+TEST(ContentPack, TheTileSetHasGrassOfSeveralKindsAndMownGrassThatStandsOutAsLand)
+{
+    Tileset set;
+    ASSERT_TRUE(set.Load("base/tiles/sodbolt.til")) << set.lastError;
+    EXPECT_EQ(set.tiles[1023].type, TileLand) << "the mown-grass picture is driven over, never mowed";
+    EXPECT_EQ(set.tiles[1023].description, "Mown grass");
+
+    std::map<int, int> typeCounts;
+    double mown = MeanLuminance(set.tiles[1023].image);
+    for (int i = 0; i < Tileset::kTileCount; ++i) {
+        const Tile& tile = set.tiles[i];
+        ASSERT_NE(tile.image, nullptr) << "tile " << i;
+        EXPECT_EQ(al_get_bitmap_width(tile.image), 32);
+        EXPECT_EQ(al_get_bitmap_height(tile.image), 32);
+        if (tile.description == "(none)") {
+            EXPECT_EQ(tile.type, TileLand) << "unused tile " << i;
+            unsigned char r, g, b;
+            al_unmap_rgb(al_get_pixel(tile.image, 16, 16), &r, &g, &b);
+            EXPECT_EQ(r + g + b, 0) << "unused tile " << i << " is black";
+            continue;
+        }
+        EXPECT_FALSE(tile.description.empty()) << "tile " << i;
+        EXPECT_LE(tile.description.size(), 32u) << "the tile editor edits descriptions of up to 32 characters";
+        ++typeCounts[tile.type];
+        if (tile.type == TileGrass) {
+            EXPECT_GT(mown - MeanLuminance(tile.image), 30.0) << "cut grass must read as cut next to grass tile " << i;
+        }
+    }
+    EXPECT_GE(typeCounts[TileGrass], 4);
+    EXPECT_GE(typeCounts[TileLand], 6);
+    EXPECT_GE(typeCounts[TileSolid], 10);
+    EXPECT_GE(typeCounts[TileWater], 5);
+}
+
+TEST(ContentPack, GameIniListsAtLeastTwelveLevelsThatLoadWithTitlesAndRisingClouds)
+{
+    std::string menuMusic, creditsMusic;
+    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
+    ASSERT_GE(levels.size(), 12u);
+    EXPECT_TRUE(fs::exists("base/" + menuMusic)) << menuMusic;
+    EXPECT_TRUE(fs::exists("base/" + creditsMusic)) << creditsMusic;
+    EXPECT_NE(menuMusic, creditsMusic);
+
+    Sprite mower;
+    ASSERT_TRUE(mower.Load("base/sprites/mower.spr")) << mower.lastError;
+    std::set<std::string> titles;
+    int previousClouds = 0;
+    for (size_t i = 0; i < levels.size(); ++i) {
+        SCOPED_TRACE(levels[i].map);
+        EXPECT_TRUE(fs::exists("base/music/" + levels[i].music)) << levels[i].music;
+        Map map;
+        ASSERT_TRUE(map.Load(("base/maps/" + levels[i].map).c_str())) << map.lastError;
+        EXPECT_EQ(map.tileSetFile, "base/tiles/sodbolt.til") << "maps are shown with the shipped tile set";
+        EXPECT_FALSE(map.title.empty());
+        EXPECT_LE(map.title.size(), 32u);
+        EXPECT_FALSE(map.author.empty());
+        EXPECT_TRUE(titles.insert(map.title).second) << "titles are unique";
+        EXPECT_GE(map.timeLimit, 60);
+        EXPECT_LE(map.cloudCount, 6);
+        EXPECT_GE(map.cloudCount, previousClouds) << "clouds never get fewer from one level to the next";
+        previousClouds = map.cloudCount;
+        if (i == 0) {
+            EXPECT_EQ(map.cloudCount, 0) << "the first lawn has no clouds";
+        }
+
+        // the mower's collision box at its start lies in the field on passable cells
+        int left = map.startX - mower.GetFrameWidth(0) / 2 + mower.left;
+        int top = map.startY - mower.GetFrameHeight(0) / 2 + mower.top;
+        int right = map.startX - mower.GetFrameWidth(0) / 2 + mower.right;
+        int bottom = map.startY - mower.GetFrameHeight(0) / 2 + mower.bottom;
+        ASSERT_GE(left, 0);
+        ASSERT_GE(top, 0);
+        ASSERT_LT(right, 800);
+        ASSERT_LT(bottom, 512);
+        int grass = 0;
+        for (int r = top / 32; r <= bottom / 32; ++r)
+            for (int c = left / 32; c <= right / 32; ++c) {
+                TileType t = map.GetCellType(c, r);
+                EXPECT_TRUE(t == TileLand || t == TileGrass) << "start cell " << c << "," << r;
+            }
+        for (int r = 0; r < Map::kRows; ++r)
+            for (int c = 0; c < Map::kColumns; ++c) {
+                EXPECT_NE(map.GetCellImage(c, r), nullptr) << "cell " << c << "," << r << " uses a tile outside the set";
+                EXPECT_NE(map.tileSet.tiles[map.GetCell(c, r)].description, "(none)") << "cell " << c << "," << r;
+                if (map.GetCellType(c, r) == TileGrass) ++grass;
+            }
+        EXPECT_GE(grass, 100) << "every level has a real lawn to mow";
+    }
+}
+
+TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
+{
+    Sprite mower;
+    ASSERT_TRUE(mower.Load("base/sprites/mower.spr")) << mower.lastError;
+    ASSERT_GE(mower.GetFrameCount(), 2);
+    EXPECT_EQ(mower.GetFrameWidth(0), 32);
+    EXPECT_EQ(mower.GetFrameHeight(0), 32);
+    ALLEGRO_BITMAP* first = mower.frames[0].image;
+    unsigned char r, g, b, a;
+    al_unmap_rgba(al_get_pixel(first, 0, 0), &r, &g, &b, &a);
+    EXPECT_EQ(a, 0) << "the corner around the mower is transparent";
+    // the handle sits behind the deck, so heading 0 drives the deck first:
+    // the top rows hold the bumper, the bottom rows the handle bar
+    al_unmap_rgba(al_get_pixel(first, 16, 2), &r, &g, &b, &a);
+    EXPECT_EQ(a, 255);
+
+    int sizes[2][2];
+    const char* files[2] = {"base/sprites/cloud01.spr", "base/sprites/cloud02.spr"};
+    for (int i = 0; i < 2; ++i) {
+        Sprite cloud;
+        ASSERT_TRUE(cloud.Load(files[i])) << cloud.lastError;
+        cloud.GetSize(sizes[i][0], sizes[i][1]);
+        EXPECT_GE(sizes[i][0], 96);
+        EXPECT_LE(sizes[i][0], 160);
+        EXPECT_GE(sizes[i][1], 64);
+        EXPECT_LE(sizes[i][1], 160);
+        al_unmap_rgba(al_get_pixel(cloud.frames[0].image, sizes[i][0] / 2, sizes[i][1] / 2), &r, &g, &b, &a);
+        EXPECT_EQ(a, 255);
+        EXPECT_GT(r, 180) << "clouds are white";
+    }
+    EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
+}
+
+TEST(ContentPack, OverlayAndBackgroundPicturesLoadWithMagentaOutsideTheFrames)
+{
+    for (const char* name : {"inter_LevelComplete.tga", "inter_OutOfTime.tga", "inter_Paused.tga"}) {
+        BitmapPtr picture = LoadPicture(std::string("base/") + name);
+        ASSERT_TRUE(picture) << name;
+        int w = al_get_bitmap_width(picture.get()), h = al_get_bitmap_height(picture.get());
+        EXPECT_LE(w, 800);
+        EXPECT_LE(h, 512);
+        EXPECT_TRUE(IsMagenta(picture.get(), 0, 0)) << name;
+        EXPECT_TRUE(IsMagenta(picture.get(), w - 1, h - 1)) << name;
+        EXPECT_FALSE(IsMagenta(picture.get(), w / 2, h / 2)) << name;
+    }
+    for (const char* name : {"menuback.tga", "CreditsBack.tga"}) {
+        BitmapPtr picture = LoadPicture(std::string("base/") + name);
+        ASSERT_TRUE(picture) << name;
+        EXPECT_GE(al_get_bitmap_width(picture.get()), 800);
+        EXPECT_GE(al_get_bitmap_height(picture.get()), 600);
+        int magenta = 0;
+        for (int y = 0; y < 600; y += 7)
+            for (int x = 0; x < 800; x += 7) magenta += IsMagenta(picture.get(), x, y);
+        EXPECT_EQ(magenta, 0) << name << " is a full scene";
+    }
+    std::ifstream help("base/help.txt");
+    std::string text((std::istreambuf_iterator<char>(help)), std::istreambuf_iterator<char>());
+    for (const char* topic : {"Arrow keys", "F5", "Escape", "Clouds", "Map Editor", "Tile Editor", "Sprite Editor", "-base"})
+        EXPECT_NE(text.find(topic), std::string::npos) << "help.txt explains " << topic;
+    EXPECT_TRUE(fs::is_directory("base/savegames"));
+}
+
+TEST(ContentPack, EveryIconNameHasA32PixelPictureOnMagenta)
+{
+    std::set<std::string> files;
+    for (const auto& entry : fs::directory_iterator("kwuidata/textures")) files.insert(entry.path().filename().string());
+    for (const char* name : kIconNames) {
+        std::string file = std::string(name) + ".tga";
+        EXPECT_TRUE(files.count(file)) << "the file name is exactly " << file;
+        BitmapPtr icon = LoadPicture("kwuidata/textures/" + file);
+        ASSERT_TRUE(icon) << file;
+        EXPECT_EQ(al_get_bitmap_width(icon.get()), 32) << file;
+        EXPECT_EQ(al_get_bitmap_height(icon.get()), 32) << file;
+        EXPECT_TRUE(IsMagenta(icon.get(), 0, 0)) << file;
+        int drawn = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) drawn += !IsMagenta(icon.get(), x, y);
+        EXPECT_GT(drawn, 80) << file << " shows something";
+    }
+}
+
+TEST(ContentPack, EverySoundNameTheProgramLooksUpComesFromTheFileNames)
+{
+    std::multiset<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator("base/sound")) {
+        if (!entry.is_regular_file()) continue;
+        std::string relative = fs::relative(entry.path(), "base/sound").generic_string();
+        EXPECT_EQ(entry.path().extension(), ".wav") << relative;
+        names.insert(SoundNameFromRelativePath(relative));
+    }
+    for (const char* name : kLookedUpSounds) EXPECT_EQ(names.count(name) > 0, true) << name;
+    EXPECT_EQ(names.count("game\\skid"), 2u) << "two variants of the skid";
+    EXPECT_EQ(names.count("world\\birds"), 2u) << "two variants of the birds";
+}
+
+namespace {
+
+struct WaveData {
+    int rate = 0, channels = 0, bits = 0;
+    std::vector<int16_t> samples;
+};
+
+// Reads the plain PCM files the content pack ships.
+WaveData ReadWave(const std::string& path)
+{
+    WaveData wave;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto u16 = [&](size_t o) { return bytes[o] | (bytes[o + 1] << 8); };
+    auto u32 = [&](size_t o) { return static_cast<uint32_t>(u16(o) | (u16(o + 2) << 16)); };
+    if (bytes.size() < 44 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF") return wave;
+    wave.channels = u16(22);
+    wave.rate = static_cast<int>(u32(24));
+    wave.bits = u16(34);
+    uint32_t size = u32(40);
+    for (size_t o = 44; o + 1 < bytes.size() && o < 44 + size; o += 2)
+        wave.samples.push_back(static_cast<int16_t>(u16(o)));
+    return wave;
+}
+
+// The strongest repeat of the engine's beat between 15 and 80 per second.
+double FiringRate(const std::vector<int16_t>& s, int rate)
+{
+    double bestScore = -1;
+    int bestLag = 0;
+    std::vector<double> score(rate / 15 + 1, 0);
+    for (int lag = rate / 80; lag <= rate / 15; ++lag) {
+        double sum = 0;
+        for (size_t i = 0; i + lag < s.size(); i += 3) sum += static_cast<double>(s[i]) * s[i + lag];
+        score[lag] = sum;
+        if (sum > bestScore) bestScore = sum;
+    }
+    for (int lag = rate / 80; lag <= rate / 15; ++lag)
+        if (score[lag] >= 0.9 * bestScore) {
+            bestLag = lag;
+            break;
+        }
+    return bestLag ? static_cast<double>(rate) / bestLag : 0;
+}
+
+}  // namespace
+
+TEST(ContentPack, SoundsAre22kHzMonoAndTheEngineLoopsRiseInPitchWithoutASeam)
+{
+    for (const auto& entry : fs::recursive_directory_iterator("base/sound")) {
+        if (!entry.is_regular_file()) continue;
+        WaveData wave = ReadWave(entry.path().string());
+        EXPECT_EQ(wave.rate, 22050) << entry.path();
+        EXPECT_EQ(wave.channels, 1) << entry.path();
+        EXPECT_EQ(wave.bits, 16) << entry.path();
+        int peak = 0;
+        for (int16_t v : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
+        EXPECT_GT(peak, 8000) << entry.path() << " is audible";
+        EXPECT_LT(peak, 32767) << entry.path() << " does not clip";
+    }
+    double previous = 0;
+    for (const char* name : {"idle", "moving", "mowing"}) {
+        WaveData wave = ReadWave(std::string("base/sound/game/engine_") + name + ".wav");
+        ASSERT_GT(wave.samples.size(), 1000u);
+        int peak = 0;
+        for (int16_t v : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
+        // the jump from the last sample back to the first is no bigger than
+        // the usual step between neighbours
+        int seam = std::abs(wave.samples.back() - wave.samples.front());
+        double steps = 0;
+        for (size_t i = 1; i < wave.samples.size(); ++i) steps += std::abs(wave.samples[i] - wave.samples[i - 1]);
+        steps /= wave.samples.size() - 1;
+        EXPECT_LT(seam, 4 * steps + peak / 50) << name << " loops without a click";
+        double firing = FiringRate(wave.samples, wave.rate);
+        EXPECT_GT(firing, previous) << name << " runs faster than the one before";
+        previous = firing;
+    }
+}
+
+// The sounds and the tunes through the real audio object and the test's
+// sound server.
+class ContentPackAudio : public audiotest::AudioDevice {};
+
+namespace {
+std::atomic<double> gMixedEnergy{0};
+std::atomic<long> gMixedCount{0};
+
+void MeasureMix(void* buffer, unsigned int samples, void*)
+{
+    const float* data = static_cast<const float*>(buffer);
+    double sum = 0;
+    for (unsigned int i = 0; i < samples * 2; ++i) sum += static_cast<double>(data[i]) * data[i];
+    gMixedEnergy = gMixedEnergy + sum;
+    gMixedCount = gMixedCount + samples * 2;
+}
+}  // namespace
+
+TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyForHalfAMinute)
+{
+    audio.LoadSoundsFrom("base/sound");
+    for (const char* name : kLookedUpSounds) EXPECT_NE(audio.FindSound(name), -1) << name;
+    int skid = audio.FindSound("game\\skid");
+    ASSERT_NE(skid, -1);
+    EXPECT_EQ(audio.sounds[skid].samples.size(), 2u);
+
+    std::string menuMusic, creditsMusic;
+    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
+    std::set<std::string> tunes = {"base/" + menuMusic, "base/" + creditsMusic};
+    for (const Level& level : levels) tunes.insert("base/music/" + level.music);
+    ASSERT_GE(tunes.size(), 6u) << "menu, credits and at least four level tunes";
+
+    ALLEGRO_MIXER* mixer = al_get_default_mixer();
+    ASSERT_NE(mixer, nullptr);
+    const bool canMeasure = al_get_mixer_depth(mixer) == ALLEGRO_AUDIO_DEPTH_FLOAT32 &&
+                            al_get_mixer_channels(mixer) == ALLEGRO_CHANNEL_CONF_2;
+    audio.musicVolume = 255;
+    for (const std::string& tune : tunes) {
+        SCOPED_TRACE(tune);
+        ASSERT_TRUE(audio.PlayMusic(tune.c_str())) << audio.lastError;
+        EXPECT_GE(al_get_audio_stream_length_secs(audio.musicStream), 30.0) << "a tune lasts half a minute before it loops";
+        if (!canMeasure) continue;
+        gMixedEnergy = 0;
+        gMixedCount = 0;
+        al_set_mixer_postprocess_callback(mixer, MeasureMix, nullptr);
+        al_rest(0.8);
+        al_set_mixer_postprocess_callback(mixer, nullptr, nullptr);
+        ASSERT_GT(gMixedCount.load(), 4000) << "the mixer ran";
+        double rms = std::sqrt(gMixedEnergy.load() / gMixedCount.load());
+        EXPECT_GT(rms, 0.02) << "the tune is heard from its start";
+    }
+}
