@@ -22,6 +22,26 @@ static constexpr int kDefaultMusicVolume = 140;
 
 // [SECTION] Layout
 
+struct PanelButton {
+    KW_Button AudioClass::*button;
+    const char* icon;
+    const char* caption;
+    int hotKey;
+};
+
+// The transport row, left to right.
+static const PanelButton kTransport[] = {
+    {&AudioClass::playButton, "play", "Play/Restart", ALLEGRO_KEY_SPACE},
+    {&AudioClass::backButton, "ptrack", "Skip Backward", ALLEGRO_KEY_LEFT},
+    {&AudioClass::forwardButton, "ntrack", "Skip Forward", ALLEGRO_KEY_RIGHT},
+    {&AudioClass::pauseButton, "pause", "Pause/Resume", ALLEGRO_KEY_P},
+    {&AudioClass::stopButton, "stop", "Stop", ALLEGRO_KEY_S},
+    {&AudioClass::loadButton, "load", "Load Music File", ALLEGRO_KEY_F3},
+};
+static constexpr int kTransportCount = static_cast<int>(sizeof kTransport / sizeof kTransport[0]);
+static const char* const kDoneIcon = "yes";
+static const char* const kDefaultsIcon = "reset";
+
 static void SetUpVolumeSlider(SliderClass& slider, const char* name, int x, int y, int32_t* value)
 {
     slider = SliderClass{};
@@ -58,20 +78,18 @@ void AudioClass::CreateAudioPanel()
 
     const int rowX = musicFrame.innerX1 + 4;
     const int rowY = musicFrame.innerY2 - 36;
-    KW_CreateButton(playButton, rowX, rowY, "Play/Restart", ALLEGRO_KEY_SPACE, "play");
-    KW_CreateButton(backButton, rowX + kButtonStep, rowY, "Skip Backward", ALLEGRO_KEY_LEFT, "ptrack");
-    KW_CreateButton(forwardButton, rowX + 2 * kButtonStep, rowY, "Skip Forward", ALLEGRO_KEY_RIGHT, "ntrack");
-    KW_CreateButton(pauseButton, rowX + 3 * kButtonStep, rowY, "Pause/Resume", ALLEGRO_KEY_P, "pause");
-    KW_CreateButton(stopButton, rowX + 4 * kButtonStep, rowY, "Stop", ALLEGRO_KEY_S, "stop");
-    KW_CreateButton(loadButton, rowX + 5 * kButtonStep, rowY, "Load Music File", ALLEGRO_KEY_F3, "load");
+    for (int i = 0; i < kTransportCount; ++i) {
+        const PanelButton& entry = kTransport[i];
+        KW_CreateButton(this->*entry.button, rowX + i * kButtonStep, rowY, entry.caption, entry.hotKey, entry.icon);
+    }
 
     const int wideW = KW_TextWidth("0000000000") + 32;
     const int wideH = 42;
-    KW_CreateButton(doneButton, 0, 0, "Done", ALLEGRO_KEY_ENTER, "yes");
+    KW_CreateButton(doneButton, 0, 0, "Done", ALLEGRO_KEY_ENTER, kDoneIcon);
     KW_SetButtonSize(doneButton, wideW, wideH);
     doneButton.x = panelX1 + 5;
     doneButton.y = panelY2 - wideH - 5;
-    KW_CreateButton(defaultsButton, 0, 0, "Defaults", ALLEGRO_KEY_D, "reset");
+    KW_CreateButton(defaultsButton, 0, 0, "Defaults", ALLEGRO_KEY_D, kDefaultsIcon);
     KW_SetButtonSize(defaultsButton, wideW, wideH);
     defaultsButton.x = panelX1 + 5 + doneButton.width + 5;
     defaultsButton.y = doneButton.y;
@@ -166,6 +184,10 @@ void AudioClass::RunAudioPanel()
     // Laid out at start-up; also when the sound system did not start, so
     // that the volumes can still be set.
     if (!panelCreated) CreateAudioPanel();
+    // The icons are taken afresh: a change of display mode reloads them.
+    for (const PanelButton& entry : kTransport) (this->*entry.button).icon = KW_GetInternalTexture(entry.icon);
+    doneButton.icon = KW_GetInternalTexture(kDoneIcon);
+    defaultsButton.icon = KW_GetInternalTexture(kDefaultsIcon);
     KW_ClearKey();
     KW_StartTimer(panelTimer);
     for (;;) {
