@@ -2,7 +2,7 @@
 // line, then the 16 rows of 25 cell values. Used by the map editor's
 // end-to-end tests and handy for checking a level by hand.
 //   mapdump FILE.map             the map's fields and cells
-//   mapdump --first-tile TYPE    index of the first tile of that type (0 Land,
+//   mapdump --first-tile TYPE    index of the first used tile of that type (0 Land,
 //                                1 Grass, 2 Solid, 3 Water) in the game tile set
 //   mapdump --line-height        the toolkit's standard line height
 // Content and the font are found from the working folder, as the game does.
@@ -50,6 +50,8 @@ int FirstTileOfType(int type)
         return 1;
     }
     for (int index = 0; index < Tileset::kTileCount; ++index) {
+        // Unused tiles ("(none)", black) are Land too; skip them.
+        if (map.tileSet.tiles[index].description == "(none)") continue;
         if (map.tileSet.GetTileType(index) == type) {
             std::printf("%d\n", index);
             return 0;
