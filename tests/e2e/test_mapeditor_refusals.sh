@@ -2,9 +2,10 @@
 # What the map editor refuses: Run Map on a never-saved map with the file
 # dialog cancelled shows "Cannot run map without saving first" and starts no
 # game; time limits 0 and 10000 are refused by the number dialog ("Input out
-# of range!") and the limit stays 90; Save Map as over an existing file asks
-# first and "No" keeps the file; Save Map (F2) then writes to it without a
-# dialog; a test run whose game cannot start shows the game's error.
+# of range!") and the limit stays 90; cancelling Tile Mode still leaves player
+# start mode; Save Map as over an existing file asks first and "No" keeps the
+# file; Save Map (F2) then writes to it without a dialog; a test run whose game
+# cannot start shows the game's error.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
@@ -35,7 +36,16 @@ for limit in 0 10000; do
   wait_editor
 done
 
-# Save as t2.map; the time limit is still the new map's 90.
+# Player start mode, then Tile Mode cancelled: back in tile mode, so a press
+# on the map no longer moves the start point.
+key p
+key t
+wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
+key Escape
+wait_editor
+press_at 600 300
+
+# Save as t2.map; the time limit is still the new map's 90, the start 400, 256.
 key a
 wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
 clear_field 120
@@ -44,6 +54,7 @@ key Return
 wait_for "t2.map to be written" 20 test -s "$WORK/t2.map"
 wait_editor
 [ "$(dump_field t2.map timeLimit)" = 90 ] || fail "time limit is $(dump_field t2.map timeLimit), expected 90"
+[ "$(dump_field t2.map startX),$(dump_field t2.map startY)" = "400,256" ] || fail "the start point moved in tile mode"
 
 # A new title; Save Map as onto t2.map asks, and No keeps the old file.
 key d
