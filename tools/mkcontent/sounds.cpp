@@ -82,7 +82,8 @@ void AddTone(Buffer& b, double start, double length, double freqFrom, double fre
         double t = static_cast<double>(i) / kRate;
         double f = freqFrom + (freqTo - freqFrom) * (static_cast<double>(i) / n);
         phase += 2 * M_PI * f / kRate;
-        double env = std::exp(-t * decay) * std::min(1.0, t * 400);
+        double release = std::min(1.0, (static_cast<double>(n - i) / kRate) * 160.0);  // 6 ms
+        double env = std::exp(-t * decay) * std::min(1.0, t * 200) * release;
         double v = std::sin(phase) + harmonics * std::sin(2 * phase) * 0.5 + harmonics * std::sin(3 * phase) * 0.25;
         b[s + i] += v * amp * env;
     }
@@ -228,7 +229,8 @@ Buffer Engine(int firing, double rough, double whine, double grass, uint64_t see
         double thump = std::exp(-cyc * 9.0) * std::sin(2 * M_PI * cyc * 3.0);
         double tone = 0.5 * std::sin(ph) + 0.3 * std::sin(2 * ph + 0.4) + 0.15 * std::sin(3 * ph + 1.1);
         double wobble = 1.0 + 0.12 * std::sin(2 * M_PI * 3 * t);
-        double v = (0.55 * thump + 0.35 * tone) * wobble + rough * rumble[i] * (0.6 + 0.4 * std::exp(-cyc * 6));
+        double puff = std::exp(-cyc * 6) * std::min(1.0, cyc * 25);  // each firing swells the rumble
+        double v = (0.55 * thump + 0.35 * tone) * wobble + rough * rumble[i] * (0.6 + 0.4 * puff);
         if (whine > 0) v += whine * (std::sin(2 * M_PI * firing * 9 * t) * 0.6 + std::sin(2 * M_PI * firing * 14 * t) * 0.3);
         v += grass * grassNoise[i] * (0.7 + 0.3 * std::sin(2 * M_PI * 5 * t));
         b[i] = v;
@@ -292,7 +294,7 @@ Buffer Wind()
     BiQuad bp;
     for (size_t i = 0; i < b.size(); ++i) {
         double t = static_cast<double>(i) / kRate;
-        if (i % 64 == 0) bp.BandPass(380 + 260 * std::sin(t * 2.1) + 120 * std::sin(t * 5.3), 2.5);
+        if (i % 64 == 0) bp.BandPass(430 + 180 * std::sin(t * 2.1) + 80 * std::sin(t * 5.3), 2.5);
         double env = std::sin(M_PI * t / 3.0);
         b[i] = bp.Run(b[i]) * env * (0.7 + 0.3 * std::sin(t * 7.0));
     }
@@ -307,11 +309,12 @@ Buffer Thunder()
     BiQuad lp, lp2;
     lp.LowPass(160, 0.9);
     lp2.LowPass(220, 0.7);
-    double crackle = 0;
+    double crackle = 0, target = 0;
     for (size_t i = 0; i < b.size(); ++i) {
         double t = static_cast<double>(i) / kRate;
-        if (rng.Below(3000) == 0) crackle = 1.0;
-        crackle *= 0.9996;
+        if (rng.Below(3000) == 0) target = 1.0;  // a new roll of thunder swells in
+        target *= 0.9996;
+        crackle += (target - crackle) * 0.002;
         double env = std::min(1.0, t * 3.0) * std::exp(-t * 1.1) * (0.7 + 0.3 * crackle);
         b[i] = lp2.Run(lp.Run(b[i])) * env;
     }
