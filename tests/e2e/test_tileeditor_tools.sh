@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The tile editor's tile tools: Paste before any Copy changes nothing; the
+# swatch's right button asks before filling (No keeps the tile, Yes fills
+# it); Copy and Paste carry a tile to the next one; Export Image writes the
+# tile and asks before overwriting; Import Image shrinks a 64 x 64 picture
+# onto the tile with its magenta parts keeping the old pixels; zoom stops at
+# 24 and 1.
+source "$(dirname "$0")/lib.sh" "$@"
+
+UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
+[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in $BUILD_DIR (it reads the tile set files)"
+
+# [helpers] ------------------------------------------------------------------
+dump_tile() {
+  TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3" \
+    "$UNIT_TESTS" --gtest_filter='TileEditorFiles.DumpTile' >"$WORK/helper.txt" 2>&1 \
+    || { cat "$WORK/helper.txt" >&2; fail "could not read tile $2 of $1"; }
+}
+pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
+pixels_only() { grep -v '^description \|^type ' "$1"; }
+
+shot() { import -window "$APP_WIN" "$WORK/s.png"; }
+pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
+view_top() {
+  local row
+  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
+  [ -n "$row" ] && echo $((row + 1))
+}
+editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
+editor_gone() { ! editor_shown; }
+wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
+press_at() {
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
+  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
+}
+stamp() { stat -c %y "$1"; }
+choose_file() {
+  wait_for "the file dialog" 20 editor_gone
+  sleep 0.5
+  focus_app
+  xdotool key --delay 20 --repeat 160 BackSpace; sleep 0.3
+  type_text "$1"
+  key Return
+}
+# the view's right outline sits at 32 x scale + 1
+outline_at() { shot; [ "$(pix "$1" $((TOP + 10)))" = "#FFFF00" ]; }
+# at scale 24 (and no other) grid lines of background colour run down
+# columns 432, 456 and 480, with tile pixels beside them
+grid_of_24() {
+  shot
+  local x
+  for x in 432 456 480; do
+    [ "$(pix $x $((TOP + 10)))" = "#81A2FF" ] && [ "$(pix $((x + 1)) $((TOP + 10)))" != "#81A2FF" ] || return 1
+  done
+}
+
+# [set-up] -------------------------------------------------------------------
+make_workdir --copy-base
+TILES="$WORK/base/tiles/sodbolt.til"
+[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
+# 64 x 64: the left half magenta, the right half blue
+convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColor "$WORK/in.tga"
+
+start_app
+wait_window
+focus_app
+sleep 1
+key Down Down Down Return
+sleep 0.5
+key Down Down Return
+wait_editor
+swatch_x=780; swatch_y=$((TOP + 100))
+
+# [Paste before Copy; the swatch's fill question] ----------------------------
+key F6
+press_at $swatch_x $swatch_y 3
+sleep 0.5
+screenshot "$WORK/fill-question.png"
+editor_shown && fail "the swatch's right button did not ask before filling"
+key Escape
+wait_editor
+press_at $swatch_x $swatch_y 3
+sleep 0.5
+key Return
+wait_editor
+
+# [Copy, Next, Paste] --------------------------------------------------------
+key F5
+key Right
+key F6
+
+# [Export Image, twice: the second asks] -------------------------------------
+key e
+choose_file "$WORK/out.BMP"
+wait_editor
+exported() { [ -f "$WORK/out.BMP" ]; }
+wait_for "the exported image" 10 exported
+[ "$(identify -format '%wx%h' "$WORK/out.BMP")" = 32x32 ] || fail "the exported image is not 32 x 32"
+[ "$(convert "$WORK/out.BMP" -format '%[fx:minima.r*255],%[fx:maxima.b*255]' info:)" = "255,255" ] || fail "the exported tile is not white"
+first_export=$(stamp "$WORK/out.BMP")
+sleep 1
+key e
+choose_file "$WORK/out.BMP"
+sleep 0.5
+screenshot "$WORK/export-question.png"
+editor_shown && fail "Export Image over an existing file did not ask"
+key Escape
+wait_editor
+[ "$(stamp "$WORK/out.BMP")" = "$first_export" ] || fail "answering No still wrote the image"
+
+# [Import Image onto the pasted white tile] ----------------------------------
+key i
+choose_file "$WORK/in.tga"
+wait_editor
+screenshot "$WORK/image-imported.png"
+
+# [zoom: the wheel up to 24, keypad minus down to 1] -------------------------
+xdotool mousemove --window "$APP_WIN" 600 300
+for _ in $(seq 14); do xdotool click 4; sleep 0.1; done
+wait_for "zoom 24" 10 grid_of_24
+screenshot "$WORK/zoom24.png"
+focus_app
+xdotool key --delay 60 --repeat 30 KP_Subtract; sleep 0.5
+wait_for "zoom 1" 10 outline_at 33
+screenshot "$WORK/zoom1.png"
+
+# [save, leave, look at the file] --------------------------------------------
+saved_before=$(stamp "$TILES")
+key F2
+saved() { [ "$(stamp "$TILES")" != "$saved_before" ]; }
+wait_for "F2 to save" 20 saved
+key Escape
+sleep 0.5
+key Return
+wait_for "the editor to close" 20 editor_gone
+
+for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/after$i.txt"; done
+[ "$(pixels_only "$WORK/after0.txt" | awk '$3 != 255 || $4 != 255 || $5 != 255' | wc -l)" = 0 ] || fail "tile 0 is not filled white"
+for p in "0 0" "10 20" "15 31"; do
+  [ "$(pixel_in "$WORK/after1.txt" $p)" = "255 255 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/after1.txt" $p): magenta did not keep the pasted white"
+done
+for p in "16 0" "20 10" "31 31"; do
+  [ "$(pixel_in "$WORK/after1.txt" $p)" = "0 0 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/after1.txt" $p), not the imported blue"
+done
+cmp -s "$WORK/before2.txt" "$WORK/after2.txt" || fail "tile 2 changed"
+if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi
+pass
