@@ -325,19 +325,8 @@ struct Builder {
         return grid[r][c];
     }
 
-    bool NearShade(int c, int r) const
-    {
-        for (int dr = -1; dr <= 1; ++dr)
-            for (int dc = -1; dc <= 1; ++dc) {
-                char n = At(c + dc, r + dr, '.');
-                if (n == 'T') return true;
-            }
-        return false;
-    }
-
     int Lawn(int c, int r) const
     {
-        if (NearShade(c, r)) return kGrassShade;
         uint32_t h = CellHash(c, r, level) % 23;
         if (h == 0) return kGrassDaisies;
         if (h == 1 || h == 2) return kGrassClover;

@@ -139,6 +139,10 @@ bool WriteContactSheet(const std::string& root, const std::string& pngPath)
     int cloudX = x + 20;
     const char* clouds[] = {"base/sprites/cloud01.spr", "base/sprites/cloud02.spr"};
     int tallest = 96;
+    // one striped lawn behind both clouds: mown and uncut rows
+    for (int ty = 0; ty < 6; ++ty)
+        for (int tx = 0; tx < 14; ++tx)
+            if (ok) set.DrawTile(ty % 2 ? 0 : 1023, cloudX + tx * 32, y + ty * 32);
     for (const char* c : clouds) {
         Sprite cloud;
         if (!cloud.Load(c)) {
@@ -147,12 +151,9 @@ bool WriteContactSheet(const std::string& root, const std::string& pngPath)
         }
         int w, h;
         cloud.GetSize(w, h);
-        for (int ty = 0; ty < (h + 64) / 32 + 1; ++ty)
-            for (int tx = 0; tx < (w + 64) / 32 + 1; ++tx)
-                if (ok) set.DrawTile(ty % 2 ? 0 : 1023, cloudX + tx * 32, y + ty * 32);
-        cloud.Draw(cloudX + 8, y + 8, 32, 0, 1, 128);
-        cloudX += w + 80;
-        tallest = std::max(tallest, h + 64);
+        cloud.Draw(cloudX + 16, y + 16, 32, 0, 1, 128);
+        cloudX += w + 64;
+        tallest = std::max(tallest, 6 * 32);
     }
     y += tallest + 30;
 
@@ -169,11 +170,18 @@ bool WriteContactSheet(const std::string& root, const std::string& pngPath)
         al_convert_mask_to_alpha(icon, al_map_rgb(255, 0, 255));
         if (x + 64 > kSheetWidth - 16) {
             x = 16;
-            y += 64 + 22;
+            y += 64 + 34;
         }
         al_draw_filled_rectangle(x - 2, y - 2, x + 66, y + 66, al_map_rgb(200, 200, 200));
         al_draw_scaled_bitmap(icon, 0, 0, 32, 32, x, y, 64, 64, 0);
-        al_draw_text(small, al_map_rgb(220, 220, 220), x + 32, y + 68, ALLEGRO_ALIGN_CENTRE, name.c_str());
+        // long names go on two lines, split after their first part
+        size_t split = name.find('_');
+        if (al_get_text_width(small, name.c_str()) > 70 && split != std::string::npos) {
+            al_draw_text(small, al_map_rgb(220, 220, 220), x + 32, y + 66, ALLEGRO_ALIGN_CENTRE, name.substr(0, split + 1).c_str());
+            al_draw_text(small, al_map_rgb(220, 220, 220), x + 32, y + 79, ALLEGRO_ALIGN_CENTRE, name.substr(split + 1).c_str());
+        } else {
+            al_draw_text(small, al_map_rgb(220, 220, 220), x + 32, y + 68, ALLEGRO_ALIGN_CENTRE, name.c_str());
+        }
         al_destroy_bitmap(icon);
         x += 74;
     }
