@@ -419,3 +419,123 @@ TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyF
         EXPECT_GT(rms, 0.02) << "the tune is heard from its start";
     }
 }
+
+namespace {
+
+std::vector<uint8_t> FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool IsPondOrBridge(const Map& map, int c, int r)
+{
+    if (c < 0 || r < 0 || c >= Map::kColumns || r >= Map::kRows) return true;  // ponds may run off the field
+    if (map.GetCellType(c, r) == TileWater) return true;
+    return map.tileSet.tiles[map.GetCell(c, r)].description.rfind("Bridge", 0) == 0;
+}
+
+}  // namespace
+
+TEST(ContentPack, PondEdgesFaceTheLandAndOpenWaterHasWaterAllRound)
+{
+    std::string menuMusic, creditsMusic;
+    for (const Level& level : LevelsOfGameIni(menuMusic, creditsMusic)) {
+        Map map;
+        ASSERT_TRUE(map.Load(("base/maps/" + level.map).c_str())) << map.lastError;
+        for (int r = 0; r < Map::kRows; ++r)
+            for (int c = 0; c < Map::kColumns; ++c) {
+                if (map.GetCellType(c, r) != TileWater) continue;
+                const std::string& d = map.tileSet.tiles[map.GetCell(c, r)].description;
+                bool shore = d.rfind("Pond shore", 0) == 0 || d.rfind("Pond corner", 0) == 0;
+                bool landN = shore && d.find("top") != std::string::npos;
+                bool landS = shore && d.find("bottom") != std::string::npos;
+                bool landW = shore && d.find("left") != std::string::npos;
+                bool landE = shore && d.find("right") != std::string::npos;
+                SCOPED_TRACE(level.map + " cell " + std::to_string(c) + "," + std::to_string(r) + " " + d);
+                EXPECT_EQ(!IsPondOrBridge(map, c, r - 1), landN);
+                EXPECT_EQ(!IsPondOrBridge(map, c, r + 1), landS);
+                EXPECT_EQ(!IsPondOrBridge(map, c - 1, r), landW);
+                EXPECT_EQ(!IsPondOrBridge(map, c + 1, r), landE);
+            }
+    }
+}
+
+TEST(ContentPack, TheTunesAreWellFormedFourChannelModulesThatDifferFromEachOther)
+{
+    static const std::set<int> periods = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
+                                          428, 404, 381, 360, 339, 320, 302, 285, 269, 254, 240, 226,
+                                          214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};
+    std::set<std::vector<uint8_t>> patternSets;
+    int tunes = 0;
+    for (const auto& entry : fs::directory_iterator("base/music")) {
+        SCOPED_TRACE(entry.path().string());
+        std::vector<uint8_t> b = FileBytes(entry.path().string());
+        ASSERT_GT(b.size(), 1084u);
+        ASSERT_EQ(std::string(b.begin() + 1080, b.begin() + 1084), "M.K.");
+        auto u16 = [&](size_t o) { return (b[o] << 8) | b[o + 1]; };
+        int orders = b[950];
+        ASSERT_GE(orders, 1);
+        ASSERT_LE(orders, 128);
+        int patterns = 0;
+        for (int i = 0; i < 128; ++i) patterns = std::max(patterns, b[952 + i] + 1);
+        size_t sampleBytes = 0;
+        std::vector<int> sampleLength(32, 0);
+        for (int s = 0; s < 31; ++s) {
+            size_t h = 20 + s * 30;
+            int length = u16(h + 22), loopStart = u16(h + 26), loopLength = u16(h + 28);
+            EXPECT_LE(b[h + 25], 64) << "volume of sample " << s + 1;
+            if (loopLength > 1) {
+                EXPECT_LE(loopStart + loopLength, length) << "loop of sample " << s + 1;
+            }
+            sampleLength[s + 1] = length;
+            sampleBytes += 2 * static_cast<size_t>(length);
+        }
+        ASSERT_EQ(b.size(), 1084 + static_cast<size_t>(patterns) * 1024 + sampleBytes) << "nothing missing or left over";
+        for (int p = 0; p < patterns; ++p)
+            for (int cell = 0; cell < 256; ++cell) {
+                size_t o = 1084 + p * 1024 + cell * 4;
+                int sample = (b[o] & 0xF0) | (b[o + 2] >> 4);
+                int period = ((b[o] & 0x0F) << 8) | b[o + 1];
+                if (period) {
+                    EXPECT_TRUE(periods.count(period)) << "pattern " << p << " cell " << cell;
+                }
+                if (sample) {
+                    EXPECT_GT(sampleLength[sample], 0) << "pattern " << p << " plays an empty sample";
+                }
+            }
+        patternSets.insert(std::vector<uint8_t>(b.begin() + 1084, b.begin() + 1084 + patterns * 1024));
+        ++tunes;
+    }
+    EXPECT_GE(tunes, 6);
+    EXPECT_EQ(patternSets.size(), static_cast<size_t>(tunes)) << "every tune is its own";
+}
+
+TEST(ContentPack, PicturesAreRunLengthCodedTargasWithTheirTopRowFirst)
+{
+    std::vector<std::string> files = {"base/menuback.tga", "base/CreditsBack.tga", "base/inter_LevelComplete.tga",
+                                      "base/inter_OutOfTime.tga", "base/inter_Paused.tga"};
+    for (const auto& entry : fs::directory_iterator("kwuidata/textures")) files.push_back(entry.path().string());
+    size_t total = 0;
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        std::vector<uint8_t> b = FileBytes(file);
+        ASSERT_GT(b.size(), 18u);
+        EXPECT_EQ(b[2], 10) << "run-length coded true colour";
+        EXPECT_EQ(b[16], 24);
+        EXPECT_EQ(b[17], 0x20) << "top row first";
+        // the top-left pixel as stored is the one Allegro shows at (0, 0)
+        int w = b[12] | (b[13] << 8), h = b[14] | (b[15] << 8);
+        BitmapPtr picture = LoadPicture(file);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(al_get_bitmap_width(picture.get()), w);
+        EXPECT_EQ(al_get_bitmap_height(picture.get()), h);
+        unsigned char r, g, bl;
+        al_unmap_rgb(al_get_pixel(picture.get(), 0, 0), &r, &g, &bl);
+        EXPECT_EQ(bl, b[19]);
+        EXPECT_EQ(g, b[20]);
+        EXPECT_EQ(r, b[21]);
+        total += b.size();
+    }
+    EXPECT_LT(total, 1024u * 1024u) << "the pictures stay small";
+}
