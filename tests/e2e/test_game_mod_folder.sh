@@ -25,7 +25,7 @@ play_first_level() {
   key Down Down Return
   wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
   sleep 1.5
-  field=$(window_crop_sum "$FIELD")
+  field=$(window_crop_sum "$FIELD_TOP_RIGHT")
   key Escape
   sleep 1
   key Up Return   # Play -> Exit
@@ -43,4 +43,26 @@ play_first_level -base mods
 # Played again without the mod, level 1 is the base map once more.
 play_first_level
 [ "$field" = "$base_field" ] || fail "level 1 without the mod differs from before"
+
+# A mod whose first map is not a map: the save is written before the map is
+# read, then the game does not start and the menu shows why.
+printf 'not a map at all' > "$WORK/mods/maps/$first"
+start_app -base mods
+wait_window
+focus_app
+sleep 2
+menu_title=$(window_crop_sum "$TITLE_BAR")
+key Down Return
+sleep 0.8
+key Down Return
+sleep 0.5
+key Down Down Return
+wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
+[ "$(save_word "$WORK/base/savegames/000.sav" 22)" = 0 ] || fail "the save does not name level 0"
+sleep 1.5
+[ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message about the broken map"
+key Return
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"
+key Up Return
+[ "$(wait_exit 20)" = 0 ] || fail "exit code not 0"
 pass

@@ -13,9 +13,13 @@ wait_window '^Sodbolt$' 30
 sleep 1
 focus_app
 [ "$(window_size "$APP_WIN")" = "640x480" ] || fail "window is $(window_size "$APP_WIN"), expected 640x480"
+# Escape leaves the dialog; the main menu starts with Exit selected.
 for _ in 1 2 3; do
   app_running || break
   key Escape
+  sleep 0.5
+  app_running || break
+  key Return
   sleep 0.5
 done
 code=$(wait_exit 20)
