@@ -233,8 +233,6 @@ const Design kDesigns[] = {
       "rrr...................rrr"}},
 };
 
-const char* kMusicFor[] = {"level1.mod", "level2.mod", "level3.mod", "level4.mod", "level5.mod"};
-
 // ---- the maze ----
 
 void BuildMaze(char grid[kRows][kCols + 1])
@@ -538,6 +536,5 @@ bool WriteLevels(const OutputPaths& out)
         ini += std::string("music=") + LevelList()[i].music + "\n";
     }
     ok = WriteTextFile(out.Base("game.ini"), ini) && ok;
-    (void)kMusicFor;
     return ok;
 }

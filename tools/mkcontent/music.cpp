@@ -205,8 +205,8 @@ struct Composer {
     std::vector<std::pair<int, int>> MelodyBar(int chord, const std::vector<std::pair<int, int>>& rhythm, int& step)
     {
         std::vector<std::pair<int, int>> notes;  // row, scale step
-        for (auto [row, len] : rhythm) {
-            (void)len;
+        for (const auto& beat : rhythm) {
+            int row = beat.first;
             int move = rng.Range(-2, 2);
             if (move == 0 && rng.Below(2)) move = step > 3 ? -1 : 1;
             step += move;
@@ -374,9 +374,14 @@ struct Composer {
             if (kind != 'B') {
                 auto rhythm = last ? CadenceRhythm() : Rhythm(kind == 'C' ? (motif[bar] + 2 + bar) : motif[bar % 2 == 0 ? 0 : 1 + (bar == 2)]);
                 auto notes = MelodyBar(chord, rhythm, step);
-                if (last) {
-                    int target = kind == 'C' ? 7 : 0;
-                    notes.back().second = NearestChordTone(target + (chord % 7), chord);
+                if (last && notes.size() >= 2) {
+                    // land on the chord's root, the one nearest the note before
+                    int before = notes[notes.size() - 2].second;
+                    int root = chord % 7;
+                    while (root + 7 <= before + 3) root += 7;
+                    while (root - 7 >= before - 3) root -= 7;
+                    if (std::abs(root - before) > 3) root += root > before ? -7 : 7;
+                    notes.back().second = std::clamp(root, -2, 9);
                 }
                 WriteMelody(p, barStart, rhythm, notes, kind == 'W' ? 56 : 60);
             } else if (bar % 2 == 0) {

@@ -13,7 +13,6 @@ namespace {
 constexpr int kRate = 22050;
 using Buffer = std::vector<double>;
 
-double Secs(const Buffer& b) { return static_cast<double>(b.size()) / kRate; }
 Buffer Silence(double seconds) { return Buffer(static_cast<size_t>(seconds * kRate), 0.0); }
 
 // RBJ band-pass (constant peak gain) run over a buffer.
@@ -364,6 +363,5 @@ bool WriteSounds(const OutputPaths& out)
     ok = Save(out, "world/wind", Wind()) && ok;
     ok = Save(out, "world/battle", Thunder()) && ok;
     ok = Save(out, "world/teleport", Teleport()) && ok;
-    (void)Secs;
     return ok;
 }

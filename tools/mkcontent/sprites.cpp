@@ -77,7 +77,6 @@ void CloudPicture(int w, int h, uint64_t seed, int puffs)
         double r = h * 0.24 + rng.Below(5);
         list.push_back({w * 0.2 + t * w * 0.6 + rng.Range(-5, 5), h * 0.36 + rng.Range(-3, 3), r});
     }
-    ALLEGRO_BITMAP* t = al_get_target_bitmap();
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             double best = -1;  // how deep inside the nearest puff, 0..1
@@ -97,7 +96,6 @@ void CloudPicture(int w, int h, uint64_t seed, int puffs)
             if (c.r == 255 && c.g == 0) c.g = 1;
             Put(x, y, c);
         }
-    (void)t;
 }
 
 bool SaveSprite(Sprite& sprite, const std::string& path)
