@@ -25,6 +25,12 @@ static void MakeSaveFolder()
     std::filesystem::create_directories(folder, ignored);
 }
 
+bool SaveLevelProgress(int16_t levelIndex, int16_t skillLevel)
+{
+    MakeSaveFolder();
+    return SaveGame(levelIndex, skillLevel);
+}
+
 static void ShowLoadingScreen()
 {
     al_clear_to_color(KW_Colour(KWC_Background));
@@ -54,8 +60,7 @@ bool LoadLevel(int16_t levelIndex)
 
     // The save always names the level about to be played.
     gPlay.levelIndex = levelIndex;
-    MakeSaveFolder();
-    if (!SaveGame(gPlay.levelIndex, gPlay.skillLevel)) KW_ShowMessage("%s", CurrentSlotError().c_str());
+    if (!SaveLevelProgress(gPlay.levelIndex, gPlay.skillLevel)) KW_ShowMessage("%s", CurrentSlotError().c_str());
 
     char path[512];
     std::snprintf(path, sizeof path, "%s", gPlay.mapPaths[levelIndex].c_str());

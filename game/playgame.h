@@ -11,6 +11,8 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
 // Sets up one level; false (with the play state's error text) when its map
 // cannot be loaded.
 bool LoadLevel(int16_t levelIndex);
+// Writes the current slot, making its folder first when it is missing.
+bool SaveLevelProgress(int16_t levelIndex, int16_t skillLevel);
 // Shows an overlay picture over the last game picture until Space or a click.
 void ShowOverlayScreen(ALLEGRO_BITMAP* image);
 

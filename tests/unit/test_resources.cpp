@@ -2,6 +2,8 @@
 // by the test.
 #include "app/paths.h"
 #include "app/resources.h"
+#include "content/savegame.h"
+#include "game/playgame.h"
 #include "game/playstate.h"
 
 #include <allegro5/allegro_image.h>
@@ -95,4 +97,26 @@ TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
     gUseModFolder = false;
     EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
     EXPECT_EQ(gResources.errorText, "Unable to load bitmap from base/missing_picture.tga");
+}
+
+TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)
+{
+    const fs::path root = fs::temp_directory_path() / "sodbolt_savefolder_test";
+    fs::remove_all(root);
+    fs::create_directories(root);
+    SaveGameSlot slot;
+    slot.path = (root / "savegames" / "000.sav").string();
+    SaveGameSlot* previous = gCurrentSlot;
+    gCurrentSlot = &slot;
+
+    EXPECT_TRUE(SaveLevelProgress(3, 2)) << slot.lastError;
+    ASSERT_TRUE(fs::exists(slot.path));
+    EXPECT_EQ(fs::file_size(slot.path), 26u);
+    int16_t level = -1, skill = -1;
+    EXPECT_TRUE(LoadSavedGame(slot, level, skill));
+    EXPECT_EQ(level, 3);
+    EXPECT_EQ(skill, 2);
+
+    gCurrentSlot = previous;
+    fs::remove_all(root);
 }
