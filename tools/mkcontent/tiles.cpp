@@ -521,25 +521,28 @@ void PaintTree()
     }
 }
 
+// The shed fills its four cells, so it looks the same on lawn or paving.
 void PaintShed()
 {
-    Shadow(36, 37, 31, 30);
     const Rgb roofLit{112, 128, 150}, roofDark{78, 90, 110};
-    for (int y = 3; y <= 60; ++y)
-        for (int x = 2; x <= 61; ++x) {
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
             bool top = y < 32;
+            int fromRidge = top ? 31 - y : y - 32;
             Rgb c = top ? roofLit : roofDark;
-            int row = (top ? 31 - y : y - 32) / 5;
+            int row = fromRidge / 5;
             int lx = (x + (row % 2) * 5) % 10;
-            if ((top ? 31 - y : y - 32) % 5 == 4 || lx == 0) c = Shade(c, -30);
-            c = Shade(c, static_cast<int>((Noise(x, y, 60) - 0.5) * 14));
+            if (fromRidge % 5 == 4 || lx == 0) c = Shade(c, -30);
+            c = Shade(c, static_cast<int>((Noise(x, y, 60) - 0.5) * 14) - fromRidge / 3);
             Put(x, y, c);
         }
-    FillRect(2, 30, 61, 33, Rgb{90, 70, 60});  // ridge
-    FillRect(2, 30, 61, 30, Rgb{130, 110, 96});
-    Frame(2, 3, 61, 60, Rgb{60, 40, 30});
+    FillRect(0, 29, 63, 34, Rgb{90, 70, 60});  // ridge
+    FillRect(0, 29, 63, 29, Rgb{140, 118, 100});
+    Frame(0, 0, 63, 63, Rgb{52, 36, 28});        // eaves
+    Frame(1, 1, 62, 62, Rgb{150, 112, 76});
     FillRect(44, 12, 51, 20, Rgb{120, 120, 124});  // stove pipe
     FillRect(45, 13, 50, 19, Rgb{60, 60, 64});
+    FillRect(44, 21, 52, 22, Shade(roofLit, -50));
 }
 
 struct TileDef {
