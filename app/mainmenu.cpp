@@ -8,6 +8,7 @@
 #include "audio/audio.h"
 #include "content/savegame.h"
 #include "editors/mapeditor.h"
+#include "editors/spriteeditor.h"
 #include "editors/tileeditor.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -48,7 +49,7 @@ int RunMenuUntilChoice(MenuScreen& menu, ALLEGRO_BITMAP* background)
 
 void PlayMenuMusic()
 {
-    AudioClass::GetInstance().PlayMusic(GetDataPath(gResources.menuMusic).c_str());
+    AudioClass::GetInstance().PlayMusic(MusicFilePath(gResources.menuMusic).c_str());
 }
 
 std::string SlotLabel(int number, SaveGameSlot& slot)
@@ -162,6 +163,7 @@ static void RunOptionsMenu(MenuScreen& options, MenuScreen* allMenus[3], ALLEGRO
 struct Editors {
     MapEditor mapEditor;
     TileEditor tileEditor;
+    SpriteEditor spriteEditor;
 };
 
 static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background, Editors& editors)
@@ -175,7 +177,7 @@ static void RunToolsMenu(MenuScreen& tools, ALLEGRO_BITMAP* background, Editors&
             const std::string tiles = ResolveDataPath(std::string("tiles/sodbolt.til"));
             RunTileEditor(editors.tileEditor, tiles.c_str(), 0);
         } else if (choice == kSpriteEditor) {
-            KW_ShowMessage("%s", "The sprite editor is not part of this build yet.");
+            RunSpriteEditor(editors.spriteEditor);
         } else {
             continue;
         }

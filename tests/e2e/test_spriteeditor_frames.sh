@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# A sprite built in the sprite editor from two generated pictures: each Add
+# Frame shows the new frame, a display time of 1001 is refused and 20 is set,
+# the description is changed, and Save as writes a file that the game's own
+# loader reads back with both frames, their names, times and transparent
+# borders. Export Frame Image writes the frame with magenta where it is
+# transparent. Delete Frame on the last frame shows the frame before it, and
+# F2 saves the shorter sprite; deleting the only frame leaves the view empty,
+# and saving a sprite without frames is refused with a message.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/spriteeditor_lib.sh"
+
+make_workdir --copy-base
+mkdir -p "$WORK/img"
+"$SPRITEDUMP" --make-image "$WORK/img/red.bmp" 255 0 0 || fail "cannot make red.bmp"
+"$SPRITEDUMP" --make-image "$WORK/img/blue.tga" 0 0 255 || fail "cannot make blue.tga"
+
+start_editor
+screenshot "$WORK/editor_empty.png"
+
+# [Add Frame twice: the new frame is the one shown] ---------------------------
+key f
+choose_file "$WORK/img/red.bmp"
+wait_editor
+wait_centre "#FF0000" "the red frame after the first Add Frame"
+key f
+choose_file "$WORK/img/blue.tga"
+wait_editor
+wait_centre "#0000FF" "the blue frame after the second Add Frame"
+
+# [Display time: 1001 is out of range, 20 is taken] ---------------------------
+key t
+wait_dialog "the display time dialog"
+clear_field 8
+type_text "1001"
+key Return
+wait_message
+key Return
+wait_editor
+key t
+wait_dialog "the display time dialog"
+clear_field 8
+type_text "20"
+key Return
+wait_editor
+
+key d
+wait_dialog "the description dialog"
+clear_field 40
+type_text "Test mower"
+key Return
+wait_editor
+screenshot "$WORK/editor_frames.png"
+
+# [Save as, read back with the game's loader] --------------------------------
+key a
+choose_file "$WORK/test.spr"
+wait_for "test.spr to be written" 20 test -s "$WORK/test.spr"
+wait_editor
+"$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump1.txt" || fail "the saved sprite does not load"
+field() { sed -n "s/^$2=//p" "$1"; }
+[ "$(field "$WORK/dump1.txt" frames)" = 2 ] || fail "saved $(field "$WORK/dump1.txt" frames) frames, expected 2"
+[ "$(field "$WORK/dump1.txt" description)" = "Test mower" ] || fail "description is '$(field "$WORK/dump1.txt" description)'"
+[ "$(field "$WORK/dump1.txt" frame0.name)" = "$WORK/img/red.bmp" ] || fail "frame 0 is named '$(field "$WORK/dump1.txt" frame0.name)'"
+[ "$(field "$WORK/dump1.txt" frame0.time)" = 50 ] || fail "frame 0 time is $(field "$WORK/dump1.txt" frame0.time), expected 50"
+[ "$(field "$WORK/dump1.txt" frame1.time)" = 20 ] || fail "frame 1 time is $(field "$WORK/dump1.txt" frame1.time), expected 20"
+for frame in 0 1; do
+  [ "$(field "$WORK/dump1.txt" frame$frame.transparent)" = 112 ] || fail "frame $frame lost its transparent border"
+  [ "$(field "$WORK/dump1.txt" frame$frame.pixel0,0)" = "0 0 0 0" ] || fail "frame $frame corner is not transparent"
+done
+[ "$(field "$WORK/dump1.txt" frame0.pixel8,8)" = "255 0 0 255" ] || fail "frame 0 is not red"
+[ "$(field "$WORK/dump1.txt" frame1.pixel8,8)" = "0 0 255 255" ] || fail "frame 1 is not blue"
+
+# [Export Frame Image: transparent pixels go out magenta] --------------------
+# (the image dialog gives a new file the first offered extension, "BMP")
+key e
+choose_file "$WORK/blue_out.BMP"
+wait_for "blue_out.BMP to be written" 20 test -s "$WORK/blue_out.BMP"
+wait_editor
+corner=$(convert "$WORK/blue_out.BMP" -crop 1x1+0+0 -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}')
+[ "$corner" = "#FF00FF" ] || fail "the exported corner is $corner, expected magenta"
+"$SPRITEDUMP" --picture "$WORK/blue_out.BMP" > "$WORK/picture.txt" || fail "the exported picture does not load"
+[ "$(field "$WORK/picture.txt" transparent)" = 112 ] || fail "the exported picture imports with $(field "$WORK/picture.txt" transparent) transparent pixels"
+[ "$(field "$WORK/picture.txt" pixel8,8)" = "0 0 255 255" ] || fail "the exported picture is not blue"
+
+# [Delete Frame on the last frame shows the one before] ----------------------
+key Delete
+wait_message
+key Return
+wait_editor
+wait_centre "#FF0000" "the remaining red frame"
+before=$(stat -c %y "$WORK/test.spr")
+key F2
+saved_again() { [ "$(stat -c %y "$WORK/test.spr")" != "$before" ]; }
+wait_for "F2 to save the shorter sprite" 20 saved_again
+"$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump2.txt" || fail "the shorter sprite does not load"
+[ "$(field "$WORK/dump2.txt" frames)" = 1 ] || fail "after Delete Frame $(field "$WORK/dump2.txt" frames) frames were saved"
+[ "$(field "$WORK/dump2.txt" frame0.pixel8,8)" = "255 0 0 255" ] || fail "the frame kept is not the red one"
+
+# Stepping on with one frame stays on it.
+key Right
+sleep 0.3
+centre_is "#FF0000" || fail "Next Frame on the only frame left the view"
+
+# [Deleting the only frame; saving nothing is refused] -----------------------
+key Delete
+wait_message
+key Return
+wait_editor
+wait_centre "$LIGHT_BLUE" "the empty frame view"
+key Delete
+sleep 0.5
+editor_shown || fail "Delete Frame without frames opened a dialog"
+before=$(stat -c %y "$WORK/test.spr")
+key F2
+wait_message
+screenshot "$WORK/no_frames_message.png"
+key Return
+wait_editor
+[ "$(stat -c %y "$WORK/test.spr")" = "$before" ] || fail "a sprite without frames was written"
+
+# [Exit] ---------------------------------------------------------------------
+key Escape
+wait_message
+key Return
+wait_for "the editor to close" 20 pixel_not 790 100 "$LIGHT_BLUE"
+if [ -n "${SPRITEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$SPRITEED_SHOTS"/; fi
+pass
