@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The sprite editor's preview and its legacy import: V opens the preview over
+# the generated lawn with the sprite spinning in the middle; V closes it
+# without opening it again, Escape closes it without also asking to leave the
+# editor, and a mouse click closes it too. Import Zentor Sprite turns a
+# generated version 3 legacy file into the sprite (frames named "", times and
+# grey pixels kept), F2 writes it over the legacy file in the current format,
+# and the zoom stops at 16 and at 1.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/spriteeditor_lib.sh"
+
+make_workdir --copy-base
+mkdir -p "$WORK/img" "$WORK/legacy"
+"$SPRITEDUMP" --make-image "$WORK/img/red.bmp" 255 0 0 || fail "cannot make red.bmp"
+"$SPRITEDUMP" --zentor3 "$WORK/legacy/old3.spr" || fail "cannot make the Zentor sprite"
+
+# A lawn pixel: no red or blue, green 100 to 139 (hex 64 to 8B).
+lawn_at() { [[ "$(pixel "$1" "$2")" =~ ^#00(6[4-9A-F]|7[0-9A-F]|8[0-9A-B])00$ ]]; }
+preview_shown() { lawn_at 100 300; }
+wait_preview() { wait_for "the preview's lawn" 20 preview_shown; }
+# the editor stays for a while (nothing reopens or asks)
+editor_stays() {
+  for _ in 1 2 3 4 5; do editor_shown || fail "$1"; sleep 0.3; done
+}
+
+start_editor
+key f
+choose_file "$WORK/img/red.bmp"
+wait_editor
+wait_centre "#FF0000" "the red frame"
+
+# [V opens the preview; V closes it and it stays closed] ---------------------
+key v
+wait_preview
+sleep 0.5
+screenshot "$WORK/preview.png"
+centre_is "#FF0000" || fail "the sprite is not in the middle of the preview ($(pixel 400 300))"
+lawn_at 150 150 || fail "no lawn at 150,150 ($(pixel 150 150))"
+key v
+wait_editor
+editor_stays "V in the preview opened it again"
+
+# [Escape leaves the preview and not the editor] ------------------------------
+key v
+wait_preview
+key Escape
+wait_editor
+editor_stays "Escape in the preview reached the editor"
+
+# [A click leaves the preview] -----------------------------------------------
+key v
+wait_preview
+press_at 600 450
+wait_editor
+editor_stays "the click that closed the preview reached the editor"
+
+# [Import Zentor Sprite, version 3] ------------------------------------------
+press_at "$(toolbar_x 22)" "$(toolbar_y)"
+choose_file "$WORK/legacy/old3.spr"
+wait_editor
+xdotool mousemove --window "$APP_WIN" 790 595
+wait_centre "#606060" "the first imported frame"
+screenshot "$WORK/imported.png"
+key F2
+new_format() { "$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" 2>/dev/null; }
+wait_for "F2 to write the current format over the imported file" 20 new_format
+field() { sed -n "s/^$1=//p" "$WORK/dump.txt"; }
+[ "$(field description)" = "Old mower" ] || fail "description is '$(field description)'"
+[ "$(field frames)" = 2 ] || fail "imported $(field frames) frames, expected 2"
+grep -qx 'frame0.name=' "$WORK/dump.txt" || fail "frame 0 is named '$(field frame0.name)'"
+grep -qx 'frame1.name=' "$WORK/dump.txt" || fail "frame 1 is named '$(field frame1.name)'"
+[ "$(field frame0.time),$(field frame1.time)" = "30,40" ] || fail "times are $(field frame0.time),$(field frame1.time)"
+[ "$(field frame0.pixel8,8)" = "96 96 96 255" ] || fail "frame 0 pixel is $(field frame0.pixel8,8)"
+[ "$(field frame1.pixel8,8)" = "192 192 192 255" ] || fail "frame 1 pixel is $(field frame1.pixel8,8)"
+[ "$(field frame0.transparent)" = 0 ] || fail "an imported frame has transparent pixels"
+[ "$(field frame0.size)" = 16x16 ] || fail "frame 0 is $(field frame0.size)"
+
+# [Zoom: 16 frame pixels fill 256 screen pixels at the top, 16 at the bottom] -
+xdotool key --delay 80 --repeat 13 KP_Add; sleep 0.5
+centre_grey() { pixel_is "$1" 300 "#606060"; }
+wait_for "the zoomed-in frame to reach x 280" 20 centre_grey 280
+pixel_is 266 300 "$LIGHT_BLUE" || fail "the frame grew past zoom 16"
+screenshot "$WORK/zoomed.png"
+xdotool key --delay 80 --repeat 20 KP_Subtract; sleep 0.5
+gone_left() { pixel_is 380 300 "$LIGHT_BLUE"; }
+wait_for "the zoomed-out frame to leave x 380" 20 gone_left
+centre_is "#606060" || fail "zoom 1 lost the frame"
+
+# [Exit] ---------------------------------------------------------------------
+key Escape
+wait_message
+key Return
+wait_for "the editor to close" 20 pixel_not 790 100 "$LIGHT_BLUE"
+if [ -n "${SPRITEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$SPRITEED_SHOTS"/; fi
+pass
