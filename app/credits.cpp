@@ -59,7 +59,7 @@ void ShowCredits()
         KW_ShowMessage("Unable to load bitmap from %s", backgroundPath.c_str());
         return;
     }
-    AudioClass::GetInstance().PlayMusic(GetDataPath(gResources.creditsMusic).c_str());
+    AudioClass::GetInstance().PlayMusic(MusicFilePath(gResources.creditsMusic).c_str());
     KW_ClearConsole();
 
     const std::vector<CreditsPage> pages = BuildCreditsPages();

@@ -105,6 +105,12 @@ void FreeGameResources()
     gResources.loaded = false;
 }
 
+std::string MusicFilePath(const std::string& relativePath)
+{
+    if (relativePath.empty()) return GetDataPath(relativePath);
+    return ResolveDataPath(relativePath);
+}
+
 int16_t ParseMapsCount(const char* text)
 {
     return static_cast<int16_t>(std::atoi(text ? text : ""));

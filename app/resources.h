@@ -37,6 +37,10 @@ void FreeGameResources();
 // Loads a picture from the content folders with magenta made transparent;
 // on failure sets the resources' error text and returns null.
 ALLEGRO_BITMAP* LoadOverlayImage(const char* relativePath);
+// The file to stream for a music name (with its folder): from the mod folder
+// when the mod has it, else from base/, so a mod without its own music keeps
+// the game's tunes.
+std::string MusicFilePath(const std::string& relativePath);
 // Fills the play state's maps list from game.ini; on failure sets the play
 // state's error text.
 bool LoadMapsList();

@@ -72,7 +72,7 @@ bool LoadLevel(int16_t levelIndex)
 
     char music[512];
     std::snprintf(music, sizeof music, "music/%s", gPlay.musicNames[levelIndex].c_str());
-    AudioClass::GetInstance().PlayMusic(GetDataPath(music).c_str());
+    AudioClass::GetInstance().PlayMusic(MusicFilePath(music).c_str());
 
     CountGrass();
 

@@ -72,6 +72,14 @@ TEST_F(GameIni, NoUsableCountMeansNoEntries)
     EXPECT_EQ(gPlay.errorText, "No entries in maps list");
 }
 
+TEST_F(GameIni, AModWithoutItsOwnMusicPlaysTheGamesTunes)
+{
+    fs::create_directories(mods / "music");
+    std::ofstream(mods / "music" / "mine.xm") << "tune";
+    EXPECT_EQ(MusicFilePath("music/mine.xm"), (mods / "music" / "mine.xm").string());
+    EXPECT_EQ(MusicFilePath("music/level1.mod"), "base/music/level1.mod");
+}
+
 TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
 {
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
