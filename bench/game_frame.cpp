@@ -143,6 +143,8 @@ int main(int argc, char** argv)
         return 1;
     }
     kwDisplay = display;
+    // The game's bitmaps are filtered when scaled, as the toolkit sets it up.
+    al_set_new_bitmap_flags(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);
     kwScreenW = 1024;
     kwScreenH = 768;
     KW_BuildTheme();
