@@ -202,6 +202,17 @@ bool ListBoxClass::HandleKey(int keyCode)
     }
 }
 
+void ListBoxClass::ApplyNavigation(bool keyPending, int keyCode, int wheel)
+{
+    if (!keyboard) return;
+    if (keyPending) HandleKey(keyCode);
+    // wheel up (a higher position) moves the selection up
+    if (wheel != lastWheel) {
+        MoveSelection(lastWheel - wheel);
+        lastWheel = wheel;
+    }
+}
+
 int ListBoxClass::RowAt(int mx, int my) const
 {
     int right = x + width - 1;
@@ -273,14 +284,7 @@ void ListBoxClass::Update()
     }
 
     // keyboard and wheel, when the owner asked for them
-    if (keyboard) {
-        if (kwKeyPending) HandleKey(kwKeyCode);
-        const int wheel = KW_GetMouseZ();
-        if (wheel != lastWheel) {
-            MoveSelection(lastWheel - wheel);
-            lastWheel = wheel;
-        }
-    }
+    if (keyboard) ApplyNavigation(kwKeyPending, kwKeyCode, KW_GetMouseZ());
 
     // scroll bars (bound again here: the record may have been copied)
     if (verticalBarShown) {

@@ -61,6 +61,8 @@ public:
     void PageDown();
     // Applies a navigation key code; true when it was one.
     bool HandleKey(int keyCode);
+    // One frame of keys and wheel; nothing happens while the keyboard is off.
+    void ApplyNavigation(bool keyPending, int keyCode, int wheel);
     // The row under (mx, my), or -1.
     int RowAt(int mx, int my) const;
     // A click on a row at the given time: activates it on a quick second click.

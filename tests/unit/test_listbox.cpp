@@ -136,6 +136,25 @@ TEST(ListBox, ArrowsMoveTheSelectionAndScrollItIntoView)
     EXPECT_FALSE(list.HandleKey(ALLEGRO_KEY_A));
 }
 
+TEST(ListBox, KeysAndWheelMoveTheSelectionOnlyWithTheKeyboardOn)
+{
+    ListBoxClass list = ListOf(30, 10);
+    list.lastWheel = 0;
+    list.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
+    list.ApplyNavigation(false, -1, -3);
+    EXPECT_EQ(list.selected, 0);
+
+    list.keyboard = true;
+    list.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
+    EXPECT_EQ(list.selected, 1);
+    list.ApplyNavigation(false, -1, -3);  // three notches down
+    EXPECT_EQ(list.selected, 4);
+    list.ApplyNavigation(false, -1, -1);  // two notches up
+    EXPECT_EQ(list.selected, 2);
+    list.ApplyNavigation(false, -1, -1);  // the wheel did not move
+    EXPECT_EQ(list.selected, 2);
+}
+
 TEST(ListBox, RowUnderThePointerLeavesOutTheScrollBar)
 {
     ListBoxClass list = ListOf(30, 10);
