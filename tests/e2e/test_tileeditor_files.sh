@@ -4,54 +4,13 @@
 # version 6 legacy file into the set, and F2 then writes the current format
 # over the imported file; Rotate turns the tile a quarter clockwise.
 source "$(dirname "$0")/lib.sh" "$@"
-
-UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
-[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in $BUILD_DIR (it reads and writes the tile set files)"
-
-# [helpers] ------------------------------------------------------------------
-helper() { # TEST-NAME VAR=VALUE...
-  local name="$1"; shift
-  env "$@" "$UNIT_TESTS" --gtest_filter="TileEditorFiles.$name" >"$WORK/helper.txt" 2>&1 \
-    || { cat "$WORK/helper.txt" >&2; fail "helper $name failed"; }
-}
-dump_tile() { helper DumpTile TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3"; }
-pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
-field_in() { sed -n "s/^$2 //p" "$1"; }
-
-shot() { import -window "$APP_WIN" "$WORK/s.png"; }
-pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
-view_top() {
-  local row
-  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
-  [ -n "$row" ] && echo $((row + 1))
-}
-editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
-editor_gone() { ! editor_shown; }
-wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
-press_at() {
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
-  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
-}
-SCALE=14
-cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
-cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
-stamp() { stat -c %y "$1"; }
-
-# types a path into the open file dialog's name field and accepts it
-choose_file() {
-  wait_for "the file dialog" 20 editor_gone
-  sleep 0.5
-  focus_app
-  xdotool key --delay 20 --repeat 160 BackSpace; sleep 0.3
-  type_text "$1"
-  key Return
-}
+source "$(dirname "$0")/tileeditor_lib.sh"
 
 # [set-up] -------------------------------------------------------------------
 make_workdir --copy-base
 [ -f "$WORK/base/tiles/sodbolt.til" ] || fail "the content pack has no base/tiles/sodbolt.til"
 mkdir -p "$WORK/legacy"
-helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/legacy/old.til"
+tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/legacy/old.til"
 [ "$(stat -c %s "$WORK/legacy/old.til")" = 866340 ] || fail "the generated Zentor file has the wrong size"
 cp "$WORK/base/tiles/sodbolt.til" "$WORK/copy.til"
 dump_tile "$WORK/copy.til" 0 "$WORK/copy-before.txt"
@@ -59,11 +18,7 @@ type_before=$(field_in "$WORK/copy-before.txt" type)
 
 start_app
 wait_window
-focus_app
-sleep 1
-key Down Down Down Return
-sleep 0.5
-key Down Down Return
+open_tools_entry 2
 wait_editor
 
 # [Save as over an existing file: No keeps it, Yes writes it] ----------------
@@ -86,7 +41,7 @@ wait_editor
 written() { [ "$(stamp "$WORK/copy.til")" != "$untouched" ]; }
 wait_for "Save as to write copy.til" 20 written
 dump_tile "$WORK/copy.til" 0 "$WORK/copy-after.txt"
-expected_type=$(( type_before >= 0 && type_before < 3 ? type_before + 1 : 0 ))
+expected_type=$(next_type "$type_before")
 [ "$(field_in "$WORK/copy-after.txt" type)" = "$expected_type" ] || fail "copy.til tile 0 has type $(field_in "$WORK/copy-after.txt" type), expected $expected_type"
 
 # [Import Zentor Tileset, the last toolbar button] ---------------------------
@@ -121,5 +76,5 @@ dump_tile "$WORK/legacy/old.til" 2 "$WORK/old2.txt"
 [ "$(pixel_in "$WORK/old0.txt" 0 0)" = "255 0 0" ] || fail "after Rotate pixel 0 0 is $(pixel_in "$WORK/old0.txt" 0 0)"
 [ "$(pixel_in "$WORK/old0.txt" 31 31)" = "255 0 0" ] || fail "imported red is $(pixel_in "$WORK/old0.txt" 31 31)"
 [ "$(pixel_in "$WORK/old1.txt" 16 16)" = "0 0 255" ] || fail "imported blue is $(pixel_in "$WORK/old1.txt" 16 16)"
-if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi
+keep_shots
 pass

@@ -6,58 +6,17 @@
 # disk, read with the program's own loader, holds exactly those changes; the
 # neighbouring tiles are untouched.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/tileeditor_lib.sh"
 
-UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
-[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in $BUILD_DIR (it reads the tile set files)"
-
-# [helpers] ------------------------------------------------------------------
-# dump_tile FILE INDEX OUT: description, type and pixels through Tileset::Load
-dump_tile() {
-  TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3" \
-    "$UNIT_TESTS" --gtest_filter='TileEditorFiles.DumpTile' >"$WORK/helper.txt" 2>&1 \
-    || { cat "$WORK/helper.txt" >&2; fail "could not read tile $2 of $1"; }
-}
-pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
-field_in() { sed -n "s/^$2 //p" "$1"; }
-
-shot() { import -window "$APP_WIN" "$WORK/s.png"; }
-# colour of a pixel of the last shot as #RRGGBB
-pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
-# top row of the pixel view (one below the yellow outline), or nothing
-view_top() {
-  local row
-  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
-  [ -n "$row" ] && echo $((row + 1))
-}
-editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
-editor_gone() { ! editor_shown; }
-wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
-
-# a press long enough for a frame to see it
-press_at() { # x y [button]
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
-  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
-}
-cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
-cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
-SCALE=14
-
-# [before] -------------------------------------------------------------------
 make_workdir --copy-base
 TILES="$WORK/base/tiles/sodbolt.til"
 [ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
 for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
-type_before=$(field_in "$WORK/before5.txt" type)
 picked=$(pixel_in "$WORK/before5.txt" 0 0)
 
-# [open the editor from Tools] -----------------------------------------------
 start_app
 wait_window
-focus_app
-sleep 1
-key Down Down Down Return   # Exit -> Play -> Options -> Tools
-sleep 0.5
-key Down Down Return        # Back -> Map Editor -> Tile Editor
+open_tools_entry 2
 wait_editor
 screenshot "$WORK/editor.png"
 
@@ -95,9 +54,9 @@ key Return
 wait_editor
 
 # [save and exit] ------------------------------------------------------------
-before_save=$(stat -c %y "$TILES"); sleep 1
+before_save=$(stamp "$TILES")
 key F2
-saved() { [ "$(stat -c %y "$TILES")" != "$before_save" ]; }
+saved() { [ "$(stamp "$TILES")" != "$before_save" ]; }
 wait_for "F2 to save the tile set" 20 saved
 key Escape
 sleep 0.5
@@ -116,12 +75,11 @@ done
 [ "$(pixel_in "$WORK/after5.txt" 2 3)" = "$picked" ] || fail "pixel 2 3 is not the colour picked from pixel 0 0 ($picked)"
 [ "$(pixel_in "$WORK/after5.txt" 20 10)" = "$(pixel_in "$WORK/before5.txt" 20 10)" ] || fail "an unpainted pixel changed"
 [ "$(field_in "$WORK/after5.txt" description)" = "Garden Gnome" ] || fail "description is '$(field_in "$WORK/after5.txt" description)'"
-expected_type=$(( type_before >= 0 && type_before < 3 ? type_before + 1 : 0 ))
+expected_type=$(next_type "$(field_in "$WORK/before5.txt" type)")
 [ "$(field_in "$WORK/after5.txt" type)" = "$expected_type" ] || fail "type is $(field_in "$WORK/after5.txt" type), expected $expected_type"
 for i in 4 6; do
   dump_tile "$TILES" $i "$WORK/after$i.txt"
   cmp -s "$WORK/before$i.txt" "$WORK/after$i.txt" || fail "tile $i changed"
 done
-# TILEED_SHOTS=folder keeps the screenshots for a look
-if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi
+keep_shots
 pass

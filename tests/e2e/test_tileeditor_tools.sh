@@ -6,42 +6,8 @@
 # onto the tile with its magenta parts keeping the old pixels; zoom stops at
 # 24 and 1.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/tileeditor_lib.sh"
 
-UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
-[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in $BUILD_DIR (it reads the tile set files)"
-
-# [helpers] ------------------------------------------------------------------
-dump_tile() {
-  TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3" \
-    "$UNIT_TESTS" --gtest_filter='TileEditorFiles.DumpTile' >"$WORK/helper.txt" 2>&1 \
-    || { cat "$WORK/helper.txt" >&2; fail "could not read tile $2 of $1"; }
-}
-pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
-pixels_only() { grep -v '^description \|^type ' "$1"; }
-
-shot() { import -window "$APP_WIN" "$WORK/s.png"; }
-pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
-view_top() {
-  local row
-  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
-  [ -n "$row" ] && echo $((row + 1))
-}
-editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
-editor_gone() { ! editor_shown; }
-wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
-press_at() {
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
-  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
-}
-stamp() { stat -c %y "$1"; }
-choose_file() {
-  wait_for "the file dialog" 20 editor_gone
-  sleep 0.5
-  focus_app
-  xdotool key --delay 20 --repeat 160 BackSpace; sleep 0.3
-  type_text "$1"
-  key Return
-}
 # the view's right outline sits at 32 x scale + 1
 outline_at() { shot; [ "$(pix "$1" $((TOP + 10)))" = "#FFFF00" ]; }
 # at scale 24 (and no other) grid lines of background colour run down
@@ -64,11 +30,7 @@ convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColo
 
 start_app
 wait_window
-focus_app
-sleep 1
-key Down Down Down Return
-sleep 0.5
-key Down Down Return
+open_tools_entry 2
 wait_editor
 swatch_x=780; swatch_y=$((TOP + 100))
 
@@ -144,5 +106,5 @@ for p in "16 0" "20 10" "31 31"; do
   [ "$(pixel_in "$WORK/after1.txt" $p)" = "0 0 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/after1.txt" $p), not the imported blue"
 done
 cmp -s "$WORK/before2.txt" "$WORK/after2.txt" || fail "tile 2 changed"
-if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi
+keep_shots
 pass

@@ -7,10 +7,7 @@
 //       writes a version 6 Zentor tile set: tile 0 "Imported Rock" (legacy
 //       Solid, all red), tile 1 "Old Pond" (legacy Water, all blue), the
 //       rest unnamed Land in white
-//   TILEED_NEW_SET=file.til
-//       saves a new tile set whose tile i is filled with the grey (i % 256)
 #include "content/tileset.h"
-#include "editors/tileops.h"
 
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
@@ -93,17 +90,6 @@ TEST(TileEditorFiles, WriteZentorTileset)
     ASSERT_NE(out, nullptr);
     ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), out), file.size());
     ASSERT_EQ(std::fclose(out), 0);
-}
-
-TEST(TileEditorFiles, WriteNewTileset)
-{
-    const char* path = Env("TILEED_NEW_SET");
-    if (!path) GTEST_SKIP() << "an end-to-end helper";
-    auto tileset = std::make_unique<Tileset>();
-    tileset->New();
-    for (int i = 0; i < Tileset::kTileCount; ++i)
-        FillTile(tileset->tiles[i].image, al_map_rgb(i % 256, i % 256, i % 256));
-    ASSERT_TRUE(tileset->Save(path)) << tileset->lastError;
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+# Helpers for the tile editor's end-to-end tests: the tile set read through
+# the program's own loader, pixels of the window, slow mouse presses the frame
+# loop cannot miss, and where the pixel view sits. Source after lib.sh.
+
+UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
+[ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in '$BUILD_DIR' (it reads and writes the tile set files)"
+SCALE=14   # the pixel view's zoom when the editor opens
+TOP=0      # the pixel view's first row (line height + 50), set by wait_editor
+
+# tileed_helper NAME VAR=VALUE...: one of the TileEditorFiles helpers.
+tileed_helper() {
+  local name="$1"; shift
+  env "$@" "$UNIT_TESTS" --gtest_filter="TileEditorFiles.$name" >"$WORK/helper.txt" 2>&1 \
+    || { cat "$WORK/helper.txt" >&2; fail "helper $name failed"; }
+}
+# dump_tile FILE INDEX OUT: "description ...", "type N", then "x y r g b" lines.
+dump_tile() { tileed_helper DumpTile TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3"; }
+pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
+field_in() { sed -n "s/^$2 //p" "$1"; }
+pixels_only() { grep -v '^description \|^type ' "$1"; }
+# what Change Tile Type makes of a type
+next_type() { echo $(( $1 >= 0 && $1 < 3 ? $1 + 1 : 0 )); }
+stamp() { stat -c %y "$1"; }
+
+# shot, then pix X Y: a window pixel of that shot as #RRGGBB.
+shot() { import -window "$APP_WIN" "$WORK/s.png"; }
+pix() { convert "$WORK/s.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}'; }
+# the row below the yellow outline's top edge in the shot, or nothing
+view_top() {
+  local row
+  row=$(convert "$WORK/s.png" -crop 1x300+0+0 -depth 8 txt:- | grep -m1 '#FFFF00' | cut -d, -f2 | cut -d: -f1)
+  [ -n "$row" ] && echo $((row + 1))
+}
+editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t + 200)))" = "#FFFF00" ]; }
+editor_gone() { ! editor_shown; }
+wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
+
+# press_at X Y [BUTTON]: held long enough for a 60 Hz loop to see it.
+press_at() {
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
+  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
+}
+# the screen centre of tile pixel X or Y in the pixel view
+cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
+cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
+
+# From the main menu (Exit selected) to Tools, then its Nth entry (1 Map
+# Editor, 2 Tile Editor; the Tools menu opens on Back).
+open_tools_entry() {
+  focus_app
+  sleep 1
+  key Down Down Down Return
+  sleep 0.5
+  local steps=() i
+  for ((i = 0; i < $1; i++)); do steps+=(Down); done
+  key "${steps[@]}" Return
+}
+
+# choose_file PATH: types a path into the open file dialog and accepts it.
+choose_file() {
+  wait_for "the file dialog" 20 editor_gone
+  sleep 0.5
+  focus_app
+  xdotool key --delay 20 --repeat 160 BackSpace; sleep 0.3
+  type_text "$1"
+  key Return
+}
+
+# TILEED_SHOTS=folder keeps a test's screenshots for a look.
+keep_shots() { if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi; }
