@@ -2,7 +2,8 @@
 # The tile editor's file commands: Save as to an existing file asks first (No
 # leaves the file, Yes writes it); Import Zentor Tileset turns a generated
 # version 6 legacy file into the set, and F2 then writes the current format
-# over the imported file; Rotate turns the tile a quarter clockwise.
+# over the imported file and the folder is remembered in sodbolt.ini; Rotate
+# turns the tile a quarter clockwise.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -76,5 +77,15 @@ dump_tile "$WORK/legacy/old.til" 2 "$WORK/old2.txt"
 [ "$(pixel_in "$WORK/old0.txt" 0 0)" = "255 0 0" ] || fail "after Rotate pixel 0 0 is $(pixel_in "$WORK/old0.txt" 0 0)"
 [ "$(pixel_in "$WORK/old0.txt" 31 31)" = "255 0 0" ] || fail "imported red is $(pixel_in "$WORK/old0.txt" 31 31)"
 [ "$(pixel_in "$WORK/old1.txt" 16 16)" = "0 0 255" ] || fail "imported blue is $(pixel_in "$WORK/old1.txt" 16 16)"
+
+# [the Zentor folder is remembered in sodbolt.ini] ---------------------------
+focus_app
+key Escape                  # Tools -> main menu, on Tools
+sleep 0.5
+key Down Down Down Return   # Help, Credits, Exit
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
+grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \
+  || fail "sodbolt.ini lacks the Zentor import path: $(grep ImportZentorTilesPath "$WORK/sodbolt.ini")"
 keep_shots
 pass

@@ -4,7 +4,7 @@
 # it); Copy and Paste carry a tile to the next one; Export Image writes the
 # tile and asks before overwriting; Import Image shrinks a 64 x 64 picture
 # onto the tile with its magenta parts keeping the old pixels; zoom stops at
-# 24 and 1.
+# 24 and 1; the image folders are remembered in sodbolt.ini.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -106,5 +106,15 @@ for p in "16 0" "20 10" "31 31"; do
   [ "$(pixel_in "$WORK/after1.txt" $p)" = "0 0 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/after1.txt" $p), not the imported blue"
 done
 cmp -s "$WORK/before2.txt" "$WORK/after2.txt" || fail "tile 2 changed"
+
+# [the image folders are remembered in sodbolt.ini] --------------------------
+focus_app
+key Escape                  # Tools -> main menu, on Tools
+sleep 0.5
+key Down Down Down Return   # Help, Credits, Exit
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
+grep -qx "ImageImportPath *= *$WORK/in.tga" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image import path: $(grep ImageImportPath "$WORK/sodbolt.ini")"
+grep -qx "ImageExportPath *= *$WORK/out.BMP" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image export path: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 keep_shots
 pass
