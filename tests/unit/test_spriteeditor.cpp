@@ -1,0 +1,183 @@
+// The sprite editor's rules: frame stepping, the texts of its screen, zoom
+// limits, the preview's lawn and the exported frame picture.
+#include "content_testing.h"
+#include "editors/spriteops.h"
+
+#include <allegro5/allegro.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool IsGrass(const LawnRgb& p) { return p.r == 0 && p.b == 0 && p.g >= 100 && p.g <= 139; }
+bool IsSoil(const LawnRgb& p) { return p.r == 157 && p.b == 7 && p.g >= 70 && p.g <= 109; }
+
+}  // namespace
+
+TEST(SpriteEditorFrames, PreviousAndNextWrapRoundTheFrames)
+{
+    EXPECT_EQ(PreviousFrameIndex(0, 3), 2);  // shown as frame 3 of 3
+    EXPECT_EQ(NextFrameIndex(2, 3), 0);      // shown as frame 1 of 3
+    EXPECT_EQ(PreviousFrameIndex(2, 3), 1);
+    EXPECT_EQ(NextFrameIndex(0, 3), 1);
+    // Without frames Previous gives -1 and Next 0; neither is a valid frame.
+    EXPECT_EQ(PreviousFrameIndex(0, 0), -1);
+    EXPECT_EQ(NextFrameIndex(-1, 0), 0);
+    EXPECT_FALSE(IsValidFrame(-1, 0));
+    EXPECT_FALSE(IsValidFrame(0, 0));
+    EXPECT_TRUE(IsValidFrame(0, 1));
+    EXPECT_FALSE(IsValidFrame(3, 3));
+}
+
+TEST(SpriteEditorFrames, DeletingAFrameLeavesAValidFrameShown)
+{
+    EXPECT_EQ(FrameIndexAfterDelete(2, 2), 1);  // the last one went: the new last is shown
+    EXPECT_EQ(FrameIndexAfterDelete(1, 2), 1);  // the next frame moved into its place
+    EXPECT_EQ(FrameIndexAfterDelete(0, 2), 0);
+    EXPECT_EQ(FrameIndexAfterDelete(0, 0), 0);  // none left
+    for (int16_t count = 1; count <= 4; ++count)
+        for (int16_t deleted = 0; deleted <= count; ++deleted)
+            EXPECT_TRUE(IsValidFrame(FrameIndexAfterDelete(deleted, count), count)) << deleted << " of " << count;
+}
+
+TEST(SpriteEditorTexts, FrameLineNumbersFromOneAndNamesTheMissingFrames)
+{
+    EXPECT_EQ(SpriteFrameLine(0, 0, -1),
+              "No frames have been created - use Add Frame to add frames to this sprite.");
+    EXPECT_EQ(SpriteFrameLine(-1, 0, -1),
+              "No frames have been created - use Add Frame to add frames to this sprite.");
+    EXPECT_EQ(SpriteFrameLine(2, 3, 20), "Frame 3 of 3 - Display time 20/100 sec");
+    EXPECT_EQ(SpriteFrameLine(0, 1, -1), "Frame 1 of 1 - Display time -1/100 sec");
+    // An index outside the frames never shows a time.
+    EXPECT_EQ(SpriteFrameLine(3, 3, 77), "Frame 4 of 3 - Display time -1/100 sec");
+    EXPECT_EQ(SpriteEditorTitle("(unsaved file)"), "(unsaved file) - Sprite Editor");
+    EXPECT_EQ(SpriteEditorTitle("100%s.spr"), "100%s.spr - Sprite Editor");
+}
+
+TEST(SpriteEditorTexts, ALongDescriptionIsOfferedCutToThirtyTwoCharacters)
+{
+    char buffer[kSpriteDescriptionLimit + 1];
+    CopySpriteDescription(std::string(40, 'x') + "tail", buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer), std::string(32, 'x'));
+    CopySpriteDescription("Push mower", buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer), "Push mower");
+}
+
+TEST(SpriteEditorZoom, StepsStopAtSixteenAndOne)
+{
+    int16_t zoom = kSpriteZoomStart;
+    EXPECT_EQ(zoom, 5);
+    for (int i = 0; i < 11; ++i) EXPECT_TRUE(SpriteZoomIn(zoom));
+    EXPECT_EQ(zoom, 16);
+    EXPECT_FALSE(SpriteZoomIn(zoom));  // "Maximum zoom"
+    EXPECT_EQ(zoom, 16);
+    for (int i = 0; i < 15; ++i) EXPECT_TRUE(SpriteZoomOut(zoom));
+    EXPECT_EQ(zoom, 1);
+    EXPECT_FALSE(SpriteZoomOut(zoom));  // "Minimum zoom"
+    EXPECT_EQ(zoom, 1);
+}
+
+TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
+{
+    const int W = 800, H = 600;
+    std::srand(7);
+    const std::vector<LawnRgb> lawn = GenerateLawn(W, H);
+    ASSERT_EQ(lawn.size(), static_cast<size_t>(W * H));
+    auto at = [&](int x, int y) { return lawn[static_cast<size_t>(y * W + x)]; };
+
+    int soilInside = 0, soilRight = 0, soilBottom = 0, other = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const LawnRgb p = at(x, y);
+            if (!IsGrass(p) && !IsSoil(p)) ++other;
+            // No draw of rand() % 210 can push x past W below W - 209, nor
+            // rand() % 80 push y past H below H - 79.
+            if (x <= W - 210 && y <= H - 80 && !IsGrass(p)) ++soilInside;
+        }
+    for (int y = 0; y < H; ++y) soilRight += IsSoil(at(W - 1, y));
+    for (int x = 0; x < W - 210; ++x) soilBottom += IsSoil(at(x, H - 1));
+    EXPECT_EQ(other, 0) << "pixels that are neither grass nor soil";
+    EXPECT_EQ(soilInside, 0);
+    EXPECT_GT(soilRight, H * 9 / 10) << "the right edge is mostly soil";
+    EXPECT_GT(soilBottom, (W - 210) * 9 / 10) << "the bottom edge is mostly soil";
+    // Halfway into the right fray there is some of each.
+    int soilMiddle = 0;
+    for (int y = 0; y < H - 80; ++y) soilMiddle += IsSoil(at(W - 105, y));
+    EXPECT_GT(soilMiddle, (H - 80) / 4);
+    EXPECT_LT(soilMiddle, (H - 80) * 3 / 4);
+
+    // The same seed gives the same lawn.
+    std::srand(7);
+    const std::vector<LawnRgb> again = GenerateLawn(W, H);
+    for (size_t i = 0; i < lawn.size(); i += 997) EXPECT_EQ(again[i].g, lawn[i].g) << i;
+}
+
+TEST(SpriteEditorLawn, RandomNumbersAreDrawnInTheStatedOrder)
+{
+    // A grass pixel takes three numbers: the x test, the y test, the shade.
+    // On a 1000 x 1000 lawn the first pixels are always grass.
+    std::srand(11);
+    std::rand(), std::rand();
+    const int shade1 = std::rand();
+    std::rand(), std::rand();
+    const int shade2 = std::rand();
+    std::srand(11);
+    const std::vector<LawnRgb> wide = GenerateLawn(1000, 1000);
+    EXPECT_EQ(wide[0].g, 100 + shade1 % 40);
+    EXPECT_EQ(wide[1].g, 100 + shade2 % 40);
+
+    // A pixel that the x test makes soil takes no y number: two numbers only.
+    for (unsigned seed = 1; seed < 200; ++seed) {
+        std::srand(seed);
+        const int xa = std::rand(), shadeA = std::rand(), xb = std::rand(), shadeB = std::rand();
+        if (0 + xa % 210 <= 2 || 1 + xb % 210 <= 2) continue;
+        std::srand(seed);
+        const std::vector<LawnRgb> narrow = GenerateLawn(2, 1);
+        ASSERT_TRUE(IsSoil(narrow[0]) && IsSoil(narrow[1]));
+        EXPECT_EQ(narrow[0].g, 70 + shadeA % 40);
+        EXPECT_EQ(narrow[1].g, 70 + shadeB % 40);
+        return;
+    }
+    FAIL() << "no seed made both pixels soil";
+}
+
+TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
+{
+    ALLEGRO_BITMAP* frame = al_create_bitmap(3, 2);
+    ASSERT_NE(frame, nullptr);
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP);
+    al_set_target_bitmap(frame);
+    al_clear_to_color(al_map_rgba(0, 0, 0, 0));
+    al_put_pixel(1, 0, al_map_rgb(255, 0, 0));
+    al_put_pixel(2, 0, al_map_rgb(0, 0, 0));       // opaque black stays black
+    al_put_pixel(0, 1, al_map_rgba(64, 0, 0, 128));  // half seen, premultiplied
+    al_restore_state(&state);
+
+    ALLEGRO_BITMAP* picture = MakeFrameExportImage(frame);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(PixelOf(picture, 0, 0), (Rgba{255, 0, 255, 255}));
+    EXPECT_EQ(PixelOf(picture, 1, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(picture, 2, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(picture, 0, 1), (Rgba{127, 0, 0, 255}));
+
+    ScratchFolder scratch;
+    for (const char* name : {"frame.bmp", "frame.tga", "frame.pcx"}) {
+        const std::string path = scratch.Path(name);
+        ASSERT_TRUE(al_save_bitmap(path.c_str(), picture)) << name;
+        ALLEGRO_BITMAP* back = LoadFrameImage(path.c_str());
+        ASSERT_NE(back, nullptr) << name;
+        EXPECT_EQ(PixelOf(back, 0, 0).a, 0) << name;
+        EXPECT_EQ(PixelOf(back, 1, 1).a, 0) << name;
+        EXPECT_EQ(PixelOf(back, 1, 0), (Rgba{255, 0, 0, 255})) << name;
+        EXPECT_EQ(PixelOf(back, 2, 0), (Rgba{0, 0, 0, 255})) << name;
+        al_destroy_bitmap(back);
+    }
+    al_destroy_bitmap(picture);
+    al_destroy_bitmap(frame);
+    EXPECT_EQ(MakeFrameExportImage(nullptr), nullptr);
+    EXPECT_EQ(LoadFrameImage(scratch.Path("missing.bmp").c_str()), nullptr);
+}
