@@ -1,7 +1,7 @@
 // A full game frame (field from the tile atlas in one held batch, mower, six
 // clouds, status line, scaled blit) against the same frame with the field
 // drawn cell by cell from 1024 separate bitmaps. Run under a display:
-//   scripts/with-display.sh build/bench/bench_game_frame [frames]
+//   scripts/with-display.sh build/bench/bench_game_frame [frames [width height]]
 #include "app/resources.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -12,6 +12,7 @@
 #include <allegro5/allegro_primitives.h>
 #include <allegro5/allegro_ttf.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +57,9 @@ void FillSprite(Sprite& sprite, int w, int h, ALLEGRO_COLOR colour)
 
 void LoadContent()
 {
+    // The field is drawn 1:1, so its tiles need no filtering (as in the game).
+    const int flags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(flags & ~(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR));
     const std::string tiles = kRoot + "/base/tiles/sodbolt.til";
     if (!gPlay.map.tileSet.Load(tiles.c_str())) gPlay.map.tileSet.New();
     const std::string mapPath = kRoot + "/base/maps/level05.map";
@@ -64,6 +68,7 @@ void LoadContent()
         for (int i = 0; i < Map::kCellCount; ++i) gPlay.map.cells[i] = static_cast<uint16_t>(i % 64);
         gPlay.map.title = "Bench Lawn";
     }
+    al_set_new_bitmap_flags(flags);
     gResources.mowerSprite.Load((kRoot + "/base/sprites/mower.spr").c_str());
     gResources.cloudSprite1.Load((kRoot + "/base/sprites/cloud01.spr").c_str());
     gResources.cloudSprite2.Load((kRoot + "/base/sprites/cloud02.spr").c_str());
@@ -131,13 +136,15 @@ void GameFrame()
 
 int main(int argc, char** argv)
 {
-    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
+    const int screenW = argc > 3 ? std::atoi(argv[2]) : 1024;
+    const int screenH = argc > 3 ? std::atoi(argv[3]) : 768;
     if (!al_init() || !al_init_image_addon() || !al_init_primitives_addon() || !al_init_font_addon() ||
         !al_init_ttf_addon()) {
         std::fprintf(stderr, "Allegro did not start\n");
         return 1;
     }
-    ALLEGRO_DISPLAY* display = al_create_display(1024, 768);
+    ALLEGRO_DISPLAY* display = al_create_display(screenW, screenH);
     if (!display) {
         std::fprintf(stderr, "no display: run under scripts/with-display.sh\n");
         return 1;
@@ -145,8 +152,8 @@ int main(int argc, char** argv)
     kwDisplay = display;
     // The game's bitmaps are filtered when scaled, as the toolkit sets it up.
     al_set_new_bitmap_flags(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);
-    kwScreenW = 1024;
-    kwScreenH = 768;
+    kwScreenW = screenW;
+    kwScreenH = screenH;
     KW_BuildTheme();
     kwFont = al_load_ttf_font((kRoot + "/kwuidata/fonts/DejaVuSans.ttf").c_str(), 22, 0);
     kwFontMedium = al_load_ttf_font((kRoot + "/kwuidata/fonts/DejaVuSans.ttf").c_str(), 48, 0);
@@ -211,7 +218,7 @@ int main(int argc, char** argv)
         Finish();
         flip += Millis(start);
     }
-    std::printf("frames: %d (1024 x 768, field scaled to %d x %d)\n", frames, fit.width, fit.height);
+    std::printf("frames: %d (%d x %d, field scaled to %d x %d)\n", frames, screenW, screenH, fit.width, fit.height);
     std::printf("field, atlas in one held batch:   %7.3f ms\n", fieldAtlas / frames);
     std::printf("field, 400 separate bitmaps:      %7.3f ms  (atlas/naive %.2f)\n", fieldNaive / frames,
                 fieldAtlas / fieldNaive);

@@ -65,7 +65,13 @@ bool LoadLevel(int16_t levelIndex)
     char path[512];
     std::snprintf(path, sizeof path, "%s", gPlay.mapPaths[levelIndex].c_str());
     ResolveDataPath(path, sizeof path);
-    if (!gPlay.map.Load(path)) {
+    // Tiles are only ever drawn 1:1 into the map window: unfiltered they give
+    // the same pixels for less work.
+    const int bitmapFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(bitmapFlags & ~(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR));
+    const bool loaded = gPlay.map.Load(path);
+    al_set_new_bitmap_flags(bitmapFlags);
+    if (!loaded) {
         gPlay.errorText = gPlay.map.lastError;
         return false;
     }

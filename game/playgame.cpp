@@ -44,9 +44,30 @@ void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title,
     std::snprintf(buffer, size, "Level %d: %s (%.1f%% complete)", levelNumber, title, percent);
 }
 
+// Clears the screen around the map window; the window itself is covered in
+// full by the scaled map each frame.
+static void ClearAroundMapWindow()
+{
+    int clipX, clipY, clipW, clipH;
+    al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
+    const ALLEGRO_COLOR background = KW_Colour(KWC_Background);
+    const int right = gPlay.windowX + gPlay.windowWidth;
+    const int parts[3][4] = {
+        {0, 0, gPlay.windowX, gPlay.windowHeight},
+        {right, 0, kwScreenW - right, gPlay.windowHeight},
+        {0, gPlay.windowHeight, kwScreenW, kwScreenH - gPlay.windowHeight},
+    };
+    for (const auto& part : parts) {
+        if (part[2] <= 0 || part[3] <= 0) continue;
+        al_set_clipping_rectangle(part[0], part[1], part[2], part[3]);
+        al_clear_to_color(background);
+    }
+    al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+}
+
 void DrawPlayArea()
 {
-    al_clear_to_color(KW_Colour(KWC_Background));
+    ClearAroundMapWindow();
     ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
     al_set_target_bitmap(gPlay.mapWindow);
     DrawField();

@@ -32,3 +32,11 @@ FIELD=800x500+0+0             # the play area
 FIELD_TOP_RIGHT=380x220+420+0 # play area away from level 1's mower and the console
 OVERLAY_SPOT=200x100+300+250  # the middle of the screen
 MOD_LINE=400x22+400+576       # bottom right, where the mod folder is named
+
+# await_exit SECONDS: waits for the program to end, in this shell (a command
+# substitution runs in a subshell, which cannot wait for the program), and
+# leaves its exit code in EXIT_CODE.
+await_exit() {
+  wait_exit "$1" > "$WORK/exit_code.txt"
+  EXIT_CODE=$(cat "$WORK/exit_code.txt")
+}

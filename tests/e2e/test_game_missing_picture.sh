@@ -2,12 +2,14 @@
 # Without inter_OutOfTime.tga the program stops at start with the "Error"
 # box naming the picture, and exit code 1.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
 
 make_workdir --copy-base
 rm "$WORK/base/inter_OutOfTime.tga"
 start_app
 answer_native_box '^Error$' 0.5
-code=$(wait_exit 20)
+await_exit 20
+code=$EXIT_CODE
 [ "$code" = 1 ] || fail "exit code $code, expected 1"
 grep -q 'Unable to load bitmap from base/inter_OutOfTime.tga' "$WORK/stderr.txt" ||
   fail "the error does not name base/inter_OutOfTime.tga"

@@ -29,7 +29,8 @@ play_first_level() {
   key Escape
   sleep 1
   key Up Return   # Play -> Exit
-  [ "$(wait_exit 20)" = 0 ] || fail "exit code not 0"
+  await_exit 20
+  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE, not 0"
   rm -f "$WORK"/base/savegames/*.sav
 }
 
@@ -64,5 +65,6 @@ sleep 1.5
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"
 key Up Return
-[ "$(wait_exit 20)" = 0 ] || fail "exit code not 0"
+await_exit 20
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE, not 0"
 pass

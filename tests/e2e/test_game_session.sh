@@ -99,6 +99,7 @@ key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
 
 key Down Return   # Exit
-code=$(wait_exit 20)
+await_exit 20
+code=$EXIT_CODE
 [ "$code" = 0 ] || fail "exit code $code"
 pass
