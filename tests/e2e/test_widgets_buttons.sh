@@ -11,6 +11,16 @@ APP_PID=$!
 wait_window
 wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
 
+# Waits in this shell (not in a command substitution, which cannot wait for
+# a child of its parent) and checks the gallery ended with 0.
+gallery_exit_code() {
+  wait_for "the gallery to exit" 20 app_stopped
+  local code=0
+  wait "$APP_PID" || code=$?
+  APP_PID=""
+  [ "$code" = 0 ] || fail "gallery exit code $code"
+}
+
 rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
 count() { grep -c -- "$1" "$LOG" || true; }
 press() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15; xdotool mousedown 1; sleep 0.15; }
@@ -36,12 +46,15 @@ sleep 0.3
 [ "$(count '^click Click me')" = 1 ] || fail "one click reported $(count '^click Click me') clicks"
 
 # the hot key (F2) fires once per key character
+clicks_are() { [ "$(count '^click Click me')" = "$1" ]; }
 key F2
-sleep 0.3
-[ "$(count '^click Click me')" = 2 ] || fail "F2 gave $(( $(count '^click Click me') - 1 )) clicks, expected 1"
+wait_for "F2 to click" 5 clicks_are 2
+sleep 0.5
+clicks_are 2 || fail "one F2 gave $(( $(count '^click Click me') - 1 )) clicks"
 key F2 F2
-sleep 0.3
-[ "$(count '^click Click me')" = 4 ] || fail "two F2 presses gave $(( $(count '^click Click me') - 2 )) clicks"
+wait_for "two more F2 clicks" 5 clicks_are 4
+sleep 0.5
+clicks_are 4 || fail "two F2 presses gave $(( $(count '^click Click me') - 2 )) clicks"
 
 # "Go A" (index 4) and "Go B" (index 5) share the hot key F9: both click, the toolbar says 4
 key F9
@@ -51,7 +64,6 @@ line=$(grep '^toolbar ' "$LOG" | head -n1)
 
 screenshot "$WORK/buttons.png"
 key Escape
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "gallery exit code $code"
+gallery_exit_code
 grep -q '^quit' "$LOG" || fail "Escape did not reach the Quit button"
 pass

@@ -10,6 +10,16 @@ APP_PID=$!
 wait_window
 wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
 
+# Waits in this shell (not in a command substitution, which cannot wait for
+# a child of its parent) and checks the gallery ended with 0.
+gallery_exit_code() {
+  wait_for "the gallery to exit" 20 app_stopped
+  local code=0
+  wait "$APP_PID" || code=$?
+  APP_PID=""
+  [ "$code" = 0 ] || fail "gallery exit code $code"
+}
+
 focus_app
 xdotool mousemove --window "$APP_WIN" 700 560
 key F5
@@ -38,6 +48,5 @@ reported=$(awk '$1 == "allegro" && $2 == "modes" { print $3 }' "$LOG")
 [ "$rows" -le "$reported" ] || fail "$rows rows from $reported Allegro modes"
 
 key Escape
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "gallery exit code $code"
+gallery_exit_code
 pass

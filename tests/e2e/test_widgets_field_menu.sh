@@ -11,6 +11,16 @@ APP_PID=$!
 wait_window
 wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
 
+# Waits in this shell (not in a command substitution, which cannot wait for
+# a child of its parent) and checks the gallery ended with 0.
+gallery_exit_code() {
+  wait_for "the gallery to exit" 20 app_stopped
+  local code=0
+  wait "$APP_PID" || code=$?
+  APP_PID=""
+  [ "$code" = 0 ] || fail "gallery exit code $code"
+}
+
 rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
 click() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2; }
 
@@ -56,6 +66,5 @@ app_running || fail "Escape in the menu also quit the gallery"
 
 xdotool mousemove --window "$APP_WIN" 700 560
 key Escape
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "gallery exit code $code"
+gallery_exit_code
 pass

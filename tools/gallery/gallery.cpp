@@ -43,6 +43,8 @@ struct Gallery {
 
     int32_t volumeValue = 128, redValue = 64, pageValue = 0;
     int clicks = 0;
+    int frames = 0;
+    double startTime = 0.0;
     int lastToolbar = -1;
     int lastMenu = -1;
     int lastActivated = -1;
@@ -200,6 +202,7 @@ void Gallery::DrawValues()
 
 bool Gallery::Frame()
 {
+    if (frames++ == 0) startTime = al_get_time();
     al_clear_to_color(KW_Colour(KWC_WindowFill));
 
     // widgets
@@ -273,6 +276,8 @@ bool Gallery::Frame()
         return true;
     }
     if (quitClicked) {
+        const double seconds = al_get_time() - startTime;
+        Report("frames %d in %.1f s", frames, seconds);
         Report("quit");
         return false;
     }
