@@ -8,6 +8,8 @@ source "$(dirname "$0")/game_lib.sh"
 make_workdir --copy-base
 rm -f "$WORK"/base/savegames/*.sav
 SAVE="$WORK/base/savegames/000.sav"
+# Slot 2 holds a level the maps list does not have (99).
+printf '\x12\x00Sodbolt Saved Game\x01\x00\x63\x00\x01\x00' > "$WORK/base/savegames/001.sav"
 start_app
 wait_window
 focus_app
@@ -16,6 +18,12 @@ focus_app
 wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
 sleep 0.5
 menu_title=$(window_crop_sum "$TITLE_BAR")
+
+# Escape on the main menu does nothing.
+key Escape
+sleep 0.5
+app_running || fail "Escape on the main menu ended the program"
+[ "$(window_crop_sum "$TITLE_BAR")" = "$menu_title" ] || fail "Escape on the main menu left it"
 
 # Play: the selection starts on Exit, so Down reaches Play.
 key Down Return
@@ -98,7 +106,19 @@ shot "$WORK/credits.png"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
 
-key Down Return   # Exit
+# Slot 2's saved level is not in the list: the game does not start, the menu
+# says why and comes back.
+key Up Up Up Up Return   # Credits -> Play
+sleep 0.8
+key Down Down Return     # Back -> slot 2
+sleep 1
+[ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message for a level outside the list"
+shot "$WORK/bad_level.png"
+key Return
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"
+[ "$(save_word "$WORK/base/savegames/001.sav" 22)" = 99 ] || fail "the bad save was rewritten"
+
+key Up Return   # Play -> Exit
 await_exit 20
 code=$EXIT_CODE
 [ "$code" = 0 ] || fail "exit code $code"
