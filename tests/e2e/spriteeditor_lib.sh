@@ -38,6 +38,12 @@ toolbar_x() {
   echo $((x + 16))
 }
 toolbar_y() { echo $(( LH + 8 + 16 )); }
+# press_button INDEX: presses a toolbar button, then takes the pointer off the
+# toolbar so that its tool tip does not cover the background.
+press_button() {
+  press_at "$(toolbar_x "$1")" "$(toolbar_y)"
+  xdotool mousemove --window "$APP_WIN" 790 595
+}
 
 # The editor is on screen when the background below the toolbar's right end
 # is light blue; every dialog clears the screen first.

@@ -3,7 +3,8 @@
 # Frame shows the new frame, a display time of 1001 is refused and 20 is set,
 # the description is changed, and Save as writes a file that the game's own
 # loader reads back with both frames, their names, times and transparent
-# borders. Export Frame Image writes the frame with magenta where it is
+# borders. New Sprite empties the editor and Load Sprite brings the file back;
+# Previous Frame on the first frame shows the last. Export Frame Image writes the frame with magenta where it is
 # transparent. Delete Frame on the last frame shows the frame before it, and
 # F2 saves the shorter sprite; deleting the only frame leaves the view empty,
 # and saving a sprite without frames is refused with a message.
@@ -70,6 +71,19 @@ for frame in 0 1; do
 done
 [ "$(field "$WORK/dump1.txt" frame0.pixel8,8)" = "255 0 0 255" ] || fail "frame 0 is not red"
 [ "$(field "$WORK/dump1.txt" frame1.pixel8,8)" = "0 0 255 255" ] || fail "frame 1 is not blue"
+
+# [New empties the editor; Load Sprite brings the file back at frame 1] ------
+key n
+wait_message
+key Return
+wait_editor
+wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"
+key F3
+choose_file "$WORK/test.spr"
+wait_editor
+wait_centre "#FF0000" "the first frame of the loaded sprite"
+key Left
+wait_centre "#0000FF" "Previous Frame from frame 1 wrapping to the last"
 
 # [Export Frame Image: transparent pixels go out magenta] --------------------
 # (the image dialog gives a new file the first offered extension, "BMP")

@@ -4,8 +4,9 @@
 # without opening it again, Escape closes it without also asking to leave the
 # editor, and a mouse click closes it too. Import Zentor Sprite turns a
 # generated version 3 legacy file into the sprite (frames named "", times and
-# grey pixels kept), F2 writes it over the legacy file in the current format,
-# and the zoom stops at 16 and at 1.
+# grey pixels kept), F2 writes it over the legacy file in the current format;
+# Set All Frames Display Time and Import Frame Image change what F2 saves
+# next; the zoom stops at 16 and at 1.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/spriteeditor_lib.sh"
 
@@ -55,10 +56,9 @@ wait_editor
 editor_stays "the click that closed the preview reached the editor"
 
 # [Import Zentor Sprite, version 3] ------------------------------------------
-press_at "$(toolbar_x 22)" "$(toolbar_y)"
+press_button 22
 choose_file "$WORK/legacy/old3.spr"
 wait_editor
-xdotool mousemove --window "$APP_WIN" 790 595
 wait_centre "#606060" "the first imported frame"
 screenshot "$WORK/imported.png"
 key F2
@@ -75,16 +75,38 @@ grep -qx 'frame1.name=' "$WORK/dump.txt" || fail "frame 1 is named '$(field fram
 [ "$(field frame0.transparent)" = 0 ] || fail "an imported frame has transparent pixels"
 [ "$(field frame0.size)" = 16x16 ] || fail "frame 0 is $(field frame0.size)"
 
-# [Zoom: 16 frame pixels fill 256 screen pixels at the top, 16 at the bottom] -
+# [Set All Frames Display Time; Import Frame Image replaces the frame shown] --
+press_button 17
+wait_dialog "the all-frames time dialog"
+clear_field 8
+type_text "70"
+key Return
+wait_editor
+key i
+choose_file "$WORK/img/red.bmp"
+wait_editor
+wait_centre "#FF0000" "the imported frame image"
+before=$(stat -c %y "$WORK/legacy/old3.spr")
+key F2
+saved_again() { [ "$(stat -c %y "$WORK/legacy/old3.spr")" != "$before" ]; }
+wait_for "F2 to save the new times" 20 saved_again
+"$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" || fail "the saved sprite does not load"
+[ "$(field frames)" = 2 ] || fail "saved $(field frames) frames, expected 2"
+[ "$(field frame0.time),$(field frame1.time)" = "70,70" ] || fail "times are $(field frame0.time),$(field frame1.time)"
+[ "$(field frame0.pixel8,8)" = "255 0 0 255" ] || fail "frame 0 did not take the imported image"
+[ "$(field frame0.transparent)" = 112 ] || fail "the imported image lost its transparent border"
+[ "$(field frame1.pixel8,8)" = "192 192 192 255" ] || fail "frame 1 changed"
+
+# [Zoom: the 12 red pixels span 192 screen pixels at 16, 12 at 1] ------------
 xdotool key --delay 80 --repeat 13 KP_Add; sleep 0.5
-centre_grey() { pixel_is "$1" 300 "#606060"; }
-wait_for "the zoomed-in frame to reach x 280" 20 centre_grey 280
-pixel_is 266 300 "$LIGHT_BLUE" || fail "the frame grew past zoom 16"
+red_at() { pixel_is "$1" 300 "#FF0000"; }
+wait_for "the zoomed-in frame to reach x 320" 20 red_at 320
+pixel_is 290 300 "$LIGHT_BLUE" || fail "the frame grew past zoom 16 ($(pixel 290 300) at 290)"
 screenshot "$WORK/zoomed.png"
 xdotool key --delay 80 --repeat 20 KP_Subtract; sleep 0.5
-gone_left() { pixel_is 380 300 "$LIGHT_BLUE"; }
-wait_for "the zoomed-out frame to leave x 380" 20 gone_left
-centre_is "#606060" || fail "zoom 1 lost the frame"
+gone_left() { pixel_is 385 300 "$LIGHT_BLUE"; }
+wait_for "the zoomed-out frame to leave x 385" 20 gone_left
+centre_is "#FF0000" || fail "zoom 1 lost the frame"
 
 # [Exit] ---------------------------------------------------------------------
 key Escape
