@@ -7,7 +7,8 @@
 # Previous Frame on the first frame shows the last. Export Frame Image writes the frame with magenta where it is
 # transparent. Delete Frame on the last frame shows the frame before it, and
 # F2 saves the shorter sprite; deleting the only frame leaves the view empty,
-# and saving a sprite without frames is refused with a message.
+# and saving a sprite without frames is refused with a message. The last
+# picture imported and exported are the folders sodbolt.ini keeps.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/spriteeditor_lib.sh"
 
@@ -138,5 +139,13 @@ key Escape
 wait_message
 key Return
 wait_for "the editor to close" 20 pixel_not 790 100 "$LIGHT_BLUE"
+
+# [The picture folders are remembered in sodbolt.ini] ------------------------
+sleep 0.5
+key Escape; key Up; key Up; key Up; key Return   # Tools, back to the main menu's Exit
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "the program ended with $code"
+grep -qx "ImageImportPath=$WORK/img/blue.tga" "$WORK/sodbolt.ini" || fail "ImageImportPath not kept: $(grep ImageImportPath "$WORK/sodbolt.ini")"
+grep -qx "ImageExportPath=$WORK/blue_out.BMP" "$WORK/sodbolt.ini" || fail "ImageExportPath not kept: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 if [ -n "${SPRITEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$SPRITEED_SHOTS"/; fi
 pass
