@@ -18,7 +18,7 @@ dump_tile "$WORK/copy.til" 0 "$WORK/copy-before.txt"
 type_before=$(field_in "$WORK/copy-before.txt" type)
 
 start_app
-wait_window
+wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
 open_tools_entry 2
 wait_editor
 
@@ -83,8 +83,8 @@ focus_app
 key Escape                  # Tools -> main menu, on Tools
 sleep 0.5
 key Down Down Down Return   # Help, Credits, Exit
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+wait_app_exit 20
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
 grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \
   || fail "sodbolt.ini lacks the Zentor import path: $(grep ImportZentorTilesPath "$WORK/sodbolt.ini")"
 keep_shots

@@ -15,7 +15,7 @@ for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 picked=$(pixel_in "$WORK/before5.txt" 0 0)
 
 start_app
-wait_window
+wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
 open_tools_entry 2
 wait_editor
 screenshot "$WORK/editor.png"
@@ -34,9 +34,9 @@ press_at "$(cell_x 10)" "$(cell_y 10)"
 press_at "$(cell_x 31)" "$(cell_y 31)"
 press_at "$(cell_x 2)" "$(cell_y 3)"
 # a trail along row 20, from pixel 0 to pixel 5, with the button held
-xdotool mousemove --window "$APP_WIN" "$(cell_x 0)" "$(cell_y 20)"; sleep 0.1
-xdotool mousedown 1; sleep 0.1
-for x in 1 2 3 4 5; do xdotool mousemove --window "$APP_WIN" "$(cell_x $x)" "$(cell_y 20)"; sleep 0.1; done
+xdotool mousemove --window "$APP_WIN" "$(cell_x 0)" "$(cell_y 20)"; sleep 0.15
+xdotool mousedown 1; sleep 0.2
+for x in 1 2 3 4 5; do xdotool mousemove --window "$APP_WIN" "$(cell_x $x)" "$(cell_y 20)"; sleep 0.2; done
 xdotool mouseup 1; sleep 0.2
 # right button: take the colour of pixel (0, 0) and paint it over (2, 3)
 press_at "$(cell_x 0)" "$(cell_y 0)" 3

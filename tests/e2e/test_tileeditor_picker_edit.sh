@@ -21,7 +21,7 @@ dump_tile "$TILES" 12 "$WORK/before12.txt"
 [ "$(pixel_in "$WORK/before12.txt" 5 5)" != "255 255 255" ] || fail "tile 12 pixel 5 5 is white already"
 
 start_app
-wait_window
+wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
 open_tools_entry 1
 sleep 2
 focus_app

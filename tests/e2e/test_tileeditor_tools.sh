@@ -29,7 +29,7 @@ for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColor "$WORK/in.tga"
 
 start_app
-wait_window
+wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
 open_tools_entry 2
 wait_editor
 swatch_x=780; swatch_y=$((TOP + 100))
@@ -112,8 +112,8 @@ focus_app
 key Escape                  # Tools -> main menu, on Tools
 sleep 0.5
 key Down Down Down Return   # Help, Credits, Exit
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+wait_app_exit 20
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
 grep -qx "ImageImportPath *= *$WORK/in.tga" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image import path: $(grep ImageImportPath "$WORK/sodbolt.ini")"
 grep -qx "ImageExportPath *= *$WORK/out.BMP" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image export path: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 keep_shots

@@ -37,18 +37,23 @@ wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(v
 
 # press_at X Y [BUTTON]: held long enough for a 60 Hz loop to see it.
 press_at() {
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1
-  xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.2
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15
+  xdotool mousedown "${3:-1}"; sleep 0.25; xdotool mouseup "${3:-1}"; sleep 0.2
 }
 # the screen centre of tile pixel X or Y in the pixel view
 cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
 cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
 
+# the main menu's title bar is up (keys typed while the program still loads
+# its sounds are not kept)
+menu_shown() { shot; [ "$(pix 5 30)" = "#284EEC" ]; }
+
 # From the main menu (Exit selected) to Tools, then its Nth entry (1 Map
 # Editor, 2 Tile Editor; the Tools menu opens on Back).
 open_tools_entry() {
   focus_app
-  sleep 1
+  wait_for "the main menu" 60 menu_shown
+  sleep 0.5
   key Down Down Down Return
   sleep 0.5
   local steps=() i
@@ -68,3 +73,13 @@ choose_file() {
 
 # TILEED_SHOTS=folder keeps a test's screenshots for a look.
 keep_shots() { if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi; }
+
+# wait_app_exit SECONDS: waits for the program to end and sets EXIT_CODE. It
+# runs in the test's own shell: a wait inside $(...) cannot see the exit
+# status of a process started by its parent shell.
+wait_app_exit() {
+  wait_for "the program to exit" "${1:-20}" app_stopped
+  EXIT_CODE=0
+  wait "$APP_PID" || EXIT_CODE=$?
+  APP_PID=""
+}
