@@ -37,13 +37,14 @@ swatch_x=780; swatch_y=$((TOP + 100))
 # [Paste before Copy; the swatch's fill question] ----------------------------
 key F6
 press_at $swatch_x $swatch_y 3
-sleep 0.5
+wait_for "the fill question" 20 editor_gone
 screenshot "$WORK/fill-question.png"
-editor_shown && fail "the swatch's right button did not ask before filling"
 key Escape
 wait_editor
+shot
+[ "$(pix "$(cell_x 5)" "$(cell_y 5)")" != "#FFFFFF" ] || fail "answering No to the fill question filled the tile"
 press_at $swatch_x $swatch_y 3
-sleep 0.5
+wait_for "the fill question" 20 editor_gone
 key Return
 wait_editor
 
