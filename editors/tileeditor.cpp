@@ -229,7 +229,8 @@ bool RunCommand(TileEditor& editor, TileCommand command)
     case CmdSave: SaveTileset(editor); break;
     case CmdSaveAs: SaveTilesetAs(editor); break;
     case CmdExit:
-        return KW_Confirm("%s", "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?");
+        return KW_Confirm("%s",
+                          "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?");
     case CmdGoto: {
         int chosen = editor.currentTile;
         if (SelectTile(editor.tileset, chosen, false)) editor.currentTile = chosen;
@@ -326,9 +327,11 @@ void DrawEditorScreen(TileEditor& editor, int lh)
     if (image) {
         const int w = al_get_bitmap_width(image), h = al_get_bitmap_height(image);
         for (int row = 0; row < 3; ++row)
-            for (int column = 0; column < 3; ++column)
-                al_draw_bitmap(image, static_cast<float>(W - 140 + column * w), static_cast<float>(2 * lh + 50 + row * h),
-                               0);
+            for (int column = 0; column < 3; ++column) {
+                const float x = static_cast<float>(W - 140 + column * w);
+                const float y = static_cast<float>(2 * lh + 50 + row * h);
+                al_draw_bitmap(image, x, y, 0);
+            }
     }
 
     unsigned char r = 0, g = 0, b = 0;

@@ -149,7 +149,8 @@ TEST_F(TileOps, ImportedImageIsShrunkToTheTileAndMagentaKeepsTheOldPixels)
     al_set_target_bitmap(image);
     al_clear_to_color(al_map_rgb(255, 0, 255));
     for (int y = 0; y < 64; ++y)
-        for (int x = 32; x < 64; ++x) al_put_pixel(x, y, y >= 48 && x >= 48 ? al_map_rgb(0, 0, 255) : al_map_rgb(255, 0, 0));
+        for (int x = 32; x < 64; ++x)
+            al_put_pixel(x, y, y >= 48 && x >= 48 ? al_map_rgb(0, 0, 255) : al_map_rgb(255, 0, 0));
     al_restore_state(&state);
 
     ImportImageIntoTile(tile, image);
