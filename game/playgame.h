@@ -19,8 +19,8 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image);
 // Draws the field of the current map into the current target: each cell's
 // tile, or the mown-grass tile where it is cut.
 void DrawField();
-// Clears the screen and draws field, mower and clouds (moving each cloud
-// one frame) into the map window.
+// Clears the screen around the map window and draws field, mower and clouds
+// (moving each cloud one frame) into the map window.
 void DrawPlayArea();
 // The seconds left and the level line into the status band.
 void DrawStatus();
