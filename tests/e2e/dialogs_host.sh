@@ -10,8 +10,7 @@ LINE_HEIGHT=0
 start_host() {
   [ -n "$BUILD_DIR" ] && [ -x "$BUILD_DIR/dialoghost" ] || fail "dialoghost not built in '$BUILD_DIR'"
   HOST_LOG="$WORK/dialoghost.txt"
-  (cd "$WORK" && exec "$BUILD_DIR/dialoghost" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-  APP_PID=$!
+  launch "$BUILD_DIR/dialoghost" "$@"
   wait_window
   wait_for "the host to start" 20 grep -q '^ready' "$HOST_LOG"
   LINE_HEIGHT=$(sed -n 's/^ready lh=\([0-9]*\).*/\1/p' "$HOST_LOG" | head -n1)

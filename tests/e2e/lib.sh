@@ -18,7 +18,10 @@ fail() {
 }
 
 cleanup_e2e() {
-  if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then kill -9 "$APP_PID" 2>/dev/null || true; fi
+  if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then
+    pkill -9 -P "$APP_PID" 2>/dev/null || true
+    kill -9 "$APP_PID" 2>/dev/null || true
+  fi
   # Keep the folder when a test failed so its screenshot can be looked at.
   if [ "${E2E_PASSED:-0}" = 1 ]; then rm -rf "$WORK"; fi
 }
@@ -41,10 +44,16 @@ make_workdir() {
   if [ $ini = 1 ]; then printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"; fi
 }
 
-start_app() {
-  (cd "$WORK" && exec "$SODBOLT_BIN" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
+# launch PROGRAM ARGS...: runs a program in the working folder in the
+# background; its exit code lands in $WORK/.exit_code, so that wait_exit
+# works also from a sub-shell such as $(wait_exit 20).
+launch() {
+  rm -f "$WORK/.exit_code"
+  (cd "$WORK" && "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt"; echo $? >"$WORK/.exit_code") &
   APP_PID=$!
 }
+
+start_app() { launch "$SODBOLT_BIN" "$@"; }
 
 # wait_for DESCRIPTION SECONDS COMMAND...: polls until the command succeeds.
 wait_for() {
@@ -105,8 +114,11 @@ wait_exit() {
   local limit="${1:-20}"
   wait_for "the program to exit" "$limit" app_stopped
   local code=0
-  wait "$APP_PID" || code=$?
-  APP_PID=""
+  if [ -f "$WORK/.exit_code" ]; then
+    code=$(cat "$WORK/.exit_code")
+  else
+    wait "$APP_PID" 2>/dev/null || code=$?
+  fi
   echo "$code"
 }
 
