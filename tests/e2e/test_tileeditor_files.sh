@@ -3,7 +3,7 @@
 # leaves the file, Yes writes it); Import Zentor Tileset turns a generated
 # version 6 legacy file into the set, and F2 then writes the current format
 # over the imported file and the folder is remembered in sodbolt.ini; Rotate
-# turns the tile a quarter clockwise.
+# turns a tile a quarter clockwise, Flip and Mirror turn it over.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -56,6 +56,12 @@ screenshot "$WORK/imported.png"
 press_at "$(cell_x 0)" "$(cell_y 0)"
 focus_app
 key r
+# [Flip and Mirror on tile 1: its top-left pixel goes to the bottom right] ---
+key Right
+press_at "$(cell_x 0)" "$(cell_y 0)"
+focus_app
+key f
+key m
 sleep 0.3
 key F2
 new_format() { [ "$(head -c 17 "$WORK/legacy/old.til" | tail -c 15)" = "Sodbolt Tileset" ]; }
@@ -76,7 +82,10 @@ dump_tile "$WORK/legacy/old.til" 2 "$WORK/old2.txt"
 [ "$(pixel_in "$WORK/old0.txt" 31 0)" = "255 255 255" ] || fail "Rotate did not take the top-left pixel to the top right"
 [ "$(pixel_in "$WORK/old0.txt" 0 0)" = "255 0 0" ] || fail "after Rotate pixel 0 0 is $(pixel_in "$WORK/old0.txt" 0 0)"
 [ "$(pixel_in "$WORK/old0.txt" 31 31)" = "255 0 0" ] || fail "imported red is $(pixel_in "$WORK/old0.txt" 31 31)"
-[ "$(pixel_in "$WORK/old1.txt" 16 16)" = "0 0 255" ] || fail "imported blue is $(pixel_in "$WORK/old1.txt" 16 16)"
+for p in "16 16" "0 0" "31 0" "0 31"; do
+  [ "$(pixel_in "$WORK/old1.txt" $p)" = "0 0 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/old1.txt" $p), not the imported blue"
+done
+[ "$(pixel_in "$WORK/old1.txt" 31 31)" = "255 255 255" ] || fail "Flip and Mirror did not take the top-left pixel to the bottom right"
 
 # [the Zentor folder is remembered in sodbolt.ini] ---------------------------
 focus_app
