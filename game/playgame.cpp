@@ -87,6 +87,18 @@ void ShowPlayArea()
                           gPlay.windowHeight, 0);
 }
 
+// Where the Audio Panel button stands on the screen, so the level line can
+// keep clear of it (on narrow screens the two would overlap).
+static int gButtonLeft = 0, gButtonTop = 0, gButtonRight = -1, gButtonBottom = -1;
+
+int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight)
+{
+    const int top = stripTop + 2;
+    const bool overlaps = lineLeft <= gButtonRight && lineRight >= gButtonLeft && top <= gButtonBottom &&
+                          top + lineHeight >= gButtonTop;
+    return overlaps ? stripHeight - lineHeight - 2 : 2;
+}
+
 void DrawStatus()
 {
     if (!gPlay.audioStrip) return;
@@ -97,7 +109,10 @@ void DrawStatus()
     char line[256];
     const std::string title = gPlay.map.GetTitle();
     FormatLevelLine(line, sizeof line, gPlay.levelIndex + 1, title.c_str(), CutPercentage());
-    KW_DrawTextF(kwScreenW - gPlay.windowX - KW_TextWidth(line) - 2, 2, white, "%s", line);
+    const int lineX = kwScreenW - gPlay.windowX - KW_TextWidth(line) - 2;
+    const int stripTop = kwScreenH - 65;
+    const int lineY = LevelLineY(lineX, lineX + KW_TextWidth(line), stripTop, kStatusBandHeight, KW_LineHeight());
+    KW_DrawTextF(lineX, lineY, white, "%s", line);
     al_set_target_bitmap(previous);
 }
 
@@ -229,6 +244,10 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
     KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
     KW_SetButtonSize(audioButton, -1, -1);
     audioButton.x = (kwScreenW - audioButton.width) / 2;
+    gButtonLeft = audioButton.x;
+    gButtonTop = audioButton.y;
+    gButtonRight = audioButton.x + audioButton.width;
+    gButtonBottom = audioButton.y + audioButton.height;
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;
