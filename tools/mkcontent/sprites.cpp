@@ -136,23 +136,23 @@ bool WriteSprites(const OutputPaths& out)
         }
         ok = SaveSprite(mower, out.Base("sprites/mower.spr")) && ok;
     }
-    struct CloudSpec {
+    struct CloudShape {
         const char* file;
         const char* description;
         int w, h;
         uint64_t seed;
         int puffs;
     } clouds[] = {{"sprites/cloud01.spr", "Big cloud", 160, 100, 1, 6}, {"sprites/cloud02.spr", "Small cloud", 112, 84, 2, 4}};
-    for (const CloudSpec& spec : clouds) {
+    for (const CloudShape& shape : clouds) {
         Sprite cloud;
-        cloud.description = spec.description;
-        ALLEGRO_BITMAP* frame = NewCanvas(spec.w, spec.h);
+        cloud.description = shape.description;
+        ALLEGRO_BITMAP* frame = NewCanvas(shape.w, shape.h);
         {
             TargetScope s(frame);
-            CloudPicture(spec.w, spec.h, spec.seed, spec.puffs);
+            CloudPicture(shape.w, shape.h, shape.seed, shape.puffs);
         }
         ok = AddPicture(cloud, frame, "cloud", -1) && ok;
-        ok = SaveSprite(cloud, out.Base(spec.file)) && ok;
+        ok = SaveSprite(cloud, out.Base(shape.file)) && ok;
     }
     return ok;
 }
