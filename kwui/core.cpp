@@ -92,6 +92,12 @@ KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config)
     return settings;
 }
 
+bool KW_IsUsableScreenSize(int width, int height)
+{
+    return width >= kwMinScreenWidth && width <= kwMaxScreenSide && height >= kwMinScreenHeight &&
+           height <= kwMaxScreenSide;
+}
+
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed)
 {
     char text[32];
@@ -234,6 +240,14 @@ bool KW_Init()
         video = KW_ReadVideoSettings(config);
         AudioClass::GetInstance().LoadSettings(config);
         al_destroy_config(config);
+    }
+    // A size no screen can show (a hand-edited or damaged file) would end the
+    // start or crash the driver: ask about the resolution instead.
+    if (video.width != -1 && video.height != -1 && !KW_IsUsableScreenSize(video.width, video.height)) {
+        KW_LogError("KW_Init: kwui2.ini asks for a %d by %d display, which cannot be shown; asking for the "
+                    "screen resolution instead.",
+                    video.width, video.height);
+        video.width = video.height = -1;
     }
 
     bool offerModeDialog = false;

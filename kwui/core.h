@@ -120,6 +120,11 @@ struct KW_VideoSettings {
 // Reads section "video" of kwui2.ini; a null config gives the defaults.
 KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config);
 bool KW_ParseWindowFlag(const char* text);
+// Display sizes kwui2.ini may ask for; anything else is asked about again.
+constexpr int kwMinScreenWidth = 320;
+constexpr int kwMinScreenHeight = 200;
+constexpr int kwMaxScreenSide = 16384;
+bool KW_IsUsableScreenSize(int width, int height);
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed);
 
 bool KW_Init();
