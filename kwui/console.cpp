@@ -49,6 +49,8 @@ void KW_Message(const char* format, ...)
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
+    // Also on the standard error stream: an on-screen line is gone in seconds.
+    std::fprintf(stderr, "%s\n", text);
     KW_ConsolePrint("%s", text);
     KW_AddConsoleLine(text);
 }
