@@ -153,6 +153,7 @@ void KW_ShowMessage(const char* format, ...)
         else std::fprintf(stderr, "%s\n", text);
         return;
     }
+    std::fprintf(stderr, "%s\n", text);
 
     KW_ClearKey();
     MessagePanel dialog(text);
