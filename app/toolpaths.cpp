@@ -2,6 +2,8 @@
 #include "app/toolpaths.h"
 
 #include "app/startup.h"
+#include "kwui/console.h"
+#include "kwui/filedialog.h"
 
 #include <allegro5/allegro.h>
 
@@ -29,6 +31,13 @@ void LoadToolPaths()
     for (const ToolPathKey& k : kKeys) {
         const char* value = config ? al_get_config_value(config, "other", k.key) : nullptr;
         *k.value = value ? value : "";
+        // A path no file dialog can start from would refuse every import and
+        // export for good: start that dialog afresh instead.
+        if (!FileDialogIsUsablePath(*k.value)) {
+            KW_Message("%s in %s is not a usable path; its dialog starts in the working folder", k.key,
+                       gSettingsFileName.c_str());
+            k.value->clear();
+        }
     }
     if (config) al_destroy_config(config);
 }
