@@ -4,6 +4,7 @@
 #include "audio/audiorules.h"
 
 #include "kwui/console.h"
+#include "kwui/filedialog.h"
 #include "platform/platform.h"
 
 static constexpr size_t kStreamBuffers = 4;
@@ -116,6 +117,12 @@ void AudioClass::LoadSettings(const ALLEGRO_CONFIG* config)
     soundVolume = settings.soundVolume;
     musicVolume = settings.musicVolume;
     musicLoadPath = settings.musicLoadPath;
+    // A path the file dialog refuses would lock "Load Music File" for good.
+    if (!FileDialogIsUsablePath(musicLoadPath)) {
+        KW_LogError("AudioClass::LoadSettings: MusicLoadPath in kwui2.ini is not a usable path; the music file "
+                    "dialog starts in the working folder.");
+        musicLoadPath.clear();
+    }
 }
 
 void AudioClass::SaveSettings(ALLEGRO_CONFIG* config) const
