@@ -130,7 +130,11 @@ void Map::LoadDefaultTileset()
         tileSetFile = path;
         return;
     }
-    KW_Message("%s", tileSet.lastError.c_str());
+    // "Not a valid tileset file" alone would not say which file.
+    if (tileSet.lastError.find(path) == std::string::npos)
+        KW_Message("%s: %s", path.c_str(), tileSet.lastError.c_str());
+    else
+        KW_Message("%s", tileSet.lastError.c_str());
     tileSet.New();
     tileSetFile.clear();
 }
