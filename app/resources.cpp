@@ -54,7 +54,11 @@ static void LoadGameSprite(Sprite& sprite, const char* relativePath)
     const std::string path = ResolveDataPath(std::string(relativePath));
     if (sprite.Load(path.c_str())) return;
     gResources.errorText = sprite.lastError;
-    KW_Message("%s", sprite.lastError.c_str());
+    // "Not a valid sprite file" alone would not say which of the three.
+    if (sprite.lastError.find(path) == std::string::npos)
+        KW_Message("%s: %s", path.c_str(), sprite.lastError.c_str());
+    else
+        KW_Message("%s", sprite.lastError.c_str());
 }
 
 bool LoadGameResources()
