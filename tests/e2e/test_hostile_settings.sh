@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Hostile settings files: kwui2.ini with sizes no screen can show or a 100 KB
+# value, sodbolt.ini with a 100 KB tool path. The program says what it did,
+# keeps running, and what it writes back keeps the long values.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+
+make_workdir --copy-base --no-ini
+remember_content
+LOG="$WORK/KWUI2 Error Log.txt"
+long_value() { head -c "$1" /dev/zero | tr '\0' "$2"; }
+
+# A stored size that cannot be a display: logged, then the desktop question
+# as if there were no size at all; "Yes" gives a full screen at the desktop size.
+for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
+  set -- $size
+  printf '[video]\nwidth=%s\nheight=%s\nwindow=True\n' "$1" "$2" > "$WORK/kwui2.ini"
+  rm -f "$LOG"
+  start_app
+  answer_box_once 'Screen Resolution' 0.75
+  menu_up
+  [ "$(window_size "$APP_WIN")" = "1280x1024" ] || fail "window is $(window_size "$APP_WIN") for $1 x $2"
+  grep -q "kwui2.ini asks for a $1 by $2 display" "$LOG" || fail "the error log does not explain the $1 x $2 size"
+  quit_from_main_menu
+  grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the new size after $1 x $2"
+  no_crash_report || fail "crash report with $1 x $2"
+done
+
+# 100 KB values: a width of 100 KB of digits (asked about again), a music
+# path and two tool paths no file dialog can start from (reported, and the
+# dialogs open in the working folder instead of refusing for good), absurd
+# volumes. The program runs; the audio panel's music file dialog and the tile
+# editor's image import dialog open.
+music_path=/$(long_value 102400 m)
+tool_path=/$(long_value 102400 t)
+printf '[video]\nwidth=%s\nheight=600\nwindow=True\n[audio]\nSoundVolume=99999999999\nMusicVolume=-70\nMusicLoadPath=%s\n' \
+  "$(long_value 102400 9)" "$music_path" > "$WORK/kwui2.ini"
+printf '[other]\nImageImportPath=%s\nImageExportPath=\nImportZentorTilesPath=%s\nImportZentorSpritePath=\n' \
+  "$tool_path" "$tool_path" > "$WORK/sodbolt.ini"
+# No menu music, so the panel's dialog starts from the stored music path.
+sed -i '/^MenuMusic=/d' "$WORK/base/game.ini"
+remember_content
+rm -f "$LOG"
+start_app
+answer_box_once 'Screen Resolution' 0.75
+menu_up
+grep -q 'MusicLoadPath in kwui2.ini is not a usable path' "$LOG" || fail "the long music path is not reported"
+grep -q 'ImageImportPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" || fail "the long tool path is not reported"
+grep -q 'ImportZentorTilesPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" ||
+  fail "the long Zentor path is not reported"
+menu=$(window_crop_sum "$TITLE_BAR")
+# Options -> Audio Panel -> Load Music File (F3): the file dialog opens on the
+# long path; Escape leaves it, Done closes the panel.
+key Up Up Up Up Return
+wait_crop_change "$TITLE_BAR" "$menu" 15 "the options menu"
+options=$(window_crop_sum "$TITLE_BAR")
+key Down Return
+wait_crop_change "$TITLE_BAR" "$options" 15 "the audio panel"
+panel=$(window_crop_sum "$FIELD")
+key F3
+wait_crop_change "$FIELD" "$panel" 15 "the music file dialog"
+shot "$WORK/music_dialog.png"
+key Escape
+sleep 1
+app_running || fail "the program ended in the music file dialog"
+key Return
+wait_crop_equal "$TITLE_BAR" "$options" 15 "the options menu after the audio panel"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the options"
+# Tools -> Tile Editor -> Import Image (I): the dialog opens on the long path.
+key Down Return
+wait_crop_change "$TITLE_BAR" "$menu" 15 "the tools menu"
+key Down Down Return
+sleep 2
+editor=$(window_crop_sum "$FIELD")
+key i
+wait_crop_change "$FIELD" "$editor" 15 "the image import dialog"
+shot "$WORK/import_dialog.png"
+key Escape
+sleep 1
+app_running || fail "the program ended in the image import dialog"
+key Escape   # Exit, and Yes to leaving the editor
+sleep 1
+key Return
+sleep 1
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the tile editor"
+# The main menu is on Tools: three up is Exit.
+key Up Up Up
+quit_from_main_menu
+no_crash_report || fail "crash report with long settings"
+
+grep -q "Invalid path" "$WORK/stderr.txt" && fail "a file dialog refused to open"
+# Written back: sizes of the display, volumes as numbers, no unusable paths.
+grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the display's size"
+grep -qx 'MusicLoadPath=' "$WORK/kwui2.ini" || fail "kwui2.ini kept the unusable music path"
+grep -qx 'ImageImportPath=' "$WORK/sodbolt.ini" || fail "sodbolt.ini kept the unusable tool path"
+grep -qE '^SoundVolume=-?[0-9]+$' "$WORK/kwui2.ini" || fail "kwui2.ini has no sound volume"
+content_unchanged
+pass

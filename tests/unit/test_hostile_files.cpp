@@ -1,0 +1,174 @@
+// Hostile input that reaches pure code: display sizes in kwui2.ini, and the
+// game's own content files cut short, filled with random bytes or handed to
+// the wrong loader. Every load fails with a message naming the file and
+// leaves the record it was loading into as it was.
+#include "content/map.h"
+#include "content/savegame.h"
+#include "content/sprite.h"
+#include "content/tileset.h"
+#include "kwui/core.h"
+
+#include "content_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+TEST(HostileSettings, OnlySizesAScreenCanShowAreUsed)
+{
+    EXPECT_TRUE(KW_IsUsableScreenSize(800, 600));
+    EXPECT_TRUE(KW_IsUsableScreenSize(320, 200));
+    EXPECT_TRUE(KW_IsUsableScreenSize(7680, 4320));
+    EXPECT_TRUE(KW_IsUsableScreenSize(16384, 16384));
+    EXPECT_FALSE(KW_IsUsableScreenSize(-800, -600)) << "negative sizes";
+    EXPECT_FALSE(KW_IsUsableScreenSize(0, 480));
+    EXPECT_FALSE(KW_IsUsableScreenSize(1, 1)) << "a window too small for any screen of the program";
+    EXPECT_FALSE(KW_IsUsableScreenSize(100000, 100000)) << "larger than any display can be";
+    EXPECT_FALSE(KW_IsUsableScreenSize(800, 16385));
+    EXPECT_FALSE(KW_IsUsableScreenSize(319, 600));
+}
+
+namespace {
+
+// The committed content files of one extension under base/.
+std::vector<std::string> BaseFiles(const std::string& folder, const std::string& extension)
+{
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator("base/" + folder))
+        if (entry.path().extension() == extension) files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Lengths to cut a file of SIZE bytes at: the whole header region, then a
+// spread over the rest, and one byte short of the end.
+std::vector<size_t> CutLengths(size_t size)
+{
+    std::vector<size_t> lengths;
+    for (size_t n = 0; n < std::min<size_t>(size, 48); ++n) lengths.push_back(n);
+    for (int i = 1; i < 24; ++i) lengths.push_back(size * static_cast<size_t>(i) / 24);
+    if (size > 0) lengths.push_back(size - 1);
+    return lengths;
+}
+
+Bytes RandomBytes(size_t count, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    Bytes bytes(count);
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(generator() & 0xFF);
+    return bytes;
+}
+
+// Each damaged form of each file: refused, named, and the record unchanged;
+// then random bytes, after which the record is reset to its first state.
+void ExpectDamageRefused(const std::vector<std::string>& files, const std::function<bool(const std::string&)>& load,
+                         const std::function<std::string()>& lastError, const std::function<void()>& expectUnchanged,
+                         const std::function<void()>& reset)
+{
+    ASSERT_FALSE(files.empty()) << "no content files found: the tests run from the source folder";
+    ScratchFolder scratch;
+    unsigned seed = 1;
+    for (const std::string& file : files) {
+        const Bytes valid = ReadFileBytes(file);
+        const std::string path = scratch.Path(fs::path(file).filename().string());
+        for (size_t length : CutLengths(valid.size())) {
+            WriteFileBytes(path, valid, length);
+            ASSERT_FALSE(load(path)) << file << " cut to " << length << " bytes loaded";
+            // Either the file is named, or the format's own refusal, which
+            // the callers show next to the file's name.
+            const std::string error = lastError();
+            EXPECT_TRUE(error.find(path) != std::string::npos || error.rfind("Not a valid", 0) == 0)
+                << file << " cut to " << length << " bytes: " << error;
+        }
+        expectUnchanged();
+        // Random bytes, and random bytes behind the real header.
+        for (int round = 0; round < 8; ++round) {
+            Bytes noise = RandomBytes(valid.size(), seed++);
+            if (round % 2 == 1) std::copy(valid.begin(), valid.begin() + std::min<size_t>(valid.size(), 40), noise.begin());
+            WriteFileBytes(path, noise);
+            // A fixed-size format can come out valid by chance: the load
+            // only has to finish, with a message when it fails.
+            if (!load(path)) {
+                EXPECT_FALSE(lastError().empty());
+            }
+        }
+        reset();
+    }
+}
+
+std::string EarlierMapPath() { return BaseFiles("maps", ".map").front(); }
+
+}  // namespace
+
+TEST(HostileContent, DamagedMapsOfTheGameAreRefusedAndTheMapKept)
+{
+    Map map;
+    auto reset = [&] { ASSERT_TRUE(map.Load(EarlierMapPath().c_str())); };
+    reset();
+    const std::string title = map.title;
+    const uint16_t firstCell = map.cells[0];
+    ExpectDamageRefused(
+        BaseFiles("maps", ".map"), [&](const std::string& p) { return map.Load(p.c_str()); },
+        [&] { return map.lastError; },
+        [&] {
+            EXPECT_EQ(map.title, title);
+            EXPECT_EQ(map.cells[0], firstCell);
+        },
+        reset);
+}
+
+TEST(HostileContent, DamagedSpritesOfTheGameAreRefusedAndTheSpriteKept)
+{
+    Sprite sprite;
+    auto reset = [&] { ASSERT_TRUE(sprite.Load("base/sprites/mower.spr")); };
+    reset();
+    const int16_t frames = sprite.GetFrameCount();
+    ExpectDamageRefused(
+        BaseFiles("sprites", ".spr"), [&](const std::string& p) { return sprite.Load(p.c_str()); },
+        [&] { return sprite.lastError; }, [&] { EXPECT_EQ(sprite.GetFrameCount(), frames); }, reset);
+}
+
+TEST(HostileContent, ADamagedGameTileSetIsRefusedAndTheSetKept)
+{
+    Tileset set;
+    auto reset = [&] {
+        set.New();
+        set.description = "earlier";
+        set.tiles[5].description = "kept";
+    };
+    reset();
+    // The tile set is 3 MB: a lighter spread of cuts over its tiles.
+    ExpectDamageRefused(
+        BaseFiles("tiles", ".til"), [&](const std::string& p) { return set.Load(p.c_str()); },
+        [&] { return set.lastError; },
+        [&] {
+            EXPECT_EQ(set.description, "earlier");
+            EXPECT_EQ(set.tiles[5].description, "kept");
+            EXPECT_TRUE(set.loaded);
+        },
+        reset);
+}
+
+TEST(HostileContent, ContentFilesHandedToTheWrongLoaderAreRefused)
+{
+    Map map;
+    Tileset set;
+    Sprite sprite;
+    const std::string mapFile = EarlierMapPath();
+    EXPECT_FALSE(set.Load(mapFile.c_str()));
+    EXPECT_EQ(set.lastError, "Not a valid tileset file");
+    EXPECT_FALSE(sprite.Load(mapFile.c_str()));
+    EXPECT_EQ(sprite.lastError, "Not a valid sprite file");
+    EXPECT_FALSE(map.Load("base/sprites/mower.spr"));
+    EXPECT_EQ(map.lastError, "base/sprites/mower.spr is not a valid map file.");
+    for (const char* picture : {"base/menuback.tga", "base/game.ini", "base/help.txt"}) {
+        EXPECT_FALSE(map.Load(picture)) << picture;
+        EXPECT_FALSE(sprite.Load(picture)) << picture;
+        EXPECT_FALSE(set.Load(picture)) << picture;
+    }
+}
