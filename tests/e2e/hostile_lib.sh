@@ -48,11 +48,15 @@ menu_up() {
 }
 
 # select_exit: the pointer onto the main menu's last row (Exit), whatever the
-# program took the pointer's place to be when the window opened.
+# program took the pointer's place to be when the window opened, then off
+# the rows (left of them), so that menus opened later keep their keyboard
+# selection.
 EXIT_ROW_Y=286
 select_exit() {
   xdotool mousemove --window "$APP_WIN" 100 "$EXIT_ROW_Y"
   sleep 0.4
+  xdotool mousemove --window "$APP_WIN" 5 "$EXIT_ROW_Y"
+  sleep 0.2
 }
 
 # quit_from_main_menu: the main menu opens on Exit; the program must end with 0.
