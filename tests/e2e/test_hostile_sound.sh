@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# A sound folder with a file whose sound name would run past 300 characters,
+# one whose name just fits, and WAV files that are not sounds: the
+# long name is skipped with a message naming it, the broken files are
+# reported, everything else still loads, and the menu runs with its sounds.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+
+make_workdir --copy-base
+sound="$WORK/base/sound"
+some_wav=$(find "$sound/interface" -iname '*.wav' | head -n1)
+[ -n "$some_wav" ] || fail "no interface sound in base/sound"
+
+long_folder=$(head -c 200 /dev/zero | tr '\0' 'f')
+long_file=$(head -c 120 /dev/zero | tr '\0' 'n')
+mkdir -p "$sound/$long_folder"
+cp "$some_wav" "$sound/$long_folder/$long_file.wav"
+# "interface/" + 241 + ".wav": 255 characters, the longest name that fits.
+near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
+cp "$some_wav" "$sound/interface/$near_limit.wav"
+random_bytes "$sound/world/noise1.wav" 4096
+head -c 20 "$some_wav" > "$sound/game/cutshort.WAV"
+remember_content
+
+start_app
+menu_up
+grep -q "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" "$WORK/stderr.txt" ||
+  fail "no message naming the sound with the over-long name"
+grep -q 'Unable to load sample from .*base/sound/world/noise1.wav' "$WORK/stderr.txt" ||
+  fail "no message about the random-bytes sound"
+grep -q 'Unable to load sample from .*base/sound/game/cutshort.WAV' "$WORK/stderr.txt" ||
+  fail "no message about the truncated sound"
+grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
+
+# The menu still moves with its sounds: no "No such sound number" lines.
+key Up Down Up Down
+sleep 0.5
+grep -q 'No such sound number' "$WORK/stderr.txt" && fail "menu sounds went missing"
+quit_from_main_menu
+no_crash_report || fail "crash report with the hostile sound folder"
+content_unchanged
+pass
