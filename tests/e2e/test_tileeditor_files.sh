@@ -92,8 +92,8 @@ focus_app
 key Escape                  # Tools -> main menu, on Tools
 sleep 0.5
 key Down Down Down Return   # Help, Credits, Exit
-wait_app_exit 20
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
 grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \
   || fail "sodbolt.ini lacks the Zentor import path: $(grep ImportZentorTilesPath "$WORK/sodbolt.ini")"
 keep_shots

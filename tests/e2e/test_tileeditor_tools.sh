@@ -113,8 +113,8 @@ focus_app
 key Escape                  # Tools -> main menu, on Tools
 sleep 0.5
 key Down Down Down Return   # Help, Credits, Exit
-wait_app_exit 20
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
+code=$(wait_exit 20)
+[ "$code" = 0 ] || fail "exit code $code"
 grep -qx "ImageImportPath *= *$WORK/in.tga" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image import path: $(grep ImageImportPath "$WORK/sodbolt.ini")"
 grep -qx "ImageExportPath *= *$WORK/out.BMP" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image export path: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 keep_shots

@@ -73,13 +73,3 @@ choose_file() {
 
 # TILEED_SHOTS=folder keeps a test's screenshots for a look.
 keep_shots() { if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi; }
-
-# wait_app_exit SECONDS: waits for the program to end and sets EXIT_CODE. It
-# runs in the test's own shell: a wait inside $(...) cannot see the exit
-# status of a process started by its parent shell.
-wait_app_exit() {
-  wait_for "the program to exit" "${1:-20}" app_stopped
-  EXIT_CODE=0
-  wait "$APP_PID" || EXIT_CODE=$?
-  APP_PID=""
-}

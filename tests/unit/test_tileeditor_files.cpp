@@ -3,10 +3,10 @@
 //   TILEED_DUMP=file.til TILEED_DUMP_TILE=5 TILEED_DUMP_OUT=out.txt
 //       loads the set with the program's own loader and writes the tile's
 //       description, type and every pixel ("x y r g b") to out.txt
-//   TILEED_ZENTOR_OUT=old.til
-//       writes a version 6 Zentor tile set: tile 0 "Imported Rock" (legacy
-//       Solid, all red), tile 1 "Old Pond" (legacy Water, all blue), the
-//       rest unnamed Land in white
+//   TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]
+//       writes a Zentor tile set: tile 0 "Imported Rock" (legacy Solid, all
+//       red), tile 1 "Old Pond" (legacy Water, all blue), the rest unnamed
+//       Land in white
 #include "content/tileset.h"
 
 #include <allegro5/allegro.h>
@@ -73,7 +73,8 @@ TEST(TileEditorFiles, WriteZentorTileset)
     const size_t recordsAt = 1060, imagesAt = 342052, size = 866340;
     std::vector<unsigned char> file(size, 0);
     PutBytes(file, 0, "Qdx Type 4 Tileset", 19);
-    file[32] = 6;
+    const char* version = Env("TILEED_ZENTOR_VERSION");
+    file[32] = static_cast<unsigned char>(version ? std::atoi(version) : 6);
     struct Legacy {
         int code;
         const char* name;
