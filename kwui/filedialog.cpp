@@ -75,6 +75,20 @@ std::string FileDialogApplyExtension(const std::string& path, const std::string&
     return path + extension;
 }
 
+std::string FileDialogNewFileName(const std::string& path, const std::vector<std::string>& extensions)
+{
+    if (extensions.empty()) return path;
+    const size_t cut = LastSeparator(path);
+    const size_t nameStart = cut == std::string::npos ? 0 : cut + 1;
+    const size_t dot = path.rfind('.');
+    if (dot != std::string::npos && dot > nameStart) {
+        const std::string typed = path.substr(dot);
+        for (const std::string& offered : extensions)
+            if (PlatformEqualsNoCase(typed, offered)) return path;
+    }
+    return FileDialogApplyExtension(path, extensions.front());
+}
+
 bool FileDialogIsRoot(const std::string& folder) { return PlatformIsFileSystemRoot(folder); }
 
 std::string FileDialogFolderRow(const std::string& name) { return name + PlatformSeparator(); }
@@ -246,7 +260,7 @@ FileDialogClass::AcceptOutcome FileDialogClass::Accept(const std::string& text)
 
     std::string chosen = text;
     if (!extensions.empty() && !al_filename_exists(resolved.c_str()))
-        chosen = FileDialogApplyExtension(chosen, extensions.front());
+        chosen = FileDialogNewFileName(chosen, extensions);
     if (resultLimit != 0 && chosen.size() > resultLimit) return AcceptTooLong;
     result = chosen;
     return AcceptChosen;

@@ -38,6 +38,9 @@ std::string FileDialogFilterCaption(const std::vector<std::string>& extensions);
 // Replaces the extension of the path's file name with the given one (which
 // carries its leading "."), or adds it when the name has none.
 std::string FileDialogApplyExtension(const std::string& path, const std::string& extension);
+// A typed name for a new file: kept when it already ends in one of the offered
+// extensions (any case: "out.tga" stays a TGA), else given the first one.
+std::string FileDialogNewFileName(const std::string& path, const std::vector<std::string>& extensions);
 
 // True for the file-system root, where no ".." row is offered.
 bool FileDialogIsRoot(const std::string& folder);

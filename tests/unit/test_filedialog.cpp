@@ -38,6 +38,12 @@ TEST(FileDialogPaths, TheFirstExtensionReplacesOrIsAdded)
     // A dot in a folder name or a hidden name's leading dot is no extension.
     EXPECT_EQ(FileDialogApplyExtension("maps.old/level5", ".map"), "maps.old/level5.map");
     EXPECT_EQ(FileDialogApplyExtension(".hidden", ".map"), ".hidden.map");
+
+    // A new file typed with one of the offered extensions keeps it.
+    const std::vector<std::string> images = {".BMP", ".LBM", ".PCX", ".TGA"};
+    EXPECT_EQ(FileDialogNewFileName("out.tga", images), "out.tga");
+    EXPECT_EQ(FileDialogNewFileName("out.txt", images), "out.BMP");
+    EXPECT_EQ(FileDialogNewFileName("out", images), "out.BMP");
 }
 
 TEST(FileDialogPaths, FilterCaptionListsTheExtensions)
