@@ -21,39 +21,51 @@ std::vector<std::string> KW_WrapText(const std::string& text, int limit, const K
     const size_t length = text.size();
     size_t start = 0;
     while (start < length) {
-        size_t pos = start;
-        for (;;) {
-            if (pos == length) {
-                lines.push_back(text.substr(start));
-                return lines;
-            }
-            if (text[pos] == '\n') {
-                lines.push_back(text.substr(start, pos - start));
-                start = pos + 1;
+        size_t lineEnd = text.find('\n', start);
+        if (lineEnd == std::string::npos) lineEnd = length;
+        // Prefixes of growing length until one reaches the limit, then a
+        // binary search between the last that fitted and it (the width only
+        // grows as characters are added): a few measurements a row, so a
+        // help file of megabytes, or one endless line, opens in moments.
+        size_t fitting = start;  // the characters before this one fit
+        size_t probe = start;
+        bool wholeLineFits = lineEnd == start;
+        for (size_t step = 64; !wholeLineFits; step *= 2) {
+            probe = std::min(lineEnd, fitting + step);
+            if (measure(text.substr(start, probe - start)) >= limit) break;
+            if (probe == lineEnd) wholeLineFits = true;
+            fitting = probe;
+        }
+        if (wholeLineFits) {
+            lines.push_back(text.substr(start, lineEnd - start));
+            start = lineEnd + 1;
+            continue;
+        }
+        size_t low = fitting, high = probe - 1;
+        while (low < high) {
+            const size_t middle = low + (high - low) / 2;
+            if (measure(text.substr(start, middle - start + 1)) < limit)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        const size_t pos = low;
+        // Break at the last blank after the line start, or right here inside
+        // a long word.
+        size_t blank = std::string::npos;
+        for (size_t b = pos; b > start; --b)
+            if (text[b] == ' ') {
+                blank = b;
                 break;
             }
-            if (measure(text.substr(start, pos - start + 1)) < limit) {
-                ++pos;
-                continue;
-            }
-            // The character at pos would reach the limit: break at the last
-            // blank after the line start, or right here inside a long word.
-            size_t blank = std::string::npos;
-            for (size_t b = pos; b > start; --b)
-                if (text[b] == ' ') {
-                    blank = b;
-                    break;
-                }
-            if (blank != std::string::npos) {
-                lines.push_back(text.substr(start, blank - start));
-                start = blank + 1;
-            } else {
-                // A single character wider than the limit still makes progress.
-                const size_t end = pos > start ? pos : pos + 1;
-                lines.push_back(text.substr(start, end - start));
-                start = end;
-            }
-            break;
+        if (blank != std::string::npos) {
+            lines.push_back(text.substr(start, blank - start));
+            start = blank + 1;
+        } else {
+            // A single character wider than the limit still makes progress.
+            const size_t end = pos > start ? pos : pos + 1;
+            lines.push_back(text.substr(start, end - start));
+            start = end;
         }
     }
     return lines;
