@@ -1,12 +1,13 @@
-// Hostile input that reaches pure code: display sizes in kwui2.ini, and the
+// Hostile input that reaches pure code: display sizes in kwui2.ini; the
 // game's own content files cut short, filled with random bytes or handed to
-// the wrong loader. Every load fails with a message naming the file and
-// leaves the record it was loading into as it was.
+// the wrong loader (every load fails with a message naming the file and
+// leaves the record it was loading into as it was); help text of megabytes.
 #include "content/map.h"
 #include "content/savegame.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
 #include "kwui/core.h"
+#include "kwui/listbox.h"
 
 #include "content_testing.h"
 
@@ -171,4 +172,99 @@ TEST(HostileContent, ContentFilesHandedToTheWrongLoaderAreRefused)
         EXPECT_FALSE(sprite.Load(picture)) << picture;
         EXPECT_FALSE(set.Load(picture)) << picture;
     }
+}
+
+// [SECTION] A help file of megabytes
+
+namespace {
+
+int NarrowWide(const std::string& s)
+{
+    int width = 0;
+    for (char c : s) width += (c == 'i' || c == ' ') ? 4 : (c == 'w' ? 14 : 9);
+    return width;
+}
+
+// Wrapping as it was first written: one measurement per character. The fast
+// wrap must give exactly its lines.
+std::vector<std::string> WrapOneCharacterAtATime(const std::string& text, int limit)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t pos = start;
+        for (;;) {
+            if (pos == text.size()) {
+                lines.push_back(text.substr(start));
+                return lines;
+            }
+            if (text[pos] == '\n') {
+                lines.push_back(text.substr(start, pos - start));
+                start = pos + 1;
+                break;
+            }
+            if (NarrowWide(text.substr(start, pos - start + 1)) < limit) {
+                ++pos;
+                continue;
+            }
+            size_t blank = std::string::npos;
+            for (size_t b = pos; b > start; --b)
+                if (text[b] == ' ') {
+                    blank = b;
+                    break;
+                }
+            if (blank != std::string::npos) {
+                lines.push_back(text.substr(start, blank - start));
+                start = blank + 1;
+            } else {
+                const size_t end = pos > start ? pos : pos + 1;
+                lines.push_back(text.substr(start, end - start));
+                start = end;
+            }
+            break;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(HostileHelp, FastWrapGivesTheSameLinesAsCharacterByCharacter)
+{
+    std::mt19937 generator(11);
+    const std::string alphabet = "iiwwabc      \n";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const size_t length = generator() % 400;
+        for (size_t i = 0; i < length; ++i) text += alphabet[generator() % alphabet.size()];
+        const int limit = 5 + static_cast<int>(generator() % 200);
+        EXPECT_EQ(KW_WrapText(text, limit, NarrowWide), WrapOneCharacterAtATime(text, limit))
+            << "text \"" << text << "\" at limit " << limit;
+    }
+}
+
+TEST(HostileHelp, TenMegabytesWrapWithAFewMeasurementsPerLine)
+{
+    std::string text;
+    while (text.size() < 10u * 1024 * 1024)
+        text += "Mow every patch of grass before the clock runs out; clouds make it grow back.\n";
+    long measurements = 0;
+    const auto lines = KW_WrapText(text, 500, [&](const std::string& s) {
+        ++measurements;
+        return NarrowWide(s);
+    });
+    ASSERT_GT(lines.size(), 130000u);
+    EXPECT_LT(measurements, static_cast<long>(lines.size()) * 12) << "measuring each character of each line again";
+}
+
+TEST(HostileHelp, OneLineOfAMegabyteWrapsWithoutMeasuringTheRestEachTime)
+{
+    const std::string text(1024 * 1024, 'w');
+    long measured = 0;
+    const auto lines = KW_WrapText(text, 700, [&](const std::string& s) {
+        measured += static_cast<long>(s.size());
+        return NarrowWide(s);
+    });
+    ASSERT_EQ(lines.size(), (text.size() + 48) / 49);  // 49 of 14 pixels are the most below 700
+    EXPECT_LT(measured, static_cast<long>(text.size()) * 40) << "characters measured in all";
 }

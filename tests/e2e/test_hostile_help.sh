@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# A help.txt of 10 MB, one of a single 1 MB line, and one of random binary
+# bytes: Help opens each in bounded time, scrolls, Done brings the main menu
+# back, and help.txt is left as it was.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+
+make_workdir --copy-base
+
+# open_help_and_leave WHAT SECONDS: Help from the main menu (on Exit), a few
+# scrolling keys, Done, and the menu again within the time limit.
+open_help_and_leave() {
+  start_app
+  menu_up
+  local menu
+  menu=$(window_crop_sum "$TITLE_BAR")
+  key Up Up Return
+  wait_crop_change "$TITLE_BAR" "$menu" "$2" "the help viewer with $1"
+  sleep 0.5
+  shot "$WORK/help_$1.png"
+  local view
+  view=$(window_crop_sum "$FIELD")
+  key Next Next Down
+  sleep 1
+  app_running || fail "the program ended while scrolling $1"
+  [ "$1" = binary ] || [ "$(window_crop_sum "$FIELD")" != "$view" ] || fail "the view did not scroll through $1"
+  key Return
+  wait_crop_equal "$TITLE_BAR" "$menu" "$2" "the main menu after $1"
+  # Help stays selected: two down is Exit.
+  key Down Down
+  quit_from_main_menu
+  no_crash_report || fail "crash report with $1"
+  content_unchanged
+}
+
+# 10 MB of ordinary lines.
+line='Mow every patch of grass before the clock runs out; clouds make it grow back.'
+for _ in $(seq 128); do echo "$line"; done > "$WORK/chunk.txt"
+for _ in $(seq 1040); do cat "$WORK/chunk.txt"; done > "$WORK/base/help.txt"
+remember_content
+open_help_and_leave big 60
+
+# One line of 1 MB with no line break at all: wrapped, not drawn as one line.
+head -c 1048576 /dev/zero | tr '\0' 'w' > "$WORK/base/help.txt"
+remember_content
+open_help_and_leave one_line 60
+
+# Random bytes, NULs and control characters included.
+random_bytes "$WORK/base/help.txt" 65536
+remember_content
+open_help_and_leave binary 30
+pass
