@@ -27,7 +27,7 @@ save_word() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
 # Parts of an 800 x 600 screen.
 TITLE_BAR=780x40+10+10        # the menu's title and web line
 FIRST_ROW=300x34+20+68        # the first item row of a menu
-LEVEL_LINE=300x26+498+537     # the right end of the level line (percentage)
+LEVEL_LINE=300x26+498+572     # the right end of the level line (percentage), below the Audio Panel button
 FIELD=800x500+0+0             # the play area
 FIELD_TOP_RIGHT=380x220+420+0 # play area away from level 1's mower and the console
 OVERLAY_SPOT=200x100+300+250  # the middle of the screen
