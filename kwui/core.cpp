@@ -153,6 +153,21 @@ bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
     return true;
 }
 
+// Takes over a freshly made display: its size, the pointer grab, blending, and
+// the console window and icons that belong to a display.
+static void AdoptNewDisplay(bool windowed)
+{
+    al_set_window_title(kwDisplay, "Sodbolt");
+    al_grab_mouse(kwDisplay);
+    UseStandardBlender();
+    kwWindowed = windowed;
+    kwScreenW = al_get_display_width(kwDisplay);
+    kwScreenH = al_get_display_height(kwDisplay);
+    KW_DestroyConsole();
+    KW_CreateConsole();
+    KW_LoadInternalTextures();
+}
+
 bool KW_ChangeDisplayMode(int width, int height, bool windowed)
 {
     if (!kwInitialised) return false;
@@ -168,15 +183,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
     SetDisplayFlags(windowed);
     kwDisplay = al_create_display(width, height);
     if (kwDisplay) {
-        al_set_window_title(kwDisplay, "Sodbolt");
-        al_grab_mouse(kwDisplay);
-        UseStandardBlender();
-        kwWindowed = windowed;
-        kwScreenW = al_get_display_width(kwDisplay);
-        kwScreenH = al_get_display_height(kwDisplay);
-        KW_DestroyConsole();
-        KW_CreateConsole();
-        KW_LoadInternalTextures();
+        AdoptNewDisplay(windowed);
         KW_ShowMessage("%s", "The display resolution has been changed.  Performance will be affected until the "
                              "application is restarted.  Please exit and restart the application.");
         return true;
@@ -192,15 +199,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
         else KW_NativeError(text);
         std::exit(1);
     }
-    al_set_window_title(kwDisplay, "Sodbolt");
-    al_grab_mouse(kwDisplay);
-    UseStandardBlender();
-    kwWindowed = oldWindowed;
-    kwScreenW = al_get_display_width(kwDisplay);
-    kwScreenH = al_get_display_height(kwDisplay);
-    KW_DestroyConsole();
-    KW_CreateConsole();
-    KW_LoadInternalTextures();
+    AdoptNewDisplay(oldWindowed);
     KW_Message("Unable to set new display mode %d by %d", width, height);
     return false;
 }
