@@ -29,7 +29,7 @@ trap cleanup_e2e EXIT
 
 [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run through ./test.sh"
 
-# Working folder: base/ linked (or copied with --copy-base), kwuidata/ linked,
+# Working folder: a copy of base/, kwuidata/ linked,
 # and an 800 x 600 windowed kwui2.ini unless --no-ini.
 make_workdir() {
   local copy=0 ini=1
@@ -39,7 +39,10 @@ make_workdir() {
       --no-ini) ini=0 ;;
     esac
   done
-  if [ $copy = 1 ]; then cp -r "$REPO_ROOT/base" "$WORK/base"; else ln -s "$REPO_ROOT/base" "$WORK/base"; fi
+  # base/ is always a copy, so that nothing a test does can reach the
+  # repository's own content through a link (--copy-base is kept for clarity).
+  : "$copy"
+  cp -r "$REPO_ROOT/base" "$WORK/base"
   ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
   if [ $ini = 1 ]; then printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"; fi
 }
