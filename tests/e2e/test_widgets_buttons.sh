@@ -3,26 +3,9 @@
 # moving off and releasing elsewhere does not; a hot key fires once per key
 # character; two toolbar buttons with the same hot key give the lower index.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/gallery_lib.sh"
+start_gallery
 
-LOG="$WORK/gallery.txt"
-make_workdir
-(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-APP_PID=$!
-wait_window
-wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
-
-# Waits in this shell (not in a command substitution, which cannot wait for
-# a child of its parent) and checks the gallery ended with 0.
-gallery_exit_code() {
-  wait_for "the gallery to exit" 20 app_stopped
-  local code=0
-  wait "$APP_PID" || code=$?
-  APP_PID=""
-  [ "$code" = 0 ] || fail "gallery exit code $code"
-}
-
-rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
-count() { grep -c -- "$1" "$LOG" || true; }
 press() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15; xdotool mousedown 1; sleep 0.15; }
 release() { xdotool mouseup 1; sleep 0.2; }
 rest_pointer() { xdotool mousemove --window "$APP_WIN" 700 560; sleep 0.15; }

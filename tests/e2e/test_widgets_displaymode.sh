@@ -2,23 +2,8 @@
 # The "Select Display Mode" dialog from the gallery: it lists each display size
 # once, shows its title bar, and Cancel (Escape) keeps the display as it was.
 source "$(dirname "$0")/lib.sh" "$@"
-
-LOG="$WORK/gallery.txt"
-make_workdir
-(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-APP_PID=$!
-wait_window
-wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
-
-# Waits in this shell (not in a command substitution, which cannot wait for
-# a child of its parent) and checks the gallery ended with 0.
-gallery_exit_code() {
-  wait_for "the gallery to exit" 20 app_stopped
-  local code=0
-  wait "$APP_PID" || code=$?
-  APP_PID=""
-  [ "$code" = 0 ] || fail "gallery exit code $code"
-}
+source "$(dirname "$0")/gallery_lib.sh"
+start_gallery
 
 focus_app
 xdotool mousemove --window "$APP_WIN" 700 560

@@ -3,25 +3,9 @@
 # which takes at most maximum length - 1 characters, and Backspace deletes;
 # the pop-up menu returns the clicked item, and -1 on Escape.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/gallery_lib.sh"
+start_gallery
 
-LOG="$WORK/gallery.txt"
-make_workdir
-(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-APP_PID=$!
-wait_window
-wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
-
-# Waits in this shell (not in a command substitution, which cannot wait for
-# a child of its parent) and checks the gallery ended with 0.
-gallery_exit_code() {
-  wait_for "the gallery to exit" 20 app_stopped
-  local code=0
-  wait "$APP_PID" || code=$?
-  APP_PID=""
-  [ "$code" = 0 ] || fail "gallery exit code $code"
-}
-
-rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
 click() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2; }
 
 # the "Code" field was made for 6 characters: it keeps 5

@@ -3,25 +3,9 @@
 # value in whole-percent steps of 255; a double click on a list row activates
 # it and two slow clicks do not; Page Down (keyboard on) moves a page of seven.
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/gallery_lib.sh"
+start_gallery
 
-LOG="$WORK/gallery.txt"
-make_workdir
-(cd "$WORK" && exec "$BUILD_DIR/gallery" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
-APP_PID=$!
-wait_window
-wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
-
-# Waits in this shell (not in a command substitution, which cannot wait for
-# a child of its parent) and checks the gallery ended with 0.
-gallery_exit_code() {
-  wait_for "the gallery to exit" 20 app_stopped
-  local code=0
-  wait "$APP_PID" || code=$?
-  APP_PID=""
-  [ "$code" = 0 ] || fail "gallery exit code $code"
-}
-
-rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
 move() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.08; }
 
 # drag across the slider
