@@ -136,14 +136,13 @@ static void UseStandardBlender()
     al_set_blender(ALLEGRO_ADD, ALLEGRO_ALPHA, ALLEGRO_INVERSE_ALPHA);
 }
 
-bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
+// The first display without a word on failure, so that start-up can try
+// another size before giving up.
+static bool MakeInitialDisplay(int width, int height, bool windowed)
 {
     SetDisplayFlags(windowed);
     kwDisplay = al_create_display(width, height);
-    if (!kwDisplay) {
-        KW_NativeError("KW_SetInitialScreenResolution: al_create_display failed.");
-        return false;
-    }
+    if (!kwDisplay) return false;
     al_set_window_title(kwDisplay, "Sodbolt");
     al_grab_mouse(kwDisplay);
     UseStandardBlender();
@@ -151,6 +150,13 @@ bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
     kwScreenW = al_get_display_width(kwDisplay);
     kwScreenH = al_get_display_height(kwDisplay);
     return true;
+}
+
+bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
+{
+    if (MakeInitialDisplay(width, height, windowed)) return true;
+    KW_NativeError("KW_SetInitialScreenResolution: al_create_display failed.");
+    return false;
 }
 
 // Takes over a freshly made display: its size, the pointer grab, blending, and
@@ -250,10 +256,17 @@ bool KW_Init()
     }
 
     bool offerModeDialog = false;
-    bool created;
+    bool created = false;
     if (video.width != -1 && video.height != -1) {
-        created = KW_SetInitialScreenResolution(video.width, video.height, video.windowed);
-    } else {
+        // A stored mode this screen cannot show (a full-screen size from
+        // another monitor) leads to the question, not to a program that
+        // cannot start until its settings file is deleted.
+        created = MakeInitialDisplay(video.width, video.height, video.windowed);
+        if (!created)
+            KW_LogError("KW_Init: no %s %d by %d display could be made; asking for the screen resolution instead.",
+                        video.windowed ? "windowed" : "full-screen", video.width, video.height);
+    }
+    if (!created) {
         const int answer = al_show_native_message_box(nullptr, "Screen Resolution", "",
                                                       "Use current desktop screen resolution?", nullptr,
                                                       ALLEGRO_MESSAGEBOX_YES_NO | ALLEGRO_MESSAGEBOX_QUESTION);
