@@ -27,6 +27,20 @@ for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
   no_crash_report || fail "crash report with $1 x $2"
 done
 
+# A full screen of a size this screen has no mode for (the X server here has
+# only its own 1280 x 1024), once by name and once through a 100 KB "window"
+# value, which reads as full screen: logged, then the same question.
+for window in False "$(long_value 102400 w)"; do
+  printf '[video]\nwidth=800\nheight=600\nwindow=%s\n' "$window" > "$WORK/kwui2.ini"
+  rm -f "$LOG"
+  start_app
+  answer_box_once 'Screen Resolution' 0.75
+  menu_up
+  grep -q "no full-screen 800 by 600 display could be made" "$LOG" || fail "the error log does not explain the full screen"
+  quit_from_main_menu
+  grep -qx 'window=False' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the full screen chosen"
+done
+
 # 100 KB values: a width of 100 KB of digits (asked about again), a music
 # path and two tool paths no file dialog can start from (reported, and the
 # dialogs open in the working folder instead of refusing for good), absurd
