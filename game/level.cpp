@@ -9,6 +9,7 @@
 #include "content/savegame.h"
 #include "kwui/kwui.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -40,6 +41,9 @@ static void ShowLoadingScreen()
                     al_map_rgb(255, 255, 255), text);
     KW_PresentFrame();
 }
+
+// The map editor's own limit for a map's clouds.
+static constexpr int kMaxCloudsInPlay = 99;
 
 bool IsLevelInMapsList(int levelIndex)
 {
@@ -89,9 +93,18 @@ bool LoadLevel(int16_t levelIndex)
     gPlay.heading = gPlay.targetHeading = gPlay.speed = 0.0f;
     UpdateMowerCells();
 
-    ScatterClouds(gPlay.map.cloudCount, &gResources.cloudSprite1, &gResources.cloudSprite2);
+    // A map edited outside the editor may ask for thousands of clouds, which
+    // would take seconds a frame: no more than the editor allows drift over it.
+    int cloudCount = gPlay.map.cloudCount;
+    if (cloudCount > kMaxCloudsInPlay) {
+        KW_Message("%s asks for %d clouds; %d drift over it", path, cloudCount, kMaxCloudsInPlay);
+        cloudCount = kMaxCloudsInPlay;
+    }
+    ScatterClouds(cloudCount, &gResources.cloudSprite1, &gResources.cloudSprite2);
 
-    gPlay.timeLeft = SkillTimeLimit(gPlay.skillLevel, gPlay.map.timeLimit);
+    // At least a second on the clock: with none (a limit of 0, or 1 on Hard)
+    // the out-of-time picture would come every frame and Escape never be seen.
+    gPlay.timeLeft = std::max<int16_t>(1, SkillTimeLimit(gPlay.skillLevel, gPlay.map.timeLimit));
     KW_GetDateTime(gPlay.secondStopwatch);
     gPlay.mowingTimer = 0;
     return true;
