@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A first level whose map is well-formed but hostile: 65535 clouds, the mower
+# starting far outside the field, a time limit of 0, cells past the tile set
+# and a 30000-character title full of format signs. The level shows within
+# seconds with the clouds cut to what the editor allows (and says so), the
+# title is drawn as text, Escape brings the menu back (the clock always has a
+# second), and the map file is left as it was.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+
+make_workdir --copy-base
+rm -f "$WORK"/base/savegames/*.sav
+first=$(sed -n '/^\[map0\]/,/^\[/ s/^map=//p' "$WORK/base/game.ini")
+map="$WORK/base/maps/$first"
+
+title=$(for _ in $(seq 3750); do printf '%%s%%n%%d \\'; done)   # 8 characters a time: 30000
+{
+  printf '\x10\x00Sodbolt Map File\x03\x00'
+  printf '\x30\x75%s' "$title"
+  printf '\x00\x00'                          # no author
+  printf '\x00\x00\xff\xff\xff\xff\xff\xff'  # time 0, 65535 clouds, start (65535, 65535)
+  for _ in $(seq 200); do printf '\xff\xff\xff\x03'; done   # cells 65535 and 1023
+} > "$map"
+[ "$(stat -c %s "$map")" = $((2 + 16 + 2 + 2 + 30000 + 2 + 8 + 800)) ] || fail "the hostile map is $(stat -c %s "$map") bytes"
+remember_content
+
+start_app
+menu_up
+menu=$(window_crop_sum "$TITLE_BAR")
+key Down Return
+sleep 0.8
+key Down Return
+sleep 0.5
+key Down Down Return
+wait_for "the message about the clouds" 20 grep -q "asks for 65535 clouds; 99 drift over it" "$WORK/stderr.txt"
+# No time at all: the level still gets a second, so after the out-of-time
+# picture and Space (the lawn again), Escape leaves it.
+sleep 2
+shot "$WORK/level.png"
+key space
+sleep 0.3
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the level"
+quit_from_main_menu
+no_crash_report || fail "crash report with the hostile map"
+content_unchanged
+pass
