@@ -109,6 +109,23 @@ answer_native_box() {
   return 0
 }
 
+# pixel X Y: the colour at a window position as #RRGGBB.
+pixel() {
+  import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
+}
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+# pixel_not X Y COLOUR: the window shows some other colour there.
+pixel_not() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [ "$p" != "$3" ]; }
+wait_pixel() { wait_for "colour $3 at $1,$2 ($4)" 20 pixel_is "$1" "$2" "$3"; }
+TITLE_BLUE="#0303FF"   # title bars of toolbars and dialogs
+
+# press_at X Y [BUTTON]: a press held long enough for a once-a-frame poll to
+# see it, also when the machine is busy.
+press_at() {
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2
+  xdotool mousedown "${3:-1}"; sleep 0.25; xdotool mouseup "${3:-1}"; sleep 0.3
+}
+
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 app_stopped() { ! kill -0 "$APP_PID" 2>/dev/null; }
 

@@ -11,12 +11,6 @@ convert -size 800x600 xc:'#204020' "$WORK/base/menuback.tga"
 ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
 
-pixel() {
-  import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
-}
-pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-pixel_is_not() { local c; c=$(pixel "$1" "$2"); [ -n "$c" ] && [ "$c" != "$3" ]; }
-TITLE_BLUE="#0303FF"
 STATUS_FILL="#001400"
 rest_pointer() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
 
@@ -30,7 +24,7 @@ key Down; key Return
 wait_for "the audio panel" 15 pixel_is 400 70 "$TITLE_BLUE"
 wait_for "the status display" 15 pixel_is 600 385 "$STATUS_FILL"
 key Escape
-wait_for "the panel to close" 15 pixel_is_not 400 70 "$TITLE_BLUE"
+wait_for "the panel to close" 15 pixel_not 400 70 "$TITLE_BLUE"
 
 # Options: Video Options; the first listed mode, in a window.
 rest_pointer
@@ -59,7 +53,7 @@ wait_for "the audio panel in the new display" 15 pixel_is 400 70 "$TITLE_BLUE"
 wait_for "the status display in the new display" 15 pixel_is 600 385 "$STATUS_FILL"
 screenshot "$WORK/after_change.png"
 key Escape
-wait_for "the panel to close" 15 pixel_is_not 400 70 "$TITLE_BLUE"
+wait_for "the panel to close" 15 pixel_not 400 70 "$TITLE_BLUE"
 rest_pointer
 key Escape; key Up; key Up; key Return
 code=$(wait_exit 20)

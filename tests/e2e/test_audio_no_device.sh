@@ -12,11 +12,8 @@ sox -n -r 22050 -c 1 -b 16 "$WORK/base/sound/interface/voltest.wav" synth 0.25 s
 ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n[audio]\nMusicLoadPath=%s\n' "$WORK/base/voltest.ogg" > "$WORK/kwui2.ini"
 
-pixel() {
-  import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
-}
-panel_shown() { [ "$(pixel 400 70)" = "#0303FF" ]; }
-panel_gone() { local c; c=$(pixel 400 70); [ -n "$c" ] && [ "$c" != "#0303FF" ]; }
+panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
+panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
 
 # No sound server to reach, and no sound card behind it.
 export PULSE_SERVER=unix:/nonexistent/pulse

@@ -52,15 +52,9 @@ expect_silence() {
   echo "silent $2 (peak $p)"
 }
 
-pixel() {
-  import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
-}
-pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-pixel_is_not() { local c; c=$(pixel "$1" "$2"); [ -n "$c" ] && [ "$c" != "$3" ]; }
-TITLE_BLUE="#0303FF"
 # On 800 x 600 the panel spans (85, 65) to (715, 535); its title bar is blue.
 panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
-panel_gone() { pixel_is_not 400 70 "$TITLE_BLUE"; }
+panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
 rest_pointer() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
 
 # Main menu: Options; Options menu: Audio Panel.

@@ -8,8 +8,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
 # [set-up] -------------------------------------------------------------------
-make_workdir --copy-base
-[ -f "$WORK/base/tiles/sodbolt.til" ] || fail "the content pack has no base/tiles/sodbolt.til"
+tileed_workdir
 mkdir -p "$WORK/legacy"
 tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/legacy/old.til"
 [ "$(stat -c %s "$WORK/legacy/old.til")" = 866340 ] || fail "the generated Zentor file has the wrong size"
@@ -17,9 +16,7 @@ cp "$WORK/base/tiles/sodbolt.til" "$WORK/copy.til"
 dump_tile "$WORK/copy.til" 0 "$WORK/copy-before.txt"
 type_before=$(field_in "$WORK/copy-before.txt" type)
 
-start_app
-wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
-open_tools_entry 2
+start_from_tools 2
 wait_editor
 
 # [Save as over an existing file: No keeps it, Yes writes it] ----------------

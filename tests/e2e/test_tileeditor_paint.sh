@@ -8,15 +8,11 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
-make_workdir --copy-base
-TILES="$WORK/base/tiles/sodbolt.til"
-[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+tileed_workdir
 for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 picked=$(pixel_in "$WORK/before5.txt" 0 0)
 
-start_app
-wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
-open_tools_entry 2
+start_from_tools 2
 wait_editor
 screenshot "$WORK/editor.png"
 

@@ -14,15 +14,11 @@ picker_shown() { shot; [ "$(pix 770 100)" = "#81A2FF" ] && [ -z "$(view_top)" ];
 TILE12_X=$((12 * 33 + 1 + 16)); ROW0_Y=100
 
 # [set-up] -------------------------------------------------------------------
-make_workdir --copy-base
-TILES="$WORK/base/tiles/sodbolt.til"
-[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+tileed_workdir
 dump_tile "$TILES" 12 "$WORK/before12.txt"
 [ "$(pixel_in "$WORK/before12.txt" 5 5)" != "255 255 255" ] || fail "tile 12 pixel 5 5 is white already"
 
-start_app
-wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
-open_tools_entry 1
+start_from_tools 1
 sleep 2
 focus_app
 key t

@@ -6,18 +6,14 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
-make_workdir --copy-base
-TILES="$WORK/base/tiles/sodbolt.til"
-[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+tileed_workdir
 MAPFILE=$(ls "$WORK"/base/maps/*.map | head -n1)
 [ -n "$MAPFILE" ] || fail "the content pack has no map"
 dump_tile "$TILES" 0 "$WORK/before0.txt"
 dump_tile "$TILES" 3 "$WORK/before3.txt"
 tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/v5.til" TILEED_ZENTOR_VERSION=5
 
-start_app
-wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
-open_tools_entry 2
+start_from_tools 2
 wait_editor
 focus_app
 key Right Right Right

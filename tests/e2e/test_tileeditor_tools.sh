@@ -21,16 +21,12 @@ grid_of_24() {
 }
 
 # [set-up] -------------------------------------------------------------------
-make_workdir --copy-base
-TILES="$WORK/base/tiles/sodbolt.til"
-[ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+tileed_workdir
 for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 # 64 x 64: the left half magenta, the right half blue
 convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColor "$WORK/in.tga"
 
-start_app
-wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
-open_tools_entry 2
+start_from_tools 2
 wait_editor
 swatch_x=780; swatch_y=$((TOP + 100))
 

@@ -35,11 +35,6 @@ editor_shown() { shot; local t; t=$(view_top) && [ -n "$t" ] && [ "$(pix 0 $((t 
 editor_gone() { ! editor_shown; }
 wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(view_top); }
 
-# press_at X Y [BUTTON]: held long enough for a 60 Hz loop to see it.
-press_at() {
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.15
-  xdotool mousedown "${3:-1}"; sleep 0.25; xdotool mouseup "${3:-1}"; sleep 0.2
-}
 # the screen centre of tile pixel X or Y in the pixel view
 cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
 cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
@@ -59,6 +54,20 @@ open_tools_entry() {
   local steps=() i
   for ((i = 0; i < $1; i++)); do steps+=(Down); done
   key "${steps[@]}" Return
+}
+
+# tileed_workdir: a working folder with a copy of base/; TILES is its tile set.
+tileed_workdir() {
+  make_workdir --copy-base
+  TILES="$WORK/base/tiles/sodbolt.til"
+  [ -f "$TILES" ] || fail "the content pack has no base/tiles/sodbolt.til"
+}
+
+# start_from_tools N: the program, then the Nth entry of its Tools menu.
+start_from_tools() {
+  start_app
+  wait_window "^Sodbolt\$" 90   # start-up is slow on a busy machine
+  open_tools_entry "$1"
 }
 
 # choose_file PATH: types a path into the open file dialog and accepts it.
