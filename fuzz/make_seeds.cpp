@@ -1,9 +1,11 @@
 // Writes the seed corpora: valid files of every format, made with the
-// program's own savers where it has them.
+// program's own savers where it has them and with the unit tests' file
+// builders for the legacy formats.
 #include "content/map.h"
 #include "content/savegame.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
+#include "tests/unit/content_bytes.h"
 
 #include <allegro5/allegro.h>
 
@@ -12,28 +14,6 @@
 #include <string>
 #include <vector>
 
-using Bytes = std::vector<uint8_t>;
-
-static void PutU8(Bytes& b, unsigned v) { b.push_back(static_cast<uint8_t>(v)); }
-static void PutU16(Bytes& b, unsigned v)
-{
-    PutU8(b, v & 0xFF);
-    PutU8(b, (v >> 8) & 0xFF);
-}
-static void PutU32(Bytes& b, uint32_t v)
-{
-    PutU16(b, v & 0xFFFF);
-    PutU16(b, v >> 16);
-}
-static void PutString(Bytes& b, const std::string& text)
-{
-    PutU16(b, static_cast<unsigned>(text.size()));
-    b.insert(b.end(), text.begin(), text.end());
-}
-static void PutFixed(Bytes& b, const std::string& text, size_t width)
-{
-    for (size_t i = 0; i < width; ++i) PutU8(b, i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
-}
 static bool WriteBytes(const std::string& path, const Bytes& bytes)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -69,54 +49,6 @@ static Bytes OldMap(int version)
     for (unsigned v : {60u, 2u, 100u, 100u}) PutU16(b, v);
     const int count = version == 1 ? 21 * 32 : 400;
     for (int i = 0; i < count; ++i) PutU16(b, static_cast<unsigned>(i * 37 % 1100));
-    return b;
-}
-
-static Bytes ZentorTileset()
-{
-    Bytes b;
-    PutFixed(b, "Qdx Type 4 Tileset", 32);
-    PutU32(b, 6);
-    b.resize(b.size() + 1024, 0);
-    for (int i = 0; i < 1024; ++i) {
-        PutU8(b, static_cast<unsigned>(i % 5));
-        PutFixed(b, "Tile", 27);
-    }
-    b.resize(b.size() + 312320, 0);
-    for (int i = 0; i < 1024 * 256; ++i) PutU16(b, static_cast<unsigned>(i * 2654435761u >> 16));
-    return b;
-}
-
-static Bytes ZentorSprite(int version)
-{
-    const bool eightBit = version < 4;
-    Bytes b;
-    PutFixed(b, "Qdx Sprite File", 32);
-    PutU32(b, static_cast<uint32_t>(version));
-    PutFixed(b, "Old", 32);
-    PutU8(b, 2);
-    PutU8(b, 1);
-    PutU32(b, 0);
-    if (version == 6) PutFixed(b, "", 256);
-    auto bitmap = [&](int w, int h) {
-        PutU32(b, static_cast<uint32_t>(w));
-        PutU32(b, static_cast<uint32_t>(h));
-        for (int p = 0; p < w * h; ++p) eightBit ? PutU8(b, static_cast<unsigned>(p)) : PutU16(b, static_cast<unsigned>(p * 977));
-    };
-    PutFixed(b, "extra", 32);
-    for (int i = 0; i < 3; ++i) PutU32(b, 0);
-    if (version >= 4) PutFixed(b, "", 256);
-    bitmap(2, 2);
-    for (int f = 0; f < 2; ++f) {
-        PutU32(b, 10);
-        if (version >= 4) PutFixed(b, "frame", 256);
-        bitmap(4, 3);
-        if (version == 6) PutFixed(b, "", 256);
-    }
-    PutU8(b, 0);
-    if (version >= 2) PutU8(b, 0);
-    if (version == 3) PutU32(b, 0);
-    if (version >= 5) b.resize(b.size() + 7, 0);
     return b;
 }
 
@@ -156,7 +88,7 @@ int main(int argc, char** argv)
 
     ok &= WriteBytes(root + "/zentor_tileset/v6.til", ZentorTileset());
     for (int version : {1, 3, 4, 6})
-        ok &= WriteBytes(root + "/zentor_sprite/v" + std::to_string(version) + ".spr", ZentorSprite(version));
+        ok &= WriteBytes(root + "/zentor_sprite/v" + std::to_string(version) + ".spr", ZentorSprite(version, "Qdx Sprite File", 2, 1));
 
     if (!ok) std::fprintf(stderr, "make_seeds: could not write every seed\n");
     return ok ? 0 : 1;

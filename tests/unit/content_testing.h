@@ -2,6 +2,8 @@
 // bytes, little bitmaps and the "every truncation fails" check.
 #pragma once
 
+#include "content_bytes.h"
+
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
@@ -12,8 +14,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<uint8_t>;
 
 class ScratchFolder {
 public:
@@ -58,28 +58,6 @@ inline void WriteFileBytes(const std::string& path, const Bytes& bytes, size_t l
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(length < bytes.size() ? length : bytes.size()));
-}
-
-// Little-endian byte builders for hand-made files.
-inline void PutU8(Bytes& b, unsigned v) { b.push_back(static_cast<uint8_t>(v)); }
-inline void PutU16(Bytes& b, unsigned v)
-{
-    PutU8(b, v & 0xFF);
-    PutU8(b, (v >> 8) & 0xFF);
-}
-inline void PutU32(Bytes& b, uint32_t v)
-{
-    PutU16(b, v & 0xFFFF);
-    PutU16(b, v >> 16);
-}
-inline void PutString(Bytes& b, const std::string& text)
-{
-    PutU16(b, static_cast<unsigned>(text.size()));
-    b.insert(b.end(), text.begin(), text.end());
-}
-inline void PutFixed(Bytes& b, const std::string& text, size_t width)
-{
-    for (size_t i = 0; i < width; ++i) PutU8(b, i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
 }
 
 struct Rgba {

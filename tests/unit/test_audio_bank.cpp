@@ -214,16 +214,3 @@ TEST(AudioLifecycle, WithoutAStartRequestsFailQuietly)
         },
         ::testing::ExitedWithCode(0), "");
 }
-
-TEST_F(AudioDevice, TheGameContentHasEverySoundTheProgramLooksUp)
-{
-    audio.LoadSounds();  // base/sound, from the repository's root
-    for (const char* name : {"interface\\voltest", "interface\\MenuSelect", "interface\\MenuMove",
-                             "interface\\MenuCancel", "game\\skid", "game\\engine_idle", "game\\engine_moving",
-                             "game\\engine_mowing", "game\\respawn", "world\\birds", "world\\crickets", "world\\wind",
-                             "world\\battle", "world\\teleport"})
-        EXPECT_NE(audio.FindSound(name), -1) << name;
-    const int skid = audio.FindSound("game\\skid");
-    ASSERT_NE(skid, -1);
-    EXPECT_EQ(audio.sounds[skid].samples.size(), 2u) << "skid1.wav and skid2.wav are two variants";
-}

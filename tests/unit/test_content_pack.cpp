@@ -6,6 +6,7 @@
 #include "content/map.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
+#include "content_testing.h"
 #include "test_audio_support.h"
 
 #include <allegro5/allegro.h>
@@ -45,9 +46,8 @@ BitmapPtr LoadPicture(const std::string& path)
 
 bool IsMagenta(ALLEGRO_BITMAP* bmp, int x, int y)
 {
-    unsigned char r, g, b;
-    al_unmap_rgb(al_get_pixel(bmp, x, y), &r, &g, &b);
-    return r == 255 && g == 0 && b == 255;
+    const Rgba p = PixelOf(bmp, x, y);
+    return p.r == 255 && p.g == 0 && p.b == 255;
 }
 
 double MeanLuminance(ALLEGRO_BITMAP* bmp)
@@ -422,12 +422,6 @@ TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyF
 
 namespace {
 
-std::vector<uint8_t> FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 bool IsPondOrBridge(const Map& map, int c, int r)
 {
     if (c < 0 || r < 0 || c >= Map::kColumns || r >= Map::kRows) return true;  // ponds may run off the field
@@ -470,7 +464,7 @@ TEST(ContentPack, TheTunesAreWellFormedFourChannelModulesThatDifferFromEachOther
     int tunes = 0;
     for (const auto& entry : fs::directory_iterator("base/music")) {
         SCOPED_TRACE(entry.path().string());
-        std::vector<uint8_t> b = FileBytes(entry.path().string());
+        std::vector<uint8_t> b = ReadFileBytes(entry.path().string());
         ASSERT_GT(b.size(), 1084u);
         ASSERT_EQ(std::string(b.begin() + 1080, b.begin() + 1084), "M.K.");
         auto u16 = [&](size_t o) { return (b[o] << 8) | b[o + 1]; };
@@ -519,7 +513,7 @@ TEST(ContentPack, PicturesAreRunLengthCodedTargasWithTheirTopRowFirst)
     size_t total = 0;
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        std::vector<uint8_t> b = FileBytes(file);
+        std::vector<uint8_t> b = ReadFileBytes(file);
         ASSERT_GT(b.size(), 18u);
         EXPECT_EQ(b[2], 10) << "run-length coded true colour";
         EXPECT_EQ(b[16], 24);
