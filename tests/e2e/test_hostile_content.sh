@@ -143,6 +143,35 @@ quit_from_main_menu
 no_crash_report || fail "crash report with broken content"
 content_unchanged
 
+# 1b. Only the three sprites broken: a level still plays without them (no
+# mower or clouds to see), steering and all, and Escape leaves it.
+restore_base
+n=0
+for sprite in mower cloud01 cloud02; do
+  n=$((n + 1))
+  damage "$WORK/base/sprites/$sprite.spr" $n
+done
+remember_content
+start_app
+menu_up
+menu=$(window_crop_sum "$TITLE_BAR")
+key Down Return
+sleep 0.8
+key Down Return
+sleep 0.5
+key Down Down Return
+wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
+sleep 1
+xdotool keydown Up; sleep 1; xdotool keyup Up
+xdotool keydown Left; sleep 0.5; xdotool keyup Left
+app_running || fail "the program ended in a level without sprites"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after a level without sprites"
+quit_from_main_menu
+no_crash_report || fail "crash report with broken sprites"
+content_unchanged
+rm -f "$WORK"/base/savegames/*.sav
+
 # 2. game.ini of random bytes: no level list, and the game says so.
 restore_base
 random_bytes "$WORK/base/game.ini" 600
