@@ -27,6 +27,17 @@ for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
   no_crash_report || fail "crash report with $1 x $2"
 done
 
+# Both settings files of random bytes: no size, so the question; at exit both
+# are written whole again.
+random_bytes "$WORK/kwui2.ini" 4096
+random_bytes "$WORK/sodbolt.ini" 4096
+start_app
+answer_box_once 'Screen Resolution' 0.75
+menu_up
+quit_from_main_menu
+grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini was not written again after random bytes"
+grep -qx 'ImageImportPath=' "$WORK/sodbolt.ini" || fail "sodbolt.ini was not written again after random bytes"
+
 # A full screen of a size this screen has no mode for (the X server here has
 # only its own 1280 x 1024), once by name and once through a 100 KB "window"
 # value, which reads as full screen: logged, then the same question.
