@@ -22,6 +22,12 @@ wait_message() { wait_pixel 400 $(( (600 - 8 * LH) / 2 + LH / 2 )) "$TITLE_BLUE"
 
 clear_field() { xdotool key --delay 15 --repeat "${1:-40}" BackSpace; sleep 0.3; }
 
+# fill_dialog WHAT CHARS TEXT: in the text or number dialog that opens, CHARS
+# characters deleted, TEXT typed and Enter pressed.
+fill_dialog() { wait_dialog "$1"; clear_field "$2"; type_text "$3"; key Return; }
+# ok_message: the message box that opens is answered with Enter.
+ok_message() { wait_message; key Return; wait_editor; }
+
 # open_editor DUMP_TOOL ENTRY: the line height from the dump tool, then the
 # program from the scratch folder through the main menu's Tools (it opens on
 # Back) to its ENTRY-th entry, until editor_shown.

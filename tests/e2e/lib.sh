@@ -126,6 +126,16 @@ press_at() {
   xdotool mousedown "${3:-1}"; sleep 0.25; xdotool mouseup "${3:-1}"; sleep 0.3
 }
 
+# expect_fields FILE NAME=VALUE...: FILE has each "NAME=VALUE" line (a dump
+# of a content file).
+expect_fields() {
+  local file="$1" pair got; shift
+  for pair in "$@"; do
+    got=$(sed -n "s/^${pair%%=*}=//p" "$file")
+    [ "$got" = "${pair#*=}" ] || fail "$(basename "$file"): ${pair%%=*} is '$got', expected '${pair#*=}'"
+  done
+}
+
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 app_stopped() { ! kill -0 "$APP_PID" 2>/dev/null; }
 

@@ -35,3 +35,14 @@ leave_editor() {
 
 # dump_field FILE NAME: one field of mapdump's output for a map file.
 dump_field() { (cd "$WORK" && "$MAPDUMP" "$1") | sed -n "s/^$2=//p"; }
+# dump_map FILE: mapdump's output for a map file, in FILE.dump.
+dump_map() { (cd "$WORK" && "$MAPDUMP" "$1") > "$WORK/$1.dump" || fail "$1 does not load"; }
+
+# save_as NAME: Save Map As, with NAME typed into the file dialog.
+save_as() {
+  key a
+  wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+  clear_field 120
+  type_text "$1"
+  key Return
+}

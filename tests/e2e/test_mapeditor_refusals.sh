@@ -18,22 +18,17 @@ wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
 key Escape
 wait_message
 screenshot "$WORK/cannot_run.png"
-key Return
-wait_editor
+ok_message
 [ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a game was started without a saved map"
 [ -z "$(find "$WORK" -name '*.map' -newer "$WORK/kwui2.ini" -not -path '*/base/maps/*')" ] || fail "a map file was written"
 
 # Time limits 0 and 10000 are out of range.
 for limit in 0 10000; do
   press_at "$(toolbar_x 14)" "$(toolbar_y)"
-  wait_dialog "the time-limit dialog"
-  clear_field 8
-  type_text "$limit"
-  key Return
+  fill_dialog "the time-limit dialog" 8 "$limit"
   wait_message
   screenshot "$WORK/out_of_range_$limit.png"
-  key Return
-  wait_editor
+  ok_message
 done
 
 # Player start mode, then Tile Mode cancelled: back in tile mode, so a press
@@ -46,28 +41,17 @@ wait_editor
 press_at 600 300
 
 # Save as t2.map; the time limit is still the new map's 90, the start 400, 256.
-key a
-wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
-clear_field 120
-type_text "t2.map"
-key Return
+save_as t2.map
 wait_for "t2.map to be written" 20 test -s "$WORK/t2.map"
 wait_editor
-[ "$(dump_field t2.map timeLimit)" = 90 ] || fail "time limit is $(dump_field t2.map timeLimit), expected 90"
-[ "$(dump_field t2.map startX),$(dump_field t2.map startY)" = "400,256" ] || fail "the start point moved in tile mode"
+dump_map t2.map
+expect_fields "$WORK/t2.map.dump" timeLimit=90 startX=400 startY=256   # the start did not move in tile mode
 
 # A new title; Save Map as onto t2.map asks, and No keeps the old file.
 key d
-wait_dialog "the title dialog"
-clear_field 12
-type_text "Changed"
-key Return
+fill_dialog "the title dialog" 12 Changed
 wait_editor
-key a
-wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
-clear_field 120
-type_text "t2.map"
-key Return
+save_as t2.map
 wait_message
 key Escape
 wait_editor
@@ -84,8 +68,7 @@ rm "$WORK/base/game.ini"
 key F9
 wait_message
 screenshot "$WORK/game_error.png"
-key Return
-wait_editor
+ok_message
 [ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a level was started without a maps list"
 
 [ -n "${E2E_SHOTS:-}" ] && cp "$WORK"/*.png "$E2E_SHOTS"/

@@ -32,25 +32,14 @@ wait_centre "#0000FF" "the blue frame after the second Add Frame"
 
 # [Display time: 1001 is out of range, 20 is taken] ---------------------------
 key t
-wait_dialog "the display time dialog"
-clear_field 8
-type_text "1001"
-key Return
-wait_message
-key Return
-wait_editor
+fill_dialog "the display time dialog" 8 1001
+ok_message
 key t
-wait_dialog "the display time dialog"
-clear_field 8
-type_text "20"
-key Return
+fill_dialog "the display time dialog" 8 20
 wait_editor
 
 key d
-wait_dialog "the description dialog"
-clear_field 40
-type_text "Test mower"
-key Return
+fill_dialog "the description dialog" 40 "Test mower"
 wait_editor
 screenshot "$WORK/editor_frames.png"
 
@@ -60,24 +49,14 @@ choose_file "$WORK/test.spr"
 wait_for "test.spr to be written" 20 test -s "$WORK/test.spr"
 wait_editor
 "$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump1.txt" || fail "the saved sprite does not load"
-field() { sed -n "s/^$2=//p" "$1"; }
-[ "$(field "$WORK/dump1.txt" frames)" = 2 ] || fail "saved $(field "$WORK/dump1.txt" frames) frames, expected 2"
-[ "$(field "$WORK/dump1.txt" description)" = "Test mower" ] || fail "description is '$(field "$WORK/dump1.txt" description)'"
-[ "$(field "$WORK/dump1.txt" frame0.name)" = "$WORK/img/red.bmp" ] || fail "frame 0 is named '$(field "$WORK/dump1.txt" frame0.name)'"
-[ "$(field "$WORK/dump1.txt" frame0.time)" = 50 ] || fail "frame 0 time is $(field "$WORK/dump1.txt" frame0.time), expected 50"
-[ "$(field "$WORK/dump1.txt" frame1.time)" = 20 ] || fail "frame 1 time is $(field "$WORK/dump1.txt" frame1.time), expected 20"
-for frame in 0 1; do
-  [ "$(field "$WORK/dump1.txt" frame$frame.transparent)" = 112 ] || fail "frame $frame lost its transparent border"
-  [ "$(field "$WORK/dump1.txt" frame$frame.pixel0,0)" = "0 0 0 0" ] || fail "frame $frame corner is not transparent"
-done
-[ "$(field "$WORK/dump1.txt" frame0.pixel8,8)" = "255 0 0 255" ] || fail "frame 0 is not red"
-[ "$(field "$WORK/dump1.txt" frame1.pixel8,8)" = "0 0 255 255" ] || fail "frame 1 is not blue"
+# both frames keep their transparent border (112 pixels) and corner
+expect_fields "$WORK/dump1.txt" frames=2 "description=Test mower" "frame0.name=$WORK/img/red.bmp" \
+  frame0.time=50 frame1.time=20 frame0.transparent=112 frame1.transparent=112 \
+  "frame0.pixel0,0=0 0 0 0" "frame1.pixel0,0=0 0 0 0" "frame0.pixel8,8=255 0 0 255" "frame1.pixel8,8=0 0 255 255"
 
 # [New empties the editor; Load Sprite brings the file back at frame 1] ------
 key n
-wait_message
-key Return
-wait_editor
+ok_message
 wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"
 key F3
 choose_file "$WORK/test.spr"
@@ -95,22 +74,18 @@ wait_editor
 corner=$(convert "$WORK/blue_out.BMP" -crop 1x1+0+0 -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}')
 [ "$corner" = "#FF00FF" ] || fail "the exported corner is $corner, expected magenta"
 "$SPRITEDUMP" --picture "$WORK/blue_out.BMP" > "$WORK/picture.txt" || fail "the exported picture does not load"
-[ "$(field "$WORK/picture.txt" transparent)" = 112 ] || fail "the exported picture imports with $(field "$WORK/picture.txt" transparent) transparent pixels"
-[ "$(field "$WORK/picture.txt" pixel8,8)" = "0 0 255 255" ] || fail "the exported picture is not blue"
+expect_fields "$WORK/picture.txt" transparent=112 "pixel8,8=0 0 255 255"
 
 # [Delete Frame on the last frame shows the one before] ----------------------
 key Delete
-wait_message
-key Return
-wait_editor
+ok_message
 wait_centre "#FF0000" "the remaining red frame"
 before=$(stat -c %y "$WORK/test.spr")
 key F2
 saved_again() { [ "$(stat -c %y "$WORK/test.spr")" != "$before" ]; }
 wait_for "F2 to save the shorter sprite" 20 saved_again
 "$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump2.txt" || fail "the shorter sprite does not load"
-[ "$(field "$WORK/dump2.txt" frames)" = 1 ] || fail "after Delete Frame $(field "$WORK/dump2.txt" frames) frames were saved"
-[ "$(field "$WORK/dump2.txt" frame0.pixel8,8)" = "255 0 0 255" ] || fail "the frame kept is not the red one"
+expect_fields "$WORK/dump2.txt" frames=1 "frame0.pixel8,8=255 0 0 255"   # the red frame is kept
 
 # Stepping on with one frame stays on it.
 key Right
@@ -119,9 +94,7 @@ centre_is "#FF0000" || fail "Next Frame on the only frame left the view"
 
 # [Deleting the only frame; saving nothing is refused] -----------------------
 key Delete
-wait_message
-key Return
-wait_editor
+ok_message
 wait_centre "$LIGHT_BLUE" "the empty frame view"
 key Delete
 sleep 0.5

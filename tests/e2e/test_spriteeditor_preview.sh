@@ -64,23 +64,13 @@ screenshot "$WORK/imported.png"
 key F2
 new_format() { "$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" 2>/dev/null; }
 wait_for "F2 to write the current format over the imported file" 20 new_format
-field() { sed -n "s/^$1=//p" "$WORK/dump.txt"; }
-[ "$(field description)" = "Old mower" ] || fail "description is '$(field description)'"
-[ "$(field frames)" = 2 ] || fail "imported $(field frames) frames, expected 2"
-grep -qx 'frame0.name=' "$WORK/dump.txt" || fail "frame 0 is named '$(field frame0.name)'"
-grep -qx 'frame1.name=' "$WORK/dump.txt" || fail "frame 1 is named '$(field frame1.name)'"
-[ "$(field frame0.time),$(field frame1.time)" = "30,40" ] || fail "times are $(field frame0.time),$(field frame1.time)"
-[ "$(field frame0.pixel8,8)" = "96 96 96 255" ] || fail "frame 0 pixel is $(field frame0.pixel8,8)"
-[ "$(field frame1.pixel8,8)" = "192 192 192 255" ] || fail "frame 1 pixel is $(field frame1.pixel8,8)"
-[ "$(field frame0.transparent)" = 0 ] || fail "an imported frame has transparent pixels"
-[ "$(field frame0.size)" = 16x16 ] || fail "frame 0 is $(field frame0.size)"
+grep -qx 'frame0.name=' "$WORK/dump.txt" && grep -qx 'frame1.name=' "$WORK/dump.txt" || fail "the frames are not named \"\""
+expect_fields "$WORK/dump.txt" "description=Old mower" frames=2 frame0.time=30 frame1.time=40 \
+  "frame0.pixel8,8=96 96 96 255" "frame1.pixel8,8=192 192 192 255" frame0.transparent=0 frame0.size=16x16
 
 # [Set All Frames Display Time; Import Frame Image replaces the frame shown] --
 press_button 17
-wait_dialog "the all-frames time dialog"
-clear_field 8
-type_text "70"
-key Return
+fill_dialog "the all-frames time dialog" 8 70
 wait_editor
 key i
 choose_file "$WORK/img/red.bmp"
@@ -91,11 +81,9 @@ key F2
 saved_again() { [ "$(stat -c %y "$WORK/legacy/old3.spr")" != "$before" ]; }
 wait_for "F2 to save the new times" 20 saved_again
 "$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" || fail "the saved sprite does not load"
-[ "$(field frames)" = 2 ] || fail "saved $(field frames) frames, expected 2"
-[ "$(field frame0.time),$(field frame1.time)" = "70,70" ] || fail "times are $(field frame0.time),$(field frame1.time)"
-[ "$(field frame0.pixel8,8)" = "255 0 0 255" ] || fail "frame 0 did not take the imported image"
-[ "$(field frame0.transparent)" = 112 ] || fail "the imported image lost its transparent border"
-[ "$(field frame1.pixel8,8)" = "192 192 192 255" ] || fail "frame 1 changed"
+# frame 0 took the imported image with its transparent border; frame 1 is as it was
+expect_fields "$WORK/dump.txt" frames=2 frame0.time=70 frame1.time=70 "frame0.pixel8,8=255 0 0 255" \
+  frame0.transparent=112 "frame1.pixel8,8=192 192 192 255"
 
 # [Zoom: the 12 red pixels span 192 screen pixels at 16, 12 at 1] ------------
 xdotool key --delay 80 --repeat 13 KP_Add; sleep 0.5
