@@ -13,21 +13,17 @@ namespace fs = std::filesystem;
 
 TEST(FileDialogPaths, StartPathSplitsIntoFolderAndFileName)
 {
-    FileDialogStart start = FileDialogSplitStartPath("maps/a.map", "/work/game/");
-    EXPECT_EQ(start.folder, "/work/game/maps/");
-    EXPECT_EQ(start.fileName, "a.map");
-
-    start = FileDialogSplitStartPath("../other/./b.til", "/work/game");
-    EXPECT_EQ(start.folder, "/work/other/");
-    EXPECT_EQ(start.fileName, "b.til");
-
-    start = FileDialogSplitStartPath("/abs/sprites/", "/work/game/");
-    EXPECT_EQ(start.folder, "/abs/sprites/");
-    EXPECT_EQ(start.fileName, "");
-
-    start = FileDialogSplitStartPath("", "/work/game/");
-    EXPECT_EQ(start.folder, "/work/game/");
-    EXPECT_EQ(start.fileName, "");
+    const struct {
+        const char *path, *workingFolder, *folder, *fileName;
+    } cases[] = {{"maps/a.map", "/work/game/", "/work/game/maps/", "a.map"},
+                 {"../other/./b.til", "/work/game", "/work/other/", "b.til"},
+                 {"/abs/sprites/", "/work/game/", "/abs/sprites/", ""},
+                 {"", "/work/game/", "/work/game/", ""}};
+    for (const auto& c : cases) {
+        const FileDialogStart start = FileDialogSplitStartPath(c.path, c.workingFolder);
+        EXPECT_EQ(start.folder, c.folder) << c.path;
+        EXPECT_EQ(start.fileName, c.fileName) << c.path;
+    }
 }
 
 TEST(FileDialogPaths, TheFirstExtensionReplacesOrIsAdded)

@@ -20,25 +20,15 @@ protected:
 
 TEST(GameWindowFit, ScalesTheFieldAboveTheStatusBand)
 {
-    WindowFit fit = FitMapWindow(800, 600);
-    EXPECT_EQ(fit.width, 800);
-    EXPECT_EQ(fit.height, 512);
-    EXPECT_EQ(fit.x, 0);
-
-    fit = FitMapWindow(1024, 768);  // 1.28 as a float is just below 1.28
-    EXPECT_EQ(fit.width, 1023);
-    EXPECT_EQ(fit.height, 655);
-    EXPECT_EQ(fit.x, 0);
-
-    fit = FitMapWindow(1920, 1080);
-    EXPECT_EQ(fit.width, 1587);
-    EXPECT_EQ(fit.height, 1016);
-    EXPECT_EQ(fit.x, 166);
-
-    fit = FitMapWindow(1280, 720);
-    EXPECT_EQ(fit.width, 1025);
-    EXPECT_EQ(fit.height, 656);
-    EXPECT_EQ(fit.x, 127);
+    // screen w, h -> field width, height, x (1.28 as a float is just below 1.28)
+    const int cases[][5] = {
+        {800, 600, 800, 512, 0}, {1024, 768, 1023, 655, 0}, {1920, 1080, 1587, 1016, 166}, {1280, 720, 1025, 656, 127}};
+    for (const auto& c : cases) {
+        const WindowFit fit = FitMapWindow(c[0], c[1]);
+        EXPECT_EQ(fit.width, c[2]) << c[0] << " x " << c[1];
+        EXPECT_EQ(fit.height, c[3]) << c[0] << " x " << c[1];
+        EXPECT_EQ(fit.x, c[4]) << c[0] << " x " << c[1];
+    }
 }
 
 TEST(GameSkill, EasyDoublesNormalKeepsHardTakesThreeQuarters)

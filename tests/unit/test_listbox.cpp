@@ -5,8 +5,11 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // Ten pixels a character keeps the wrapping easy to follow.
 int TenPerCharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
@@ -33,11 +36,7 @@ KW_DateTime At(int second, int hundredths)
 
 TEST(WordWrap, BreaksAtTheLastBlankBeforeTheLimit)
 {
-    const auto lines = KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "the quick");
-    EXPECT_EQ(lines[1], "brown fox");
-    EXPECT_EQ(lines[2], "jumps");
+    EXPECT_EQ(KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter), (Lines{"the quick", "brown fox", "jumps"}));
 }
 
 TEST(WordWrap, AWordWithoutBlanksIsCutAtTheWidth)
@@ -56,19 +55,13 @@ TEST(WordWrap, AWordWithoutBlanksIsCutAtTheWidth)
 
 TEST(WordWrap, LineBreaksEndLinesAndKeepEmptyOnes)
 {
-    const auto lines = KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "one");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], "two");
+    EXPECT_EQ(KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter), (Lines{"one", "", "two"}));
     EXPECT_TRUE(KW_WrapText("", 100, TenPerCharacter).empty());
 }
 
 TEST(WordWrap, ACharacterWiderThanTheLimitStillMovesOn)
 {
-    const auto lines = KW_WrapText("abc", 5, TenPerCharacter);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2], "c");
+    EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
 }
 
 TEST(ListBox, FreshListDefaults)
@@ -216,10 +209,8 @@ TEST(ListBox, TextFileWithWindowsLineEndsGivesOneRowPerLine)
     ListBoxClass list;
     list.Create(0, 0, 2000, 5);
     ASSERT_TRUE(list.LoadFromTextFile(path));
-    ASSERT_EQ(list.RowCount(), 4);
-    EXPECT_EQ(list.rows[0].text, "first line");
-    EXPECT_EQ(list.rows[1].text, "second");
-    EXPECT_EQ(list.rows[2].text, "");
-    EXPECT_EQ(list.rows[3].text, "fourth");
+    Lines rows;
+    for (const ListBoxRow& row : list.rows) rows.push_back(row.text);
+    EXPECT_EQ(rows, (Lines{"first line", "second", "", "fourth"}));
     std::remove(path.c_str());
 }
