@@ -36,6 +36,26 @@ bool BinaryStream::OpenForReading(const char* pathText)
     return true;
 }
 
+bool BinaryStream::OpenContentFile(const char* pathText, const char* magic, int16_t newestVersion, int16_t& version,
+                                   const std::string& wrongMagicText, const std::string& tooAdvancedText)
+{
+    if (!OpenForReading(pathText)) return false;
+    if (ReadStdString() != magic) {
+        lastError = wrongMagicText;
+        return false;
+    }
+    version = ReadInt16();
+    if (Damaged()) {
+        lastError = DamagedText();
+        return false;
+    }
+    if (version > newestVersion) {
+        lastError = tooAdvancedText;
+        return false;
+    }
+    return true;
+}
+
 bool BinaryStream::OpenForWriting(const char* pathText)
 {
     Close();

@@ -43,6 +43,12 @@ public:
     BinaryStream& operator=(const BinaryStream&) = delete;
 
     bool OpenForReading(const char* path);
+    // Opens a content file and reads the magic string and int16 version that
+    // every format starts with. False, with lastError saying why, when the
+    // file cannot be opened, starts with another magic (wrongMagicText), ends
+    // early, or is newer than newestVersion (tooAdvancedText).
+    bool OpenContentFile(const char* path, const char* magic, int16_t newestVersion, int16_t& version,
+                         const std::string& wrongMagicText, const std::string& tooAdvancedText);
     bool OpenForWriting(const char* path);
     // Reading: closes the file. Writing: abandons the temporary file unless
     // Finish() has already put it in place.

@@ -45,22 +45,11 @@ void Map::New()
 bool Map::Load(const char* path)
 {
     BinaryStream in;
-    if (!in.OpenForReading(path)) {
+    int16_t version = 0;
+    const std::string pathText = path ? path : "";
+    if (!in.OpenContentFile(path, kMapMagic, kMapVersion, version, pathText + " is not a valid map file.",
+                            pathText + " is too advanced.")) {
         lastError = in.lastError;
-        return false;
-    }
-    const std::string pathText = path;
-    if (in.ReadStdString() != kMapMagic) {
-        lastError = pathText + " is not a valid map file.";
-        return false;
-    }
-    const int16_t version = in.ReadInt16();
-    if (in.Damaged()) {
-        lastError = in.DamagedText();
-        return false;
-    }
-    if (version > kMapVersion) {
-        lastError = pathText + " is too advanced.";
         return false;
     }
 

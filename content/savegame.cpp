@@ -84,17 +84,10 @@ bool SaveGame(int16_t levelIndex, int16_t skillLevel)
 bool LoadSavedGame(SaveGameSlot& slot, int16_t& levelIndex, int16_t& skillLevel)
 {
     BinaryStream in;
-    if (!in.OpenForReading(slot.path.c_str())) {
+    int16_t version = 0;
+    if (!in.OpenContentFile(slot.path.c_str(), kSaveMagic, kSaveVersion, version, "Not a valid save game file",
+                            "Saved game file is too advanced")) {
         slot.lastError = in.lastError;
-        return false;
-    }
-    if (in.ReadStdString() != kSaveMagic) {
-        slot.lastError = "Not a valid save game file";
-        return false;
-    }
-    const int16_t version = in.ReadInt16();
-    if (!in.Damaged() && version > kSaveVersion) {
-        slot.lastError = "Saved game file is too advanced";
         return false;
     }
     const int16_t level = in.ReadInt16();

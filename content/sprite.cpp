@@ -84,21 +84,10 @@ void Sprite::FramesChanged()
 bool Sprite::Load(const char* path)
 {
     BinaryStream in;
-    if (!in.OpenForReading(path)) {
+    int16_t version = 0;
+    if (!in.OpenContentFile(path, kSpriteMagic, kSpriteVersion, version, "Not a valid sprite file",
+                            "File format too advanced")) {
         lastError = in.lastError;
-        return false;
-    }
-    if (in.ReadStdString() != kSpriteMagic) {
-        lastError = "Not a valid sprite file";
-        return false;
-    }
-    const int16_t version = in.ReadInt16();
-    if (in.Damaged()) {
-        lastError = in.DamagedText();
-        return false;
-    }
-    if (version > kSpriteVersion) {
-        lastError = "File format too advanced";
         return false;
     }
 

@@ -88,21 +88,10 @@ void Tileset::New()
 bool Tileset::Load(const char* path)
 {
     BinaryStream in;
-    if (!in.OpenForReading(path)) {
+    int16_t version = 0;
+    if (!in.OpenContentFile(path, kTilesetMagic, kTilesetVersion, version, "Not a valid tileset file",
+                            "Tileset file version is too advanced")) {
         lastError = in.lastError;
-        return false;
-    }
-    if (in.ReadStdString() != kTilesetMagic) {
-        lastError = "Not a valid tileset file";
-        return false;
-    }
-    const int16_t version = in.ReadInt16();
-    if (in.Damaged()) {
-        lastError = in.DamagedText();
-        return false;
-    }
-    if (version > kTilesetVersion) {
-        lastError = "Tileset file version is too advanced";
         return false;
     }
 
