@@ -27,6 +27,14 @@ inline void PutString(Bytes& b, const std::string& text)
     PutU16(b, static_cast<unsigned>(text.size()));
     b.insert(b.end(), text.begin(), text.end());
 }
+// The start of every content file: the magic string and the version.
+inline Bytes FileStart(const std::string& magic, unsigned version)
+{
+    Bytes b;
+    PutString(b, magic);
+    PutU16(b, version);
+    return b;
+}
 inline void PutFixed(Bytes& b, const std::string& text, size_t width)
 {
     for (size_t i = 0; i < width; ++i) PutU8(b, i < text.size() ? static_cast<uint8_t>(text[i]) : 0);

@@ -76,14 +76,19 @@ inline Rgba PixelOf(ALLEGRO_BITMAP* bitmap, int x, int y)
     return Rgba{r, g, b, a};
 }
 
-// A memory bitmap filled with one colour; the caller destroys it.
-inline ALLEGRO_BITMAP* MakeFilledBitmap(int w, int h, ALLEGRO_COLOR colour)
+inline void FillBitmap(ALLEGRO_BITMAP* bitmap, ALLEGRO_COLOR colour)
 {
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    ALLEGRO_BITMAP* bitmap = al_create_bitmap(w, h);
     al_set_target_bitmap(bitmap);
     al_clear_to_color(colour);
     al_set_target_bitmap(previous);
+}
+
+// A memory bitmap filled with one colour; the caller destroys it.
+inline ALLEGRO_BITMAP* MakeFilledBitmap(int w, int h, ALLEGRO_COLOR colour)
+{
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(w, h);
+    FillBitmap(bitmap, colour);
     return bitmap;
 }
 

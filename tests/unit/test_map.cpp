@@ -32,32 +32,18 @@ protected:
         Tileset set;
         set.New();
         set.tiles[1].type = TileGrass;
-        Fill(set.tiles[1].image, al_map_rgb(0, 200, 0));
-        Fill(set.tiles[1023].image, al_map_rgb(120, 80, 40));
+        FillBitmap(set.tiles[1].image, al_map_rgb(0, 200, 0));
+        FillBitmap(set.tiles[1023].image, al_map_rgb(120, 80, 40));
         ASSERT_TRUE(set.Save((folder + "/tiles/sodbolt.til").c_str()));
-    }
-    static void Fill(ALLEGRO_BITMAP* bitmap, ALLEGRO_COLOR colour)
-    {
-        ALLEGRO_BITMAP* previousTarget = al_get_target_bitmap();
-        al_set_target_bitmap(bitmap);
-        al_clear_to_color(colour);
-        al_set_target_bitmap(previousTarget);
     }
     static Bytes MapHeader(int version, const std::string& title)
     {
-        Bytes bytes;
-        PutString(bytes, "Sodbolt Map File");
-        PutU16(bytes, static_cast<unsigned>(version));
+        Bytes bytes = FileStart("Sodbolt Map File", static_cast<unsigned>(version));
         PutString(bytes, title);
         return bytes;
     }
-    static void PutSettings(Bytes& bytes)
-    {
-        PutU16(bytes, 120); // time limit
-        PutU16(bytes, 4);   // clouds
-        PutU16(bytes, 100); // start x
-        PutU16(bytes, 50);  // start y
-    }
+    // time limit 120, 4 clouds, start at 100, 50
+    static void PutSettings(Bytes& bytes) { for (unsigned v : {120, 4, 100, 50}) PutU16(bytes, v); }
 
     ScratchFolder scratch;
     std::string previous;
@@ -168,9 +154,7 @@ TEST_F(MapTest, RefusedFilesLeaveTheMapAsItWas)
     EXPECT_EQ(map.lastError, "v4.map is too advanced.");
     ExpectEdited(map);
 
-    Bytes sprite;
-    PutString(sprite, "Sodbolt Sprite");
-    WriteFileBytes("x.map", sprite);
+    WriteFileBytes("x.map", FileStart("Sodbolt Sprite", 1));
     EXPECT_FALSE(map.Load("x.map"));
     EXPECT_EQ(map.GetLastError(), "x.map is not a valid map file.");
     ExpectEdited(map);

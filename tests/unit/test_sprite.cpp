@@ -200,15 +200,11 @@ TEST(Sprite, MagentaInAStoredImageBecomesTransparent)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("hand.spr");
-    Bytes bytes;
-    PutString(bytes, "Sodbolt Sprite");
-    PutU16(bytes, 1);
+    Bytes bytes = FileStart("Sodbolt Sprite", 1);
     PutString(bytes, "hand made");
-    PutU16(bytes, 1);
+    PutU16(bytes, 1);  // one frame
     PutString(bytes, "f");
-    PutU16(bytes, 10);
-    PutU16(bytes, 2);
-    PutU16(bytes, 1);
+    for (unsigned v : {10, 2, 1}) PutU16(bytes, v);  // time, width, height
     for (int v : {255, 0, 255, 0, 0, 0}) PutU8(bytes, static_cast<unsigned>(v));
     WriteFileBytes(path, bytes);
 
@@ -231,18 +227,12 @@ TEST(Sprite, RefusalsAndFailuresKeepTheSprite)
 
     MakeTwoFrames(sprite);
     const std::string path = scratch.Path("x.spr");
-    Bytes v2;
-    PutString(v2, "Sodbolt Sprite");
-    PutU16(v2, 2);
-    WriteFileBytes(path, v2);
+    WriteFileBytes(path, FileStart("Sodbolt Sprite", 2));
     EXPECT_FALSE(sprite.Load(path.c_str()));
     EXPECT_EQ(sprite.lastError, "File format too advanced");
     ExpectTwoFrames(sprite);
 
-    Bytes wrong;
-    PutString(wrong, "Sodbolt Sprites");
-    PutU16(wrong, 1);
-    WriteFileBytes(path, wrong);
+    WriteFileBytes(path, FileStart("Sodbolt Sprites", 1));
     EXPECT_FALSE(sprite.Load(path.c_str()));
     EXPECT_EQ(sprite.lastError, "Not a valid sprite file");
     ExpectTwoFrames(sprite);
@@ -271,15 +261,11 @@ TEST(Sprite, EveryTruncationFailsAndHugeFramesAreNotAllocated)
     sprite.Load(path.c_str());
     EXPECT_EQ(sprite.lastError, path + " is damaged or truncated");
 
-    Bytes huge;
-    PutString(huge, "Sodbolt Sprite");
-    PutU16(huge, 1);
+    Bytes huge = FileStart("Sodbolt Sprite", 1);
     PutString(huge, "");
     PutU16(huge, 1);
     PutString(huge, "");
-    PutU16(huge, 50);
-    PutU16(huge, 30000);
-    PutU16(huge, 30000);
+    for (unsigned v : {50, 30000, 30000}) PutU16(huge, v);  // time, width, height
     PutU8(huge, 0);
     WriteFileBytes(path, huge);
     EXPECT_FALSE(sprite.Load(path.c_str()));

@@ -2,6 +2,8 @@
 #include "content/tileset.h"
 #include "editors/tileops.h"
 
+#include "content_testing.h"
+
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
@@ -12,22 +14,12 @@
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-std::ostream& operator<<(std::ostream& os, const Rgb& c) { return os << "(" << c.r << "," << c.g << "," << c.b << ")"; }
+// Tiles are opaque: every pixel compares with alpha 255.
+Rgba At(ALLEGRO_BITMAP* bitmap, int x, int y) { return PixelOf(bitmap, x, y); }
 
-Rgb At(ALLEGRO_BITMAP* bitmap, int x, int y)
+std::vector<Rgba> PixelsOf(ALLEGRO_BITMAP* bitmap)
 {
-    unsigned char r, g, b;
-    al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
-    return Rgb{r, g, b};
-}
-
-std::vector<Rgb> PixelsOf(ALLEGRO_BITMAP* bitmap)
-{
-    std::vector<Rgb> pixels;
+    std::vector<Rgba> pixels;
     for (int y = 0; y < al_get_bitmap_height(bitmap); ++y)
         for (int x = 0; x < al_get_bitmap_width(bitmap); ++x) pixels.push_back(At(bitmap, x, y));
     return pixels;
@@ -54,7 +46,7 @@ protected:
         for (int y = ty - 1; y <= ty + 32; ++y)
             for (int x = tx - 1; x <= tx + 32; ++x) {
                 if (x < 0 || y < 0 || (x >= tx && x < tx + 32 && y >= ty && y < ty + 32)) continue;
-                ASSERT_EQ(At(atlas, x, y), (Rgb{0, 0, 0})) << "atlas pixel " << x << "," << y << " changed";
+                ASSERT_EQ(At(atlas, x, y), (Rgba{0, 0, 0, 255})) << "atlas pixel " << x << "," << y << " changed";
             }
     }
 
@@ -65,8 +57,8 @@ TEST_F(TileOps, RotateTurnsAQuarterClockwiseAndFourTurnsGiveTheTileBack)
 {
     ALLEGRO_BITMAP* tile = Tile(37);
     PaintPattern(tile);
-    const std::vector<Rgb> before = PixelsOf(tile);
-    const Rgb topLeft = At(tile, 0, 0), topRight = At(tile, 31, 0), nearTop = At(tile, 3, 1);
+    const std::vector<Rgba> before = PixelsOf(tile);
+    const Rgba topLeft = At(tile, 0, 0), topRight = At(tile, 31, 0), nearTop = At(tile, 3, 1);
 
     ASSERT_TRUE(RotateTile(tile));
     EXPECT_EQ(At(tile, 31, 0), topLeft) << "top-left goes to top-right";
@@ -83,8 +75,8 @@ TEST_F(TileOps, FlipTurnsUpsideDownMirrorSwapsSidesAndTwiceGivesTheTileBack)
 {
     ALLEGRO_BITMAP* tile = Tile(40);
     PaintPattern(tile);
-    const std::vector<Rgb> before = PixelsOf(tile);
-    const Rgb corner = At(tile, 2, 1);
+    const std::vector<Rgba> before = PixelsOf(tile);
+    const Rgba corner = At(tile, 2, 1);
 
     FlipTile(tile);
     EXPECT_EQ(At(tile, 2, 30), corner);
@@ -105,12 +97,12 @@ TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
     PaintTilePixel(tile, 31, 31, al_map_rgb(0, 255, 0));
     PaintTilePixel(tile, 32, 5, al_map_rgb(0, 0, 255));   // off the tile: ignored
     PaintTilePixel(tile, -1, 5, al_map_rgb(0, 0, 255));
-    EXPECT_EQ(At(tile, 0, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(At(tile, 31, 31), (Rgb{0, 255, 0}));
+    EXPECT_EQ(At(tile, 0, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(At(tile, 31, 31), (Rgba{0, 255, 0, 255}));
     ExpectOnlyTileTouched(33);
 
     FillTile(tile, al_map_rgb(10, 20, 30));
-    EXPECT_EQ(At(tile, 17, 9), (Rgb{10, 20, 30}));
+    EXPECT_EQ(At(tile, 17, 9), (Rgba{10, 20, 30, 255}));
     ExpectOnlyTileTouched(33);
 }
 
@@ -124,13 +116,13 @@ TEST_F(TileOps, PasteBeforeCopyLeavesTheTileAndCopyThenPasteMovesThePicture)
     FillTile(target, al_map_rgb(1, 2, 3));
 
     EXPECT_FALSE(PasteTileFromClipboard(target, clipboard, false));
-    EXPECT_EQ(At(target, 5, 5), (Rgb{1, 2, 3}));
+    EXPECT_EQ(At(target, 5, 5), (Rgba{1, 2, 3, 255}));
 
     CopyTileToClipboard(source, clipboard);
     PaintTilePixel(source, 0, 0, al_map_rgb(9, 9, 9));  // later edits do not reach the clipboard
     ASSERT_TRUE(PasteTileFromClipboard(target, clipboard, true));
     EXPECT_EQ(At(target, 0, 0), At(clipboard, 0, 0));
-    EXPECT_EQ(At(target, 0, 0), (Rgb{0, 0, 40}));
+    EXPECT_EQ(At(target, 0, 0), (Rgba{0, 0, 40, 255}));
     EXPECT_EQ(At(target, 20, 7), At(source, 20, 7));
     ExpectOnlyTileTouched(75);
     al_destroy_bitmap(clipboard);
@@ -155,15 +147,13 @@ TEST_F(TileOps, ImportedImageIsShrunkToTheTileAndMagentaKeepsTheOldPixels)
 
     ImportImageIntoTile(tile, image);
     al_destroy_bitmap(image);
-    EXPECT_EQ(At(tile, 0, 0), (Rgb{0, 200, 0}));
-    EXPECT_EQ(At(tile, 10, 20), (Rgb{0, 200, 0}));
-    EXPECT_EQ(At(tile, 15, 31), (Rgb{0, 200, 0}));
-    EXPECT_EQ(At(tile, 16, 0), (Rgb{255, 0, 0}));
-    EXPECT_EQ(At(tile, 20, 10), (Rgb{255, 0, 0}));
-    EXPECT_EQ(At(tile, 28, 28), (Rgb{0, 0, 255}));
-    unsigned char r, g, b, a;
-    al_unmap_rgba(al_get_pixel(tile, 5, 5), &r, &g, &b, &a);
-    EXPECT_EQ(a, 255) << "the tile stays opaque under transparent parts";
+    EXPECT_EQ(At(tile, 0, 0), (Rgba{0, 200, 0, 255}));
+    EXPECT_EQ(At(tile, 10, 20), (Rgba{0, 200, 0, 255}));
+    EXPECT_EQ(At(tile, 15, 31), (Rgba{0, 200, 0, 255}));
+    EXPECT_EQ(At(tile, 16, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(At(tile, 20, 10), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(At(tile, 28, 28), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(At(tile, 5, 5), (Rgba{0, 200, 0, 255})) << "the tile stays opaque under transparent parts";
     ExpectOnlyTileTouched(100);
 }
 

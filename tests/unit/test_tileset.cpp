@@ -16,11 +16,8 @@ void MakeSampleSet(Tileset& set)
     set.tiles[3].type = static_cast<TileType>(7);
     set.tiles[5].description = "Fence";
     set.tiles[5].type = TileSolid;
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(set.tiles[5].image);
-    al_clear_to_color(al_map_rgb(10, 200, 30));
-    al_put_pixel(31, 31, al_map_rgb(1, 2, 3));
-    al_set_target_bitmap(previous);
+    FillBitmap(set.tiles[5].image, al_map_rgb(10, 200, 30));
+    PutPixelOn(set.tiles[5].image, 31, 31, al_map_rgb(1, 2, 3));
 }
 
 void ExpectSampleSet(const Tileset& set)
@@ -39,10 +36,8 @@ void ExpectSampleSet(const Tileset& set)
 
 TEST(Tileset, TypeNames)
 {
-    EXPECT_EQ(GetTileTypeName(0), "Land");
-    EXPECT_EQ(GetTileTypeName(1), "Grass");
-    EXPECT_EQ(GetTileTypeName(2), "Solid");
-    EXPECT_EQ(GetTileTypeName(3), "Water");
+    const char* const names[] = {"Land", "Grass", "Solid", "Water"};
+    for (int type = 0; type < 4; ++type) EXPECT_EQ(GetTileTypeName(type), names[type]);
     EXPECT_EQ(GetTileTypeName(7), "");
     EXPECT_EQ(GetTileTypeName(-1), "");
 }
@@ -91,10 +86,7 @@ TEST(Tileset, TilesRoundTripAndLiveInOneAtlas)
         EXPECT_EQ(al_get_bitmap_y(image), Tileset::AtlasY(i));
     }
     // Painting one tile touches only that tile.
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(back.GetTileImage(6));
-    al_clear_to_color(al_map_rgb(255, 255, 255));
-    al_set_target_bitmap(previous);
+    FillBitmap(back.GetTileImage(6), al_map_rgb(255, 255, 255));
     EXPECT_EQ(PixelOf(back.GetTileImage(5), 31, 31), (Rgba{1, 2, 3, 255}));
     EXPECT_EQ(PixelOf(back.GetTileImage(7), 0, 0), (Rgba{0, 0, 0, 255}));
     EXPECT_EQ(PixelOf(back.GetTileImage(38), 0, 0), (Rgba{0, 0, 0, 255}));
@@ -121,10 +113,7 @@ TEST(Tileset, VersionsAndMagic)
     EXPECT_TRUE(set.Load(path.c_str()));
     EXPECT_EQ(set.fileName, path);
 
-    Bytes map;
-    PutString(map, "Sodbolt Map File");
-    PutU16(map, 3);
-    WriteFileBytes(path, map);
+    WriteFileBytes(path, FileStart("Sodbolt Map File", 3));
     EXPECT_FALSE(set.Load(path.c_str()));
     EXPECT_EQ(set.lastError, "Not a valid tileset file");
     ExpectSampleSet(set);
@@ -138,9 +127,7 @@ TEST(Tileset, TilesOfAnotherSizeKeepTheirOwnBitmap)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("odd.til");
-    Bytes bytes;
-    PutString(bytes, "Sodbolt Tileset");
-    PutU16(bytes, 1);
+    Bytes bytes = FileStart("Sodbolt Tileset", 1);
     PutString(bytes, "");
     for (int i = 0; i < 1024; ++i) {
         PutString(bytes, "t");
@@ -194,14 +181,11 @@ TEST(Tileset, AHugeBitmapSizeFailsWithoutAllocating)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("huge.til");
-    Bytes bytes;
-    PutString(bytes, "Sodbolt Tileset");
-    PutU16(bytes, 1);
+    Bytes bytes = FileStart("Sodbolt Tileset", 1);
     PutString(bytes, "");
     PutString(bytes, "big");
     PutU8(bytes, 0);
-    PutU16(bytes, 32767);
-    PutU16(bytes, 32767);
+    for (unsigned v : {32767, 32767}) PutU16(bytes, v);
     WriteFileBytes(path, bytes);
     Tileset set;
     EXPECT_FALSE(set.Load(path.c_str()));
