@@ -6,29 +6,15 @@
 //
 // Escape on the host screen itself writes "screen-escape" and quits.
 #include "kwui/kwui.h"
+#include "tools/reportlog.h"
 
 #include <allegro5/allegro_primitives.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 namespace {
-std::FILE* gLog = nullptr;
-
-void Report(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Report(const char* format, ...)
-{
-    if (!gLog) return;
-    va_list args;
-    va_start(args, format);
-    std::vfprintf(gLog, format, args);
-    va_end(args);
-    std::fputc('\n', gLog);
-    std::fflush(gLog);
-}
-
 // A few hundred generated pictures: coloured squares of three sizes with a
 // number, so that pages and tool tips have something to show.
 void FillBrowser(ObjectBrowser& browser)
@@ -99,7 +85,7 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "confirm";
     const std::string startPath = argc > 2 ? argv[2] : "";
     if (!KW_Init()) return 1;
-    gLog = std::fopen("dialoghost.txt", "a");
+    OpenReportLog("dialoghost.txt", "a");
     Report("ready lh=%d w=%d h=%d", KW_LineHeight(), kwScreenW, kwScreenH);
 
     for (;;) {
@@ -115,7 +101,7 @@ int main(int argc, char** argv)
         KW_PresentFrame();
     }
 
-    if (gLog) std::fclose(gLog);
+    CloseReportLog();
     KW_Shutdown();
     return 0;
 }

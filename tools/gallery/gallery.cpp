@@ -3,26 +3,12 @@
 #include "tools/gallery/gallery.h"
 
 #include "kwui/kwui.h"
+#include "tools/reportlog.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
 namespace {
-
-std::FILE* gLog = nullptr;
-
-void Report(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Report(const char* format, ...)
-{
-    if (!gLog) return;
-    va_list args;
-    va_start(args, format);
-    std::vfprintf(gLog, format, args);
-    va_end(args);
-    std::fputc('\n', gLog);
-    std::fflush(gLog);
-}
 
 void ReportRect(const char* name, int x, int y, int w, int h) { Report("at %s %d %d %d %d", name, x, y, w, h); }
 
@@ -292,14 +278,6 @@ bool Gallery::Frame()
 }
 
 }  // namespace
-
-void GalleryOpenLog(const char* path) { gLog = std::fopen(path, "w"); }
-
-void GalleryCloseLog()
-{
-    if (gLog) std::fclose(gLog);
-    gLog = nullptr;
-}
 
 void RunGallery()
 {

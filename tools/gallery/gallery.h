@@ -2,7 +2,5 @@
 // event log that the screen tests read.
 #pragma once
 
-void GalleryOpenLog(const char* path);
-void GalleryCloseLog();
 // Runs the screen until "Quit".
 void RunGallery();

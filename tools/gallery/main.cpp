@@ -11,6 +11,7 @@
 #include "tools/gallery/gallery.h"
 
 #include "kwui/kwui.h"
+#include "tools/reportlog.h"
 
 #include <cstring>
 #include <string>
@@ -27,10 +28,10 @@ int main(int argc, char** argv)
     if (!KW_Init()) return 1;
     if (!textureFolder.empty()) KW_LoadInternalTexturesFrom(textureFolder);
 
-    GalleryOpenLog("gallery.txt");
+    OpenReportLog("gallery.txt", "w");
     if (dialogsPage) RunDialogsPage();
     else RunGallery();
-    GalleryCloseLog();
+    CloseReportLog();
 
     KW_Shutdown();
     return 0;
