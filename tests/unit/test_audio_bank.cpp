@@ -9,16 +9,6 @@ using audiotest::AudioDevice;
 using audiotest::BusySlots;
 using audiotest::WriteTone;
 
-TEST_F(AudioDevice, StartsWithAPoolOf31AndTheListenerAtTheOrigin)
-{
-    EXPECT_TRUE(audio.initialised);
-    EXPECT_EQ(audio.instances.size(), 31u);
-    EXPECT_EQ(audio.listenerX, 0);
-    EXPECT_EQ(audio.listenerY, 0);
-    EXPECT_EQ(audio.hearingDistance, 2000);
-    EXPECT_EQ(BusySlots(audio), 0);
-}
-
 TEST_F(AudioDevice, LoadsEveryWavUnderTheFolderByTheNameRule)
 {
     for (const char* name : {"a/b7.wav", "a/b12.wav", "a/b.wav", "9.wav", "x9.wav", "UPPER.WAV"})

@@ -61,21 +61,6 @@ TEST(Button, SetButtonSizeMakesALabelledButton)
     EXPECT_GE(button.height, 34);
 }
 
-TEST(Button, FreshIconButtonIsEnabled32By32WithItsHotKey)
-{
-    KW_Button button;
-    KW_CreateButtonEx(button, 10, 20, "Save", ALLEGRO_KEY_S, false, RealIcon());
-    EXPECT_EQ(button.style, KW_ButtonIcon);
-    EXPECT_TRUE(button.enabled);
-    EXPECT_FALSE(button.flat);
-    EXPECT_FALSE(button.clicked);
-    EXPECT_EQ(button.width, 32);
-    EXPECT_EQ(button.height, 32);
-    EXPECT_EQ(button.iconAlpha, 255);
-    EXPECT_EQ(button.hotKey, ALLEGRO_KEY_S);
-    EXPECT_EQ(button.text, "Save");
-}
-
 TEST(Button, SeparatorWithIconIsSixWideAndInert)
 {
     KW_Button button;

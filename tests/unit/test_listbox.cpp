@@ -64,17 +64,6 @@ TEST(WordWrap, ACharacterWiderThanTheLimitStillMovesOn)
     EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
 }
 
-TEST(ListBox, FreshListDefaults)
-{
-    ListBoxClass list = ListOf(0, 5);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.activated, -1);
-    EXPECT_FALSE(list.keyboard);
-    EXPECT_TRUE(list.highlightSelection);
-    EXPECT_TRUE(list.horizontalScrolling);
-    EXPECT_FALSE(list.verticalBarShown);
-}
-
 TEST(ListBox, VerticalBarAppearsWithOneRowMoreThanVisible)
 {
     ListBoxClass exact = ListOf(10, 10);
