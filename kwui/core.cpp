@@ -136,6 +136,18 @@ static void UseStandardBlender()
     al_set_blender(ALLEGRO_ADD, ALLEGRO_ALPHA, ALLEGRO_INVERSE_ALPHA);
 }
 
+// What every new display gets: the title, the pointer grab, blending, and
+// its size and mode in the toolkit's globals.
+static void SetUpDisplay(bool windowed)
+{
+    al_set_window_title(kwDisplay, "Sodbolt");
+    al_grab_mouse(kwDisplay);
+    UseStandardBlender();
+    kwWindowed = windowed;
+    kwScreenW = al_get_display_width(kwDisplay);
+    kwScreenH = al_get_display_height(kwDisplay);
+}
+
 // The first display without a word on failure, so that start-up can try
 // another size before giving up.
 static bool MakeInitialDisplay(int width, int height, bool windowed)
@@ -143,12 +155,7 @@ static bool MakeInitialDisplay(int width, int height, bool windowed)
     SetDisplayFlags(windowed);
     kwDisplay = al_create_display(width, height);
     if (!kwDisplay) return false;
-    al_set_window_title(kwDisplay, "Sodbolt");
-    al_grab_mouse(kwDisplay);
-    UseStandardBlender();
-    kwWindowed = windowed;
-    kwScreenW = al_get_display_width(kwDisplay);
-    kwScreenH = al_get_display_height(kwDisplay);
+    SetUpDisplay(windowed);
     return true;
 }
 
@@ -163,12 +170,7 @@ bool KW_SetInitialScreenResolution(int width, int height, bool windowed)
 // the console window and icons that belong to a display.
 static void AdoptNewDisplay(bool windowed)
 {
-    al_set_window_title(kwDisplay, "Sodbolt");
-    al_grab_mouse(kwDisplay);
-    UseStandardBlender();
-    kwWindowed = windowed;
-    kwScreenW = al_get_display_width(kwDisplay);
-    kwScreenH = al_get_display_height(kwDisplay);
+    SetUpDisplay(windowed);
     KW_DestroyConsole();
     KW_CreateConsole();
     KW_LoadInternalTextures();
