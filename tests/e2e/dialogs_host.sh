@@ -17,6 +17,15 @@ start_host() {
   focus_app
 }
 
+# quit_host: Escape on the host screen itself ends it, with exit code 0.
+quit_host() {
+  key Escape
+  wait_line "screen-escape"
+  local code
+  code=$(wait_exit 20)
+  [ "$code" = 0 ] || fail "the host ended with exit code $code"
+}
+
 has_line() { grep -qx -- "$1" "$HOST_LOG"; }
 wait_line() { wait_for "the answer '$1'" 15 has_line "$1"; }
 line_count() { grep -c -- "$1" "$HOST_LOG" || true; }

@@ -37,7 +37,5 @@ sleep 0.5
 # Had the closing Enter reached the host, the message would be open again.
 wait_pixel 400 $((panel_y + 5)) "$HOST_GREEN" "the host screen again"
 app_running || fail "the host ended"
-key Escape
-wait_line "screen-escape"
-wait_exit 20 >/dev/null
+quit_host
 pass

@@ -40,7 +40,5 @@ wait_for "the cancel" 15 test "$(line_count '^number=false value=42$')" = 3
 sleep 0.5
 has_line "screen-escape" && fail "the Escape that cancelled reached the screen underneath"
 
-key Escape
-wait_line "screen-escape"
-wait_exit 20 >/dev/null
+quit_host
 pass
