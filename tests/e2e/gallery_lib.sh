@@ -13,13 +13,6 @@ start_gallery() {
   wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
 }
 
-# gallery_exit_code: waits for the gallery to end and checks it ended with 0.
-gallery_exit_code() {
-  local code
-  code=$(wait_exit 20)
-  [ "$code" = 0 ] || fail "gallery exit code $code"
-}
-
 # rect NAME: the widget's x, y, w and h.
 rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
 count() { grep -c -- "$1" "$LOG" || true; }

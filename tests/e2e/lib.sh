@@ -152,6 +152,13 @@ wait_exit() {
   echo "$code"
 }
 
+# expect_exit CODE [SECONDS]: waits for the program to end with that exit code.
+expect_exit() {
+  local code
+  code=$(wait_exit "${2:-20}")
+  [ "$code" = "$1" ] || fail "exit code $code, expected $1"
+}
+
 pass() {
   E2E_PASSED=1
   echo "PASS: $(basename "$0")"

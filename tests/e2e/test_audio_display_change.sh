@@ -56,6 +56,5 @@ key Escape
 wait_for "the panel to close" 15 pixel_not 400 70 "$TITLE_BLUE"
 rest_pointer
 key Escape; key Up; key Up; key Return
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+expect_exit 0
 pass

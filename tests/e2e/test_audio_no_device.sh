@@ -37,8 +37,7 @@ screenshot "$WORK/panel.png"
 key Escape
 wait_for "the panel to close" 15 panel_gone
 key Escape; key Up; key Up; key Return
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+expect_exit 0
 grep -qx 'SoundVolume=81' "$WORK/kwui2.ini" || fail "kwui2.ini lacks SoundVolume=81: $(cat "$WORK/kwui2.ini")"
 grep -qx 'MusicVolume=140' "$WORK/kwui2.ini" || fail "kwui2.ini lacks MusicVolume=140"
 grep -qx "MusicLoadPath=$WORK/base/voltest.ogg" "$WORK/kwui2.ini" || fail "the music path was not kept"

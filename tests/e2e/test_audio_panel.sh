@@ -63,8 +63,7 @@ open_panel() {
 quit_from_options() {
   rest_pointer
   key Escape; key Up; key Up; key Return
-  local code; code=$(wait_exit 20)
-  [ "$code" = 0 ] || fail "exit code $code"
+  expect_exit 0
 }
 
 make_content

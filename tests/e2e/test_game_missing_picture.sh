@@ -8,9 +8,7 @@ make_workdir --copy-base
 rm "$WORK/base/inter_OutOfTime.tga"
 start_app
 answer_native_box '^Error$' 0.5
-await_exit 20
-code=$EXIT_CODE
-[ "$code" = 1 ] || fail "exit code $code, expected 1"
+expect_exit 1
 grep -q 'Unable to load bitmap from base/inter_OutOfTime.tga' "$WORK/stderr.txt" ||
   fail "the error does not name base/inter_OutOfTime.tga"
 pass

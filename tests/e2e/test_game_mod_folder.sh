@@ -29,8 +29,7 @@ play_first_level() {
   key Escape
   sleep 1
   key Up Return   # Play -> Exit
-  await_exit 20
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE, not 0"
+  expect_exit 0
   rm -f "$WORK"/base/savegames/*.sav
 }
 
@@ -65,6 +64,5 @@ sleep 1.5
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"
 key Up Return
-await_exit 20
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE, not 0"
+expect_exit 0
 pass

@@ -116,8 +116,7 @@ wait_for "the editor to close" 20 pixel_not 790 100 "$LIGHT_BLUE"
 # [The picture folders are remembered in sodbolt.ini] ------------------------
 sleep 0.5
 key Escape; key Up; key Up; key Up; key Return   # Tools, back to the main menu's Exit
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "the program ended with $code"
+expect_exit 0
 grep -qx "ImageImportPath=$WORK/img/blue.tga" "$WORK/sodbolt.ini" || fail "ImageImportPath not kept: $(grep ImageImportPath "$WORK/sodbolt.ini")"
 grep -qx "ImageExportPath=$WORK/blue_out.BMP" "$WORK/sodbolt.ini" || fail "ImageExportPath not kept: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 if [ -n "${SPRITEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$SPRITEED_SHOTS"/; fi

@@ -10,6 +10,5 @@ start_app
 answer_native_box '^Message$' 0.5
 # KW_Init reports its own failure next.
 answer_native_box '^Error$' 0.5
-code=$(wait_exit 20)
-[ "$code" = 1 ] || fail "exit code $code, expected 1"
+expect_exit 1
 pass

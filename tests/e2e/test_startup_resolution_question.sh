@@ -22,7 +22,6 @@ for _ in 1 2 3; do
   key Return
   sleep 0.5
 done
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+expect_exit 0
 grep -qx 'width=640' "$WORK/kwui2.ini" || fail "kwui2.ini lacks width=640"
 pass

@@ -12,8 +12,7 @@ focus_app
 # The main menu starts with Exit selected.
 sleep 1
 key Return
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+expect_exit 0
 
 grep -qx 'width=800' "$WORK/kwui2.ini" || fail "kwui2.ini lacks width=800"
 grep -qx 'height=600' "$WORK/kwui2.ini" || fail "kwui2.ini lacks height=600"

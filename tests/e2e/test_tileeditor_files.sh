@@ -89,8 +89,7 @@ focus_app
 key Escape                  # Tools -> main menu, on Tools
 sleep 0.5
 key Down Down Down Return   # Help, Credits, Exit
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+expect_exit 0
 grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \
   || fail "sodbolt.ini lacks the Zentor import path: $(grep ImportZentorTilesPath "$WORK/sodbolt.ini")"
 keep_shots

@@ -47,6 +47,6 @@ line=$(grep '^toolbar ' "$LOG" | head -n1)
 
 screenshot "$WORK/buttons.png"
 key Escape
-gallery_exit_code
+expect_exit 0
 grep -q '^quit' "$LOG" || fail "Escape did not reach the Quit button"
 pass

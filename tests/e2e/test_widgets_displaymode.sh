@@ -33,5 +33,5 @@ reported=$(awk '$1 == "allegro" && $2 == "modes" { print $3 }' "$LOG")
 [ "$rows" -le "$reported" ] || fail "$rows rows from $reported Allegro modes"
 
 key Escape
-gallery_exit_code
+expect_exit 0
 pass

@@ -50,5 +50,5 @@ app_running || fail "Escape in the menu also quit the gallery"
 
 xdotool mousemove --window "$APP_WIN" 700 560
 key Escape
-gallery_exit_code
+expect_exit 0
 pass
