@@ -8,6 +8,7 @@
 #include "kwui/draw.h"
 #include "kwui/textures.h"
 #include "kwui/timing.h"
+#include "platform/platform.h"
 
 #include <allegro5/allegro_image.h>
 #include <allegro5/allegro_native_dialog.h>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 ALLEGRO_DISPLAY* kwDisplay = nullptr;
 ALLEGRO_EVENT_QUEUE* kwQueue = nullptr;
@@ -335,6 +337,16 @@ bool KW_Init()
     return true;
 }
 
+// Written beside the old file and renamed over it, so that a failed write (a
+// full disk, a folder in the way) leaves the old settings whole.
+static bool SaveSettingsFile(const char* path, const ALLEGRO_CONFIG* config)
+{
+    const std::string temporary = std::string(path) + ".new";
+    if (al_save_config_file(temporary.c_str(), config) && PlatformReplaceFile(temporary, path)) return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
 void KW_Shutdown()
 {
     if (!kwInitialised) return;
@@ -342,7 +354,7 @@ void KW_Shutdown()
     if (ALLEGRO_CONFIG* config = al_create_config()) {
         KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwWindowed);
         AudioClass::GetInstance().SaveSettings(config);
-        al_save_config_file(kSettingsFile, config);
+        if (!SaveSettingsFile(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
         al_destroy_config(config);
     }
 
