@@ -38,6 +38,21 @@ quit_from_main_menu
 grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini was not written again after random bytes"
 grep -qx 'ImageImportPath=' "$WORK/sodbolt.ini" || fail "sodbolt.ini was not written again after random bytes"
 
+# Both settings files are folders: nothing to read (so the question), and at
+# exit nothing can be written over them: each failure is logged, the folders
+# stay, and no half-written file is left behind.
+rm -f "$WORK/kwui2.ini" "$WORK/sodbolt.ini" "$LOG"
+mkdir "$WORK/kwui2.ini" "$WORK/sodbolt.ini"
+start_app
+answer_box_once 'Screen Resolution' 0.75
+menu_up
+quit_from_main_menu
+grep -q 'Unable to write kwui2.ini' "$LOG" || fail "the failed write of kwui2.ini is not logged"
+grep -q 'Unable to write sodbolt.ini' "$LOG" || fail "the failed write of sodbolt.ini is not logged"
+[ -d "$WORK/kwui2.ini" ] && [ -d "$WORK/sodbolt.ini" ] || fail "a settings folder was replaced"
+[ -z "$(ls "$WORK" | grep '\.new$')" ] || fail "a temporary settings file was left behind"
+rmdir "$WORK/kwui2.ini" "$WORK/sodbolt.ini"
+
 # A full screen of a size this screen has no mode for (the X server here has
 # only its own 1280 x 1024), once by name and once through a 100 KB "window"
 # value, which reads as full screen: logged, then the same question.
