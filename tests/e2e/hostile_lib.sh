@@ -3,19 +3,6 @@
 # stays up, says something and leaves the files as they were.
 # Source after lib.sh and game_lib.sh.
 
-# Where the message console sits on the 800 x 600 window (lower left), and
-# the toolkit's message dialog (its title row crosses the middle).
-CONSOLE_AREA=600x230+0+300
-DIALOG_AREA=500x120+150+200
-
-# fingerprint FILE...: size and checksum of each file (or "missing").
-fingerprint() {
-  local f
-  for f in "$@"; do
-    if [ -e "$f" ]; then echo "$f $(stat -c %s "$f") $(md5sum < "$f" | cut -d' ' -f1)"; else echo "$f missing"; fi
-  done
-}
-
 # content_fingerprint: every file under the scratch base/ (save games aside:
 # the game writes those by design).
 content_fingerprint() {
@@ -66,9 +53,6 @@ quit_from_main_menu() {
   await_exit 30
   [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Exit, not 0"
 }
-
-# console_text_shown BASELINE_SUM: the console area differs from a clean run.
-console_differs() { [ "$(window_crop_sum "$CONSOLE_AREA")" != "$1" ]; }
 
 # random_bytes FILE COUNT: COUNT random bytes over the file (a failed test
 # keeps its folder, so the bytes can be looked at).
