@@ -129,7 +129,7 @@ void KW_NativeMessage(const char* format, ...)
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
     // A grabbed pointer could not reach the box's button.
-    al_ungrab_mouse();
+    if (kwDisplay) al_ungrab_mouse();
     al_show_native_message_box(nullptr, "Message", "", text, nullptr, ALLEGRO_MESSAGEBOX_ERROR);
     if (kwDisplay) al_grab_mouse(kwDisplay);
 }

@@ -16,7 +16,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <string>
 
 ALLEGRO_DISPLAY* kwDisplay = nullptr;
@@ -114,8 +116,9 @@ void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool w
 
 void KW_NativeError(const char* text)
 {
-    // A grabbed pointer could not reach the box's button.
-    al_ungrab_mouse();
+    // A grabbed pointer could not reach the box's button. (Without a display
+    // there is no grab, and no display server connection to release it on.)
+    if (kwDisplay) al_ungrab_mouse();
     al_show_native_message_box(nullptr, "Error", "", text, nullptr, ALLEGRO_MESSAGEBOX_ERROR);
 }
 
@@ -227,20 +230,32 @@ static void DestroyDisplay()
     kwDisplay = nullptr;
 }
 
+// Starts Allegro with the keyboard and the mouse; returns the failure text or
+// null. When the display server does not take Allegro's connection (a busy
+// server can refuse one now and then) Allegro starts without it and the input
+// devices cannot be installed: start it again a few times before giving up.
+static const char* StartAllegroWithInput()
+{
+    const int attempts = 4;
+    for (int attempt = 1;; ++attempt) {
+        if (!al_init()) return "KW_Init: al_init failed.";
+        al_init_native_dialog_addon();
+        const char* failure = nullptr;
+        if (!al_install_keyboard())
+            failure = "KW_Init: al_install_keyboard failed.";
+        else if (!al_install_mouse())
+            failure = "KW_Init: al_install_mouse failed.";
+        if (!failure) return nullptr;
+        if (attempt == attempts) return failure;
+        al_uninstall_system();
+        std::this_thread::sleep_for(std::chrono::milliseconds(250 * attempt));
+    }
+}
+
 bool KW_Init()
 {
-    if (!al_init()) {
-        FailInit("KW_Init: al_init failed.");
-        return false;
-    }
-    al_init_native_dialog_addon();
-    if (!al_install_keyboard()) {
-        FailInit("KW_Init: al_install_keyboard failed.");
-        return false;
-    }
-    if (!al_install_mouse()) {
-        FailInit("KW_Init: al_install_mouse failed.");
-        al_uninstall_keyboard();
+    if (const char* failure = StartAllegroWithInput()) {
+        FailInit(failure);
         return false;
     }
 
