@@ -38,6 +38,8 @@ const char* __lsan_default_suppressions()
         // record behind when a module stream is destroyed (about 72 bytes a tune).
         "leak:dumbfile_open_ex\n"
         "leak:liballegro_acodec.so\n"
+        // A display Allegro cannot create leaves its chosen visual behind.
+        "leak:_al_xglx_config_select_visual\n"
         // The OpenGL driver and X11 keep context, GC and image records past
         // the display's destruction.
         "leak:libGLX_mesa.so\n"
