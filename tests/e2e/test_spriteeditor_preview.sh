@@ -35,7 +35,7 @@ key v
 wait_preview
 sleep 0.5
 screenshot "$WORK/preview.png"
-centre_is "#FF0000" || fail "the sprite is not in the middle of the preview ($(pixel 400 300))"
+wait_centre "#FF0000" "the sprite in the middle of the preview"
 lawn_at 150 150 || fail "no lawn at 150,150 ($(pixel 150 150))"
 key v
 wait_editor
@@ -94,7 +94,7 @@ screenshot "$WORK/zoomed.png"
 xdotool key --delay 80 --repeat 20 KP_Subtract; sleep 0.5
 gone_left() { pixel_is 385 300 "$LIGHT_BLUE"; }
 wait_for "the zoomed-out frame to leave x 385" 20 gone_left
-centre_is "#FF0000" || fail "zoom 1 lost the frame"
+wait_centre "#FF0000" "the frame at zoom 1"
 
 # [Exit] ---------------------------------------------------------------------
 key Escape
