@@ -2,6 +2,7 @@
 // without a sound device.
 #include "audio/audiorules.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,12 +51,22 @@ std::string MusicPositionText(double seconds)
     return text;
 }
 
+namespace {
+// A volume as atoi reads it ("loud" is 0), held to 0..255: a hand-edited
+// 99999999999 would otherwise play every sound at a gain of millions.
+int ReadVolume(const char* text)
+{
+    const long long value = std::strtoll(text, nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(value, 0, 255));
+}
+}  // namespace
+
 AudioSettings ReadAudioSettings(const ALLEGRO_CONFIG* config)
 {
     AudioSettings settings;
     if (!config) return settings;
-    if (const char* value = al_get_config_value(config, "audio", "SoundVolume")) settings.soundVolume = std::atoi(value);
-    if (const char* value = al_get_config_value(config, "audio", "MusicVolume")) settings.musicVolume = std::atoi(value);
+    if (const char* value = al_get_config_value(config, "audio", "SoundVolume")) settings.soundVolume = ReadVolume(value);
+    if (const char* value = al_get_config_value(config, "audio", "MusicVolume")) settings.musicVolume = ReadVolume(value);
     if (const char* value = al_get_config_value(config, "audio", "MusicLoadPath")) settings.musicLoadPath = value;
     return settings;
 }

@@ -85,13 +85,6 @@ std::string MapEditorStatusLine(const Map& map)
     return line;
 }
 
-void CopyCut(char* buffer, int maxLength, const std::string& text)
-{
-    const size_t length = std::min(text.size(), static_cast<size_t>(std::max(0, maxLength)));
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-}
-
 BrushGrid BrushGridLayout(int screenW, int screenH, int lineHeight)
 {
     BrushGrid grid;

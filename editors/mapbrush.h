@@ -52,10 +52,6 @@ std::string MapEditorTitle(const std::string& fileName, int mode);
 // "Title: %s (by %s) - Time Limit: %d - Cloud Count: %d".
 std::string MapEditorStatusLine(const Map& map);
 
-// Copies at most maxLength characters of text into a buffer of at least
-// maxLength + 1 bytes (the starting text of the title and author dialogs).
-void CopyCut(char* buffer, int maxLength, const std::string& text);
-
 // The brush-size dialog's grid of blue squares, 33 pixels apart.
 struct BrushGrid {
     int columns = 0, rows = 0;  // n = min(25, W / 33), m = min(16, (H - lh - 48) / 33)

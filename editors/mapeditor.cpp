@@ -152,16 +152,12 @@ void MapEditor::EnterPlayerStartMode()
 
 void MapEditor::EditTitle()
 {
-    char text[kTitleLength + 1];
-    CopyCut(text, kTitleLength, map.title);
-    if (KW_InputText(text, kTitleLength, "%s", "Map Title")) map.title = text;
+    KW_InputString(map.title, kTitleLength, "Map Title");
 }
 
 void MapEditor::EditAuthor()
 {
-    char text[kTitleLength + 1];
-    CopyCut(text, kTitleLength, map.author);
-    if (KW_InputText(text, kTitleLength, "%s", "Map Author")) map.author = text;
+    KW_InputString(map.author, kTitleLength, "Map Author");
 }
 
 void MapEditor::EditTimeLimit()

@@ -233,9 +233,7 @@ void ExportFrameImage(SpriteEditor& editor)
 void EditDescription(SpriteEditor& editor)
 {
     // A longer description from a file is offered cut to the limit.
-    char text[kSpriteDescriptionLimit + 1];
-    CopySpriteDescription(editor.sprite.description, text, sizeof text);
-    if (KW_InputText(text, kSpriteDescriptionLimit, "%s", "Sprite Description")) editor.sprite.description = text;
+    KW_InputString(editor.sprite.description, kSpriteDescriptionLimit, "Sprite Description");
 }
 
 // Runs one command; true when the user confirmed Exit.

@@ -45,15 +45,6 @@ std::string SpriteFrameLine(int current, int count, int displayTime)
 
 std::string SpriteEditorTitle(const std::string& fileName) { return fileName + " - Sprite Editor"; }
 
-void CopySpriteDescription(const std::string& description, char* buffer, size_t bufferSize)
-{
-    if (!buffer || bufferSize == 0) return;
-    const size_t limit = std::min(static_cast<size_t>(kSpriteDescriptionLimit), bufferSize - 1);
-    const size_t length = std::min(description.size(), limit);
-    std::memcpy(buffer, description.data(), length);
-    buffer[length] = '\0';
-}
-
 // [SECTION] Zoom
 
 bool SpriteZoomIn(int16_t& zoom)

@@ -37,9 +37,6 @@ int16_t FrameIndexAfterDelete(int16_t deleted, int16_t countAfter);
 std::string SpriteFrameLine(int current, int count, int displayTime);
 // "%s - Sprite Editor" with the file name.
 std::string SpriteEditorTitle(const std::string& fileName);
-// Fills the description dialog's buffer (at least limit + 1 bytes) with the
-// description, cut at kSpriteDescriptionLimit when longer.
-void CopySpriteDescription(const std::string& description, char* buffer, size_t bufferSize);
 
 // [SECTION] Zoom
 

@@ -206,11 +206,8 @@ void ExportImage(TileEditor& editor)
 
 void EditDescription(TileEditor& editor)
 {
-    Tile& tile = editor.tileset.tiles[editor.currentTile];
     // A longer description from a file is offered cut to the limit.
-    char text[kTileDescriptionLimit + 1];
-    CopyDescriptionForEditing(tile.description, text, sizeof text);
-    if (KW_InputText(text, kTileDescriptionLimit, "%s", "Tile Description")) tile.description = text;
+    KW_InputString(editor.tileset.tiles[editor.currentTile].description, kTileDescriptionLimit, "Tile Description");
 }
 
 // Runs one command; true when the user confirmed Exit.

@@ -84,15 +84,6 @@ std::string TilePickerCaption(int tileIndex, const std::string& description, int
     return caption;
 }
 
-void CopyDescriptionForEditing(const std::string& description, char* buffer, size_t bufferSize)
-{
-    if (!buffer || bufferSize == 0) return;
-    const size_t limit = std::min(static_cast<size_t>(kTileDescriptionLimit), bufferSize - 1);
-    const size_t length = std::min(description.size(), limit);
-    std::memcpy(buffer, description.data(), length);
-    buffer[length] = '\0';
-}
-
 // [SECTION] Operations on a tile image
 
 namespace {

@@ -44,9 +44,6 @@ std::string TileEditorStatusLine(int tileIndex, const std::string& description, 
 std::string TileEditorTitle(const std::string& fileName);
 // "Tile %d: %s - %s": a tile's caption in the picker (numbered from 0).
 std::string TilePickerCaption(int tileIndex, const std::string& description, int8_t type);
-// Fills the description dialog's buffer (at least kTileDescriptionLimit + 1
-// bytes) with the description, cut at the limit when longer.
-void CopyDescriptionForEditing(const std::string& description, char* buffer, size_t bufferSize);
 
 // [SECTION] Operations on a tile image (null images are left alone)
 

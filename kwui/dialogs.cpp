@@ -267,6 +267,18 @@ bool KW_InputText(char* text, int maxLength, const char* captionFormat, ...)
     return answer == 1;
 }
 
+bool KW_InputString(std::string& text, int maxCharacters, const char* caption)
+{
+    if (maxCharacters < 1) return false;
+    // One byte for the character the field holds back, one for the terminator.
+    std::vector<char> buffer(static_cast<size_t>(maxCharacters) + 2, '\0');
+    const size_t length = std::min(text.size(), static_cast<size_t>(maxCharacters));
+    std::memcpy(buffer.data(), text.data(), length);
+    if (!KW_InputText(buffer.data(), maxCharacters + 1, "%s", caption)) return false;
+    text.assign(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(maxCharacters)));
+    return true;
+}
+
 bool KW_InputNumber(int& value, int min, int max, const char* captionFormat, ...)
 {
     char caption[256];

@@ -10,6 +10,10 @@ void KW_ShowMessage(const char* format, ...) __attribute__((format(printf, 1, 2)
 bool KW_Confirm(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Edits text (a buffer of at least maxLength + 1 bytes) in place.
 bool KW_InputText(char* text, int maxLength, const char* captionFormat, ...) __attribute__((format(printf, 3, 4)));
+// Edits a string that may hold up to maxCharacters characters: a longer one
+// is offered cut, and all maxCharacters fit in the field (KW_InputText's field
+// takes one character less than its length). On Ok the text is stored.
+bool KW_InputString(std::string& text, int maxCharacters, const char* caption);
 bool KW_InputNumber(int& value, int min, int max, const char* captionFormat, ...)
     __attribute__((format(printf, 4, 5)));
 bool KW_SelectColour(ALLEGRO_COLOR& colour);

@@ -78,16 +78,27 @@ TEST(AudioSettings, MissingSectionGivesTheDefaults)
     al_destroy_config(config);
 }
 
-TEST(AudioSettings, ValuesAreReadWithAtoiAndWrittenAsDecimals)
+TEST(AudioSettings, VolumesAreReadAsNumbersInRangeAndWrittenAsDecimals)
 {
     ALLEGRO_CONFIG* config = al_create_config();
-    al_set_config_value(config, "audio", "SoundVolume", "300");
+    al_set_config_value(config, "audio", "SoundVolume", " 81 dB");
     al_set_config_value(config, "audio", "MusicVolume", "loud");
     al_set_config_value(config, "audio", "MusicLoadPath", "base/music/tune 100%.xm");
     AudioSettings read = ReadAudioSettings(config);
-    EXPECT_EQ(read.soundVolume, 300) << "out of range is kept until a slider moves";
+    EXPECT_EQ(read.soundVolume, 81);
     EXPECT_EQ(read.musicVolume, 0);
     EXPECT_EQ(read.musicLoadPath, "base/music/tune 100%.xm");
+
+    // Hand-edited volumes outside 0..255 are held to the range.
+    const std::pair<const char*, int> held[] = {{"300", 255}, {"99999999999", 255}, {"-70", 0},
+                                                {"-99999999999999999999", 0}};
+    for (const auto& [text, expected] : held) {
+        al_set_config_value(config, "audio", "SoundVolume", text);
+        al_set_config_value(config, "audio", "MusicVolume", text);
+        read = ReadAudioSettings(config);
+        EXPECT_EQ(read.soundVolume, expected) << text;
+        EXPECT_EQ(read.musicVolume, expected) << text;
+    }
     al_destroy_config(config);
 
     ALLEGRO_CONFIG* out = al_create_config();

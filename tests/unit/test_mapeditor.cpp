@@ -128,16 +128,6 @@ TEST(MapEditorTexts, TitleAndStatusLineKeepUserTextLiteral)
     EXPECT_EQ(MapEditorStatusLine(map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
 }
 
-TEST(MapEditorTexts, TheTitleDialogStartsFromTheFirst32Characters)
-{
-    char text[33];
-    std::memset(text, 'x', sizeof text);
-    CopyCut(text, 32, std::string(40, 'a'));
-    EXPECT_EQ(std::string(text), std::string(32, 'a'));
-    CopyCut(text, 32, "Back Lawn");
-    EXPECT_STREQ(text, "Back Lawn");
-}
-
 TEST(MapEditorBrushDialog, On800By600ItOffers24ColumnsAndAtMost16Rows)
 {
     const BrushGrid grid = BrushGridLayout(800, 600, 26);

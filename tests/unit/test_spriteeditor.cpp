@@ -57,15 +57,6 @@ TEST(SpriteEditorTexts, FrameLineNumbersFromOneAndNamesTheMissingFrames)
     EXPECT_EQ(SpriteEditorTitle("100%s.spr"), "100%s.spr - Sprite Editor");
 }
 
-TEST(SpriteEditorTexts, ALongDescriptionIsOfferedCutToThirtyTwoCharacters)
-{
-    char buffer[kSpriteDescriptionLimit + 1];
-    CopySpriteDescription(std::string(40, 'x') + "tail", buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer), std::string(32, 'x'));
-    CopySpriteDescription("Push mower", buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer), "Push mower");
-}
-
 TEST(SpriteEditorZoom, StepsStopAtSixteenAndOne)
 {
     int16_t zoom = kSpriteZoomStart;

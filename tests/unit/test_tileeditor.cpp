@@ -220,21 +220,6 @@ TEST(TileEditorRules, CaptionsKeepTextAsTextAndNameUnknownTypesWithNothing)
     EXPECT_EQ(TileEditorTitle("base/tiles/sodbolt.til"), "base/tiles/sodbolt.til - Tile Editor");
 }
 
-TEST(TileEditorRules, ALongDescriptionIsOfferedCutToThirtyTwoCharacters)
-{
-    char buffer[kTileDescriptionLimit + 1];
-    std::memset(buffer, 'x', sizeof buffer);
-    const std::string longText(50, 'a');
-    CopyDescriptionForEditing(longText, buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer), std::string(32, 'a'));
-
-    CopyDescriptionForEditing("Rock", buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "Rock");
-    char small[5];
-    CopyDescriptionForEditing(longText, small, sizeof small);
-    EXPECT_STREQ(small, "aaaa");
-}
-
 TEST(TileEditorRules, ThePixelViewMapsTheMouseToTilePixelsInsideTheOutline)
 {
     const int lh = 26, scale = 14, top = lh + 50;

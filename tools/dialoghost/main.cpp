@@ -2,7 +2,7 @@
 // Enter is pressed and writes what the dialog returned to "dialoghost.txt".
 // The dialogs' screen tests drive it; it is also a quick way to look at them.
 //
-//   dialoghost message|confirm|text|number|colour|file [start path]|image|browser|browser-edit
+//   dialoghost message|confirm|text|string|number|colour|file [start path]|image|browser|browser-edit
 //
 // Escape on the host screen itself writes "screen-escape" and quits.
 #include "kwui/kwui.h"
@@ -54,6 +54,11 @@ void OpenDialog(const std::string& mode, const std::string& startPath)
         static char text[33] = "Back Lawn";
         const bool answer = KW_InputText(text, 32, "Map title");
         Report("text=%s value=%s", answer ? "true" : "false", text);
+    } else if (mode == "string") {
+        // A title already at the 32-character limit.
+        static std::string title = "Castle Gardens of the Old Manor!";
+        const bool answer = KW_InputString(title, 32, "Map Title");
+        Report("string=%s length=%zu value=%s", answer ? "true" : "false", title.size(), title.c_str());
     } else if (mode == "number") {
         static int value = 50;
         const bool answer = KW_InputNumber(value, 1, 100, "%s", "");

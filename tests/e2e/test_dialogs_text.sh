@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A map title of exactly 32 characters, the editors' limit: Ok without a
+# change keeps all of it, typing into the full field adds nothing, and a
+# character rubbed out can be typed back in.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/dialogs_host.sh"
+
+make_workdir
+start_host string
+full="Castle Gardens of the Old Manor!"
+
+open_entry() {
+  key Return
+  wait_pixel 200 25 "$TITLE_BLUE" "the Edit Text String title bar"
+}
+
+open_entry
+key Return
+wait_line "string=true length=32 value=$full"
+
+open_entry
+type_text "XY"
+key Return
+wait_for "the second answer" 15 test "$(line_count "^string=true length=32 value=$full\$")" = 2
+
+open_entry
+key BackSpace
+type_text "?"
+key Return
+wait_line "string=true length=32 value=${full%!}?"
+
+open_entry
+key BackSpace
+key Escape
+wait_for "the cancel" 15 has_line "string=false length=32 value=${full%!}?"
+
+quit_host
+pass
