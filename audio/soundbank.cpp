@@ -113,6 +113,12 @@ bool AudioClass::LoadSample(const char* path, const char* name)
         lastError = std::string("Unable to load sample from ") + path;
         return false;
     }
+    if (al_get_sample_length(sample) == 0) {
+        // A WAV that is all header would take a slot and play nothing.
+        al_destroy_sample(sample);
+        lastError = std::string("Unable to load sample from ") + path + ": it holds no sound";
+        return false;
+    }
     const int existing = FindSound(name);
     if (existing != -1) {
         sounds[existing].samples.push_back(sample);

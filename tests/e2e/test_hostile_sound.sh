@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A sound folder with a file whose sound name would run past 300 characters,
-# one whose name just fits, and WAV files that are not sounds: the
-# long name is skipped with a message naming it, the broken files are
-# reported, everything else still loads, and the menu runs with its sounds.
+# one whose name just fits, and WAV files that are not sounds or hold no
+# sound at all: the long name is skipped with a message naming it, the broken
+# and empty files are reported, everything else still loads, and the menu
+# runs with its sounds.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
@@ -21,6 +22,9 @@ near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
 cp "$some_wav" "$sound/interface/$near_limit.wav"
 random_bytes "$sound/world/noise1.wav" 4096
 head -c 20 "$some_wav" > "$sound/game/cutshort.WAV"
+# A well-formed WAV of no samples: 22050 Hz, 16-bit mono, data size 0.
+printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00data\x00\x00\x00\x00' \
+  > "$sound/game/silent.wav"
 remember_content
 
 start_app
@@ -31,6 +35,8 @@ grep -q 'Unable to load sample from .*base/sound/world/noise1.wav' "$WORK/stderr
   fail "no message about the random-bytes sound"
 grep -q 'Unable to load sample from .*base/sound/game/cutshort.WAV' "$WORK/stderr.txt" ||
   fail "no message about the truncated sound"
+grep -q 'Unable to load sample from .*base/sound/game/silent.wav: it holds no sound' "$WORK/stderr.txt" ||
+  fail "no message about the sound of no samples"
 grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
 
 # The menu still moves with its sounds: no "No such sound number" lines.
