@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
 namespace {
-
 KW_Texture RealIcon()
 {
     ALLEGRO_STATE state;
@@ -23,35 +25,21 @@ KW_Texture RealIcon()
     al_destroy_bitmap(bitmap);
     return icon;
 }
-
 }  // namespace
 
-TEST(Button, AutomaticLabelledSizeCentresIconAndText)
+TEST(Button, LabelledLayoutCentresIconAndText)
 {
-    const KW_LabelledLayout a = KW_LayoutLabelledButton(-1, -1, 60, 26);
-    EXPECT_EQ(a.width, 100);
-    EXPECT_EQ(a.height, 34);
-    EXPECT_EQ(a.iconX, 3);
-    EXPECT_EQ(a.textX, 37);
-    EXPECT_EQ(a.iconY, 1);
-    EXPECT_EQ(a.textY, 4);
+    // Automatic size; a tall font makes it line height + 2 high; a fixed size keeps the pair centred.
+    const struct { int w, h, textW, lineH; std::array<int, 6> sizeIconText; } cases[] = {
+        {-1, -1, 60, 26, {100, 34, 3, 1, 37, 4}},
+        {-1, -1, 60, 40, {100, 42, 3, 5, 37, 1}},
+        {200, 50, 60, 26, {200, 50, 53, 9, 87, 12}}};
+    for (const auto& c : cases) {
+        const KW_LabelledLayout l = KW_LayoutLabelledButton(c.w, c.h, c.textW, c.lineH);
+        EXPECT_EQ((std::array<int, 6>{l.width, l.height, l.iconX, l.iconY, l.textX, l.textY}), c.sizeIconText)
+            << c.w << " x " << c.h << ", line height " << c.lineH;
+    }
 
-    // a tall font makes the button line height + 2 high
-    const KW_LabelledLayout b = KW_LayoutLabelledButton(-1, -1, 60, 40);
-    EXPECT_EQ(b.height, 42);
-
-    // a fixed size keeps the pair centred in it
-    const KW_LabelledLayout c = KW_LayoutLabelledButton(200, 50, 60, 26);
-    EXPECT_EQ(c.width, 200);
-    EXPECT_EQ(c.height, 50);
-    EXPECT_EQ(c.iconX, 53);
-    EXPECT_EQ(c.textX, 87);
-    EXPECT_EQ(c.iconY, 9);
-    EXPECT_EQ(c.textY, 12);
-}
-
-TEST(Button, SetButtonSizeMakesALabelledButton)
-{
     KW_Button button;
     KW_CreateButtonEx(button, 5, 6, "Ok", ALLEGRO_KEY_ENTER, false, KW_Texture{});
     EXPECT_EQ(button.style, KW_ButtonIcon);
@@ -61,19 +49,17 @@ TEST(Button, SetButtonSizeMakesALabelledButton)
     EXPECT_GE(button.height, 34);
 }
 
-TEST(Button, SeparatorWithIconIsSixWideAndInert)
+TEST(Button, SeparatorsNeedAnIconAndAreInert)
 {
-    KW_Button button;
-    KW_CreateButtonEx(button, 0, 0, "ignored", ALLEGRO_KEY_A, true, RealIcon());
-    EXPECT_EQ(button.style, KW_ButtonSeparator);
-    EXPECT_EQ(button.width, 6);
-    EXPECT_TRUE(button.text.empty());
-    EXPECT_TRUE(button.keyName.empty());
-    EXPECT_FALSE(KW_ButtonHovered(button, 2, 2));
-}
+    KW_Button separator;
+    KW_CreateButtonEx(separator, 0, 0, "ignored", ALLEGRO_KEY_A, true, RealIcon());
+    EXPECT_EQ(separator.style, KW_ButtonSeparator);
+    EXPECT_EQ(separator.width, 6);
+    EXPECT_TRUE(separator.text.empty());
+    EXPECT_TRUE(separator.keyName.empty());
+    EXPECT_FALSE(KW_ButtonHovered(separator, 2, 2));
 
-TEST(Button, SeparatorWithoutIconIsRefusedAndLeftInert)
-{
+    // The error log lands in the working folder: use a scratch one.
     char templ[] = "/tmp/kwbtnXXXXXX";
     const std::string folder = mkdtemp(templ);
     char cwd[1024];
@@ -91,17 +77,13 @@ TEST(Button, SeparatorWithoutIconIsRefusedAndLeftInert)
     EXPECT_FALSE(KW_ButtonHovered(button, 1, 1));
 
     EXPECT_EQ(chdir(previous.c_str()), 0);
-    std::FILE* log = std::fopen((folder + "/" + kwErrorLogName).c_str(), "r");
-    ASSERT_NE(log, nullptr);
-    char text[512] = {};
-    const size_t got = std::fread(text, 1, sizeof text - 1, log);
-    std::fclose(log);
-    EXPECT_NE(std::string(text, got).find("KW_CreateButtonEx: Seperator buttons must have an icon"),
-              std::string::npos);
+    std::ifstream log(folder + "/" + kwErrorLogName);
+    const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("KW_CreateButtonEx: Seperator buttons must have an icon"), std::string::npos) << text;
     EXPECT_EQ(std::system(("rm -rf '" + folder + "'").c_str()), 0);
 }
 
-TEST(Button, HoverIncludesTheEdgesAndSkipsDisabledButtons)
+TEST(Button, HoverIncludesTheEdgesSkipsDisabledButtonsAndTheTipNamesTheHotKey)
 {
     KW_Button button;
     KW_CreateButtonEx(button, 100, 50, "Go", -1, false, RealIcon());
@@ -109,16 +91,10 @@ TEST(Button, HoverIncludesTheEdgesAndSkipsDisabledButtons)
     EXPECT_TRUE(KW_ButtonHovered(button, 132, 82));
     EXPECT_FALSE(KW_ButtonHovered(button, 133, 82));
     EXPECT_FALSE(KW_ButtonHovered(button, 99, 60));
+    EXPECT_EQ(KW_ButtonToolTipText(button), "Go");
+    button.hotKey = ALLEGRO_KEY_G;
+    button.keyName = "G";
+    EXPECT_EQ(KW_ButtonToolTipText(button), "Go - [G]");
     button.enabled = false;
     EXPECT_FALSE(KW_ButtonHovered(button, 110, 60));
-}
-
-TEST(Button, ToolTipNamesTheHotKey)
-{
-    KW_Button button;
-    KW_CreateButtonEx(button, 0, 0, "Save", -1, false, RealIcon());
-    EXPECT_EQ(KW_ButtonToolTipText(button), "Save");
-    button.hotKey = ALLEGRO_KEY_S;
-    button.keyName = "S";
-    EXPECT_EQ(KW_ButtonToolTipText(button), "Save - [S]");
 }

@@ -4,58 +4,36 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// KW_Message only writes while the toolkit is up; pretend it is.
-struct ConsoleScope {
-    ConsoleScope() { kwInitialised = true; KW_ClearConsole(); kwConsoleMaxLines = 10; }
-    ~ConsoleScope() { KW_ClearConsole(); kwInitialised = false; }
-};
-}  // namespace
-
-TEST(Console, IdenticalMessagesGiveTwoLines)
+TEST(Console, KeepsNineLinesCutsLongOnesAndSkipsEmptyFormats)
 {
-    ConsoleScope scope;
+    KW_ClearConsole();
+    kwInitialised = false;  // KW_Message only writes while the toolkit is up
+    KW_Message("too early");
+    EXPECT_TRUE(kwConsoleLines.empty());
+
+    kwInitialised = true;
+    kwConsoleMaxLines = 10;
     KW_Message("Loaded map from %s", "base/maps/a.map");
     KW_Message("Loaded map from %s", "base/maps/a.map");
-    ASSERT_EQ(kwConsoleLines.size(), 2u);
+    ASSERT_EQ(kwConsoleLines.size(), 2u) << "identical messages give two lines";
     EXPECT_EQ(kwConsoleLines[1].text, "Loaded map from base/maps/a.map");
-}
 
-TEST(Console, TheTenthMessagePushesTheOldestOut)
-{
-    ConsoleScope scope;
+    KW_ClearConsole();
     for (int i = 1; i <= 10; ++i) KW_Message("line %d", i);
     ASSERT_EQ(kwConsoleLines.size(), 9u);
     EXPECT_EQ(kwConsoleLines.front().text, "line 2");
     EXPECT_EQ(kwConsoleLines.back().text, "line 10");
-}
 
-TEST(Console, EmptyFormatAddsNothingAndPercentSignsSurvive)
-{
-    ConsoleScope scope;
+    KW_ClearConsole();
     KW_Message("%s", "");
     KW_Message("%s", "100% cut");
-    ASSERT_EQ(kwConsoleLines.size(), 2u) << "only an empty format string is skipped";
-    EXPECT_EQ(kwConsoleLines[1].text, "100% cut");
-    KW_ClearConsole();
+    KW_Message("%s", std::string(5000, 'x').c_str());
     void (*message)(const char*, ...) = &KW_Message;  // an empty format, as a caller might pass one
     message("");
-    EXPECT_TRUE(kwConsoleLines.empty());
-}
+    ASSERT_EQ(kwConsoleLines.size(), 3u) << "only an empty format string is skipped";
+    EXPECT_EQ(kwConsoleLines[1].text, "100% cut");
+    EXPECT_EQ(kwConsoleLines[2].text.size(), 1023u) << "long messages are cut, not overflowed";
 
-TEST(Console, NothingIsAddedBeforeTheToolkitIsUp)
-{
     KW_ClearConsole();
     kwInitialised = false;
-    KW_Message("too early");
-    EXPECT_TRUE(kwConsoleLines.empty());
-}
-
-TEST(Console, LongMessagesAreCutNotOverflowed)
-{
-    ConsoleScope scope;
-    const std::string big(5000, 'x');
-    KW_Message("%s", big.c_str());
-    ASSERT_EQ(kwConsoleLines.size(), 1u);
-    EXPECT_EQ(kwConsoleLines[0].text.size(), 1023u);
 }

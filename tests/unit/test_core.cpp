@@ -1,4 +1,4 @@
-// kwui2.ini's video section, the theme and colour helpers.
+// kwui2.ini's video section, the theme and colour helpers, the text window.
 #include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/textwindow.h"
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -21,37 +22,18 @@ KW_VideoSettings Read(const char* text)
     al_destroy_config(config);
     return settings;
 }
-
-void ExpectRgb(ALLEGRO_COLOR c, int r, int g, int b)
-{
-    unsigned char cr, cg, cb;
-    al_unmap_rgb(c, &cr, &cg, &cb);
-    EXPECT_EQ(cr, r);
-    EXPECT_EQ(cg, g);
-    EXPECT_EQ(cb, b);
-}
 }  // namespace
 
-TEST(VideoSettings, WidthWithoutHeightMeansAsk)
+TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
 {
     const KW_VideoSettings s = Read("[video]\nwidth=800\n");
     EXPECT_EQ(s.width, 800);
     EXPECT_EQ(s.height, -1) << "a missing height sends start-up to the desktop question";
-    EXPECT_TRUE(s.windowed);
-}
-
-TEST(VideoSettings, WindowFlagSpellings)
-{
-    for (const char* yes : {"TRUE", "Yes", "1", "true"})
-        EXPECT_TRUE(KW_ParseWindowFlag(yes)) << yes;
-    for (const char* no : {"0", "no", "False", "windowed", ""})
-        EXPECT_FALSE(KW_ParseWindowFlag(no)) << no;
-    EXPECT_TRUE(Read("[video]\nwidth=800\nheight=600\n").windowed) << "a missing key means windowed";
+    EXPECT_TRUE(s.windowed) << "a missing key means windowed";
     EXPECT_FALSE(Read("[video]\nwidth=800\nheight=600\nwindow=no\n").windowed);
-}
+    for (const char* yes : {"TRUE", "Yes", "1", "true"}) EXPECT_TRUE(KW_ParseWindowFlag(yes)) << yes;
+    for (const char* no : {"0", "no", "False", "windowed", ""}) EXPECT_FALSE(KW_ParseWindowFlag(no)) << no;
 
-TEST(VideoSettings, NoFileGivesDefaultsAndWritingRoundTrips)
-{
     const KW_VideoSettings none = KW_ReadVideoSettings(nullptr);
     EXPECT_EQ(none.width, -1);
     EXPECT_EQ(none.height, -1);
@@ -67,48 +49,37 @@ TEST(VideoSettings, NoFileGivesDefaultsAndWritingRoundTrips)
     al_destroy_config(config);
 }
 
-TEST(Colours, From565ExpandsEachChannel)
+TEST(Colours, From565ThemeEntriesAndTheVersionText)
 {
-    ExpectRgb(KW_ColourFrom565(0xFFFF), 255, 255, 255);
-    ExpectRgb(KW_ColourFrom565(0xF800), 255, 0, 0);
-    ExpectRgb(KW_ColourFrom565(0x07E0), 0, 255, 0);
-    ExpectRgb(KW_ColourFrom565(0x001F), 0, 0, 255);
-    ExpectRgb(KW_ColourFrom565(0x0841), 8, 8, 8);  // 1 of 31, 2 of 63, 1 of 31: integer division
-}
-
-TEST(Colours, ThemeHasItsFixedEntries)
-{
-    ExpectRgb(KW_Colour(KWC_Mask), 255, 0, 255);
-    ExpectRgb(KW_Colour(KWC_ButtonHover), 55, 55, 255);
-    ExpectRgb(KW_Colour(KWC_ButtonFace), 147, 147, 147);
-    ExpectRgb(KW_Colour(KWC_LightBlue), 129, 162, 255);
-    ExpectRgb(KW_Colour(KWC_Blue), 0, 0, 240);
-}
-
-TEST(AllegroVersion, FormatsTheFourBytes)
-{
+    // 0x0841 is 1 of 31, 2 of 63, 1 of 31: integer division gives 8 each.
+    const struct { ALLEGRO_COLOR colour; int r, g, b; } cases[] = {
+        {KW_ColourFrom565(0xFFFF), 255, 255, 255}, {KW_ColourFrom565(0xF800), 255, 0, 0},
+        {KW_ColourFrom565(0x07E0), 0, 255, 0},     {KW_ColourFrom565(0x001F), 0, 0, 255},
+        {KW_ColourFrom565(0x0841), 8, 8, 8},       {KW_Colour(KWC_Mask), 255, 0, 255},
+        {KW_Colour(KWC_ButtonHover), 55, 55, 255}, {KW_Colour(KWC_LightBlue), 129, 162, 255},
+        {KW_Colour(KWC_Blue), 0, 0, 240}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        unsigned char r, g, b;
+        al_unmap_rgb(cases[i].colour, &r, &g, &b);
+        EXPECT_EQ(r * 65536 + g * 256 + b, cases[i].r * 65536 + cases[i].g * 256 + cases[i].b) << "case " << i;
+    }
     EXPECT_EQ(KW_FormatAllegroVersion(0x05020801u), "Allegro v5.2.8[1]");
 }
 
-TEST(TextWindow, FollowShowsTheNewestLinesAboveTheCaret)
+TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)
 {
-    // 10 lines of 24 pixels in a 120-pixel window: the view ends one line
-    // below the last so that the caret fits.
+    // 10 lines of 24 pixels in 120: the view ends one line below the last so that the caret fits.
     const int scroll = TextWindowClass::FollowScroll(10, 24, 120);
     EXPECT_EQ(scroll, 11 * 24 - 120);
     int first, last;
     TextWindowClass::VisibleRange(10, 24, 120, scroll, first, last);
     EXPECT_EQ(first, 6);
     EXPECT_EQ(last, 9);
-
     EXPECT_EQ(TextWindowClass::FollowScroll(2, 24, 120), 0) << "few lines start at the top";
     TextWindowClass::VisibleRange(0, 24, 120, 0, first, last);
     EXPECT_EQ(first, 0);
     EXPECT_EQ(last, 0);
-}
 
-TEST(TextWindow, PrintKeepsPercentSignsAndCutsLongLines)
-{
     TextWindowClass window;
     TextWindowClass::Print(window, "50% done");
     TextWindowClass::Print(window, std::string(400, 'a').c_str());
