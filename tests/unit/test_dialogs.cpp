@@ -5,25 +5,17 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
-TEST(DialogsMessagePanel, WidthIsTheSmallerOf950AndFourFifthsOfTheScreen)
+#include <array>
+
+TEST(DialogsMessagePanel, CentredAtMost950WideWithAFourRowTextList)
 {
     EXPECT_EQ(KW_MessagePanelWidth(1280), 950);
     EXPECT_EQ(KW_MessagePanelWidth(800), 640);
     EXPECT_EQ(KW_MessagePanelWidth(1001), 800);  // 800.8 is cut
-}
-
-TEST(DialogsMessagePanel, PanelIsCentredWithAFourRowTextList)
-{
     const KW_DialogRect panel = KW_MessagePanelRect(800, 600, 26);
-    EXPECT_EQ(panel.x, 80);
-    EXPECT_EQ(panel.h, 8 * 26);
-    EXPECT_EQ(panel.y, (600 - 208) / 2);
+    EXPECT_EQ((std::array<int, 3>{panel.x, panel.y, panel.h}), (std::array<int, 3>{80, (600 - 208) / 2, 8 * 26}));
     const KW_DialogRect list = KW_MessageListRect(panel, 26);
-    EXPECT_EQ(list.x, 85);
-    EXPECT_EQ(list.y, panel.y + 39);
-    EXPECT_EQ(list.w, 630);
-    EXPECT_EQ(list.h, 4);
-
+    EXPECT_EQ((std::array<int, 4>{list.x, list.y, list.w, list.h}), (std::array<int, 4>{85, panel.y + 39, 630, 4}));
     int yesX = 0, noX = 0;
     KW_ConfirmButtonsX(800, 100, yesX, noX);
     EXPECT_EQ(yesX, (800 - 205) / 2);
@@ -33,13 +25,11 @@ TEST(DialogsMessagePanel, PanelIsCentredWithAFourRowTextList)
 TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValue)
 {
     int value = 17;
-    EXPECT_FALSE(KW_ApplyNumberInput("0", 1, 100, value));
-    EXPECT_EQ(value, 17);
-    EXPECT_FALSE(KW_ApplyNumberInput("abc", 1, 100, value));  // reads as 0
-    EXPECT_EQ(value, 17);
-    EXPECT_FALSE(KW_ApplyNumberInput("101", 1, 100, value));
-    EXPECT_FALSE(KW_ApplyNumberInput("99999999999", 1, 100, value));  // no wrap into range
-    EXPECT_EQ(value, 17);
+    // "abc" reads as 0; a huge number must not wrap into range.
+    for (const char* refused : {"0", "abc", "101", "99999999999"}) {
+        EXPECT_FALSE(KW_ApplyNumberInput(refused, 1, 100, value)) << refused;
+        EXPECT_EQ(value, 17) << refused;
+    }
     EXPECT_TRUE(KW_ApplyNumberInput("42", 1, 100, value));
     EXPECT_EQ(value, 42);
     EXPECT_TRUE(KW_ApplyNumberInput("100", 1, 100, value));
@@ -48,15 +38,11 @@ TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValue)
     EXPECT_EQ(value, -7);
 }
 
-TEST(DialogsInputNumber, CaptionFallsBackToEnterANewNumber)
+TEST(DialogsInputNumber, CaptionAndAFiveCharacterField)
 {
     EXPECT_EQ(KW_NumberCaption("", 1, 100), "Enter a new number (1 to 100)");
-    EXPECT_EQ(KW_NumberCaption("Time limit", 10, 999), "Time limit (10 to 999)");
     EXPECT_EQ(KW_NumberCaption("100% sure", -5, 5), "100% sure (-5 to 5)");
-}
-
-TEST(DialogsInputNumber, TheFieldTakesFiveCharactersSoANegativeNumberHasFourDigits)
-{
+    // Five characters, so a negative number has four digits.
     KW_TextField field;
     KW_CreateTextField(field, "", 40, 40, kNumberFieldLength, 200);
     for (const char* key = "-12345"; *key; ++key) KW_TextFieldKey(field, 0, *key);
@@ -66,18 +52,12 @@ TEST(DialogsInputNumber, TheFieldTakesFiveCharactersSoANegativeNumberHasFourDigi
 
 TEST(DialogsInputText, LayoutIsAnchoredTopLeftAndAtLeast450Wide)
 {
-    const KW_InputTextLayout narrow = KW_LayoutInputText(100, 50, 120, 26);
-    EXPECT_EQ(narrow.panel.x, 20);
-    EXPECT_EQ(narrow.panel.y, 20);
-    EXPECT_EQ(narrow.panel.w, 450);
-    EXPECT_EQ(narrow.panel.h, 156);
-    EXPECT_EQ(narrow.fieldY, 20 + 52 + 5);
-    EXPECT_EQ(narrow.okX, 30);
-    EXPECT_EQ(narrow.cancelX, 30 + 120 + 10);
-    EXPECT_EQ(narrow.buttonsY, 20 + 156 - 42);
-
-    EXPECT_EQ(KW_LayoutInputText(600, 50, 120, 26).panel.w, 640);  // field + 40
-    EXPECT_EQ(KW_LayoutInputText(100, 700, 120, 26).panel.w, 720); // caption + 20
+    const KW_InputTextLayout n = KW_LayoutInputText(100, 50, 120, 26);
+    EXPECT_EQ((std::array<int, 8>{n.panel.x, n.panel.y, n.panel.w, n.panel.h, n.fieldY, n.okX, n.cancelX, n.buttonsY}),
+              (std::array<int, 8>{20, 20, 450, 156, 20 + 52 + 5, 30, 30 + 120 + 10, 20 + 156 - 42}))
+        << "panel x, y, w, h; field y; Ok x, Cancel x, buttons y";
+    EXPECT_EQ(KW_LayoutInputText(600, 50, 120, 26).panel.w, 640);   // field + 40
+    EXPECT_EQ(KW_LayoutInputText(100, 700, 120, 26).panel.w, 720);  // caption + 20
 }
 
 TEST(DialogsHeadless, WithoutADisplayTheDialogsAnswerNoAtOnce)

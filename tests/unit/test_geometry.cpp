@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Geometry, MovesAlongTheAxesExactly)
+TEST(Geometry, MovesAlongTheAxesExactlyAndDiagonallyBySineAndCosine)
 {
     struct Case { double angle; double dx, dy; };
     const Case cases[] = {{0, 0, -3}, {64, 3, 0}, {128, 0, 3}, {192, -3, 0}, {256, 0, -3}, {64.7, 3, 0}};
@@ -13,17 +13,13 @@ TEST(Geometry, MovesAlongTheAxesExactly)
         EXPECT_EQ(x, 100 + c.dx) << "angle " << c.angle;
         EXPECT_EQ(y, 100 + c.dy) << "angle " << c.angle;
     }
-}
-
-TEST(Geometry, DiagonalMoveFollowsSineAndCosine)
-{
     double x = 0, y = 0;
     KW_MoveByAngle(x, y, 32, 10);  // up and to the right
     EXPECT_NEAR(x, 7.071, 0.001);
     EXPECT_NEAR(y, -7.071, 0.001);
 }
 
-TEST(Geometry, TurnsTheShorterWayAndWraps)
+TEST(Geometry, TurnsWrapTheShorterWayAndExtentsFollowTheAngle)
 {
     KW_TurnDirection dir;
     EXPECT_DOUBLE_EQ(KW_TurnTowards(0, 64, 8, &dir), 8);
@@ -35,10 +31,7 @@ TEST(Geometry, TurnsTheShorterWayAndWraps)
     EXPECT_DOUBLE_EQ(KW_TurnTowards(60, 64, 8, &dir), 64) << "the last step is only what is left";
     EXPECT_DOUBLE_EQ(KW_TurnTowards(64, 64, 8, &dir), 64);
     EXPECT_EQ(dir, KW_TurnNone);
-}
 
-TEST(Geometry, DistanceAndRotatedExtent)
-{
     EXPECT_FLOAT_EQ(KW_Distance(0, 0, 3, 4), 5.0f);
     double w, h;
     KW_RotatedExtent(0, 32, 48, w, h);

@@ -3,14 +3,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(PopupMenu, ItemsAreAtLeast36High)
+TEST(PopupMenu, ItemsAreAtLeast36HighAndTheFirstIsPlacedInsideTheScreen)
 {
     EXPECT_EQ(PopupMenuClass::ItemHeight(26), 36);
     EXPECT_EQ(PopupMenuClass::ItemHeight(40), 44);
-}
-
-TEST(PopupMenu, FirstItemIsPlacedInsideTheScreen)
-{
     int x = 790, y = 590;
     PopupMenuClass::Place(x, y, 120, 36, 800, 600);
     EXPECT_EQ(x, 800 - 1 - 120);
@@ -22,9 +18,10 @@ TEST(PopupMenu, FirstItemIsPlacedInsideTheScreen)
     EXPECT_EQ(y, 10);
 }
 
-TEST(PopupMenu, ItemUnderThePointerAndWrappingSteps)
+TEST(PopupMenu, ItemUnderThePointerWrappingStepsAndAnEmptyMenu)
 {
     PopupMenuClass menu;
+    EXPECT_EQ(menu.Run(10, 10), -1) << "an empty menu returns at once";
     menu.AddItem("Select", "yes");
     menu.AddItem("Edit", "edit");
     menu.AddItem("Cancel", "cancel");
@@ -35,16 +32,9 @@ TEST(PopupMenu, ItemUnderThePointerAndWrappingSteps)
     EXPECT_EQ(menu.ItemAt(110, 200 + 36 + 5, 120, 36), 1);
     EXPECT_EQ(menu.ItemAt(110, 200 + 3 * 36 + 1, 120, 36), -1);
     EXPECT_EQ(menu.ItemAt(99, 210, 120, 36), -1);
-
     menu.current = 0;
     menu.Step(-1);
     EXPECT_EQ(menu.current, 2);
     menu.Step(1);
     EXPECT_EQ(menu.current, 0);
-}
-
-TEST(PopupMenu, AnEmptyMenuReturnsAtOnce)
-{
-    PopupMenuClass menu;
-    EXPECT_EQ(menu.Run(10, 10), -1);
 }
