@@ -11,14 +11,12 @@ using audiotest::WriteTone;
 
 TEST_F(AudioDevice, LoadsEveryWavUnderTheFolderByTheNameRule)
 {
-    for (const char* name : {"a/b7.wav", "a/b12.wav", "a/b.wav", "9.wav", "x9.wav", "UPPER.WAV"})
+    for (const char* name : {"a/b7.wav", "a/b12.wav", "a/b.wav", "9.wav", "x9.wav", "UPPER.WAV", "tune.wav"})
         ASSERT_TRUE(WriteTone(folder / name, 0.05));
-    ASSERT_TRUE(WriteTone(folder / "tune.wav", 0.05));
     fs::rename(folder / "tune.wav", folder / "tune.ogg");  // WAV data, another extension
     std::ofstream(folder / "broken.wav") << "not a wave file";
     const std::string longFolder(150, 'd');
-    const std::string longFile(120, 'e');
-    ASSERT_TRUE(WriteTone(folder / longFolder / (longFile + ".wav"), 0.05));
+    ASSERT_TRUE(WriteTone(folder / longFolder / (std::string(120, 'e') + ".wav"), 0.05));
 
     audio.LoadSoundsFrom(folder.string());
 
@@ -31,9 +29,7 @@ TEST_F(AudioDevice, LoadsEveryWavUnderTheFolderByTheNameRule)
     EXPECT_NE(audio.FindSound("UPPER"), -1);
     EXPECT_EQ(audio.FindSound("upper"), -1) << "names compare with case";
     EXPECT_EQ(audio.FindSound("tune.ogg"), -1);
-
-    const std::string broken = (fs::canonical(folder) / "broken.wav").string();
-    EXPECT_TRUE(ConsoleHas("Unable to load sample from " + broken));
+    EXPECT_TRUE(ConsoleHas("Unable to load sample from " + (fs::canonical(folder) / "broken.wav").string()));
     // A name too long for its buffer is skipped, never loaded cut short.
     bool skipped = false;
     for (size_t i = consoleStart; i < KW_ConsoleWindowLines().size(); ++i)
@@ -46,7 +42,7 @@ TEST_F(AudioDevice, LoadsEveryWavUnderTheFolderByTheNameRule)
     EXPECT_EQ(audio.FindSound("x"), -1);
 }
 
-TEST_F(AudioDevice, AFailedLoadLeavesTheBankAsItWas)
+TEST_F(AudioDevice, FailedLoadsAndUnknownSoundNumbersChangeNothing)
 {
     const int tone = AddTone("game\\skid", 0.05);
     ASSERT_EQ(tone, 0);
@@ -55,12 +51,7 @@ TEST_F(AudioDevice, AFailedLoadLeavesTheBankAsItWas)
     EXPECT_EQ(audio.sounds[0].samples.size(), 1u);
     EXPECT_FALSE(audio.LoadSample((folder / "missing.wav").c_str(), "other"));
     EXPECT_EQ(audio.SoundCount(), 1);
-}
 
-TEST_F(AudioDevice, UnknownSoundNumbersAreReported)
-{
-    const int tone = AddTone("beep", 0.05);
-    ASSERT_EQ(tone, 0);
     EXPECT_FALSE(audio.PlaySound(-1, "", 0, 0, false));
     EXPECT_TRUE(ConsoleHas("No such sound number -1"));
     EXPECT_FALSE(audio.PlaySound(1, "Named", 0, 0, false));
@@ -70,11 +61,10 @@ TEST_F(AudioDevice, UnknownSoundNumbersAreReported)
     EXPECT_EQ(BusySlots(audio), 0);
 
     audio.PlaySoundNumber(tone);
-    EXPECT_EQ(BusySlots(audio), 1);
-    const SampleInstanceSlot& slot = audio.instances[0];
-    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(slot.instance), 240.0f / 255.0f);
-    EXPECT_FLOAT_EQ(al_get_sample_instance_pan(slot.instance), 0.0f);
-    EXPECT_EQ(slot.name, "");
+    ASSERT_EQ(BusySlots(audio), 1);
+    EXPECT_FLOAT_EQ(al_get_sample_instance_gain(audio.instances[0].instance), 240.0f / 255.0f);
+    EXPECT_FLOAT_EQ(al_get_sample_instance_pan(audio.instances[0].instance), 0.0f);
+    EXPECT_EQ(audio.instances[0].name, "");
 }
 
 TEST_F(AudioDevice, TheThirtySecondInstanceIsRefused)
@@ -87,13 +77,14 @@ TEST_F(AudioDevice, TheThirtySecondInstanceIsRefused)
     EXPECT_EQ(BusySlots(audio), 31) << "busy slots are never taken away";
 }
 
-TEST_F(AudioDevice, ALoopingInstanceLivesWhileRequestedAndStopsOnTheFourthUpdateAfter)
+TEST_F(AudioDevice, ALoopLivesWhileRequestedAndStopsOnTheFourthUpdateAfterAOneShotFreesItsSlotAtItsEnd)
 {
     // Shorter than the requests run, so the loop must restart it.
     const int tone = AddTone("game\\engine_idle", 0.1);
     for (int frame = 0; frame < 30; ++frame) {
         ASSERT_TRUE(audio.PlaySound(tone, "Player_Idle", 0, 0, true));
-        Frame();
+        al_rest(1.0 / 60.0);
+        audio.UpdateInstances();
         ASSERT_EQ(BusySlots(audio), 1) << "frame " << frame;
     }
     const int s = audio.FindInstanceByName("Player_Idle");
@@ -106,11 +97,7 @@ TEST_F(AudioDevice, ALoopingInstanceLivesWhileRequestedAndStopsOnTheFourthUpdate
     audio.UpdateInstances();
     EXPECT_EQ(BusySlots(audio), 0) << "stopped on the fourth";
     EXPECT_EQ(audio.FindInstanceByName("Player_Idle"), -1);
-}
 
-TEST_F(AudioDevice, ASoundThatDoesNotLoopFreesItsSlotWhenItEnds)
-{
-    const int tone = AddTone("click", 0.05);
     ASSERT_TRUE(audio.PlaySound(tone, "Click", 0, 0, false));
     audio.UpdateInstances();
     EXPECT_EQ(BusySlots(audio), 1);
@@ -125,20 +112,18 @@ TEST_F(AudioDevice, RequestingAPlayingNamedInstanceOnlyMovesIt)
     ASSERT_TRUE(audio.PlaySound(tone, "PlayerSkid", 0, 0, false));
     const int s = audio.FindInstanceByName("PlayerSkid");
     ASSERT_NE(s, -1);
+    const ALLEGRO_SAMPLE_INSTANCE* instance = audio.instances[s].instance;
     al_rest(0.4);
-    const unsigned int before = al_get_sample_instance_position(audio.instances[s].instance);
+    const unsigned int before = al_get_sample_instance_position(instance);
     ASSERT_GT(before, 0u) << "the sound should be playing";
 
     ASSERT_TRUE(audio.PlaySound(tone, "PlayerSkid", -1000, 0, false));
     EXPECT_EQ(BusySlots(audio), 1);
-    const ALLEGRO_SAMPLE_INSTANCE* instance = audio.instances[s].instance;
     EXPECT_GE(al_get_sample_instance_position(instance), before) << "not restarted";
     EXPECT_FLOAT_EQ(al_get_sample_instance_pan(instance), -1.0f);
     EXPECT_FLOAT_EQ(al_get_sample_instance_gain(instance), 120.0f / 255.0f);
-
-    // Anonymous requests always take a fresh slot.
     ASSERT_TRUE(audio.PlaySound(tone, "", 0, 0, false));
-    EXPECT_EQ(BusySlots(audio), 2);
+    EXPECT_EQ(BusySlots(audio), 2) << "anonymous requests always take a fresh slot";
 }
 
 TEST_F(AudioDevice, DistanceDecidesWhetherAndHowLoudASoundPlays)
@@ -160,35 +145,13 @@ TEST_F(AudioDevice, DistanceDecidesWhetherAndHowLoudASoundPlays)
     EXPECT_EQ(BusySlots(audio), 2);
 }
 
-// Shutting down and the state a failed start leaves are checked in a
-// process of their own, since Allegro's audio cannot be started twice.
-TEST(AudioLifecycle, ShutdownFreesEverything)
+// In a process of its own, since Allegro's audio cannot be started twice:
+// requests before a start fail quietly, and a shutdown frees everything.
+TEST(AudioLifecycle, WithoutAStartRequestsFailQuietlyAndShutdownFreesEverything)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     EXPECT_EXIT(
         {
-            AudioClass& audio = AudioClass::GetInstance();
-            if (!audio.Init()) std::exit(2);
-            const std::string path = (fs::temp_directory_path() / "sodbolt_audio_shutdown.wav").string();
-            if (!WriteTone(path, 1.0) || !audio.LoadSample(path.c_str(), "beep")) std::exit(3);
-            fs::remove(path);
-            audio.PlaySound(0, "", 0, 0, false);
-            audio.volumeTestSound = 0;
-            audio.Shutdown();
-            if (audio.initialised || !audio.instances.empty() || audio.SoundCount() != 0) std::exit(4);
-            if (audio.volumeTestSound != -1 || audio.musicStream) std::exit(5);
-            audio.Shutdown();  // twice is harmless
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(0), "");
-}
-
-TEST(AudioLifecycle, WithoutAStartRequestsFailQuietly)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(
-        {
-            // The state a failed start leaves: no pool, no bank, no mixer.
             AudioClass& audio = AudioClass::GetInstance();
             kwInitialised = true;
             const size_t start = KW_ConsoleWindowLines().size();
@@ -200,6 +163,17 @@ TEST(AudioLifecycle, WithoutAStartRequestsFailQuietly)
             if (played || music || lines.size() < start + 2) std::exit(2);
             if (lines[start] != "No such sound number 0") std::exit(3);
             if (lines[start + 1] != "Unable to load music from base/music/none.xm") std::exit(4);
+
+            if (!audio.Init()) std::exit(5);
+            const std::string path = (fs::temp_directory_path() / "sodbolt_audio_shutdown.wav").string();
+            if (!WriteTone(path, 1.0) || !audio.LoadSample(path.c_str(), "beep")) std::exit(6);
+            fs::remove(path);
+            audio.PlaySound(0, "", 0, 0, false);
+            audio.volumeTestSound = 0;
+            audio.Shutdown();
+            if (audio.initialised || !audio.instances.empty() || audio.SoundCount() != 0) std::exit(7);
+            if (audio.volumeTestSound != -1 || audio.musicStream) std::exit(8);
+            audio.Shutdown();  // twice is harmless
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "");

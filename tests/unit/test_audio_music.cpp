@@ -8,16 +8,6 @@
 using audiotest::AudioDevice;
 using audiotest::WriteTone;
 
-namespace {
-std::string Upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
-
-double Position(const AudioClass& audio) { return al_get_audio_stream_position_secs(audio.musicStream); }
-}  // namespace
-
 class AudioMusic : public AudioDevice {
 protected:
     std::string tune;
@@ -28,9 +18,10 @@ protected:
         tune = (folder / "Tune.wav").string();
         ASSERT_TRUE(WriteTone(tune, 4.0));
     }
+    double Position() const { return al_get_audio_stream_position_secs(audio.musicStream); }
 };
 
-TEST_F(AudioMusic, PlayingStartsALoopAtTheMusicVolume)
+TEST_F(AudioMusic, PlayLoopsAtTheMusicVolumeUntilAStopOrAFileThatCannotBePlayed)
 {
     audio.musicVolume = 51;
     ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
@@ -43,76 +34,12 @@ TEST_F(AudioMusic, PlayingStartsALoopAtTheMusicVolume)
     EXPECT_FLOAT_EQ(al_get_audio_stream_gain(audio.musicStream), 0.2f);
     EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
     EXPECT_EQ(audio.GetMusicPositionText().substr(0, 2), "0:");
-
-    // Near its end it goes round to the start again.
     audio.SkipMusic(3.5);
     al_rest(1.0);
-    EXPECT_LT(al_get_audio_stream_position_secs(audio.musicStream), 3.0);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-}
-
-TEST_F(AudioMusic, TheSameFileInAnotherCaseCarriesOnAndResumesAfterAPause)
-{
-    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
-    ALLEGRO_AUDIO_STREAM* stream = audio.musicStream;
-    al_rest(0.8);
-    const double before = Position(audio);
-    ASSERT_GT(before, 0.4);
-
-    const std::string shouted = Upper(tune);
-    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
-    EXPECT_EQ(audio.musicStream, stream) << "not loaded again";
-    EXPECT_GE(Position(audio), before) << "not restarted";
-
-    audio.TogglePauseMusic();
-    EXPECT_TRUE(audio.musicPaused);
-    EXPECT_FALSE(al_get_audio_stream_playing(stream));
-    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
-    EXPECT_EQ(audio.musicStream, stream);
-    EXPECT_FALSE(audio.musicPaused);
-    EXPECT_TRUE(al_get_audio_stream_playing(stream));
-    EXPECT_GE(Position(audio), before);
-}
-
-TEST_F(AudioMusic, PlayRestartRewindsWhilePlayingAndResumesWhilePaused)
-{
-    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
-    al_rest(1.2);
-    ASSERT_GT(Position(audio), 0.8);
-    audio.RestartMusic();
-    EXPECT_LT(Position(audio), 0.5) << "rewound to the start";
+    EXPECT_LT(Position(), 3.0) << "near its end it goes round to the start";
     EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
 
-    al_rest(1.0);
-    audio.TogglePauseMusic();
-    const double paused = Position(audio);
-    ASSERT_GT(paused, 0.6);
-    al_rest(0.3);
-    EXPECT_NEAR(Position(audio), paused, 0.05) << "a paused stream stays where it is";
-    audio.RestartMusic();
-    EXPECT_FALSE(audio.musicPaused);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-    EXPECT_GE(Position(audio), paused) << "resumed, not rewound";
-}
-
-TEST_F(AudioMusic, SkippingMovesFiveSecondsAndNeverBeforeTheStart)
-{
-    const std::string longTune = (folder / "long.wav").string();
-    ASSERT_TRUE(WriteTone(longTune, 12.0));
-    ASSERT_TRUE(audio.PlayMusic(longTune.c_str()));
-    audio.SkipMusic(5.0);
-    EXPECT_GE(Position(audio), 5.0);
-    EXPECT_LT(Position(audio), 6.0);
-    audio.SkipMusic(-5.0);
-    EXPECT_LT(Position(audio), 1.0);
-    audio.SkipMusic(-5.0);  // asks for a negative time; the stream carries on
-    EXPECT_NE(audio.musicStream, nullptr);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-}
-
-TEST_F(AudioMusic, StopLeavesNoMusicAndTheTransportDoesNothing)
-{
-    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    // After a stop the transport does nothing; the dialog still starts from the last tune.
     audio.StopMusic();
     EXPECT_EQ(audio.musicStream, nullptr);
     EXPECT_EQ(audio.musicPath, "");
@@ -123,21 +50,74 @@ TEST_F(AudioMusic, StopLeavesNoMusicAndTheTransportDoesNothing)
     audio.SkipMusic(5.0);
     EXPECT_EQ(audio.musicStream, nullptr);
     EXPECT_FALSE(audio.musicPaused);
-    EXPECT_EQ(audio.musicLoadPath, tune) << "the dialog still starts from the last tune";
+    EXPECT_EQ(audio.musicLoadPath, tune);
 
-    // After a stop the same file starts again from the beginning.
-    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
-    EXPECT_NE(audio.musicStream, nullptr);
-}
-
-TEST_F(AudioMusic, AFileThatCannotBePlayedEndsTheOldMusic)
-{
-    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str())) << "after a stop the same file starts again";
     const std::string missing = (folder / "missing.xm").string();
     EXPECT_FALSE(audio.PlayMusic(missing.c_str()));
     EXPECT_EQ(audio.lastError, "Unable to load music from " + missing);
     EXPECT_TRUE(ConsoleHas("Unable to load music from " + missing));
-    EXPECT_EQ(audio.musicStream, nullptr);
+    EXPECT_EQ(audio.musicStream, nullptr) << "the old music ends";
     EXPECT_EQ(audio.musicPath, "");
     EXPECT_EQ(audio.musicLoadPath, tune);
+}
+
+TEST_F(AudioMusic, TheSameFileInAnotherCaseCarriesOnAndResumesAfterAPause)
+{
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    ALLEGRO_AUDIO_STREAM* stream = audio.musicStream;
+    al_rest(0.8);
+    const double before = Position();
+    ASSERT_GT(before, 0.4);
+
+    std::string shouted = tune;
+    std::transform(shouted.begin(), shouted.end(), shouted.begin(), [](unsigned char c) { return std::toupper(c); });
+    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
+    EXPECT_EQ(audio.musicStream, stream) << "not loaded again";
+    EXPECT_GE(Position(), before) << "not restarted";
+
+    audio.TogglePauseMusic();
+    EXPECT_TRUE(audio.musicPaused);
+    EXPECT_FALSE(al_get_audio_stream_playing(stream));
+    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
+    EXPECT_EQ(audio.musicStream, stream);
+    EXPECT_FALSE(audio.musicPaused);
+    EXPECT_TRUE(al_get_audio_stream_playing(stream));
+    EXPECT_GE(Position(), before);
+}
+
+TEST_F(AudioMusic, PlayRestartRewindsWhilePlayingAndResumesWhilePaused)
+{
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    al_rest(1.2);
+    ASSERT_GT(Position(), 0.8);
+    audio.RestartMusic();
+    EXPECT_LT(Position(), 0.5) << "rewound to the start";
+    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
+
+    al_rest(1.0);
+    audio.TogglePauseMusic();
+    const double paused = Position();
+    ASSERT_GT(paused, 0.6);
+    al_rest(0.3);
+    EXPECT_NEAR(Position(), paused, 0.05) << "a paused stream stays where it is";
+    audio.RestartMusic();
+    EXPECT_FALSE(audio.musicPaused);
+    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
+    EXPECT_GE(Position(), paused) << "resumed, not rewound";
+}
+
+TEST_F(AudioMusic, SkippingMovesFiveSecondsAndNeverBeforeTheStart)
+{
+    const std::string longTune = (folder / "long.wav").string();
+    ASSERT_TRUE(WriteTone(longTune, 12.0));
+    ASSERT_TRUE(audio.PlayMusic(longTune.c_str()));
+    audio.SkipMusic(5.0);
+    EXPECT_GE(Position(), 5.0);
+    EXPECT_LT(Position(), 6.0);
+    audio.SkipMusic(-5.0);
+    EXPECT_LT(Position(), 1.0);
+    audio.SkipMusic(-5.0);  // asks for a negative time; the stream carries on
+    EXPECT_NE(audio.musicStream, nullptr);
+    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 TEST(AudioPanelLayout, CentredOnAnEightHundredBySixHundredScreen)
 {
     const int savedW = kwScreenW, savedH = kwScreenH;
@@ -14,18 +16,12 @@ TEST(AudioPanelLayout, CentredOnAnEightHundredBySixHundredScreen)
     kwScreenW = savedW;
     kwScreenH = savedH;
 
-    EXPECT_EQ(audio.panelX1, 85);
-    EXPECT_EQ(audio.panelY1, 65);
-    EXPECT_EQ(audio.panelX2, 715);
-    EXPECT_EQ(audio.panelY2, 535);
-
-    EXPECT_EQ(audio.effectsSlider.name, "Sound Volume");
-    EXPECT_EQ(audio.effectsSlider.x, 105);
-    EXPECT_EQ(audio.effectsSlider.y, 135);
-    EXPECT_EQ(audio.effectsSlider.w, 590);
-    EXPECT_EQ(audio.effectsSlider.max, 255);
-    EXPECT_TRUE(audio.effectsSlider.levelColours);
-    EXPECT_EQ(audio.effectsSlider.value, &audio.soundVolume);
+    EXPECT_EQ((std::array{audio.panelX1, audio.panelY1, audio.panelX2, audio.panelY2}), (std::array{85, 65, 715, 535}));
+    const SliderClass& effects = audio.effectsSlider;
+    EXPECT_EQ((std::array{effects.x, effects.y, effects.w, effects.max}), (std::array{105, 135, 590, 255}));
+    EXPECT_EQ(effects.name, "Sound Volume");
+    EXPECT_TRUE(effects.levelColours);
+    EXPECT_EQ(effects.value, &audio.soundVolume);
     EXPECT_EQ(audio.musicSlider.name, "Music Volume");
     EXPECT_EQ(audio.musicSlider.y, 245);
     EXPECT_EQ(audio.musicSlider.value, &audio.musicVolume);
@@ -45,16 +41,12 @@ TEST(AudioPanelLayout, CentredOnAnEightHundredBySixHundredScreen)
         EXPECT_EQ(row[i]->hotKey, hotKeys[i]);
     }
 
-    EXPECT_EQ(audio.doneButton.text, "Done");
-    EXPECT_EQ(audio.doneButton.hotKey, ALLEGRO_KEY_ENTER);
-    EXPECT_EQ(audio.doneButton.x, 90);
-    EXPECT_EQ(audio.doneButton.height, 42);
-    EXPECT_EQ(audio.doneButton.y, 535 - 42 - 5);
-    EXPECT_EQ(audio.defaultsButton.text, "Defaults");
-    EXPECT_EQ(audio.defaultsButton.hotKey, ALLEGRO_KEY_D);
-    EXPECT_EQ(audio.defaultsButton.x, 90 + audio.doneButton.width + 5);
-    EXPECT_EQ(audio.defaultsButton.width, audio.doneButton.width);
-    EXPECT_EQ(audio.statusX, 105);
-    EXPECT_EQ(audio.statusY, 305);
-    EXPECT_EQ(audio.statusW, 590);
+    const KW_Button &done = audio.doneButton, &defaults = audio.defaultsButton;
+    EXPECT_EQ(done.text, "Done");
+    EXPECT_EQ(done.hotKey, ALLEGRO_KEY_ENTER);
+    EXPECT_EQ((std::array{done.x, done.y, done.height}), (std::array{90, 535 - 42 - 5, 42}));
+    EXPECT_EQ(defaults.text, "Defaults");
+    EXPECT_EQ(defaults.hotKey, ALLEGRO_KEY_D);
+    EXPECT_EQ((std::array{defaults.x, defaults.width}), (std::array{90 + done.width + 5, done.width}));
+    EXPECT_EQ((std::array{audio.statusX, audio.statusY, audio.statusW}), (std::array{105, 305, 590}));
 }

@@ -5,86 +5,63 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <utility>
 
-TEST(AudioNames, TrailingDigitsMakeVariantsOfOneSound)
+TEST(AudioNames, TrailingDigitsMakeVariantsAndTheFirstCharacterStaysUnlessTheNameIsOneDigit)
 {
-    EXPECT_EQ(SoundNameFromRelativePath("a/b7.wav"), "a\\b");
-    EXPECT_EQ(SoundNameFromRelativePath("a/b12.wav"), "a\\b");
-    EXPECT_EQ(SoundNameFromRelativePath("a/b.wav"), "a\\b");
-    EXPECT_EQ(SoundNameFromRelativePath("game/engine_idle.WAV"), "game\\engine_idle");
-}
-
-TEST(AudioNames, TheFirstCharacterStaysUnlessTheNameIsOneDigit)
-{
-    EXPECT_EQ(SoundNameFromRelativePath("9.wav"), "");
-    EXPECT_EQ(SoundNameFromRelativePath("x9.wav"), "x");
-    EXPECT_EQ(SoundNameFromRelativePath("123.wav"), "1") << "digits go back to the second position only";
-    // Only the file's own extension goes; a dotted folder keeps its dot.
-    EXPECT_EQ(SoundNameFromRelativePath("v1.2/tone3.wav"), "v1.2\\tone");
-    EXPECT_EQ(SoundNameFromRelativePath("v1.2/tone"), "v1.2\\tone");
-}
-
-TEST(AudioNames, NamesMustFitTheirBuffer)
-{
+    const std::pair<const char*, const char*> cases[] = {
+        {"a/b7.wav", "a\\b"}, {"a/b12.wav", "a\\b"}, {"a/b.wav", "a\\b"}, {"game/engine_idle.WAV", "game\\engine_idle"},
+        {"9.wav", ""}, {"x9.wav", "x"},
+        {"123.wav", "1"},  // digits go back to the second position only
+        // only the file's own extension goes; a dotted folder keeps its dot
+        {"v1.2/tone3.wav", "v1.2\\tone"}, {"v1.2/tone", "v1.2\\tone"}};
+    for (const auto& [path, name] : cases) EXPECT_EQ(SoundNameFromRelativePath(path), name) << path;
     EXPECT_TRUE(SoundNameFits(std::string(255, 'a')));
     EXPECT_FALSE(SoundNameFits(std::string(256, 'a')));
 }
 
-TEST(AudioPan, HundredUnitsEitherSideAreCentre)
+TEST(AudioRules, PanHasAHundredUnitDeadZoneLevelFallsToNothingAtTheHearingEdge)
 {
     EXPECT_EQ(SoundPan(-100, 0), 0);
     EXPECT_EQ(SoundPan(-101, 0), -1);
     EXPECT_EQ(SoundPan(100, 0), 0);
     EXPECT_EQ(SoundPan(101, 0), 1);
     EXPECT_EQ(SoundPan(250, 200), 0) << "the dead zone is around the listener";
-}
 
-TEST(AudioLevel, FallsWithDistanceToNothingAtTheHearingEdge)
-{
     EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 240), 240.0f);
     EXPECT_FLOAT_EQ(SoundLevel(1000.0f, 2000, 240), 120.0f);
     EXPECT_FLOAT_EQ(SoundLevel(2000.0f, 2000, 240), 0.0f);
     EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 0), 0.0f);
-    // Settings are taken as written: a volume beyond 255 is not clamped here.
-    EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 300), 300.0f);
-}
+    EXPECT_FLOAT_EQ(SoundLevel(0.0f, 2000, 300), 300.0f) << "not clamped here: settings are held when read";
 
-TEST(AudioMusicPosition, WholeSecondsAsMinutesAndSeconds)
-{
     EXPECT_EQ(MusicPositionText(75.9), "1:15");
     EXPECT_EQ(MusicPositionText(0.0), "0:00");
     EXPECT_EQ(MusicPositionText(600.2), "10:00");
 }
 
-TEST(AudioSettings, MissingSectionGivesTheDefaults)
+TEST(AudioSettings, VolumesAreReadAsNumbersHeldToTheRangeAndWrittenAsDecimals)
 {
-    AudioSettings none = ReadAudioSettings(nullptr);
-    EXPECT_EQ(none.soundVolume, 240);
-    EXPECT_EQ(none.musicVolume, 140);
-    EXPECT_EQ(none.musicLoadPath, "");
+    AudioSettings read = ReadAudioSettings(nullptr);
+    EXPECT_EQ(read.soundVolume, 240);
+    EXPECT_EQ(read.musicVolume, 140);
+    EXPECT_EQ(read.musicLoadPath, "");
 
     ALLEGRO_CONFIG* config = al_create_config();
-    al_set_config_value(config, "video", "width", "800");
     AudioClass& audio = AudioClass::GetInstance();
+    al_set_config_value(config, "video", "width", "800");
     audio.soundVolume = 1;
     audio.musicVolume = 2;
     audio.musicLoadPath = "old";
     audio.LoadSettings(config);
-    EXPECT_EQ(audio.soundVolume, 240);
+    EXPECT_EQ(audio.soundVolume, 240) << "a missing section gives the defaults";
     EXPECT_EQ(audio.musicVolume, 140);
     EXPECT_EQ(audio.musicLoadPath, "");
-    al_destroy_config(config);
-}
 
-TEST(AudioSettings, VolumesAreReadAsNumbersInRangeAndWrittenAsDecimals)
-{
-    ALLEGRO_CONFIG* config = al_create_config();
     al_set_config_value(config, "audio", "SoundVolume", " 81 dB");
     al_set_config_value(config, "audio", "MusicVolume", "loud");
     al_set_config_value(config, "audio", "MusicLoadPath", "base/music/tune 100%.xm");
-    AudioSettings read = ReadAudioSettings(config);
+    read = ReadAudioSettings(config);
     EXPECT_EQ(read.soundVolume, 81);
     EXPECT_EQ(read.musicVolume, 0);
     EXPECT_EQ(read.musicLoadPath, "base/music/tune 100%.xm");
@@ -102,7 +79,6 @@ TEST(AudioSettings, VolumesAreReadAsNumbersInRangeAndWrittenAsDecimals)
     al_destroy_config(config);
 
     ALLEGRO_CONFIG* out = al_create_config();
-    AudioClass& audio = AudioClass::GetInstance();
     audio.soundVolume = 7;
     audio.musicVolume = 255;
     audio.musicLoadPath = "music/a.xm";

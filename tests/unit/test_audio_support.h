@@ -21,15 +21,19 @@ namespace audiotest {
 
 namespace fs = std::filesystem;
 
-// Writes a mono 16-bit tone of the given length (a sine at 440 Hz).
-inline bool WriteTone(const fs::path& path, double seconds, float amplitude = 0.5f)
+// A mono 16-bit 440 Hz sine at 22050 Hz, in memory or written to a WAV.
+inline ALLEGRO_SAMPLE* MakeTone(double seconds, float amplitude = 0.5f)
 {
-    const unsigned int rate = 22050;
-    const unsigned int count = static_cast<unsigned int>(seconds * rate);
+    const unsigned int rate = 22050, count = static_cast<unsigned int>(seconds * rate);
     int16_t* data = static_cast<int16_t*>(al_malloc(count * sizeof(int16_t)));
     for (unsigned int i = 0; i < count; ++i)
         data[i] = static_cast<int16_t>(amplitude * 32767.0 * std::sin(2.0 * M_PI * 440.0 * i / rate));
-    ALLEGRO_SAMPLE* sample = al_create_sample(data, count, rate, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_1, true);
+    return al_create_sample(data, count, rate, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_1, true);
+}
+
+inline bool WriteTone(const fs::path& path, double seconds)
+{
+    ALLEGRO_SAMPLE* sample = MakeTone(seconds);
     if (!sample) return false;
     fs::create_directories(path.parent_path());
     const bool saved = al_save_sample(path.c_str(), sample);
@@ -45,10 +49,8 @@ inline int BusySlots(const AudioClass& audio)
     return busy;
 }
 
-// The audio object up on the test's sound server (the private PulseAudio of
-// the test run), messages recorded, and a scratch folder. The sound system
-// is started once per process and reset between tests: Allegro cannot start
-// its audio again once it has been stopped.
+// The audio object on the test run's private PulseAudio, started once per
+// process (Allegro cannot restart its audio) and reset between tests.
 class AudioDevice : public ::testing::Test {
 protected:
     AudioClass& audio = AudioClass::GetInstance();
@@ -80,16 +82,13 @@ protected:
         fs::create_directories(folder);
     }
 
-    // A fresh connection to the sound server stalls for a second or two
-    // before the mixer is first pulled; wait that out once per process.
+    // A fresh server connection stalls a second or two before the mixer is first pulled.
     static void WaitForSoundServer()
     {
         static bool running = false;
         if (running) return;
-        const unsigned int rate = 22050, count = rate * 6;
-        int16_t* silence = static_cast<int16_t*>(al_calloc(count, sizeof(int16_t)));
-        ALLEGRO_SAMPLE* sample =
-            al_create_sample(silence, count, rate, ALLEGRO_AUDIO_DEPTH_INT16, ALLEGRO_CHANNEL_CONF_1, true);
+        const unsigned int rate = 22050;
+        ALLEGRO_SAMPLE* sample = MakeTone(6.0, 0.0f);
         ALLEGRO_SAMPLE_INSTANCE* probe = al_create_sample_instance(sample);
         al_attach_sample_instance_to_mixer(probe, al_get_default_mixer());
         al_play_sample_instance(probe);
@@ -119,13 +118,6 @@ protected:
         if (!WriteTone(path, seconds)) return -1;
         if (!audio.LoadSample(path.c_str(), name.c_str())) return -1;
         return audio.FindSound(name.c_str());
-    }
-
-    // One frame's worth of waiting, then the pool's update.
-    void Frame()
-    {
-        al_rest(1.0 / 60.0);
-        audio.UpdateInstances();
     }
 };
 

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 using namespace gametest;
 
 class GameRules : public ::testing::Test {
@@ -13,7 +17,7 @@ protected:
     void SetUp() override
     {
         GiveSpriteFrame(gResources.mowerSprite, 32, 32);
-        AllLand();
+        PaintField();
     }
     void TearDown() override { gResources.mowerSprite.Clear(); }
 };
@@ -42,21 +46,14 @@ TEST(GameSkill, EasyDoublesNormalKeepsHardTakesThreeQuarters)
 
 TEST(GameSteering, TableOrderDecidesConflictingKeys)
 {
-    struct Case {
-        bool up, down, left, right;
-        float heading;
-    } cases[] = {
-        {true, false, true, false, 224}, {true, false, false, true, 32}, {true, false, false, false, 0},
-        {false, true, true, false, 160}, {false, true, false, true, 96}, {false, true, false, false, 128},
-        {false, false, true, false, 192}, {false, false, false, true, 64},
-        {true, true, false, false, 0},    // Up wins over Down
-        {false, false, true, true, 192},  // Left wins over Right
-        {true, true, true, true, 224},
-    };
-    for (const Case& c : cases) {
+    // keys as "UDLR" flags -> heading; Up wins over Down, Left over Right
+    const std::pair<const char*, float> cases[] = {{"U.L.", 224}, {"U..R", 32}, {"U...", 0},   {".DL.", 160},
+                                                   {".D.R", 96},  {".D..", 128}, {"..L.", 192}, {"...R", 64},
+                                                   {"UD..", 0},   {"..LR", 192}, {"UDLR", 224}};
+    for (const auto& [keys, expected] : cases) {
         float heading = -1.0f;
-        EXPECT_TRUE(SteerFromKeys(c.up, c.down, c.left, c.right, heading));
-        EXPECT_EQ(heading, c.heading) << c.up << c.down << c.left << c.right;
+        EXPECT_TRUE(SteerFromKeys(keys[0] == 'U', keys[1] == 'D', keys[2] == 'L', keys[3] == 'R', heading));
+        EXPECT_EQ(heading, expected) << keys;
     }
 }
 
@@ -80,12 +77,10 @@ TEST_F(GameRules, ReleasingTheKeysStopsAtOnceAndKeepsTheHeading)
 
 TEST_F(GameRules, DiagonalIntoAWallSlidesStraightIntoItStops)
 {
-    // A wall of Solid cells in column 15.
+    // A wall of Solid cells in column 15, from x = 480; the mower's box spans x .. x + 32.
     const char* rows[16];
     for (auto& row : rows) row = "...............#.........";
     PaintField(rows, 16);
-
-    // Right up against the wall: the box spans x .. x + 32, the wall starts at 480.
     PlaceMower(447, 200);
     Drive(96, 4);  // down and right
     EXPECT_LT(gPlay.mowerX, 448.0f);
@@ -116,8 +111,7 @@ TEST_F(GameRules, TheMowerNeverLeavesTheField)
         EXPECT_GE(top, 0) << heading;
         EXPECT_LT(right, 800) << heading;
         EXPECT_LT(bottom, 512) << heading;
-        EXPECT_GT(gPlay.mowerX, -1.0f);
-        EXPECT_GT(gPlay.mowerY, -1.0f);
+        EXPECT_GT(std::min(gPlay.mowerX, gPlay.mowerY), -1.0f) << heading;
     }
     // Pressed into a corner it still cannot move out.
     PlaceMower(0, 0);
@@ -139,33 +133,24 @@ TEST(GameCollision, BoundsAndCellsOfIsAreaPassable)
     EXPECT_FALSE(IsAreaPassable(10, 400, 20, 512, kPassBoundsOnly));
     EXPECT_TRUE(IsAreaPassable(768, 480, 799, 511, kPassCells));
 
-    const CellRect cells = PixelRectToCells(-40, -5, 900, 600);
-    EXPECT_EQ(cells.firstColumn, 0);
-    EXPECT_EQ(cells.firstRow, 0);
-    EXPECT_EQ(cells.lastColumn, 24);
-    EXPECT_EQ(cells.lastRow, 15);
-    const CellRect inner = PixelRectToCells(31, 32, 63, 64);
-    EXPECT_EQ(inner.firstColumn, 0);
-    EXPECT_EQ(inner.firstRow, 1);
-    EXPECT_EQ(inner.lastColumn, 1);
-    EXPECT_EQ(inner.lastRow, 2);
-}
+    auto cellsOf = [](int left, int top, int right, int bottom) {
+        const CellRect cells = PixelRectToCells(left, top, right, bottom);
+        return std::array{cells.firstColumn, cells.firstRow, cells.lastColumn, cells.lastRow};
+    };
+    EXPECT_EQ(cellsOf(-40, -5, 900, 600), (std::array{0, 0, 24, 15}));
+    EXPECT_EQ(cellsOf(31, 32, 63, 64), (std::array{0, 1, 1, 2}));
 
-TEST(GameCollision, ATileOutsideTheTileSetIsLand)
-{
-    UseTypedTiles();
-    gPlay.map.cells.fill(0);
-    gPlay.map.SetCell(0, 0, 1023);
+    // A tile number outside the tile set is Land.
     gPlay.map.cells[1] = 5000;
     EXPECT_EQ(CellType(gPlay.map, 1, 0), kTileLand);
     EXPECT_TRUE(IsAreaPassable(32, 0, 63, 31, kPassCells));
 }
 
-TEST_F(GameRules, AnyCoveredCellCountsAsCut)
+TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
 {
-    const char* rows[] = {"ggggg", "ggggg", "ggggg", "ggggg"};
+    const char* rows[] = {"ggggg", "ggggg", "ggggg", "ggg#~"};
     PaintField(rows, 4);
-    ASSERT_EQ(gPlay.grassTotal, 20);
+    ASSERT_EQ(gPlay.grassTotal, 18);
     // Box 33..65 x 33..65: columns 1..2, rows 1..2, though it only grazes 2.
     PlaceMower(33, 33);
     UpdateMowerCells();
@@ -184,18 +169,11 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCut)
     MowCells();
     EXPECT_EQ(gPlay.cutFlags[9][18], 0);
     EXPECT_EQ(gPlay.cutCount, 4);
-}
 
-TEST_F(GameRules, TheChordCutsEveryGrassCell)
-{
-    const char* rows[] = {"g.g#g", "~ggg."};
-    PaintField(rows, 2);
-    gPlay.cutFlags[0][0] = 1;
-    gPlay.cutCount = 1;
     CutAllGrass();
-    EXPECT_EQ(gPlay.cutCount, gPlay.grassTotal);
-    EXPECT_EQ(gPlay.grassTotal, 6);
-    EXPECT_EQ(gPlay.cutFlags[0][1], 0) << "land stays uncut";
+    EXPECT_EQ(gPlay.cutCount, 18);
+    EXPECT_EQ(gPlay.cutFlags[3][2], 1);
+    EXPECT_EQ(gPlay.cutFlags[3][3] + gPlay.cutFlags[3][4] + gPlay.cutFlags[9][18], 0) << "only grass is cut";
 }
 
 TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
@@ -214,29 +192,19 @@ TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
     EXPECT_DOUBLE_EQ(CutPercentage(), 37.5);
 }
 
-TEST(GameEndings, OneMoreFrameAfterTheLastCut)
+TEST(GameEndings, CompleteOneFrameAfterTheLastCutButOutOfTimeComesFirst)
 {
     EndingTracker endings;
-    // Frame in which the last cell is cut: nothing yet.
-    EXPECT_EQ(endings.Check(30), FrameEnding::None);
+    EXPECT_EQ(endings.Check(30), FrameEnding::None) << "the frame of the last cut";
     endings.AfterEnding(FrameEnding::None, 10, 10);
-    // The next frame is drawn, then the level is complete.
-    EXPECT_EQ(endings.Check(30), FrameEnding::LevelComplete);
+    EXPECT_EQ(endings.Check(30), FrameEnding::LevelComplete) << "after the next frame";
     endings.AfterEnding(FrameEnding::LevelComplete, 0, 12);  // next level loaded
     EXPECT_EQ(endings.Check(30), FrameEnding::None);
-}
 
-TEST(GameEndings, AMapWithoutGrassIsWonAfterItsFirstFrame)
-{
-    EndingTracker endings;
-    // The level was just loaded by the previous ending: 0 of 0 cut.
-    endings.AfterEnding(FrameEnding::LevelComplete, 0, 0);
-    EXPECT_EQ(endings.Check(90), FrameEnding::LevelComplete);
-}
+    EndingTracker grassless;  // loaded by the previous ending: 0 of 0 cut
+    grassless.AfterEnding(FrameEnding::LevelComplete, 0, 0);
+    EXPECT_EQ(grassless.Check(90), FrameEnding::LevelComplete) << "a map without grass is won after its first frame";
 
-TEST(GameEndings, OutOfTimeComesBeforeCompletion)
-{
-    EndingTracker endings;
     endings.AfterEnding(FrameEnding::None, 5, 5);
     EXPECT_EQ(endings.Check(0), FrameEnding::OutOfTime);
     // The level restarts: the completion of the lost run does not carry over.

@@ -20,34 +20,22 @@ inline void UseTypedTiles()
     gPlay.map.tileSet.tiles[3].type = TileWater;
 }
 
-// Paints the map from 16 rows of 25 characters: '.' Land, 'g' Grass,
-// '#' Solid, '~' Water. Missing rows are Land.
-inline void PaintField(const char* const* rows, int rowCount)
+// Paints the map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
+// '#' Solid, '~' Water. Missing rows and cells are Land.
+inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
 {
     UseTypedTiles();
     gPlay.map.cells.fill(0);
     for (int r = 0; r < rowCount && r < kFieldRows; ++r)
         for (int c = 0; c < kFieldColumns && rows[r][c]; ++c) {
-            uint16_t tile = 0;
-            switch (rows[r][c]) {
-            case 'g': tile = 1; break;
-            case '#': tile = 2; break;
-            case '~': tile = 3; break;
-            default: break;
-            }
-            gPlay.map.SetCell(c, r, tile);
+            static const char kKinds[] = "g#~";
+            const char* kind = std::strchr(kKinds, rows[r][c]);
+            gPlay.map.SetCell(c, r, kind ? static_cast<uint16_t>(kind - kKinds + 1) : 0);
         }
     CountGrass();
 }
 
-inline void AllLand()
-{
-    UseTypedTiles();
-    gPlay.map.cells.fill(0);
-    CountGrass();
-}
-
-// A sprite with one w x h frame (collision square from it).
+// A sprite with one w x h frame (its collision box comes from it).
 inline void GiveSpriteFrame(Sprite& sprite, int w, int h)
 {
     sprite.Clear();
@@ -65,7 +53,7 @@ inline void PlaceMower(float x, float y)
     gPlay.speed = 0.0f;
 }
 
-// Drives the mower one frame in a direction at full speed.
+// Drives the mower at full speed for some frames.
 inline void Drive(float heading, int frames = 1)
 {
     for (int i = 0; i < frames; ++i) {
