@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
-
 using Lines = std::vector<std::string>;
 
 // Ten pixels a character keeps the wrapping easy to follow.
@@ -22,24 +22,20 @@ ListBoxClass ListOf(int rowCount, int visible)
     return list;
 }
 
-KW_DateTime At(int second, int hundredths)
-{
-    KW_DateTime t;
-    t.hour = 12;
-    t.minute = 30;
-    t.second = static_cast<uint8_t>(second);
-    t.hundredths = static_cast<uint8_t>(hundredths);
-    return t;
-}
+using Pair = std::pair<int, int>;
+Pair SelectedAndTop(const ListBoxClass& list) { return {list.selected, list.topRow}; }
 
+KW_DateTime At(uint8_t second, uint8_t hundredths) { return KW_DateTime{0, 0, 0, 12, 30, second, hundredths}; }
 }  // namespace
 
-TEST(WordWrap, BreaksAtTheLastBlankBeforeTheLimit)
+TEST(WordWrap, BreaksAtTheLastBlankAndLineBreaksKeepingEmptyLines)
 {
     EXPECT_EQ(KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter), (Lines{"the quick", "brown fox", "jumps"}));
+    EXPECT_EQ(KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter), (Lines{"one", "", "two"}));
+    EXPECT_TRUE(KW_WrapText("", 100, TenPerCharacter).empty());
 }
 
-TEST(WordWrap, AWordWithoutBlanksIsCutAtTheWidth)
+TEST(WordWrap, AWordWithoutBlanksIsCutAndACharacterWiderThanTheLineStillMovesOn)
 {
     const std::string word(2000, 'w');
     const auto lines = KW_WrapText(word, 100, TenPerCharacter);
@@ -51,32 +47,10 @@ TEST(WordWrap, AWordWithoutBlanksIsCutAtTheWidth)
     }
     EXPECT_EQ(joined, word);
     EXPECT_EQ(lines.size(), 223u);  // 222 rows of 9 and the last 2
-}
-
-TEST(WordWrap, LineBreaksEndLinesAndKeepEmptyOnes)
-{
-    EXPECT_EQ(KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter), (Lines{"one", "", "two"}));
-    EXPECT_TRUE(KW_WrapText("", 100, TenPerCharacter).empty());
-}
-
-TEST(WordWrap, ACharacterWiderThanTheLimitStillMovesOn)
-{
     EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
 }
 
-TEST(ListBox, VerticalBarAppearsWithOneRowMoreThanVisible)
-{
-    ListBoxClass exact = ListOf(10, 10);
-    EXPECT_FALSE(exact.verticalBarShown);
-    ListBoxClass more = ListOf(11, 10);
-    ASSERT_TRUE(more.verticalBarShown);
-    EXPECT_EQ(more.verticalBar.max, 1);
-    EXPECT_EQ(more.verticalBar.x, 10 + 300 - more.RowHeight() + 1);
-    EXPECT_TRUE(more.verticalBar.vertical);
-    EXPECT_EQ(more.verticalBar.value, &more.topRow);
-}
-
-TEST(ListBox, RowsLoseATrailingLineBreak)
+TEST(ListBox, RowsLoseATrailingLineBreakAndTheBarAppearsWithOneRowMoreThanVisible)
 {
     ListBoxClass list = ListOf(0, 3);
     list.AddRow("hello\n", "tag");
@@ -85,56 +59,52 @@ TEST(ListBox, RowsLoseATrailingLineBreak)
     EXPECT_EQ(list.rows[0].tag, "tag");
     EXPECT_EQ(list.rows[1].text, "windows");
     EXPECT_TRUE(KW_IsDefaultTexture(list.rows[0].icon));
+
+    EXPECT_FALSE(ListOf(10, 10).verticalBarShown);
+    ListBoxClass more = ListOf(11, 10);
+    ASSERT_TRUE(more.verticalBarShown);
+    EXPECT_EQ(more.verticalBar.max, 1);
+    EXPECT_EQ(more.verticalBar.x, 10 + 300 - more.RowHeight() + 1);
+    EXPECT_TRUE(more.verticalBar.vertical);
+    EXPECT_EQ(more.verticalBar.value, &more.topRow);
 }
 
-TEST(ListBox, PageDownFromTheTopShowsTheNextTenRows)
+TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
 {
     ListBoxClass list = ListOf(100, 10);
     list.PageDown();
-    EXPECT_EQ(list.selected, 10);
-    EXPECT_EQ(list.topRow, 10);
+    EXPECT_EQ(SelectedAndTop(list), Pair(10, 10));
     for (int i = 0; i < 20; ++i) list.PageDown();
-    EXPECT_EQ(list.selected, 99);
-    EXPECT_EQ(list.topRow, 90);
+    EXPECT_EQ(SelectedAndTop(list), Pair(99, 90));
     list.PageUp();
-    EXPECT_EQ(list.selected, 89);
-    EXPECT_EQ(list.topRow, 80);
+    EXPECT_EQ(SelectedAndTop(list), Pair(89, 80));
     for (int i = 0; i < 20; ++i) list.PageUp();
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.topRow, 0);
-}
+    EXPECT_EQ(SelectedAndTop(list), Pair(0, 0));
 
-TEST(ListBox, ArrowsMoveTheSelectionAndScrollItIntoView)
-{
-    ListBoxClass list = ListOf(30, 10);
-    EXPECT_TRUE(list.HandleKey(ALLEGRO_KEY_UP));
-    EXPECT_EQ(list.selected, 0);
-    for (int i = 0; i < 12; ++i) list.HandleKey(ALLEGRO_KEY_DOWN);
-    EXPECT_EQ(list.selected, 12);
-    EXPECT_EQ(list.topRow, 3);
-    list.MoveSelection(100);
-    EXPECT_EQ(list.selected, 29);
-    EXPECT_EQ(list.topRow, 20);
-    EXPECT_FALSE(list.HandleKey(ALLEGRO_KEY_A));
-}
+    ListBoxClass keys = ListOf(30, 10);
+    EXPECT_TRUE(keys.HandleKey(ALLEGRO_KEY_UP));
+    EXPECT_EQ(keys.selected, 0);
+    for (int i = 0; i < 12; ++i) keys.HandleKey(ALLEGRO_KEY_DOWN);
+    EXPECT_EQ(SelectedAndTop(keys), Pair(12, 3));
+    keys.MoveSelection(100);
+    EXPECT_EQ(SelectedAndTop(keys), Pair(29, 20));
+    EXPECT_FALSE(keys.HandleKey(ALLEGRO_KEY_A));
 
-TEST(ListBox, KeysAndWheelMoveTheSelectionOnlyWithTheKeyboardOn)
-{
-    ListBoxClass list = ListOf(30, 10);
-    list.lastWheel = 0;
-    list.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
-    list.ApplyNavigation(false, -1, -3);
-    EXPECT_EQ(list.selected, 0);
-
-    list.keyboard = true;
-    list.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
-    EXPECT_EQ(list.selected, 1);
-    list.ApplyNavigation(false, -1, -3);  // three notches down
-    EXPECT_EQ(list.selected, 4);
-    list.ApplyNavigation(false, -1, -1);  // two notches up
-    EXPECT_EQ(list.selected, 2);
-    list.ApplyNavigation(false, -1, -1);  // the wheel did not move
-    EXPECT_EQ(list.selected, 2);
+    // Keys and wheel only count with the keyboard on.
+    ListBoxClass wheel = ListOf(30, 10);
+    wheel.lastWheel = 0;
+    wheel.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
+    wheel.ApplyNavigation(false, -1, -3);
+    EXPECT_EQ(wheel.selected, 0);
+    wheel.keyboard = true;
+    wheel.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
+    EXPECT_EQ(wheel.selected, 1);
+    wheel.ApplyNavigation(false, -1, -3);  // three notches down
+    EXPECT_EQ(wheel.selected, 4);
+    wheel.ApplyNavigation(false, -1, -1);  // two notches up
+    EXPECT_EQ(wheel.selected, 2);
+    wheel.ApplyNavigation(false, -1, -1);  // the wheel did not move
+    EXPECT_EQ(wheel.selected, 2);
 }
 
 TEST(ListBox, RowUnderThePointerLeavesOutTheScrollBar)
@@ -146,41 +116,27 @@ TEST(ListBox, RowUnderThePointerLeavesOutTheScrollBar)
     EXPECT_EQ(list.RowAt(20, 10 + 10 * rh + 1), -1);
     list.topRow = 5;
     EXPECT_EQ(list.RowAt(20, 12), 5);
-    ListBoxClass shortList = ListOf(2, 10);
-    EXPECT_EQ(shortList.RowAt(20, 10 + 3 * rh), -1);
+    EXPECT_EQ(ListOf(2, 10).RowAt(20, 10 + 3 * rh), -1);
 }
 
-TEST(ListBox, DoubleClickNeedsTheSameRowWithinAQuarterSecond)
+TEST(ListBox, DoubleClickNeedsTheSameRowWithinAQuarterSecondAndClearForgetsIt)
 {
-    ListBoxClass list = ListOf(5, 5);
-    list.RegisterClick(2, At(10, 0));
-    list.RegisterClick(2, At(10, 20));
-    EXPECT_EQ(list.activated, 2);
+    // The same row within a quarter second, across a second boundary too; not later, not another row.
+    const struct { int first, second; uint8_t s1, h1, s2, h2; int activated; } cases[] = {
+        {2, 2, 10, 0, 10, 20, 2}, {3, 3, 20, 0, 20, 30, -1}, {1, 4, 30, 0, 30, 10, -1}, {0, 0, 40, 95, 41, 5, 0}};
+    for (const auto& c : cases) {
+        ListBoxClass list = ListOf(5, 5);
+        list.RegisterClick(c.first, At(c.s1, c.h1));
+        list.RegisterClick(c.second, At(c.s2, c.h2));
+        EXPECT_EQ(list.activated, c.activated) << "rows " << c.first << ", " << c.second;
+    }
 
-    list.activated = -1;
-    list.RegisterClick(3, At(20, 0));
-    list.RegisterClick(3, At(20, 30));
-    EXPECT_EQ(list.activated, -1);
-
-    list.RegisterClick(1, At(30, 0));
-    list.RegisterClick(4, At(30, 10));
-    EXPECT_EQ(list.activated, -1);
-
-    // clicks across a second boundary count too
-    list.RegisterClick(0, At(40, 95));
-    list.RegisterClick(0, At(41, 5));
-    EXPECT_EQ(list.activated, 0);
-}
-
-TEST(ListBox, ClearEmptiesRowsSelectionAndBars)
-{
     ListBoxClass list = ListOf(30, 10);
     list.PageDown();
     list.RegisterClick(10, At(1, 0));
     list.Clear();
     EXPECT_EQ(list.RowCount(), 0);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.topRow, 0);
+    EXPECT_EQ(SelectedAndTop(list), Pair(0, 0));
     EXPECT_FALSE(list.verticalBarShown);
     list.AddRow("new");
     list.RegisterClick(10, At(1, 5));
@@ -194,7 +150,6 @@ TEST(ListBox, TextFileWithWindowsLineEndsGivesOneRowPerLine)
     ASSERT_NE(file, nullptr);
     std::fputs("first line\r\nsecond\r\n\r\nfourth\r\n", file);
     std::fclose(file);
-
     ListBoxClass list;
     list.Create(0, 0, 2000, 5);
     ASSERT_TRUE(list.LoadFromTextFile(path));

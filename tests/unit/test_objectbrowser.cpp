@@ -7,13 +7,13 @@
 #include <allegro5/allegro_ttf.h>
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
-std::vector<ObjectBrowserPlace> Tiles(int count, int w = 32, int h = 32)
-{
-    return std::vector<ObjectBrowserPlace>(static_cast<size_t>(count), ObjectBrowserPlace{w, h});
-}
+std::vector<ObjectBrowserPlace> Tiles(int count) { return std::vector<ObjectBrowserPlace>(count, ObjectBrowserPlace{32, 32}); }
+using Pair = std::pair<int, int>;
+Pair XY(const ObjectBrowserPlace& place) { return {place.x, place.y}; }
 
 struct Flow {
     std::vector<ObjectBrowserPlace> positions;
@@ -32,83 +32,55 @@ TEST(ObjectBrowserLayout, TwentyThreeTilesARowFifteenRowsAPageThreePages)
 {
     const Flow flow = LayOut(Tiles(1024), 800, 600, 16);
     // The 24th tile would end past 779 and opens the second row, 33 pixels down.
-    EXPECT_EQ(flow.positions[22].x, 22 * 33);
-    EXPECT_EQ(flow.positions[22].y, 0);
-    EXPECT_EQ(flow.positions[23].x, 0);
-    EXPECT_EQ(flow.positions[23].y, 33);
+    EXPECT_EQ(XY(flow.positions[22]), Pair(22 * 33, 0));
+    EXPECT_EQ(XY(flow.positions[23]), Pair(0, 33));
     // The 15th row is the last on a page; the 16th would end past 526.
     EXPECT_EQ(flow.positions[344].y, 14 * 33);
     EXPECT_EQ(flow.positions[345].y, 0);
     EXPECT_EQ(flow.pageStarts, (std::vector<int>{0, 345, 690}));
-}
 
-TEST(ObjectBrowserLayout, TheProgramsOwnLineHeightGivesTheSamePages)
-{
+    // The program's own line height gives the same pages, every tile inside the item area.
     al_init_font_addon();
     al_init_ttf_addon();
     ALLEGRO_FONT* font = al_load_font(kwFontPath, 22, 0);
     ASSERT_NE(font, nullptr) << "the toolkit font is missing";
     const int lineHeight = al_get_font_line_height(font);
     al_destroy_font(font);
-
-    const Flow flow = LayOut(Tiles(1024), 800, 600, lineHeight);
-    EXPECT_EQ(flow.pageStarts, (std::vector<int>{0, 345, 690}));
-    // Every tile of a page ends inside the item area.
-    for (const ObjectBrowserPlace& place : flow.positions) {
+    const Flow own = LayOut(Tiles(1024), 800, 600, lineHeight);
+    EXPECT_EQ(own.pageStarts, (std::vector<int>{0, 345, 690}));
+    for (const ObjectBrowserPlace& place : own.positions) {
         EXPECT_LE(place.x + 32, 800 - 21);
         EXPECT_LE(place.y + 32, 600 - ObjectBrowserAreaTop(lineHeight));
     }
 }
 
-TEST(ObjectBrowserLayout, RowsTakeTheHeightOfTheirTallestItemAndWideItemsNeverWrapFirst)
+TEST(ObjectBrowserLayout, RowsTakeTheTallestItemWideItemsNeverWrapFirstAndOversizedOnesGetAPage)
 {
-    std::vector<ObjectBrowserPlace> sizes = {{100, 20}, {100, 60}, {900, 10}, {10, 10}};
-    const Flow flow = LayOut(sizes, 800, 600, 16);
+    const Flow flow = LayOut({{100, 20}, {100, 60}, {900, 10}, {10, 10}}, 800, 600, 16);
     EXPECT_EQ(flow.positions[1].x, 101);
     // The 900-pixel item does not fit behind the others: a new row under the 60-pixel one.
-    EXPECT_EQ(flow.positions[2].x, 0);
-    EXPECT_EQ(flow.positions[2].y, 61);
+    EXPECT_EQ(XY(flow.positions[2]), Pair(0, 61));
     // Nothing fits behind it either, yet it never wrapped on its own.
-    EXPECT_EQ(flow.positions[3].x, 0);
-    EXPECT_EQ(flow.positions[3].y, 72);
-}
+    EXPECT_EQ(XY(flow.positions[3]), Pair(0, 72));
 
-TEST(ObjectBrowserLayout, AnItemTallerThanTheAreaGetsAPageOfItsOwn)
-{
     // Item area on 800 x 600 with a 16-pixel line: 526 pixels.
     const Flow middle = LayOut({{32, 32}, {32, 700}, {32, 32}}, 800, 600, 16);
     EXPECT_EQ(middle.pageStarts, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(middle.positions[1].y, 0);
-
     // First of all: no empty page in front of it.
     const Flow first = LayOut({{32, 700}, {32, 32}, {32, 32}}, 800, 600, 16);
     EXPECT_EQ(first.pageStarts, (std::vector<int>{0, 1}));
     EXPECT_EQ(first.positions[2].x, 33);
+    EXPECT_EQ(LayOut({}, 800, 600, 16).pageStarts, (std::vector<int>{0})) << "no items is one empty page";
 }
 
-TEST(ObjectBrowserLayout, NoItemsIsOneEmptyPage)
-{
-    const Flow flow = LayOut({}, 800, 600, 16);
-    EXPECT_EQ(flow.pageStarts, (std::vector<int>{0}));
-}
-
-TEST(ObjectBrowserPaging, PageOfAtTheEdges)
+TEST(ObjectBrowserPaging, PageOfAtTheEdgesAndPagesWrapBothWays)
 {
     const std::vector<int> starts = {0, 345, 690};
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, -1), 0);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 0), 0);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 344), 0);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 345), 1);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 689), 1);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 690), 2);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 1023), 2);
-    EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, 1024), 0);
-}
-
-TEST(ObjectBrowserPaging, PagesWrapBothWays)
-{
-    EXPECT_EQ(ObjectBrowserTurnPage(2, 1, 3), 0);  // next on the last shows page 1 of 3
-    EXPECT_EQ(ObjectBrowserTurnPage(0, -1, 3), 2); // previous on page 1 shows the last
+    for (const auto& [item, page] : {std::pair{-1, 0}, {0, 0}, {344, 0}, {345, 1}, {689, 1}, {690, 2}, {1023, 2}, {1024, 0}})
+        EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, item), page) << item;
+    EXPECT_EQ(ObjectBrowserTurnPage(2, 1, 3), 0);   // next on the last shows page 1 of 3
+    EXPECT_EQ(ObjectBrowserTurnPage(0, -1, 3), 2);  // previous on page 1 shows the last
     EXPECT_EQ(ObjectBrowserTurnPage(1, 1, 3), 2);
     EXPECT_EQ(ObjectBrowserTurnPage(0, 1, 1), 0);
     EXPECT_EQ(ObjectBrowserTurnPage(0, -1, 1), 0);
