@@ -4,50 +4,50 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 namespace {
-
-SliderClass VolumeSlider(int32_t* value)
+SliderClass Bar(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max, int32_t* value, bool vertical = false)
 {
     SliderClass slider;
     slider.name = "Volume";
-    slider.x = 100;
-    slider.y = 50;
-    slider.w = 590;
-    slider.h = 20;
-    slider.min = 0;
-    slider.max = 255;
+    slider.x = x;
+    slider.y = y;
+    slider.w = w;
+    slider.h = h;
+    slider.max = max;
     slider.value = value;
-    slider.levelColours = true;
+    slider.vertical = vertical;
     return slider;
 }
-
 }  // namespace
 
-TEST(Slider, VolumeThumbRunsFromTheStartToXPlus570)
+TEST(Slider, VolumeThumbRunsFromXToXPlus570AndClicksAtTheEndsGiveMinAndMax)
 {
     int32_t value = 255;
-    SliderClass slider = VolumeSlider(&value);
+    SliderClass slider = Bar(100, 50, 590, 20, 255, &value);
     const int thumb = SliderClass::ThumbLength(slider);
     EXPECT_EQ(thumb, 20);
     EXPECT_EQ(SliderClass::ThumbPosition(slider, thumb), 570);
     value = 0;
     EXPECT_EQ(SliderClass::ThumbPosition(slider, thumb), 0);
-}
 
-TEST(Slider, ClicksAtBothEndsGiveMinAndMax)
-{
-    int32_t value = 100;
-    SliderClass slider = VolumeSlider(&value);
     slider.min = 3;
     EXPECT_EQ(SliderClass::ValueAt(slider, 20, slider.x), 3);
     EXPECT_EQ(SliderClass::ValueAt(slider, 20, slider.x + slider.w), 255);
+
+    // A thumb that fills the slider ignores clicks.
+    value = 7;
+    slider.thumbLength = slider.w;
+    EXPECT_EQ(SliderClass::ValueAt(slider, slider.w, slider.x + 10), 7);
+    slider.thumbLength = slider.w + 30;
+    EXPECT_EQ(SliderClass::ValueAt(slider, slider.w + 30, slider.x + slider.w), 7);
 }
 
-TEST(Slider, DraggingMovesInWholePercentSteps)
+TEST(Slider, DraggingMovesInWholePercentStepsAndLevelsGoByQuarter)
 {
     int32_t value = 0;
-    const SliderClass slider = VolumeSlider(&value);
+    const SliderClass slider = Bar(100, 50, 590, 20, 255, &value);
     std::set<int32_t> seen;
     for (int px = slider.x; px <= slider.x + slider.w; ++px) seen.insert(SliderClass::ValueAt(slider, 20, px));
     std::set<int32_t> steps;
@@ -55,59 +55,29 @@ TEST(Slider, DraggingMovesInWholePercentSteps)
     EXPECT_EQ(seen, steps);
     EXPECT_TRUE(seen.count(2) && seen.count(5) && seen.count(7) && seen.count(10));
     EXPECT_FALSE(seen.count(1));
+
+    // green, yellow, orange, red
+    for (const auto& [level, from, to] : {std::tuple{0, 0, 63}, {1, 64, 127}, {2, 128, 191}, {3, 192, 255}}) {
+        EXPECT_EQ(SliderClass::LevelOf(from, 255), level) << from;
+        EXPECT_EQ(SliderClass::LevelOf(to, 255), level) << to;
+    }
 }
 
-TEST(Slider, LevelColoursByQuarter)
-{
-    EXPECT_EQ(SliderClass::LevelOf(63, 255), 0);   // green
-    EXPECT_EQ(SliderClass::LevelOf(64, 255), 1);   // yellow
-    EXPECT_EQ(SliderClass::LevelOf(128, 255), 2);  // orange
-    EXPECT_EQ(SliderClass::LevelOf(192, 255), 3);  // red
-    EXPECT_EQ(SliderClass::LevelOf(191, 255), 2);
-}
-
-TEST(Slider, PageSizedThumbShowsTheVisibleShareButAtLeast20)
+TEST(Slider, ScrollBarThumbShowsTheVisibleShareAndFollowsThePointerY)
 {
     int32_t top = 0;
-    SliderClass bar;
-    bar.vertical = true;
-    bar.w = 20;
-    bar.h = 200;
-    bar.min = 0;
-    bar.max = 49;
+    SliderClass bar = Bar(0, 100, 20, 200, 49, &top, true);
     bar.pageSize = 10;
-    bar.value = &top;
     EXPECT_EQ(SliderClass::ThumbLength(bar), 40);
     bar.pageSize = 2;
-    EXPECT_EQ(SliderClass::ThumbLength(bar), 20);
+    EXPECT_EQ(SliderClass::ThumbLength(bar), 20) << "at least 20";
     bar.pageSize = -1;
     bar.thumbLength = 33;
     EXPECT_EQ(SliderClass::ThumbLength(bar), 33);
-}
 
-TEST(Slider, VerticalValueFollowsThePointerY)
-{
-    int32_t top = 0;
-    SliderClass bar;
-    bar.vertical = true;
-    bar.x = 0;
-    bar.y = 100;
-    bar.w = 20;
-    bar.h = 220;
-    bar.max = 10;
-    bar.value = &top;
+    bar = Bar(0, 100, 20, 220, 10, &top, true);
     // (m - 10 - 100) * 100 / 200 = 50 percent
     EXPECT_EQ(SliderClass::ValueAt(bar, 20, 210), 5);
-}
-
-TEST(Slider, AThumbThatFillsTheSliderIgnoresClicks)
-{
-    int32_t value = 7;
-    SliderClass slider = VolumeSlider(&value);
-    slider.thumbLength = slider.w;
-    EXPECT_EQ(SliderClass::ValueAt(slider, slider.w, slider.x + 10), 7);
-    slider.thumbLength = slider.w + 30;
-    EXPECT_EQ(SliderClass::ValueAt(slider, slider.w + 30, slider.x + slider.w), 7);
 }
 
 TEST(Slider, MaxZeroDrawsOnlyTheTroughAndLeavesTheValue)
@@ -118,16 +88,8 @@ TEST(Slider, MaxZeroDrawsOnlyTheTroughAndLeavesTheValue)
     ALLEGRO_BITMAP* target = al_create_bitmap(200, 60);
     al_set_target_bitmap(target);
     al_clear_to_color(al_map_rgb(255, 255, 255));
-
     int32_t value = 5;
-    SliderClass slider;
-    slider.name = "Empty";
-    slider.x = 10;
-    slider.y = 10;
-    slider.w = 150;
-    slider.h = 20;
-    slider.max = 0;
-    slider.value = &value;
+    SliderClass slider = Bar(10, 10, 150, 20, 0, &value);
     SliderClass::Update(slider);  // returns before it would read the mouse
     al_restore_state(&state);
 

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 namespace {
-
 // The field slots are toolkit globals: each test starts with all of them free.
 struct FreshSlots {
     FreshSlots()
@@ -25,10 +25,9 @@ void Type(KW_TextField& field, const char* text)
 }
 
 int TenPerCharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
-
 }  // namespace
 
-TEST(TextField, CreatedForSixAcceptsFive)
+TEST(TextField, CreatedForSixAcceptsFiveAndOnlyPrintableKeysInsert)
 {
     FreshSlots slots;
     KW_TextField field;
@@ -39,6 +38,14 @@ TEST(TextField, CreatedForSixAcceptsFive)
     KW_SetTextFieldText(field, "abcdefgh");
     EXPECT_EQ(field.text, "abcde");
     EXPECT_EQ(field.caret, 5);
+
+    KW_TextField other;
+    KW_CreateTextField(other, "", 0, 0, 32, 200);
+    for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27}, {ALLEGRO_KEY_F1, 0},
+                                         {ALLEGRO_KEY_DELETE, 127}, {ALLEGRO_KEY_HOME, 0}, {ALLEGRO_KEY_PGUP, 0}})
+        EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
+    EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
+    EXPECT_EQ(other.text, " ");
 }
 
 TEST(TextField, EditingKeysWorkAtTheCaret)
@@ -61,79 +68,46 @@ TEST(TextField, EditingKeysWorkAtTheCaret)
     EXPECT_EQ(field.caret, 4);
 }
 
-TEST(TextField, OnlyPrintableCharactersAreInserted)
-{
-    FreshSlots slots;
-    KW_TextField field;
-    KW_CreateTextField(field, "", 0, 0, 32, 200);
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_ENTER, 13));
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_ESCAPE, 27));
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_F1, 0));
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127));
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_HOME, 0));
-    EXPECT_FALSE(KW_TextFieldKey(field, ALLEGRO_KEY_PGUP, 0));
-    EXPECT_TRUE(KW_TextFieldKey(field, ALLEGRO_KEY_SPACE, ' '));
-    EXPECT_EQ(field.text, " ");
-}
-
-TEST(TextField, TabInTheOnlyFieldKeepsTheFocus)
-{
-    FreshSlots slots;
-    KW_TextField only;
-    KW_CreateTextField(only, "", 0, 0, 10, 100);
-    KW_FocusTextField(only);
-    KW_TextFieldKey(only, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(only));
-    EXPECT_EQ(only.text, "");
-}
-
-TEST(TextField, TabPassesTheFocusOnAndWrapsRound)
+TEST(TextField, SlotsAreTheLowestFreeAndTabPassesTheFocusOnAndRound)
 {
     FreshSlots slots;
     KW_TextField a, b, c;
     KW_CreateTextField(a, "", 0, 0, 10, 100);
+    KW_FocusTextField(a);
+    KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
+    EXPECT_TRUE(KW_TextFieldHasFocus(a)) << "Tab in the only field keeps the focus";
+    EXPECT_EQ(a.text, "");
+
     KW_CreateTextField(b, "", 0, 0, 10, 100);
     KW_CreateTextField(c, "", 0, 0, 10, 100);
     EXPECT_EQ(a.slot, 0);
     EXPECT_EQ(b.slot, 1);
     EXPECT_EQ(c.slot, 2);
     KW_ReleaseTextField(b);
-    KW_FocusTextField(a);
+    EXPECT_EQ(kwFieldSlots[1], 0);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
     EXPECT_TRUE(KW_TextFieldHasFocus(c));
     KW_TextFieldKey(c, ALLEGRO_KEY_TAB, '\t');
     EXPECT_TRUE(KW_TextFieldHasFocus(a));
-}
 
-TEST(TextField, SlotsAreTheLowestFreeAndZeroWhenFull)
-{
-    FreshSlots slots;
-    KW_TextField a, b;
-    KW_CreateTextField(a, "", 0, 0, 10, 100);
-    KW_CreateTextField(b, "", 0, 0, 10, 100);
-    KW_ReleaseTextField(a);
-    EXPECT_EQ(kwFieldSlots[0], 0);
-    KW_TextField c;
-    KW_CreateTextField(c, "", 0, 0, 10, 100);
-    EXPECT_EQ(c.slot, 0);
+    KW_TextField d;
+    KW_CreateTextField(d, "", 0, 0, 10, 100);
+    EXPECT_EQ(d.slot, 1);
     std::memset(kwFieldSlots, 1, sizeof kwFieldSlots);
-    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0);
+    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0) << "zero when all are taken";
 }
 
-TEST(TextField, WidthIsCutToEnd20PixelsInsideTheScreen)
+TEST(TextField, WidthEnds20PixelsInsideTheScreenAndScrollingFollowsTheCaret)
 {
     FreshSlots slots;
     const int oldW = kwScreenW;
     kwScreenW = 800;
-    KW_TextField field;
-    KW_CreateTextField(field, "", 700, 0, 10, 300);
-    EXPECT_EQ(field.width, 80);
+    KW_TextField cut;
+    KW_CreateTextField(cut, "", 700, 0, 10, 300);
+    EXPECT_EQ(cut.width, 80);
     kwScreenW = oldW;
-}
 
-TEST(TextField, ScrollingFollowsTheCaretOneCharacterAFrame)
-{
-    FreshSlots slots;
+    // One character a frame.
     KW_TextField field;
     KW_CreateTextField(field, "", 0, 0, 100, 54);
     KW_SetTextFieldText(field, "abcdefghij");  // 100 pixels in a 54-pixel field
