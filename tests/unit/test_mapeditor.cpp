@@ -7,11 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <utility>
 
 namespace {
 
-// A map whose cell (c, r) holds c + 100 r, so every cell is told apart.
+// Cell (c, r) holds c + 100 r, so every cell is told apart.
 void FillNumbered(Map& map)
 {
     for (int r = 0; r < Map::kRows; ++r)
@@ -20,33 +21,21 @@ void FillNumbered(Map& map)
 
 }  // namespace
 
-TEST(MapEditorBrush, ThreeByThreeAtTheCornerPaintsOnlyTheTwoByTwoInside)
-{
-    Map map;
-    EXPECT_EQ(PaintBrush(map, 23, 14, 3, 3, 7), 4);
-    int painted = 0;
-    for (int r = 0; r < Map::kRows; ++r)
-        for (int c = 0; c < Map::kColumns; ++c)
-            if (map.GetCell(c, r) == 7) ++painted;
-    EXPECT_EQ(painted, 4);
-    EXPECT_EQ(map.GetCell(23, 14), 7);
-    EXPECT_EQ(map.GetCell(24, 14), 7);
-    EXPECT_EQ(map.GetCell(23, 15), 7);
-    EXPECT_EQ(map.GetCell(24, 15), 7);
-    EXPECT_EQ(map.GetCell(22, 14), 0);
-}
-
-TEST(MapEditorBrush, AOneCellBrushPaintsItsCellOnly)
+TEST(MapEditorBrush, ThreeByThreeAtTheCornerPaintsOnlyTheTwoByTwoInsideAndOneCellItsCell)
 {
     Map map;
     FillNumbered(map);
+    const auto before = map.cells;
+    EXPECT_EQ(PaintBrush(map, 23, 14, 3, 3, 1023), 4);
     EXPECT_EQ(PaintBrush(map, 0, 0, 1, 1, 1023), 1);
-    EXPECT_EQ(map.GetCell(0, 0), 1023);
-    EXPECT_EQ(map.GetCell(1, 0), 1);
-    EXPECT_EQ(map.GetCell(0, 1), 100);
+    for (int r = 0; r < Map::kRows; ++r)
+        for (int c = 0; c < Map::kColumns; ++c) {
+            const bool painted = (c >= 23 && r >= 14) || (c == 0 && r == 0);
+            EXPECT_EQ(map.GetCell(c, r), painted ? 1023 : before[r * Map::kColumns + c]) << c << "," << r;
+        }
 }
 
-TEST(MapEditorBrush, RightClickPicksTheTileWithoutChangingAnyCell)
+TEST(MapEditorBrush, RightClickPicksTheTileAndLeftWinsOverRightPaintingTheBlock)
 {
     MapEditor editor;
     FillNumbered(editor.map);
@@ -56,12 +45,8 @@ TEST(MapEditorBrush, RightClickPicksTheTileWithoutChangingAnyCell)
     editor.cursorRow = 3;
     editor.ApplyTileBrush(false, true);
     EXPECT_EQ(editor.brushTile, 312);
-    EXPECT_EQ(editor.map.cells, before);
-}
+    EXPECT_EQ(editor.map.cells, before) << "picking changes no cell";
 
-TEST(MapEditorBrush, LeftButtonWinsOverRightAndPaintsTheBrushBlock)
-{
-    MapEditor editor;
     editor.brushTile = 9;
     editor.brushWidth = 2;
     editor.brushHeight = 3;
@@ -70,8 +55,8 @@ TEST(MapEditorBrush, LeftButtonWinsOverRightAndPaintsTheBrushBlock)
     editor.ApplyTileBrush(true, true);
     EXPECT_EQ(editor.brushTile, 9);
     EXPECT_EQ(editor.map.GetCell(5, 7), 9);
-    EXPECT_EQ(editor.map.GetCell(6, 7), 0);
-    EXPECT_EQ(editor.map.GetCell(5, 8), 0);
+    EXPECT_EQ(editor.map.GetCell(6, 7), 706);
+    EXPECT_EQ(editor.map.GetCell(5, 8), 805);
 }
 
 TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMap)
@@ -86,10 +71,13 @@ TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMap)
     ASSERT_TRUE(MapEditorCellAt(112 + 799, 76 + 511, origin, column, row));
     EXPECT_EQ(column, 24);
     EXPECT_EQ(row, 15);
-    EXPECT_FALSE(MapEditorCellAt(112 + 800, 100, origin, column, row));
-    EXPECT_FALSE(MapEditorCellAt(111, 100, origin, column, row));
-    EXPECT_FALSE(MapEditorCellAt(200, 75, origin, column, row));
-    EXPECT_FALSE(MapEditorCellAt(200, 76 + 512, origin, column, row));
+    for (const auto& [x, y] : {std::pair{112 + 800, 100}, {111, 100}, {200, 75}, {200, 76 + 512}})
+        EXPECT_FALSE(MapEditorCellAt(x, y, origin, column, row)) << x << "," << y;
+
+    int markerX = 0, markerY = 0;  // the start marker is centred on the start point
+    StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, markerX, markerY);
+    EXPECT_EQ(markerX, 385);
+    EXPECT_EQ(markerY, 76 + 246);
 }
 
 TEST(MapEditorView, TheCursorBrightensFrom128To192AndRestartsEvery33Frames)
@@ -107,14 +95,6 @@ TEST(MapEditorView, TheCursorBrightensFrom128To192AndRestartsEvery33Frames)
     EXPECT_EQ(NextCursorPulse(pulse), 0);
 }
 
-TEST(MapEditorView, TheStartMarkerIsCentredOnTheStartPoint)
-{
-    int x = 0, y = 0;
-    StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, x, y);
-    EXPECT_EQ(x, 385);
-    EXPECT_EQ(y, 76 + 246);
-}
-
 TEST(MapEditorTexts, TitleAndStatusLineKeepUserTextLiteral)
 {
     EXPECT_EQ(MapEditorTitle("(unsaved file)", kMapTileMode), "(unsaved file) - Map Editor (Editing tiles)");
@@ -128,24 +108,17 @@ TEST(MapEditorTexts, TitleAndStatusLineKeepUserTextLiteral)
     EXPECT_EQ(MapEditorStatusLine(map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
 }
 
-TEST(MapEditorBrushDialog, On800By600ItOffers24ColumnsAndAtMost16Rows)
+TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesIncluded)
 {
-    const BrushGrid grid = BrushGridLayout(800, 600, 26);
-    EXPECT_EQ(grid.columns, 24);
-    EXPECT_EQ(grid.rows, 15);  // (600 - 26 - 48) / 33
-    EXPECT_EQ(grid.width, 33 * 24 - 1);
-    EXPECT_EQ(grid.height, 33 * 15 - 1);
-    EXPECT_EQ(grid.top, 74);
+    const BrushGrid grid = BrushGridLayout(800, 600, 26);  // 15 rows: (600 - 26 - 48) / 33
+    EXPECT_EQ((std::array{grid.columns, grid.rows, grid.width, grid.height, grid.top}),
+              (std::array{24, 15, 33 * 24 - 1, 33 * 15 - 1, 74}));
     const BrushGrid large = BrushGridLayout(1920, 1080, 26);
     EXPECT_EQ(large.columns, 25);
     EXPECT_EQ(large.rows, 16);
     EXPECT_FALSE(BrushGridLayout(20, 600, 26).Usable());
     EXPECT_FALSE(BrushGridLayout(800, 100, 26).Usable());
-}
 
-TEST(MapEditorBrushDialog, ThePointerChoosesTheBlockUpToItsSquareEdgesIncluded)
-{
-    const BrushGrid grid = BrushGridLayout(800, 600, 26);
     int w = 0, h = 0;
     ASSERT_TRUE(BrushGridSizeAt(grid, 0, grid.top, w, h));
     EXPECT_EQ(BrushSizeText(w, h), "1 by 1");
@@ -178,9 +151,9 @@ TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileName)
     editor.map.title = "Old";
     editor.StartNewDocument();
     EXPECT_EQ(editor.fileName, "(unsaved file)");
-    EXPECT_EQ(editor.brushTile, 0);
     EXPECT_EQ(editor.mode, kMapTileMode);
     EXPECT_FALSE(editor.passableView);
+    EXPECT_EQ(editor.brushTile, 0);
     EXPECT_EQ(editor.brushWidth, 1);
     EXPECT_EQ(editor.brushHeight, 1);
     EXPECT_EQ(editor.map.title, "New Map");

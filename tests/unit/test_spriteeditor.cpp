@@ -6,6 +6,7 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -17,10 +18,10 @@ bool IsSoil(const LawnRgb& p) { return p.r == 157 && p.b == 7 && p.g >= 70 && p.
 
 }  // namespace
 
-TEST(SpriteEditorFrames, PreviousAndNextWrapRoundTheFrames)
+TEST(SpriteEditorFrames, PreviousAndNextWrapRoundAndDeletingLeavesAValidFrameShown)
 {
-    EXPECT_EQ(PreviousFrameIndex(0, 3), 2);  // shown as frame 3 of 3
-    EXPECT_EQ(NextFrameIndex(2, 3), 0);      // shown as frame 1 of 3
+    EXPECT_EQ(PreviousFrameIndex(0, 3), 2);
+    EXPECT_EQ(NextFrameIndex(2, 3), 0);
     EXPECT_EQ(PreviousFrameIndex(2, 3), 1);
     EXPECT_EQ(NextFrameIndex(0, 3), 1);
     // Without frames Previous gives -1 and Next 0; neither is a valid frame.
@@ -30,10 +31,7 @@ TEST(SpriteEditorFrames, PreviousAndNextWrapRoundTheFrames)
     EXPECT_FALSE(IsValidFrame(0, 0));
     EXPECT_TRUE(IsValidFrame(0, 1));
     EXPECT_FALSE(IsValidFrame(3, 3));
-}
 
-TEST(SpriteEditorFrames, DeletingAFrameLeavesAValidFrameShown)
-{
     EXPECT_EQ(FrameIndexAfterDelete(2, 2), 1);  // the last one went: the new last is shown
     EXPECT_EQ(FrameIndexAfterDelete(1, 2), 1);  // the next frame moved into its place
     EXPECT_EQ(FrameIndexAfterDelete(0, 2), 0);
@@ -45,10 +43,9 @@ TEST(SpriteEditorFrames, DeletingAFrameLeavesAValidFrameShown)
 
 TEST(SpriteEditorTexts, FrameLineNumbersFromOneAndNamesTheMissingFrames)
 {
-    EXPECT_EQ(SpriteFrameLine(0, 0, -1),
-              "No frames have been created - use Add Frame to add frames to this sprite.");
-    EXPECT_EQ(SpriteFrameLine(-1, 0, -1),
-              "No frames have been created - use Add Frame to add frames to this sprite.");
+    const char* none = "No frames have been created - use Add Frame to add frames to this sprite.";
+    EXPECT_EQ(SpriteFrameLine(0, 0, -1), none);
+    EXPECT_EQ(SpriteFrameLine(-1, 0, -1), none);
     EXPECT_EQ(SpriteFrameLine(2, 3, 20), "Frame 3 of 3 - Display time 20/100 sec");
     EXPECT_EQ(SpriteFrameLine(0, 1, -1), "Frame 1 of 1 - Display time -1/100 sec");
     // An index outside the frames never shows a time.
@@ -62,11 +59,9 @@ TEST(SpriteEditorZoom, StepsStopAtSixteenAndOne)
     int16_t zoom = kSpriteZoomStart;
     EXPECT_EQ(zoom, 5);
     for (int i = 0; i < 11; ++i) EXPECT_TRUE(SpriteZoomIn(zoom));
-    EXPECT_EQ(zoom, 16);
     EXPECT_FALSE(SpriteZoomIn(zoom));  // "Maximum zoom"
     EXPECT_EQ(zoom, 16);
     for (int i = 0; i < 15; ++i) EXPECT_TRUE(SpriteZoomOut(zoom));
-    EXPECT_EQ(zoom, 1);
     EXPECT_FALSE(SpriteZoomOut(zoom));  // "Minimum zoom"
     EXPECT_EQ(zoom, 1);
 }
@@ -84,8 +79,7 @@ TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
         for (int x = 0; x < W; ++x) {
             const LawnRgb p = at(x, y);
             if (!IsGrass(p) && !IsSoil(p)) ++other;
-            // No draw of rand() % 210 can push x past W below W - 209, nor
-            // rand() % 80 push y past H below H - 79.
+            // rand() % 210 cannot push x past W below W - 209, nor rand() % 80 y below H - 79
             if (x <= W - 210 && y <= H - 80 && !IsGrass(p)) ++soilInside;
         }
     for (int y = 0; y < H; ++y) soilRight += IsSoil(at(W - 1, y));
@@ -94,8 +88,7 @@ TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
     EXPECT_EQ(soilInside, 0);
     EXPECT_GT(soilRight, H * 9 / 10) << "the right edge is mostly soil";
     EXPECT_GT(soilBottom, (W - 210) * 9 / 10) << "the bottom edge is mostly soil";
-    // Halfway into the right fray there is some of each.
-    int soilMiddle = 0;
+    int soilMiddle = 0;  // halfway into the right fray: some of each
     for (int y = 0; y < H - 80; ++y) soilMiddle += IsSoil(at(W - 105, y));
     EXPECT_GT(soilMiddle, (H - 80) / 4);
     EXPECT_LT(soilMiddle, (H - 80) * 3 / 4);
@@ -108,8 +101,7 @@ TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
 
 TEST(SpriteEditorLawn, RandomNumbersAreDrawnInTheStatedOrder)
 {
-    // A grass pixel takes three numbers: the x test, the y test, the shade.
-    // On a 1000 x 1000 lawn the first pixels are always grass.
+    // A grass pixel takes three: the x test, the y test, the shade; on a 1000 x 1000 lawn the first pixels are grass.
     std::srand(11);
     std::rand(), std::rand();
     const int shade1 = std::rand();
@@ -150,10 +142,8 @@ TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
 
     ALLEGRO_BITMAP* picture = MakeFrameExportImage(frame);
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(PixelOf(picture, 0, 0), (Rgba{255, 0, 255, 255}));
-    EXPECT_EQ(PixelOf(picture, 1, 0), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(picture, 2, 0), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(picture, 0, 1), (Rgba{127, 0, 0, 255}));
+    EXPECT_EQ((std::array{PixelOf(picture, 0, 0), PixelOf(picture, 1, 0), PixelOf(picture, 2, 0), PixelOf(picture, 0, 1)}),
+              (std::array{Rgba{255, 0, 255, 255}, Rgba{255, 0, 0, 255}, Rgba{0, 0, 0, 255}, Rgba{127, 0, 0, 255}}));
 
     ScratchFolder scratch;
     for (const char* name : {"frame.bmp", "frame.tga", "frame.pcx"}) {
@@ -161,8 +151,7 @@ TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
         ASSERT_TRUE(al_save_bitmap(path.c_str(), picture)) << name;
         ALLEGRO_BITMAP* back = LoadFrameImage(path.c_str());
         ASSERT_NE(back, nullptr) << name;
-        EXPECT_EQ(PixelOf(back, 0, 0).a, 0) << name;
-        EXPECT_EQ(PixelOf(back, 1, 1).a, 0) << name;
+        EXPECT_EQ(PixelOf(back, 0, 0).a + PixelOf(back, 1, 1).a, 0) << name << ": magenta comes back transparent";
         EXPECT_EQ(PixelOf(back, 1, 0), (Rgba{255, 0, 0, 255})) << name;
         EXPECT_EQ(PixelOf(back, 2, 0), (Rgba{0, 0, 0, 255})) << name;
         al_destroy_bitmap(back);
