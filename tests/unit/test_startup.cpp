@@ -7,39 +7,30 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace fs = std::filesystem;
 
+namespace {
+LaunchOptions Parse(std::vector<const char*> args) { return ParseArguments(static_cast<int>(args.size()), args.data()); }
+}  // namespace
+
 TEST(Arguments, BaseInAnyCaseAndTheLastOneWins)
 {
-    const char* upper[] = {"sodbolt", "-BASE", "mods"};
-    LaunchOptions o = ParseArguments(3, upper);
-    EXPECT_TRUE(o.useModFolder);
-    EXPECT_EQ(o.modFolder, "mods");
-
-    const char* twice[] = {"sodbolt", "-base", "a", "-base", "b"};
-    o = ParseArguments(5, twice);
-    EXPECT_EQ(o.modFolder, "b");
-
-    const char* dangling[] = {"sodbolt", "-base"};
-    o = ParseArguments(2, dangling);
-    EXPECT_FALSE(o.useModFolder) << "-base as the last argument leaves the mod folder unset";
-
-    const char* unknown[] = {"sodbolt", "-fast", "base"};
-    o = ParseArguments(3, unknown);
-    EXPECT_FALSE(o.useModFolder);
+    const LaunchOptions upper = Parse({"sodbolt", "-BASE", "mods"});
+    EXPECT_TRUE(upper.useModFolder);
+    EXPECT_EQ(upper.modFolder, "mods");
+    EXPECT_EQ(Parse({"sodbolt", "-base", "a", "-base", "b"}).modFolder, "b");
+    EXPECT_FALSE(Parse({"sodbolt", "-base"}).useModFolder) << "-base as the last argument leaves the mod folder unset";
+    EXPECT_FALSE(Parse({"sodbolt", "-fast", "base"}).useModFolder);
 }
 
-TEST(Paths, JoinAddsOneSeparator)
+TEST(Paths, JoinAbsoluteCanonicalRootsAndCaseInsensitiveCompare)
 {
     EXPECT_EQ(PlatformJoinPath("", "a.map"), "a.map");
     EXPECT_EQ(PlatformJoinPath("mods", "maps/a.map"), "mods/maps/a.map");
     EXPECT_EQ(PlatformJoinPath("mods/", "maps/a.map"), "mods/maps/a.map");
     EXPECT_EQ(PlatformJoinPath("mods\\", "a.map"), "mods\\a.map");
-}
-
-TEST(Paths, AbsoluteTestAndCanonicalForm)
-{
     EXPECT_TRUE(PlatformIsAbsolutePath("/tmp/x.map"));
     EXPECT_FALSE(PlatformIsAbsolutePath("maps/x.map"));
     EXPECT_FALSE(PlatformIsAbsolutePath(""));

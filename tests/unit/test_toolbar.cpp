@@ -6,21 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // The toolbar reads the screen size from the toolkit; tests set an 800 x 600 one.
 struct Screen800 {
     int oldW = kwScreenW, oldH = kwScreenH;
-    Screen800()
-    {
-        kwScreenW = 800;
-        kwScreenH = 600;
-    }
-    ~Screen800()
-    {
-        kwScreenW = oldW;
-        kwScreenH = oldH;
-    }
+    Screen800() { kwScreenW = 800; kwScreenH = 600; }
+    ~Screen800() { kwScreenW = oldW; kwScreenH = oldH; }
 };
 
 KW_Texture Icon()
@@ -37,7 +32,7 @@ KW_Texture Icon()
 
 }  // namespace
 
-TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAdded)
+TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAddedAndLaysThemOut)
 {
     Screen800 screen;
     KW_Toolbar toolbar;
@@ -52,49 +47,38 @@ TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAdded)
     EXPECT_TRUE(toolbar.docked);
     EXPECT_TRUE(toolbar.hidden);
     EXPECT_FALSE(toolbar.autoHide);
+
+    // Separators advance 10 and buttons 36.
+    KW_Toolbar small;
+    KW_InitToolbar(small);
+    small.x = 10;
+    small.y = 20;
+    KW_AddToolbarButtonEx(small, "a", -1, false, icon);
+    KW_AddToolbarButtonEx(small, "", -1, true, icon);
+    KW_AddToolbarButtonEx(small, "b", -1, false, icon);
+    EXPECT_EQ(small.width, 82);
+    EXPECT_EQ(KW_LayoutToolbar(small, 26, 0, 0), 82 + 4);
+    EXPECT_EQ(small.buttons[0].x, 12);
+    EXPECT_EQ(small.buttons[1].x, 48);
+    EXPECT_EQ(small.buttons[2].x, 58);
+    EXPECT_EQ(small.buttons[2].y, 20 + 26 + 8);
+
+    small.showStatus = true;
+    EXPECT_EQ(KW_LayoutToolbar(small, 26, 0, 50), 82 + 4 + 52);
+    EXPECT_EQ(KW_LayoutToolbar(small, 26, 300, 50), 306) << "a long title keeps it at least title + 6 wide";
 }
 
-TEST(Toolbar, SeparatorsAdvanceTenAndButtons36)
-{
-    Screen800 screen;
-    KW_Toolbar toolbar;
-    KW_InitToolbar(toolbar);
-    toolbar.x = 10;
-    toolbar.y = 20;
-    const KW_Texture icon = Icon();
-    KW_AddToolbarButtonEx(toolbar, "a", -1, false, icon);
-    KW_AddToolbarButtonEx(toolbar, "", -1, true, icon);
-    KW_AddToolbarButtonEx(toolbar, "b", -1, false, icon);
-    EXPECT_EQ(toolbar.width, 82);
-
-    const int width = KW_LayoutToolbar(toolbar, 26, 0, 0);
-    EXPECT_EQ(toolbar.buttons[0].x, 12);
-    EXPECT_EQ(toolbar.buttons[1].x, 48);
-    EXPECT_EQ(toolbar.buttons[2].x, 58);
-    EXPECT_EQ(toolbar.buttons[2].y, 20 + 26 + 8);
-    EXPECT_EQ(width, 82 + 4);
-
-    toolbar.showStatus = true;
-    EXPECT_EQ(KW_LayoutToolbar(toolbar, 26, 0, 50), 82 + 4 + 52);
-    // a long title keeps the toolbar at least title + 6 wide
-    EXPECT_EQ(KW_LayoutToolbar(toolbar, 26, 300, 50), 306);
-}
-
-TEST(Toolbar, PullOntoScreenClampsEveryEdge)
+TEST(Toolbar, PullOntoScreenClampsEveryEdgeAndThePointerNudgesItBack)
 {
     int x = -40, y = 590;
     KW_PullOntoScreen(x, y, 100, 74, 800, 600);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 600 - 74 - 1);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 600 - 74 - 1));
     x = 750;
     y = -5;
     KW_PullOntoScreen(x, y, 100, 74, 800, 600);
-    EXPECT_EQ(x, 699);
-    EXPECT_EQ(y, 0);
-}
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(699, 0));
 
-TEST(Toolbar, EdgeNudgeMovesThreePixelsOnlyWhileThePointerPushes)
-{
+    // The edge nudge moves three pixels only while the pointer pushes.
     KW_Toolbar toolbar;
     toolbar.x = -10;
     toolbar.y = 100;
@@ -117,23 +101,16 @@ TEST(Toolbar, EdgeNudgeMovesThreePixelsOnlyWhileThePointerPushes)
     EXPECT_EQ(toolbar.y, 537);
 }
 
-TEST(ToolTip, QueuedAtTheBottomRightCornerIsDrawnInsideTheScreen)
+TEST(ToolTip, PlacedInsideTheScreenQueuedFormattedAndEmptiedByDrawing)
 {
     const KW_ToolTipBox box = KW_PlaceToolTip(799, 599, 120, 26, 800, 600);
-    EXPECT_EQ(box.w, 124);
-    EXPECT_EQ(box.h, 30);
-    EXPECT_EQ(box.x + box.w, 800);
-    EXPECT_EQ(box.y + box.h, 600);
+    EXPECT_EQ((std::array<int, 4>{box.x, box.y, box.w, box.h}), (std::array<int, 4>{800 - 124, 600 - 30, 124, 30}));
 
     const KW_ToolTipBox wide = KW_PlaceToolTip(10, 10, 900, 26, 800, 600);
     EXPECT_EQ(wide.x, 0);
     const KW_ToolTipBox plain = KW_PlaceToolTip(30, 40, 50, 26, 800, 600);
-    EXPECT_EQ(plain.x, 30);
-    EXPECT_EQ(plain.y, 40);
-}
+    EXPECT_EQ(std::make_pair(plain.x, plain.y), std::make_pair(30, 40));
 
-TEST(ToolTip, QueueFormatsAndDrawingEmptiesIt)
-{
     KW_ClearToolTips();
     KW_QueueToolTip(5, 6, "%s - [%s]", "Save", "S");
     KW_QueueToolTip(7, 8, "%s", "100% sure");
