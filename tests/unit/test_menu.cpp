@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 TEST(Menu, SelectionWrapsAtBothEnds)
 {
@@ -16,12 +18,10 @@ TEST(Menu, SelectionWrapsAtBothEnds)
     for (const char* label : {"Play", "Options", "Exit"}) menu.AddItem(label, "", "NewGame");
 
     menu.selected = 0;
-    menu.MoveSelection(-1);
-    EXPECT_EQ(menu.selected, 2) << "Up on the first item selects the last";
-    menu.MoveSelection(1);
-    EXPECT_EQ(menu.selected, 0) << "Down on the last item selects the first";
-    menu.MoveSelection(1);
-    EXPECT_EQ(menu.selected, 1);
+    for (const auto& [step, expected] : {std::pair{-1, 2}, {1, 0}, {1, 1}}) {  // Up on the first selects the last
+        menu.MoveSelection(step);
+        EXPECT_EQ(menu.selected, expected);
+    }
 
     MenuScreen empty;
     empty.Init("Nothing");
@@ -34,16 +34,13 @@ TEST(Menu, AnimationSwingsBetweenItsEnds)
     MenuAnimation animation;
     int lowestGrey = 255, highestGreyAfterLow = 0;
     float lowestScale = 1.0f, highestScale = 1.0f;
-    bool reachedLow = false;
     for (int tick = 0; tick < 400; ++tick) {
         animation.Step();
         lowestGrey = std::min(lowestGrey, animation.greyLevel);
-        if (animation.greyLevel <= 140) reachedLow = true;
-        if (reachedLow) highestGreyAfterLow = std::max(highestGreyAfterLow, animation.greyLevel);
+        if (lowestGrey <= 140) highestGreyAfterLow = std::max(highestGreyAfterLow, animation.greyLevel);
         lowestScale = std::min(lowestScale, animation.iconScale);
         highestScale = std::max(highestScale, animation.iconScale);
-        ASSERT_GE(animation.greyLevel, 0);
-        ASSERT_LE(animation.greyLevel, 255);
+        ASSERT_TRUE(animation.greyLevel >= 0 && animation.greyLevel <= 255) << animation.greyLevel;
     }
     EXPECT_LE(lowestGrey, 140);
     EXPECT_GT(lowestGrey, 140 - 6);
@@ -85,9 +82,7 @@ TEST(Credits, APageStays150TicksAfterItsLastLineAndTheShowRepeats)
     for (int i = 0; i < 149; ++i) show.Tick(1, 800);
     EXPECT_EQ(show.pageIndex, 0);
     show.Tick(1, 800);
-    EXPECT_EQ(show.pageIndex, 1) << "the next page after 150 ticks";
-    EXPECT_EQ(show.linesShown, 0);
-    EXPECT_EQ(show.slideX, 800);
+    EXPECT_EQ((std::array{show.pageIndex, show.linesShown, show.slideX}), (std::array{1, 0, 800})) << "next page after 150";
 
     while (show.linesShown < 2) show.Tick(2, 800);
     for (int i = 0; i < 150; ++i) show.Tick(2, 800);
