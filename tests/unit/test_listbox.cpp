@@ -28,15 +28,13 @@ Pair SelectedAndTop(const ListBoxClass& list) { return {list.selected, list.topR
 KW_DateTime At(uint8_t second, uint8_t hundredths) { return KW_DateTime{0, 0, 0, 12, 30, second, hundredths}; }
 }  // namespace
 
-TEST(WordWrap, BreaksAtTheLastBlankAndLineBreaksKeepingEmptyLines)
+TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
 {
     EXPECT_EQ(KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter), (Lines{"the quick", "brown fox", "jumps"}));
     EXPECT_EQ(KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter), (Lines{"one", "", "two"}));
     EXPECT_TRUE(KW_WrapText("", 100, TenPerCharacter).empty());
-}
 
-TEST(WordWrap, AWordWithoutBlanksIsCutAndACharacterWiderThanTheLineStillMovesOn)
-{
+    // A word without blanks is cut at the width; a character wider than the line still moves on.
     const std::string word(2000, 'w');
     const auto lines = KW_WrapText(word, 100, TenPerCharacter);
     std::string joined;
@@ -90,21 +88,17 @@ TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
     EXPECT_EQ(SelectedAndTop(keys), Pair(29, 20));
     EXPECT_FALSE(keys.HandleKey(ALLEGRO_KEY_A));
 
-    // Keys and wheel only count with the keyboard on.
+    // Keys and wheel only count with the keyboard on; the wheel moves by the notches turned since the last frame.
     ListBoxClass wheel = ListOf(30, 10);
     wheel.lastWheel = 0;
-    wheel.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
-    wheel.ApplyNavigation(false, -1, -3);
-    EXPECT_EQ(wheel.selected, 0);
-    wheel.keyboard = true;
-    wheel.ApplyNavigation(true, ALLEGRO_KEY_DOWN, 0);
-    EXPECT_EQ(wheel.selected, 1);
-    wheel.ApplyNavigation(false, -1, -3);  // three notches down
-    EXPECT_EQ(wheel.selected, 4);
-    wheel.ApplyNavigation(false, -1, -1);  // two notches up
-    EXPECT_EQ(wheel.selected, 2);
-    wheel.ApplyNavigation(false, -1, -1);  // the wheel did not move
-    EXPECT_EQ(wheel.selected, 2);
+    const struct { bool keyboard, keyPressed; int key, wheelPosition, selected; } frames[] = {
+        {false, true, ALLEGRO_KEY_DOWN, 0, 0}, {false, false, -1, -3, 0}, {true, true, ALLEGRO_KEY_DOWN, 0, 1},
+        {true, false, -1, -3, 4}, {true, false, -1, -1, 2}, {true, false, -1, -1, 2}};
+    for (const auto& f : frames) {
+        wheel.keyboard = f.keyboard;
+        wheel.ApplyNavigation(f.keyPressed, f.key, f.wheelPosition);
+        EXPECT_EQ(wheel.selected, f.selected) << "key " << f.key << ", wheel at " << f.wheelPosition;
+    }
 }
 
 TEST(ListBox, RowUnderThePointerLeavesOutTheScrollBar)

@@ -24,20 +24,20 @@ void Type(KW_TextField& field, const char* text)
     for (const char* c = text; *c; ++c) KW_TextFieldKey(field, ALLEGRO_KEY_A, static_cast<unsigned char>(*c));
 }
 
+std::pair<std::string, int> TextAndCaret(const KW_TextField& field) { return {field.text, field.caret}; }
+
 int TenPerCharacter(const std::string& text) { return static_cast<int>(text.size()) * 10; }
 }  // namespace
 
-TEST(TextField, CreatedForSixAcceptsFiveAndOnlyPrintableKeysInsert)
+TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAtTheCaret)
 {
     FreshSlots slots;
     KW_TextField field;
     KW_CreateTextField(field, "Number", 10, 10, 6, 200);
     Type(field, "1234567");
-    EXPECT_EQ(field.text, "12345");
-    EXPECT_EQ(field.caret, 5);
+    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("12345"), 5));
     KW_SetTextFieldText(field, "abcdefgh");
-    EXPECT_EQ(field.text, "abcde");
-    EXPECT_EQ(field.caret, 5);
+    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("abcde"), 5));
 
     KW_TextField other;
     KW_CreateTextField(other, "", 0, 0, 32, 200);
@@ -46,26 +46,21 @@ TEST(TextField, CreatedForSixAcceptsFiveAndOnlyPrintableKeysInsert)
         EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
     EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
     EXPECT_EQ(other.text, " ");
-}
 
-TEST(TextField, EditingKeysWorkAtTheCaret)
-{
-    FreshSlots slots;
-    KW_TextField field;
-    KW_CreateTextField(field, "", 0, 0, 32, 200);
-    Type(field, "helo");
-    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
-    Type(field, "l");
-    EXPECT_EQ(field.text, "hello");
-    EXPECT_EQ(field.caret, 4);
-    KW_TextFieldKey(field, ALLEGRO_KEY_BACKSPACE, 8);
-    EXPECT_EQ(field.text, "helo");
-    for (int i = 0; i < 10; ++i) KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
-    EXPECT_EQ(field.caret, 0);
-    KW_TextFieldKey(field, ALLEGRO_KEY_BACKSPACE, 8);
-    EXPECT_EQ(field.text, "helo");
-    for (int i = 0; i < 10; ++i) KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
-    EXPECT_EQ(field.caret, 4);
+    // Editing keys work at the caret.
+    KW_TextField edit;
+    KW_CreateTextField(edit, "", 0, 0, 32, 200);
+    Type(edit, "helo");
+    KW_TextFieldKey(edit, ALLEGRO_KEY_LEFT, 0);
+    Type(edit, "l");
+    EXPECT_EQ(TextAndCaret(edit), std::make_pair(std::string("hello"), 4));
+    KW_TextFieldKey(edit, ALLEGRO_KEY_BACKSPACE, 8);
+    EXPECT_EQ(TextAndCaret(edit), std::make_pair(std::string("helo"), 3));
+    for (int i = 0; i < 10; ++i) KW_TextFieldKey(edit, ALLEGRO_KEY_LEFT, 0);
+    KW_TextFieldKey(edit, ALLEGRO_KEY_BACKSPACE, 8);
+    EXPECT_EQ(TextAndCaret(edit), std::make_pair(std::string("helo"), 0)) << "backspace at the start";
+    for (int i = 0; i < 10; ++i) KW_TextFieldKey(edit, ALLEGRO_KEY_RIGHT, 0);
+    EXPECT_EQ(edit.caret, 4);
 }
 
 TEST(TextField, SlotsAreTheLowestFreeAndTabPassesTheFocusOnAndRound)
