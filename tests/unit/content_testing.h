@@ -19,8 +19,7 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        // Memory-backed when the machine has it: the damage tests write
-        // thousands of small files.
+        // Memory-backed when the machine has it: the damage tests write thousands of small files.
         char shared[] = "/dev/shm/sodbolt-content-XXXXXX";
         char plain[] = "/tmp/sodbolt-content-XXXXXX";
         const char* made = mkdtemp(shared);
@@ -76,12 +75,18 @@ inline Rgba PixelOf(ALLEGRO_BITMAP* bitmap, int x, int y)
     return Rgba{r, g, b, a};
 }
 
-inline void FillBitmap(ALLEGRO_BITMAP* bitmap, ALLEGRO_COLOR colour)
+// Runs DRAW with BITMAP as the target, then restores the earlier target.
+template <class Draw> void DrawOn(ALLEGRO_BITMAP* bitmap, Draw draw)
 {
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
     al_set_target_bitmap(bitmap);
-    al_clear_to_color(colour);
+    draw();
     al_set_target_bitmap(previous);
+}
+
+inline void FillBitmap(ALLEGRO_BITMAP* bitmap, ALLEGRO_COLOR colour)
+{
+    DrawOn(bitmap, [&] { al_clear_to_color(colour); });
 }
 
 // A memory bitmap filled with one colour; the caller destroys it.
@@ -94,10 +99,7 @@ inline ALLEGRO_BITMAP* MakeFilledBitmap(int w, int h, ALLEGRO_COLOR colour)
 
 inline void PutPixelOn(ALLEGRO_BITMAP* bitmap, int x, int y, ALLEGRO_COLOR colour)
 {
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(bitmap);
-    al_put_pixel(x, y, colour);
-    al_set_target_bitmap(previous);
+    DrawOn(bitmap, [&] { al_put_pixel(x, y, colour); });
 }
 
 // Writes every prefix of a valid file (lengths 0 .. size - 1, every 'stride'

@@ -19,7 +19,7 @@ Bytes WriteWith(const std::string& path, const std::function<void(BinaryStream&)
 
 } // namespace
 
-TEST(BinaryStream, StringsAreLengthPrefixedWithoutTerminator)
+TEST(BinaryStream, StringsAreLengthPrefixedCutToTheLimitAndBadLengthsMarkDamage)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("s.bin");
@@ -29,37 +29,24 @@ TEST(BinaryStream, StringsAreLengthPrefixedWithoutTerminator)
     EXPECT_EQ(WriteWith(path, [](BinaryStream& s) { s.WriteStdString("abc"); }),
               (Bytes{0x03, 0x00, 0x61, 0x62, 0x63}));
 
-    WriteWith(path, [](BinaryStream& s) {
-        s.WriteStdString("");
-        s.WriteStdString("abc");
-    });
+    // Overlong text is cut to 32767 characters and a limit-length string reads back whole.
+    const std::string text(40000, 'x');
+    ASSERT_EQ(WriteWith(path, [&](BinaryStream& s) {
+                  s.WriteStdString("");
+                  s.WriteStdString("abc");
+                  s.WriteStdString(text);
+              }).size(),
+              2u + 5u + 2u + 32767u);
     BinaryStream in;
     ASSERT_TRUE(in.OpenForReading(path.c_str()));
     EXPECT_EQ(in.ReadStdString(), "");
     EXPECT_EQ(in.ReadStdString(), "abc");
-    EXPECT_FALSE(in.Damaged());
-}
-
-TEST(BinaryStream, OverlongTextIsCutToTheLimit)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("long.bin");
-    const std::string text(40000, 'x');
-    const Bytes bytes = WriteWith(path, [&](BinaryStream& s) { s.WriteStdString(text); });
-    ASSERT_EQ(bytes.size(), 2u + 32767u);
-    BinaryStream in;
-    ASSERT_TRUE(in.OpenForReading(path.c_str()));
     EXPECT_EQ(in.ReadStdString().size(), 32767u);
     EXPECT_FALSE(in.Damaged());
-}
 
-TEST(BinaryStream, NegativeOrOverlongLengthsMarkTheStreamDamaged)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("bad.bin");
+    // Negative, past the end, half a length.
     for (const Bytes& bytes : {Bytes{0xFF, 0xFF, 'a'}, Bytes{0x05, 0x00, 'a', 'b'}, Bytes{0x01}}) {
         WriteFileBytes(path, bytes);
-        BinaryStream in;
         ASSERT_TRUE(in.OpenForReading(path.c_str()));
         EXPECT_EQ(in.ReadStdString(), "");
         EXPECT_TRUE(in.Damaged());
@@ -67,7 +54,7 @@ TEST(BinaryStream, NegativeOrOverlongLengthsMarkTheStreamDamaged)
     }
 }
 
-TEST(BinaryStream, BitmapsStoreRgbRowsAndReadBackOpaque)
+TEST(BinaryStream, BitmapsStoreRgbRowsReadBackOpaqueAndRefuseSizesOutsideTheFile)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("bmp.bin");
@@ -92,64 +79,36 @@ TEST(BinaryStream, BitmapsStoreRgbRowsAndReadBackOpaque)
     EXPECT_EQ(WriteWith(path, [&](BinaryStream& s) { s.WriteAllegroBitmap(bitmap, true); }),
               (Bytes{0x02, 0x00, 0x01, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0xFF}));
     al_destroy_bitmap(bitmap);
-}
 
-TEST(BinaryStream, BitmapSizesOutsideTheFileAreRefusedWithoutAllocating)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("huge.bin");
-    // 32767 x 32767 would need 3 GB: refused from the size alone.
-    const std::vector<Bytes> cases = {
-        {0xFF, 0x7F, 0xFF, 0x7F, 1, 2, 3},  // far larger than the file
-        {0x00, 0x80, 0x01, 0x00, 1, 2, 3},  // width 32768 reads negative
-        {0x00, 0x00, 0x01, 0x00},           // width 0
-        {0x01, 0x00, 0x01, 0x00, 1, 2},     // one byte short
-    };
-    for (const Bytes& bytes : cases) {
+    // Refused from the size alone (32767 x 32767 would need 3 GB): far larger than
+    // the file, width 32768 reading negative, width 0, one byte short.
+    for (const Bytes& bytes : {Bytes{0xFF, 0x7F, 0xFF, 0x7F, 1, 2, 3}, Bytes{0x00, 0x80, 0x01, 0x00, 1, 2, 3},
+                               Bytes{0x00, 0x00, 0x01, 0x00}, Bytes{0x01, 0x00, 0x01, 0x00, 1, 2}}) {
         WriteFileBytes(path, bytes);
-        BinaryStream in;
         ASSERT_TRUE(in.OpenForReading(path.c_str()));
         EXPECT_EQ(in.ReadAllegroBitmap(), nullptr);
         EXPECT_TRUE(in.Damaged());
     }
 }
 
-TEST(BinaryStream, FixedStringsConsumeTheirWholeField)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("fixed.bin");
-    Bytes bytes;
-    PutFixed(bytes, "ABC", 32);
-    PutFixed(bytes, std::string(32, 'Z'), 32);
-    PutU8(bytes, 0x42);
-    WriteFileBytes(path, bytes);
-
-    BinaryStream in;
-    ASSERT_TRUE(in.OpenForReading(path.c_str()));
-    EXPECT_EQ(in.ReadFixedString(32), "ABC");
-    EXPECT_EQ(in.Remaining(), 33u);
-    EXPECT_EQ(in.ReadFixedString(32), std::string(31, 'Z'));
-    EXPECT_EQ(in.ReadUInt8(), 0x42);
-    EXPECT_FALSE(in.Damaged());
-}
-
-TEST(BinaryStream, ZentorBitmapsDecodeGreyAnd565AndRefuseOversizes)
+TEST(BinaryStream, ZentorFieldsFixedStringsGreyAnd565BitmapsAndOversizesRefused)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("z.bin");
     Bytes bytes;
-    PutU32(bytes, 3);
-    PutU32(bytes, 1);
-    PutU16(bytes, 0xFFFF);
-    PutU16(bytes, 0xF800);
-    PutU16(bytes, 0x07E0);
-    PutU32(bytes, 1);
-    PutU32(bytes, 1);
+    PutFixed(bytes, "ABC", 32);
+    PutFixed(bytes, std::string(32, 'Z'), 32);
+    for (uint32_t v : {3, 1}) PutU32(bytes, v);
+    for (unsigned v : {0xFFFF, 0xF800, 0x07E0}) PutU16(bytes, v);
+    for (uint32_t v : {1, 1}) PutU32(bytes, v);
     PutU8(bytes, 0x80);
     WriteFileBytes(path, bytes);
 
     BinaryStream in;
     ASSERT_TRUE(in.OpenForReading(path.c_str()));
+    EXPECT_EQ(in.ReadFixedString(32), "ABC");
+    EXPECT_EQ(in.Remaining(), bytes.size() - 32);
+    EXPECT_EQ(in.ReadFixedString(32), std::string(31, 'Z'));
     ALLEGRO_BITMAP* wide = in.ReadZentorBitmap(false);
     ASSERT_NE(wide, nullptr);
     EXPECT_EQ(PixelOf(wide, 0, 0), (Rgba{255, 255, 255, 255}));
@@ -161,10 +120,10 @@ TEST(BinaryStream, ZentorBitmapsDecodeGreyAnd565AndRefuseOversizes)
     EXPECT_EQ(PixelOf(grey, 0, 0), (Rgba{0x80, 0x80, 0x80, 255}));
     al_destroy_bitmap(grey);
     EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_FALSE(in.Damaged());
 
     Bytes huge;
-    PutU32(huge, 0x10000);
-    PutU32(huge, 0x10000);
+    for (uint32_t v : {0x10000, 0x10000}) PutU32(huge, v);
     PutU8(huge, 1);
     WriteFileBytes(path, huge);
     ASSERT_TRUE(in.OpenForReading(path.c_str()));
@@ -183,8 +142,7 @@ TEST(BinaryStream, OpenFailuresNameThePathAndASecondOpenClosesTheFirst)
     EXPECT_FALSE(stream.OpenForWriting(nowhere.c_str()));
     EXPECT_EQ(stream.lastError, "Unable to create " + nowhere);
 
-    const std::string first = scratch.Path("first.bin");
-    const std::string second = scratch.Path("second.bin");
+    const std::string first = scratch.Path("first.bin"), second = scratch.Path("second.bin");
     WriteFileBytes(first, Bytes{1});
     WriteFileBytes(second, Bytes{2});
     ASSERT_TRUE(stream.OpenForReading(first.c_str()));
@@ -195,7 +153,7 @@ TEST(BinaryStream, OpenFailuresNameThePathAndASecondOpenClosesTheFirst)
     EXPECT_FALSE(stream.reading);
 }
 
-TEST(BinaryStream, AnUnfinishedWriteLeavesTheOldFileAndNoTemporary)
+TEST(BinaryStream, AnUnfinishedWriteOrAFailedRenameLeavesTheOldFileAndNoTemporary)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("keep.bin");
@@ -203,25 +161,20 @@ TEST(BinaryStream, AnUnfinishedWriteLeavesTheOldFileAndNoTemporary)
     {
         BinaryStream out;
         ASSERT_TRUE(out.OpenForWriting(path.c_str()));
-        out.WriteStdString("half a file");
-        // Dropped without Finish, as a save that gives up would be.
+        out.WriteStdString("half a file"); // dropped without Finish, as a save that gives up would be
     }
     EXPECT_EQ(ReadFileBytes(path), (Bytes{9, 9, 9}));
     EXPECT_EQ(scratch.Entries(), std::vector<std::string>{"keep.bin"});
-}
 
-TEST(BinaryStream, AFailedRenameReportsUnableToWriteAndCleansUp)
-{
-    ScratchFolder scratch;
     // A folder stands where the file should go: the final rename fails.
-    const std::string path = scratch.Path("taken");
-    ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+    const std::string taken = scratch.Path("taken");
+    ASSERT_EQ(mkdir(taken.c_str(), 0755), 0);
     BinaryStream out;
-    ASSERT_TRUE(out.OpenForWriting(path.c_str()));
+    ASSERT_TRUE(out.OpenForWriting(taken.c_str()));
     out.WriteUInt16(7);
     EXPECT_FALSE(out.Finish());
-    EXPECT_EQ(out.lastError, "Unable to write " + path);
-    EXPECT_EQ(scratch.Entries(), std::vector<std::string>{"taken"});
+    EXPECT_EQ(out.lastError, "Unable to write " + taken);
+    EXPECT_EQ(scratch.Entries().size(), 2u) << "no temporary left";
 }
 
 TEST(BinaryStream, AFullDiskIsReportedAtFinish)
@@ -230,8 +183,7 @@ TEST(BinaryStream, AFullDiskIsReportedAtFinish)
     if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
     ScratchFolder scratch;
     const std::string link = scratch.Path("full.bin");
-    // The temporary file beside the target is what gets written; make it
-    // point at /dev/full.
+    // The temporary file beside the target is what gets written.
     ASSERT_EQ(symlink("/dev/full", (link + ".tmp~").c_str()), 0);
     BinaryStream out;
     ASSERT_TRUE(out.OpenForWriting(link.c_str()));

@@ -25,11 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ConfigCloser {
-    void operator()(ALLEGRO_CONFIG* c) const { al_destroy_config(c); }
-};
-using ConfigPtr = std::unique_ptr<ALLEGRO_CONFIG, ConfigCloser>;
-
 struct BitmapCloser {
     void operator()(ALLEGRO_BITMAP* b) const { al_destroy_bitmap(b); }
 };
@@ -68,11 +63,11 @@ struct Level {
 
 std::vector<Level> LevelsOfGameIni(std::string& menuMusic, std::string& creditsMusic)
 {
-    ConfigPtr ini(al_load_config_file("base/game.ini"));
+    ALLEGRO_CONFIG* ini = al_load_config_file("base/game.ini");
     std::vector<Level> levels;
     if (!ini) return levels;
     auto value = [&](const char* section, const char* key) {
-        const char* v = al_get_config_value(ini.get(), section, key);
+        const char* v = al_get_config_value(ini, section, key);
         return std::string(v ? v : "");
     };
     menuMusic = value("music", "MenuMusic");
@@ -82,6 +77,7 @@ std::vector<Level> LevelsOfGameIni(std::string& menuMusic, std::string& creditsM
         std::string section = "map" + std::to_string(i);
         levels.push_back({value(section.c_str(), "map"), value(section.c_str(), "music")});
     }
+    al_destroy_config(ini);
     return levels;
 }
 
@@ -100,6 +96,25 @@ const char* const kIconNames[] = {
     "zentor", "go", "forward", "copy", "paste", "flip", "mirror", "rotate", "tiletype", "play", "ptrack", "ntrack",
     "pause", "stop", "reset", "pageup", "pagedown", "edit", "NewGame", "options", "utils", "question", "credits",
     "vset", "maped", "sprite"};
+
+bool IsPondOrBridge(const Map& map, int c, int r)
+{
+    if (c < 0 || r < 0 || c >= Map::kColumns || r >= Map::kRows) return true; // ponds may run off the field
+    if (map.GetCellType(c, r) == TileWater) return true;
+    return map.tileSet.tiles[map.GetCell(c, r)].description.rfind("Bridge", 0) == 0;
+}
+
+// A water cell's description names the sides where land lies; open water has water all round.
+void ExpectPondEdgesFaceTheLand(const Map& map, int c, int r)
+{
+    const std::string& d = map.tileSet.tiles[map.GetCell(c, r)].description;
+    const bool shore = d.rfind("Pond shore", 0) == 0 || d.rfind("Pond corner", 0) == 0;
+    SCOPED_TRACE("cell " + std::to_string(c) + "," + std::to_string(r) + " " + d);
+    EXPECT_EQ(!IsPondOrBridge(map, c, r - 1), shore && d.find("top") != std::string::npos);
+    EXPECT_EQ(!IsPondOrBridge(map, c, r + 1), shore && d.find("bottom") != std::string::npos);
+    EXPECT_EQ(!IsPondOrBridge(map, c - 1, r), shore && d.find("left") != std::string::npos);
+    EXPECT_EQ(!IsPondOrBridge(map, c + 1, r), shore && d.find("right") != std::string::npos);
+}
 
 }  // namespace
 
@@ -137,7 +152,7 @@ TEST(ContentPack, TheTileSetHasGrassOfSeveralKindsAndMownGrassThatStandsOutAsLan
     EXPECT_GE(typeCounts[TileWater], 5);
 }
 
-TEST(ContentPack, GameIniListsAtLeastTwelveLevelsThatLoadWithTitlesAndRisingClouds)
+TEST(ContentPack, GameIniListsAtLeastTwelveLevelsThatLoadWithTitlesRisingCloudsAndTidyPonds)
 {
     std::string menuMusic, creditsMusic;
     std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
@@ -188,6 +203,7 @@ TEST(ContentPack, GameIniListsAtLeastTwelveLevelsThatLoadWithTitlesAndRisingClou
                 EXPECT_NE(map.GetCellImage(c, r), nullptr) << "cell " << c << "," << r << " uses a tile outside the set";
                 EXPECT_NE(map.tileSet.tiles[map.GetCell(c, r)].description, "(none)") << "cell " << c << "," << r;
                 if (map.GetCellType(c, r) == TileGrass) ++grass;
+                if (map.GetCellType(c, r) == TileWater) ExpectPondEdgesFaceTheLand(map, c, r);
             }
         EXPECT_GE(grass, 100) << "every level has a real lawn to mow";
     }
@@ -224,68 +240,6 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
         EXPECT_GT(r, 180) << "clouds are white";
     }
     EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
-}
-
-TEST(ContentPack, OverlayAndBackgroundPicturesLoadWithMagentaOutsideTheFrames)
-{
-    for (const char* name : {"inter_LevelComplete.tga", "inter_OutOfTime.tga", "inter_Paused.tga"}) {
-        BitmapPtr picture = LoadPicture(std::string("base/") + name);
-        ASSERT_TRUE(picture) << name;
-        int w = al_get_bitmap_width(picture.get()), h = al_get_bitmap_height(picture.get());
-        EXPECT_LE(w, 800);
-        EXPECT_LE(h, 512);
-        EXPECT_TRUE(IsMagenta(picture.get(), 0, 0)) << name;
-        EXPECT_TRUE(IsMagenta(picture.get(), w - 1, h - 1)) << name;
-        EXPECT_FALSE(IsMagenta(picture.get(), w / 2, h / 2)) << name;
-    }
-    for (const char* name : {"menuback.tga", "CreditsBack.tga"}) {
-        BitmapPtr picture = LoadPicture(std::string("base/") + name);
-        ASSERT_TRUE(picture) << name;
-        EXPECT_GE(al_get_bitmap_width(picture.get()), 800);
-        EXPECT_GE(al_get_bitmap_height(picture.get()), 600);
-        int magenta = 0;
-        for (int y = 0; y < 600; y += 7)
-            for (int x = 0; x < 800; x += 7) magenta += IsMagenta(picture.get(), x, y);
-        EXPECT_EQ(magenta, 0) << name << " is a full scene";
-    }
-    std::ifstream help("base/help.txt");
-    std::string text((std::istreambuf_iterator<char>(help)), std::istreambuf_iterator<char>());
-    for (const char* topic : {"Arrow keys", "F5", "Escape", "Clouds", "Map Editor", "Tile Editor", "Sprite Editor", "-base"})
-        EXPECT_NE(text.find(topic), std::string::npos) << "help.txt explains " << topic;
-    EXPECT_TRUE(fs::is_directory("base/savegames"));
-}
-
-TEST(ContentPack, EveryIconNameHasA32PixelPictureOnMagenta)
-{
-    std::set<std::string> files;
-    for (const auto& entry : fs::directory_iterator("kwuidata/textures")) files.insert(entry.path().filename().string());
-    for (const char* name : kIconNames) {
-        std::string file = std::string(name) + ".tga";
-        EXPECT_TRUE(files.count(file)) << "the file name is exactly " << file;
-        BitmapPtr icon = LoadPicture("kwuidata/textures/" + file);
-        ASSERT_TRUE(icon) << file;
-        EXPECT_EQ(al_get_bitmap_width(icon.get()), 32) << file;
-        EXPECT_EQ(al_get_bitmap_height(icon.get()), 32) << file;
-        EXPECT_TRUE(IsMagenta(icon.get(), 0, 0)) << file;
-        int drawn = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) drawn += !IsMagenta(icon.get(), x, y);
-        EXPECT_GT(drawn, 80) << file << " shows something";
-    }
-}
-
-TEST(ContentPack, EverySoundNameTheProgramLooksUpComesFromTheFileNames)
-{
-    std::multiset<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator("base/sound")) {
-        if (!entry.is_regular_file()) continue;
-        std::string relative = fs::relative(entry.path(), "base/sound").generic_string();
-        EXPECT_EQ(entry.path().extension(), ".wav") << relative;
-        names.insert(SoundNameFromRelativePath(relative));
-    }
-    for (const char* name : kLookedUpSounds) EXPECT_EQ(names.count(name) > 0, true) << name;
-    EXPECT_EQ(names.count("game\\skid"), 2u) << "two variants of the skid";
-    EXPECT_EQ(names.count("world\\birds"), 2u) << "two variants of the birds";
 }
 
 namespace {
@@ -335,10 +289,14 @@ double FiringRate(const std::vector<int16_t>& s, int rate)
 
 }  // namespace
 
-TEST(ContentPack, SoundsAre22kHzMonoAndTheEngineLoopsRiseInPitchWithoutASeam)
+TEST(ContentPack, SoundsAreNamedByTheirFiles22kHzMonoAndTheEngineLoopsRiseInPitchWithoutASeam)
 {
+    std::multiset<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator("base/sound")) {
         if (!entry.is_regular_file()) continue;
+        std::string relative = fs::relative(entry.path(), "base/sound").generic_string();
+        EXPECT_EQ(entry.path().extension(), ".wav") << relative;
+        names.insert(SoundNameFromRelativePath(relative));
         WaveData wave = ReadWave(entry.path().string());
         EXPECT_EQ(wave.rate, 22050) << entry.path();
         EXPECT_EQ(wave.channels, 1) << entry.path();
@@ -348,6 +306,9 @@ TEST(ContentPack, SoundsAre22kHzMonoAndTheEngineLoopsRiseInPitchWithoutASeam)
         EXPECT_GT(peak, 8000) << entry.path() << " is audible";
         EXPECT_LT(peak, 32767) << entry.path() << " does not clip";
     }
+    for (const char* name : kLookedUpSounds) EXPECT_EQ(names.count(name) > 0, true) << name;
+    EXPECT_EQ(names.count("game\\skid"), 2u) << "two variants of the skid";
+    EXPECT_EQ(names.count("world\\birds"), 2u) << "two variants of the birds";
     double previous = 0;
     for (const char* name : {"idle", "moving", "mowing"}) {
         WaveData wave = ReadWave(std::string("base/sound/game/engine_") + name + ".wav");
@@ -420,41 +381,6 @@ TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyF
     }
 }
 
-namespace {
-
-bool IsPondOrBridge(const Map& map, int c, int r)
-{
-    if (c < 0 || r < 0 || c >= Map::kColumns || r >= Map::kRows) return true;  // ponds may run off the field
-    if (map.GetCellType(c, r) == TileWater) return true;
-    return map.tileSet.tiles[map.GetCell(c, r)].description.rfind("Bridge", 0) == 0;
-}
-
-}  // namespace
-
-TEST(ContentPack, PondEdgesFaceTheLandAndOpenWaterHasWaterAllRound)
-{
-    std::string menuMusic, creditsMusic;
-    for (const Level& level : LevelsOfGameIni(menuMusic, creditsMusic)) {
-        Map map;
-        ASSERT_TRUE(map.Load(("base/maps/" + level.map).c_str())) << map.lastError;
-        for (int r = 0; r < Map::kRows; ++r)
-            for (int c = 0; c < Map::kColumns; ++c) {
-                if (map.GetCellType(c, r) != TileWater) continue;
-                const std::string& d = map.tileSet.tiles[map.GetCell(c, r)].description;
-                bool shore = d.rfind("Pond shore", 0) == 0 || d.rfind("Pond corner", 0) == 0;
-                bool landN = shore && d.find("top") != std::string::npos;
-                bool landS = shore && d.find("bottom") != std::string::npos;
-                bool landW = shore && d.find("left") != std::string::npos;
-                bool landE = shore && d.find("right") != std::string::npos;
-                SCOPED_TRACE(level.map + " cell " + std::to_string(c) + "," + std::to_string(r) + " " + d);
-                EXPECT_EQ(!IsPondOrBridge(map, c, r - 1), landN);
-                EXPECT_EQ(!IsPondOrBridge(map, c, r + 1), landS);
-                EXPECT_EQ(!IsPondOrBridge(map, c - 1, r), landW);
-                EXPECT_EQ(!IsPondOrBridge(map, c + 1, r), landE);
-            }
-    }
-}
-
 TEST(ContentPack, TheTunesAreWellFormedFourChannelModulesThatDifferFromEachOther)
 {
     static const std::set<int> periods = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
@@ -505,31 +431,64 @@ TEST(ContentPack, TheTunesAreWellFormedFourChannelModulesThatDifferFromEachOther
     EXPECT_EQ(patternSets.size(), static_cast<size_t>(tunes)) << "every tune is its own";
 }
 
-TEST(ContentPack, PicturesAreRunLengthCodedTargasWithTheirTopRowFirst)
+TEST(ContentPack, PicturesAreTopRowFirstRunLengthTargasOfOverlaysOnMagentaFullScenesAndNamedIcons)
 {
-    std::vector<std::string> files = {"base/menuback.tga", "base/CreditsBack.tga", "base/inter_LevelComplete.tga",
-                                      "base/inter_OutOfTime.tga", "base/inter_Paused.tga"};
-    for (const auto& entry : fs::directory_iterator("kwuidata/textures")) files.push_back(entry.path().string());
+    const std::set<std::string> overlays = {"base/inter_LevelComplete.tga", "base/inter_OutOfTime.tga",
+                                            "base/inter_Paused.tga"};
+    const std::set<std::string> scenes = {"base/menuback.tga", "base/CreditsBack.tga"};
+    std::set<std::string> files = overlays;
+    files.insert(scenes.begin(), scenes.end());
+    for (const auto& entry : fs::directory_iterator("kwuidata/textures")) files.insert(entry.path().string());
+    for (const char* name : kIconNames)
+        EXPECT_TRUE(files.count("kwuidata/textures/" + std::string(name) + ".tga")) << "the file name is exactly " << name;
     size_t total = 0;
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
         std::vector<uint8_t> b = ReadFileBytes(file);
         ASSERT_GT(b.size(), 18u);
+        total += b.size();
         EXPECT_EQ(b[2], 10) << "run-length coded true colour";
         EXPECT_EQ(b[16], 24);
         EXPECT_EQ(b[17], 0x20) << "top row first";
         // the top-left pixel as stored is the one Allegro shows at (0, 0)
-        int w = b[12] | (b[13] << 8), h = b[14] | (b[15] << 8);
+        const int w = b[12] | (b[13] << 8), h = b[14] | (b[15] << 8);
         BitmapPtr picture = LoadPicture(file);
         ASSERT_TRUE(picture);
-        EXPECT_EQ(al_get_bitmap_width(picture.get()), w);
-        EXPECT_EQ(al_get_bitmap_height(picture.get()), h);
-        unsigned char r, g, bl;
-        al_unmap_rgb(al_get_pixel(picture.get(), 0, 0), &r, &g, &bl);
-        EXPECT_EQ(bl, b[19]);
-        EXPECT_EQ(g, b[20]);
-        EXPECT_EQ(r, b[21]);
-        total += b.size();
+        ALLEGRO_BITMAP* bmp = picture.get();
+        EXPECT_EQ(al_get_bitmap_width(bmp), w);
+        EXPECT_EQ(al_get_bitmap_height(bmp), h);
+        EXPECT_EQ(PixelOf(bmp, 0, 0), (Rgba{b[21], b[20], b[19], 255}));
+
+        int magenta = 0;
+        if (overlays.count(file)) {
+            EXPECT_LE(w, 800);
+            EXPECT_LE(h, 512);
+            EXPECT_TRUE(IsMagenta(bmp, 0, 0));
+            EXPECT_TRUE(IsMagenta(bmp, w - 1, h - 1));
+            EXPECT_FALSE(IsMagenta(bmp, w / 2, h / 2));
+        } else if (scenes.count(file)) {
+            ASSERT_GE(w, 800);
+            ASSERT_GE(h, 600);
+            for (int y = 0; y < 600; y += 7)
+                for (int x = 0; x < 800; x += 7) magenta += IsMagenta(bmp, x, y);
+            EXPECT_EQ(magenta, 0) << "a full scene";
+        } else {
+            ASSERT_EQ(w, 32);
+            ASSERT_EQ(h, 32);
+            EXPECT_TRUE(IsMagenta(bmp, 0, 0));
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x) magenta += IsMagenta(bmp, x, y);
+            EXPECT_LT(magenta, 1024 - 80) << "the icon shows something";
+        }
     }
     EXPECT_LT(total, 1024u * 1024u) << "the pictures stay small";
+}
+
+TEST(ContentPack, HelpExplainsEveryTopicAndTheSaveFolderExists)
+{
+    std::ifstream help("base/help.txt");
+    std::string text((std::istreambuf_iterator<char>(help)), std::istreambuf_iterator<char>());
+    for (const char* topic : {"Arrow keys", "F5", "Escape", "Clouds", "Map Editor", "Tile Editor", "Sprite Editor", "-base"})
+        EXPECT_NE(text.find(topic), std::string::npos) << "help.txt explains " << topic;
+    EXPECT_TRUE(fs::is_directory("base/savegames"));
 }

@@ -80,8 +80,7 @@ void ExpectDamageRefused(const std::vector<std::string>& files, const std::funct
         for (size_t length : CutLengths(valid.size())) {
             WriteFileBytes(path, valid, length);
             ASSERT_FALSE(load(path)) << file << " cut to " << length << " bytes loaded";
-            // Either the file is named, or the format's own refusal, which
-            // the callers show next to the file's name.
+            // The file is named, or the format's own refusal, which callers show beside the name.
             const std::string error = lastError();
             EXPECT_TRUE(error.find(path) != std::string::npos || error.rfind("Not a valid", 0) == 0)
                 << file << " cut to " << length << " bytes: " << error;
@@ -92,8 +91,7 @@ void ExpectDamageRefused(const std::vector<std::string>& files, const std::funct
             Bytes noise = RandomBytes(valid.size(), seed++);
             if (round % 2 == 1) std::copy(valid.begin(), valid.begin() + std::min<size_t>(valid.size(), 40), noise.begin());
             WriteFileBytes(path, noise);
-            // A fixed-size format can come out valid by chance: the load
-            // only has to finish, with a message when it fails.
+            // A fixed-size format can come out valid by chance: a failure only needs a message.
             if (!load(path)) {
                 EXPECT_FALSE(lastError().empty());
             }
@@ -106,11 +104,11 @@ std::string EarlierMapPath() { return BaseFiles("maps", ".map").front(); }
 
 }  // namespace
 
-TEST(HostileContent, DamagedMapsOfTheGameAreRefusedAndTheMapKept)
+TEST(HostileContent, DamagedMapsSpritesAndTileSetsOfTheGameAreRefusedAndTheRecordKept)
 {
     Map map;
-    auto reset = [&] { ASSERT_TRUE(map.Load(EarlierMapPath().c_str())); };
-    reset();
+    auto resetMap = [&] { ASSERT_TRUE(map.Load(EarlierMapPath().c_str())); };
+    resetMap();
     const std::string title = map.title;
     const uint16_t firstCell = map.cells[0];
     ExpectDamageRefused(
@@ -120,30 +118,23 @@ TEST(HostileContent, DamagedMapsOfTheGameAreRefusedAndTheMapKept)
             EXPECT_EQ(map.title, title);
             EXPECT_EQ(map.cells[0], firstCell);
         },
-        reset);
-}
+        resetMap);
 
-TEST(HostileContent, DamagedSpritesOfTheGameAreRefusedAndTheSpriteKept)
-{
     Sprite sprite;
-    auto reset = [&] { ASSERT_TRUE(sprite.Load("base/sprites/mower.spr")); };
-    reset();
+    auto resetSprite = [&] { ASSERT_TRUE(sprite.Load("base/sprites/mower.spr")); };
+    resetSprite();
     const int16_t frames = sprite.GetFrameCount();
     ExpectDamageRefused(
         BaseFiles("sprites", ".spr"), [&](const std::string& p) { return sprite.Load(p.c_str()); },
-        [&] { return sprite.lastError; }, [&] { EXPECT_EQ(sprite.GetFrameCount(), frames); }, reset);
-}
+        [&] { return sprite.lastError; }, [&] { EXPECT_EQ(sprite.GetFrameCount(), frames); }, resetSprite);
 
-TEST(HostileContent, ADamagedGameTileSetIsRefusedAndTheSetKept)
-{
     Tileset set;
-    auto reset = [&] {
+    auto resetSet = [&] {
         set.New();
         set.description = "earlier";
         set.tiles[5].description = "kept";
     };
-    reset();
-    // The tile set is 3 MB: a lighter spread of cuts over its tiles.
+    resetSet();
     ExpectDamageRefused(
         BaseFiles("tiles", ".til"), [&](const std::string& p) { return set.Load(p.c_str()); },
         [&] { return set.lastError; },
@@ -152,7 +143,7 @@ TEST(HostileContent, ADamagedGameTileSetIsRefusedAndTheSetKept)
             EXPECT_EQ(set.tiles[5].description, "kept");
             EXPECT_TRUE(set.loaded);
         },
-        reset);
+        resetSet);
 }
 
 TEST(HostileContent, ContentFilesHandedToTheWrongLoaderAreRefused)
@@ -185,8 +176,7 @@ int NarrowWide(const std::string& s)
     return width;
 }
 
-// Wrapping as it was first written: one measurement per character. The fast
-// wrap must give exactly its lines.
+// Wrapping as it was first written, one measurement per character: the fast wrap must give its lines.
 std::vector<std::string> WrapOneCharacterAtATime(const std::string& text, int limit)
 {
     std::vector<std::string> lines;
@@ -243,28 +233,25 @@ TEST(HostileHelp, FastWrapGivesTheSameLinesAsCharacterByCharacter)
     }
 }
 
-TEST(HostileHelp, TenMegabytesWrapWithAFewMeasurementsPerLine)
+TEST(HostileHelp, TenMegabytesOrOneLineOfAMegabyteWrapWithAFewMeasurementsPerLine)
 {
     std::string text;
     while (text.size() < 10u * 1024 * 1024)
         text += "Mow every patch of grass before the clock runs out; clouds make it grow back.\n";
     long measurements = 0;
-    const auto lines = KW_WrapText(text, 500, [&](const std::string& s) {
+    auto lines = KW_WrapText(text, 500, [&](const std::string& s) {
         ++measurements;
         return NarrowWide(s);
     });
     ASSERT_GT(lines.size(), 130000u);
     EXPECT_LT(measurements, static_cast<long>(lines.size()) * 12) << "measuring each character of each line again";
-}
 
-TEST(HostileHelp, OneLineOfAMegabyteWrapsWithoutMeasuringTheRestEachTime)
-{
-    const std::string text(1024 * 1024, 'w');
+    const std::string line(1024 * 1024, 'w');
     long measured = 0;
-    const auto lines = KW_WrapText(text, 700, [&](const std::string& s) {
+    lines = KW_WrapText(line, 700, [&](const std::string& s) {
         measured += static_cast<long>(s.size());
         return NarrowWide(s);
     });
-    ASSERT_EQ(lines.size(), (text.size() + 48) / 49);  // 49 of 14 pixels are the most below 700
-    EXPECT_LT(measured, static_cast<long>(text.size()) * 40) << "characters measured in all";
+    ASSERT_EQ(lines.size(), (line.size() + 48) / 49); // 49 of 14 pixels are the most below 700
+    EXPECT_LT(measured, static_cast<long>(line.size()) * 40) << "characters measured in all, not the rest each time";
 }

@@ -24,8 +24,7 @@ protected:
         gModFolder.clear();
         EXPECT_EQ(chdir(previous.c_str()), 0);
     }
-    // A tile set in base/tiles/sodbolt.til whose tile 1 is green Grass and
-    // tile 1023 is brown.
+    // A tile set in FOLDER/tiles/sodbolt.til: tile 1 is green Grass, tile 1023 brown.
     void InstallTileset(const std::string& folder = "base")
     {
         std::filesystem::create_directories(folder + "/tiles");
@@ -68,7 +67,7 @@ void ExpectEdited(const Map& map)
 
 } // namespace
 
-TEST_F(MapTest, ANewMapIs839BytesAndReadsBackWithEveryDefault)
+TEST_F(MapTest, ANewMapIs839BytesAndReadsBackWithEveryDefaultAndBlackTilesWithoutTheGameSet)
 {
     Map map;
     map.New();
@@ -85,17 +84,9 @@ TEST_F(MapTest, ANewMapIs839BytesAndReadsBackWithEveryDefault)
     EXPECT_EQ(back.startX, 400);
     EXPECT_EQ(back.startY, 256);
     for (uint16_t cell : back.cells) ASSERT_EQ(cell, 0);
-}
-
-TEST_F(MapTest, WithoutTheGameTilesetAMapStillLoadsWithBlackTiles)
-{
-    Map map;
-    map.New();
-    ASSERT_TRUE(map.Save("a.map"));
-    ASSERT_TRUE(map.Load("a.map"));
-    EXPECT_EQ(map.tileSetFile, "");
-    ASSERT_TRUE(map.tileSet.loaded);
-    EXPECT_EQ(PixelOf(map.GetCellImage(0, 0), 5, 5), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(back.tileSetFile, "");
+    ASSERT_TRUE(back.tileSet.loaded);
+    EXPECT_EQ(PixelOf(back.GetCellImage(0, 0), 5, 5), (Rgba{0, 0, 0, 255}));
 }
 
 TEST_F(MapTest, TheGameTilesetComesFromTheModFolderFirst)
@@ -143,27 +134,7 @@ TEST_F(MapTest, OlderVersions)
     for (uint16_t cell : map.cells) ASSERT_NE(cell, 330); // row 3, column 30 is dropped
 }
 
-TEST_F(MapTest, RefusedFilesLeaveTheMapAsItWas)
-{
-    Map map;
-    MakeEdited(map);
-
-    Bytes v4 = MapHeader(4, "Future");
-    WriteFileBytes("v4.map", v4);
-    EXPECT_FALSE(map.Load("v4.map"));
-    EXPECT_EQ(map.lastError, "v4.map is too advanced.");
-    ExpectEdited(map);
-
-    WriteFileBytes("x.map", FileStart("Sodbolt Sprite", 1));
-    EXPECT_FALSE(map.Load("x.map"));
-    EXPECT_EQ(map.GetLastError(), "x.map is not a valid map file.");
-    ExpectEdited(map);
-
-    EXPECT_FALSE(map.Load("missing.map"));
-    EXPECT_EQ(map.lastError, "Unable to open missing.map");
-}
-
-TEST_F(MapTest, EveryTruncationFailsAndKeepsTheMap)
+TEST_F(MapTest, RefusedAndTruncatedFilesLeaveTheMapAsItWas)
 {
     Map source;
     source.New();
@@ -174,65 +145,57 @@ TEST_F(MapTest, EveryTruncationFailsAndKeepsTheMap)
 
     Map map;
     MakeEdited(map);
-    ExpectEveryTruncationFails(
-        "cut.map", valid, [&](const std::string& p) { return map.Load(p.c_str()); }, [&] { ExpectEdited(map); });
-    WriteFileBytes("cut.map", valid, 100);
-    map.Load("cut.map");
-    EXPECT_EQ(map.lastError, "cut.map is damaged or truncated");
-
-    // A title length with its top bit set.
-    Bytes negative = MapHeader(3, "");
+    Bytes negative = MapHeader(3, ""); // a title length with its top bit set
     negative[20] = 0xFF;
     negative[21] = 0xFF;
-    WriteFileBytes("neg.map", negative);
-    EXPECT_FALSE(map.Load("neg.map"));
-    ExpectEdited(map);
+    const std::pair<Bytes, std::string> refused[] = {
+        {MapHeader(4, "Future"), "x.map is too advanced."},
+        {FileStart("Sodbolt Sprite", 1), "x.map is not a valid map file."},
+        {Bytes(valid.begin(), valid.begin() + 100), "x.map is damaged or truncated"},
+        {negative, "x.map is damaged or truncated"},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WriteFileBytes("x.map", bytes);
+        EXPECT_FALSE(map.Load("x.map"));
+        EXPECT_EQ(map.GetLastError(), message);
+        ExpectEdited(map);
+    }
+    EXPECT_FALSE(map.Load("missing.map"));
+    EXPECT_EQ(map.lastError, "Unable to open missing.map");
+    ExpectEveryTruncationFails(
+        "cut.map", valid, [&](const std::string& p) { return map.Load(p.c_str()); }, [&] { ExpectEdited(map); });
 }
 
-TEST_F(MapTest, CellValuesPastTheTileSetCountAsEmptyLand)
-{
-    InstallTileset();
-    Map map;
-    map.New();
-    map.SetCell(0, 0, 1);
-    map.SetCell(1, 0, 1024);
-    map.SetCell(2, 0, 65535);
-    EXPECT_EQ(map.GetCellType(0, 0), TileGrass);
-    EXPECT_EQ(map.GetCellType(1, 0), TileLand);
-    EXPECT_EQ(map.GetCellType(2, 0), TileLand);
-    EXPECT_EQ(map.GetCellImage(2, 0), nullptr);
-    EXPECT_EQ(map.GetCell(25, 0), 0);
-    map.SetCell(-1, 99, 7); // ignored
-
-    // Stored as it is.
-    ASSERT_TRUE(map.Save("big.map"));
-    Map back;
-    ASSERT_TRUE(back.Load("big.map"));
-    EXPECT_EQ(back.GetCell(2, 0), 65535);
-}
-
-TEST_F(MapTest, TheFieldDrawsTilesAndMownGrass)
+TEST_F(MapTest, CellsPastTheTileSetAreEmptyLandStoredAsTheyAreAndTheFieldDrawsMownGrass)
 {
     InstallTileset();
     Map map;
     map.New();
     map.SetCell(0, 0, 1);
     map.SetCell(1, 0, 1);
-    map.SetCell(2, 0, 5000);
+    map.SetCell(2, 0, 65535);
+    map.SetCell(3, 0, 1024);
+    EXPECT_EQ(map.GetCellType(0, 0), TileGrass);
+    EXPECT_EQ(map.GetCellType(3, 0), TileLand);
+    EXPECT_EQ(map.GetCellType(2, 0), TileLand);
+    EXPECT_EQ(map.GetCellImage(2, 0), nullptr);
+    EXPECT_EQ(map.GetCell(25, 0), 0);
+    map.SetCell(-1, 99, 7); // ignored
+
+    ASSERT_TRUE(map.Save("big.map"));
+    Map back;
+    ASSERT_TRUE(back.Load("big.map"));
+    EXPECT_EQ(back.GetCell(2, 0), 65535);
+
     std::vector<uint8_t> cut(Map::kCellCount, 0);
     cut[1] = 1;
-
     ALLEGRO_BITMAP* field = MakeFilledBitmap(800, 512, al_map_rgb(9, 9, 9));
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(field);
-    map.Draw(0, 0, cut.data());
-    al_set_target_bitmap(previous);
-    EXPECT_EQ(al_get_target_bitmap(), previous);
-    EXPECT_EQ(PixelOf(field, 10, 10), (Rgba{0, 200, 0, 255}));   // grass
-    EXPECT_EQ(PixelOf(field, 42, 10), (Rgba{120, 80, 40, 255}));  // mown: tile 1023
-    EXPECT_EQ(PixelOf(field, 74, 10), (Rgba{9, 9, 9, 255}));      // no such tile: nothing drawn
-    EXPECT_EQ(PixelOf(field, 799, 511), (Rgba{0, 0, 0, 255}));    // tile 0
+    DrawOn(field, [&] { map.Draw(0, 0, cut.data()); });
     EXPECT_FALSE(al_is_bitmap_drawing_held());
+    EXPECT_EQ(PixelOf(field, 10, 10), (Rgba{0, 200, 0, 255}));  // grass
+    EXPECT_EQ(PixelOf(field, 42, 10), (Rgba{120, 80, 40, 255})); // mown: tile 1023
+    EXPECT_EQ(PixelOf(field, 74, 10), (Rgba{9, 9, 9, 255}));     // no such tile: nothing drawn
+    EXPECT_EQ(PixelOf(field, 799, 511), (Rgba{0, 0, 0, 255}));   // tile 0
     al_destroy_bitmap(field);
 }
 

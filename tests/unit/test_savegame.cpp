@@ -8,9 +8,7 @@ namespace {
 
 Bytes SaveFile(const std::string& magic, int version, int level, int skill)
 {
-    Bytes bytes;
-    PutString(bytes, magic);
-    PutU16(bytes, static_cast<unsigned>(version));
+    Bytes bytes = FileStart(magic, static_cast<unsigned>(version));
     PutU16(bytes, static_cast<unsigned>(level));
     PutU16(bytes, static_cast<unsigned>(skill));
     return bytes;
@@ -46,45 +44,37 @@ TEST(SaveGame, ASaveIsTheMagicAndThreeNumbers)
     EXPECT_FALSE(SaveGame(0, 0)); // no current slot
 }
 
-TEST(SaveGame, VersionsAndMagic)
+TEST(SaveGame, VersionsMagicDamageAndSlotDescriptions)
 {
     ScratchFolder scratch;
     SaveGameSlot slot = SlotAt(scratch.Path("s.sav"));
+    EXPECT_EQ(GetSlotDescription(slot), "(empty slot)");
+    EXPECT_EQ(slot.lastError, "Unable to open " + slot.path);
     int16_t level = 7, skill = 7;
-
-    WriteFileBytes(slot.path, SaveFile("Sodbolt Saved Game", 2, 0, 0));
-    EXPECT_FALSE(LoadSavedGame(slot, level, skill));
-    EXPECT_EQ(slot.lastError, "Saved game file is too advanced");
 
     WriteFileBytes(slot.path, SaveFile("Sodbolt Saved Game", 0, 4, 2));
     EXPECT_TRUE(LoadSavedGame(slot, level, skill));
     EXPECT_EQ(level, 4);
     EXPECT_EQ(GetSlotDescription(slot), "Hard - Level 5");
-
-    for (const char* magic : {"Sodbolt Saved Gamf", "sodbolt Saved Game", "Sodbolt Saved Gam", "Sodbolt Saved Game!"}) {
-        WriteFileBytes(slot.path, SaveFile(magic, 1, 0, 0));
-        level = skill = 7;
-        EXPECT_FALSE(LoadSavedGame(slot, level, skill)) << magic;
-        EXPECT_EQ(slot.lastError, "Not a valid save game file");
-        EXPECT_EQ(level, 7);
-    }
-}
-
-TEST(SaveGame, SlotDescriptions)
-{
-    ScratchFolder scratch;
-    SaveGameSlot slot = SlotAt(scratch.Path("d.sav"));
-    EXPECT_EQ(GetSlotDescription(slot), "(empty slot)");
-    EXPECT_EQ(slot.lastError, "Unable to open " + slot.path);
-
     WriteFileBytes(slot.path, SaveFile("Sodbolt Saved Game", 1, 0, 5));
     EXPECT_EQ(GetSlotDescription(slot), " - Level 1");
     WriteFileBytes(slot.path, SaveFile("Sodbolt Saved Game", 1, 0, 0));
     EXPECT_EQ(GetSlotDescription(slot), "Easy - Level 1");
 
+    const std::pair<const char*, int> refused[] = {{"Sodbolt Saved Game", 2}, {"Sodbolt Saved Gamf", 1},
+                                                   {"sodbolt Saved Game", 1}, {"Sodbolt Saved Gam", 1},
+                                                   {"Sodbolt Saved Game!", 1}};
+    for (const auto& [magic, version] : refused) {
+        WriteFileBytes(slot.path, SaveFile(magic, version, 0, 0));
+        level = skill = 7;
+        EXPECT_FALSE(LoadSavedGame(slot, level, skill)) << magic;
+        EXPECT_EQ(slot.lastError, version == 2 ? "Saved game file is too advanced" : "Not a valid save game file");
+        EXPECT_EQ(level, 7);
+    }
+
     // Damaged files describe themselves as empty too, at every length.
     const Bytes valid = SaveFile("Sodbolt Saved Game", 1, 3, 1);
-    int16_t level = 9, skill = 9;
+    level = skill = 9;
     ExpectEveryTruncationFails(
         slot.path, valid, [&](const std::string&) { return LoadSavedGame(slot, level, skill); },
         [&] { EXPECT_EQ(level, 9); });

@@ -5,8 +5,6 @@
 
 namespace {
 
-const ALLEGRO_COLOR kMagenta = al_map_rgb(255, 0, 255);
-
 // A 4 x 2 frame: transparent left column, black at (1, 0), red elsewhere.
 ALLEGRO_BITMAP* MakeFrameImage()
 {
@@ -49,7 +47,7 @@ void ExpectTwoFrames(const Sprite& sprite)
 
 } // namespace
 
-TEST(Sprite, FrameTimesStartAt50AndFollowThePreviousFrame)
+TEST(Sprite, FramesCopyTheImageWithItsShadowTimesFollowThePreviousAndDeletingKeepsTheRest)
 {
     Sprite sprite;
     EXPECT_EQ(sprite.GetDescription(), "(none)");
@@ -61,8 +59,14 @@ TEST(Sprite, FrameTimesStartAt50AndFollowThePreviousFrame)
     EXPECT_EQ(sprite.GetFrameTime(1), 20);
     al_destroy_bitmap(image);
 
-    // The frame holds its own copy, transparency included.
+    // The frame holds its own copy, transparency included; the shadow is black where it shows.
     ExpectFrameImage(sprite.frames[0].image);
+    const SpriteFrame& frame = sprite.frames[0];
+    ASSERT_TRUE(frame.hasShadow);
+    EXPECT_EQ(PixelOf(frame.shadow, 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(frame.shadow, 1, 0), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(frame.shadow, 3, 1), (Rgba{0, 0, 0, 255}));
+
     EXPECT_EQ(sprite.GetFrameTime(5), -1);
     EXPECT_EQ(sprite.GetFrameWidth(5), 0);
     EXPECT_EQ(sprite.GetFrameHeight(-1), 0);
@@ -71,6 +75,16 @@ TEST(Sprite, FrameTimesStartAt50AndFollowThePreviousFrame)
     EXPECT_FALSE(sprite.SetFrameImage(2, image));
     EXPECT_FALSE(sprite.AddFrame(nullptr, "none"));
     EXPECT_EQ(sprite.GetFrameCount(), 2);
+
+    EXPECT_FALSE(sprite.DeleteFrame(2));
+    ASSERT_TRUE(sprite.DeleteFrame(0));
+    ASSERT_EQ(sprite.GetFrameCount(), 1);
+    EXPECT_EQ(sprite.frames[0].name, "two");
+    EXPECT_EQ(sprite.currentFrame, 0);
+    sprite.description = "Mower";
+    sprite.Clear();
+    EXPECT_EQ(sprite.GetFrameCount(), 0);
+    EXPECT_EQ(sprite.GetDescription(), "Mower");
 }
 
 TEST(Sprite, AnimationSteps)
@@ -80,33 +94,26 @@ TEST(Sprite, AnimationSteps)
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(sprite.AddFrame(image, ""));
     al_destroy_bitmap(image);
 
-    // -1 and 0 advance at every step.
+    // -1 and 0 advance at every step; a long time holds; an elapsed time on the last frame wraps to 0.
     sprite.SetFrameTime(0, -1);
     sprite.SetFrameTime(1, 0);
     sprite.SetFrameTime(2, 30000);
-    sprite.Animate();
-    EXPECT_EQ(sprite.currentFrame, 1);
-    sprite.Animate();
-    EXPECT_EQ(sprite.currentFrame, 2);
-    sprite.Animate();
-    EXPECT_EQ(sprite.currentFrame, 2); // a long time holds
-
-    // An elapsed time on the last frame wraps to 0.
+    for (int expected : {1, 2, 2}) {
+        sprite.Animate();
+        EXPECT_EQ(sprite.currentFrame, expected);
+    }
     sprite.SetFrameTime(2, -1);
     sprite.Animate();
     EXPECT_EQ(sprite.currentFrame, 0);
 
     // Drawing animates too.
     ALLEGRO_BITMAP* canvas = MakeFilledBitmap(16, 16, al_map_rgb(0, 0, 0));
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(canvas);
-    sprite.Draw(0, 0, 0, 0, 1, 255);
-    al_set_target_bitmap(previous);
+    DrawOn(canvas, [&] { sprite.Draw(0, 0, 0, 0, 1, 255); });
     EXPECT_EQ(sprite.currentFrame, 1);
     al_destroy_bitmap(canvas);
 }
 
-TEST(Sprite, BoundsFollowFrameZero)
+TEST(Sprite, BoundsFollowFrameZeroAndDrawingPlacesTheFrameAndItsShadow)
 {
     const SpriteBounds tall = ComputeSpriteBounds(32, 48);
     EXPECT_EQ(tall.left, 0);
@@ -127,40 +134,18 @@ TEST(Sprite, BoundsFollowFrameZero)
     sprite.GetSize(w, h);
     EXPECT_EQ(w, 32);
     EXPECT_EQ(h, 48);
-}
 
-TEST(Sprite, ShadowsAreBlackWhereTheImageShows)
-{
-    Sprite sprite;
-    ALLEGRO_BITMAP* image = MakeFrameImage();
-    ASSERT_TRUE(sprite.AddFrame(image, ""));
+    Sprite small;
+    image = MakeFilledBitmap(4, 4, al_map_rgb(250, 250, 250));
+    ASSERT_TRUE(small.AddFrame(image, ""));
     al_destroy_bitmap(image);
-    const SpriteFrame& frame = sprite.frames[0];
-    ASSERT_TRUE(frame.hasShadow);
-    EXPECT_EQ(PixelOf(frame.shadow, 0, 0).a, 0);
-    EXPECT_EQ(PixelOf(frame.shadow, 1, 0), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(frame.shadow, 3, 1), (Rgba{0, 0, 0, 255}));
-}
-
-TEST(Sprite, DrawingPlacesTheFrameAndItsShadow)
-{
-    Sprite sprite;
-    ALLEGRO_BITMAP* image = MakeFilledBitmap(4, 4, al_map_rgb(250, 250, 250));
-    ASSERT_TRUE(sprite.AddFrame(image, ""));
-    al_destroy_bitmap(image);
-
     ALLEGRO_BITMAP* canvas = MakeFilledBitmap(20, 20, al_map_rgb(0, 0, 255));
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(canvas);
-    sprite.Draw(2, 2, 0, 0, 1, 255);
-    al_set_target_bitmap(previous);
+    DrawOn(canvas, [&] { small.Draw(2, 2, 0, 0, 1, 255); });
     EXPECT_EQ(PixelOf(canvas, 2, 2), (Rgba{250, 250, 250, 255}));
     EXPECT_EQ(PixelOf(canvas, 7, 7), (Rgba{0, 0, 255, 255})); // no shadow at distance 0
 
-    al_set_target_bitmap(canvas);
-    al_clear_to_color(al_map_rgb(0, 0, 255));
-    sprite.Draw(2, 2, 4, 0, 1, 255);
-    al_set_target_bitmap(previous);
+    FillBitmap(canvas, al_map_rgb(0, 0, 255));
+    DrawOn(canvas, [&] { small.Draw(2, 2, 4, 0, 1, 255); });
     // The shadow at half alpha darkens the blue beside the sprite.
     const Rgba shaded = PixelOf(canvas, 8, 8);
     EXPECT_EQ(shaded.r, 0);
@@ -170,7 +155,7 @@ TEST(Sprite, DrawingPlacesTheFrameAndItsShadow)
     al_destroy_bitmap(canvas);
 }
 
-TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparency)
+TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparencyAndMagentaBecomesTransparent)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("m.spr");
@@ -194,29 +179,23 @@ TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparency)
     const size_t secondTime = 2 + 14 + 2 + 2 + 5 + 2 + (2 + 5) + 2 + (4 + 24) + (2 + 5);
     EXPECT_EQ(bytes[secondTime], 0xFF);
     EXPECT_EQ(bytes[secondTime + 1], 0xFF);
-}
 
-TEST(Sprite, MagentaInAStoredImageBecomesTransparent)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("hand.spr");
-    Bytes bytes = FileStart("Sodbolt Sprite", 1);
-    PutString(bytes, "hand made");
-    PutU16(bytes, 1);  // one frame
-    PutString(bytes, "f");
-    for (unsigned v : {10, 2, 1}) PutU16(bytes, v);  // time, width, height
-    for (int v : {255, 0, 255, 0, 0, 0}) PutU8(bytes, static_cast<unsigned>(v));
-    WriteFileBytes(path, bytes);
-
-    Sprite sprite;
+    // A hand-made file with a magenta pixel beside a black one.
+    Bytes hand = FileStart("Sodbolt Sprite", 1);
+    PutString(hand, "hand made");
+    PutU16(hand, 1); // one frame
+    PutString(hand, "f");
+    for (unsigned v : {10, 2, 1}) PutU16(hand, v); // time, width, height
+    for (int v : {255, 0, 255, 0, 0, 0}) PutU8(hand, static_cast<unsigned>(v));
+    WriteFileBytes(path, hand);
     ASSERT_TRUE(sprite.Load(path.c_str()));
-    EXPECT_EQ(PixelOf(sprite.frames[0].image, 0, 0).a, 0);
-    EXPECT_EQ(PixelOf(sprite.frames[0].shadow, 0, 0).a, 0);
-    EXPECT_EQ(PixelOf(sprite.frames[0].image, 1, 0), (Rgba{0, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(sprite.frames[0].shadow, 1, 0), (Rgba{0, 0, 0, 255}));
+    for (ALLEGRO_BITMAP* image : {sprite.frames[0].image, sprite.frames[0].shadow}) {
+        EXPECT_EQ(PixelOf(image, 0, 0).a, 0);
+        EXPECT_EQ(PixelOf(image, 1, 0), (Rgba{0, 0, 0, 255}));
+    }
 }
 
-TEST(Sprite, RefusalsAndFailuresKeepTheSprite)
+TEST(Sprite, RefusedTruncatedAndHugeFilesKeepTheSprite)
 {
     ScratchFolder scratch;
     Sprite sprite;
@@ -226,62 +205,32 @@ TEST(Sprite, RefusalsAndFailuresKeepTheSprite)
     EXPECT_FALSE(std::filesystem::exists(empty));
 
     MakeTwoFrames(sprite);
-    const std::string path = scratch.Path("x.spr");
-    WriteFileBytes(path, FileStart("Sodbolt Sprite", 2));
-    EXPECT_FALSE(sprite.Load(path.c_str()));
-    EXPECT_EQ(sprite.lastError, "File format too advanced");
-    ExpectTwoFrames(sprite);
-
-    WriteFileBytes(path, FileStart("Sodbolt Sprites", 1));
-    EXPECT_FALSE(sprite.Load(path.c_str()));
-    EXPECT_EQ(sprite.lastError, "Not a valid sprite file");
-    ExpectTwoFrames(sprite);
-
+    const std::string good = scratch.Path("good.spr");
+    ASSERT_TRUE(sprite.Save(good.c_str()));
+    const Bytes valid = ReadFileBytes(good);
     const std::string nowhere = scratch.Path("none/x.spr");
     EXPECT_FALSE(sprite.Save(nowhere.c_str()));
     EXPECT_EQ(sprite.lastError, "Unable to create " + nowhere);
-}
 
-TEST(Sprite, EveryTruncationFailsAndHugeFramesAreNotAllocated)
-{
-    ScratchFolder scratch;
-    const std::string good = scratch.Path("good.spr");
-    Sprite source;
-    MakeTwoFrames(source);
-    ASSERT_TRUE(source.Save(good.c_str()));
-    const Bytes valid = ReadFileBytes(good);
-
-    Sprite sprite;
-    MakeTwoFrames(sprite);
-    const std::string path = scratch.Path("cut.spr");
-    ExpectEveryTruncationFails(
-        path, valid, [&](const std::string& p) { return sprite.Load(p.c_str()); },
-        [&] { ExpectTwoFrames(sprite); });
-    WriteFileBytes(path, valid, valid.size() - 1);
-    sprite.Load(path.c_str());
-    EXPECT_EQ(sprite.lastError, path + " is damaged or truncated");
-
+    const std::string path = scratch.Path("x.spr");
     Bytes huge = FileStart("Sodbolt Sprite", 1);
     PutString(huge, "");
     PutU16(huge, 1);
     PutString(huge, "");
-    for (unsigned v : {50, 30000, 30000}) PutU16(huge, v);  // time, width, height
+    for (unsigned v : {50, 30000, 30000}) PutU16(huge, v); // time, width, height
     PutU8(huge, 0);
-    WriteFileBytes(path, huge);
-    EXPECT_FALSE(sprite.Load(path.c_str()));
-    ExpectTwoFrames(sprite);
-}
-
-TEST(Sprite, DeletingAFrameKeepsTheRest)
-{
-    Sprite sprite;
-    MakeTwoFrames(sprite);
-    EXPECT_FALSE(sprite.DeleteFrame(2));
-    ASSERT_TRUE(sprite.DeleteFrame(0));
-    ASSERT_EQ(sprite.GetFrameCount(), 1);
-    EXPECT_EQ(sprite.frames[0].name, "b.tga");
-    EXPECT_EQ(sprite.currentFrame, 0);
-    sprite.Clear();
-    EXPECT_EQ(sprite.GetFrameCount(), 0);
-    EXPECT_EQ(sprite.GetDescription(), "Mower");
+    const std::pair<Bytes, std::string> refused[] = {
+        {FileStart("Sodbolt Sprite", 2), "File format too advanced"},
+        {FileStart("Sodbolt Sprites", 1), "Not a valid sprite file"},
+        {huge, path + " is damaged or truncated"},
+        {Bytes(valid.begin(), valid.end() - 1), path + " is damaged or truncated"},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(sprite.Load(path.c_str()));
+        EXPECT_EQ(sprite.lastError, message);
+        ExpectTwoFrames(sprite);
+    }
+    ExpectEveryTruncationFails(
+        path, valid, [&](const std::string& p) { return sprite.Load(p.c_str()); }, [&] { ExpectTwoFrames(sprite); });
 }

@@ -34,14 +34,6 @@ void ExpectSampleSet(const Tileset& set)
 
 } // namespace
 
-TEST(Tileset, TypeNames)
-{
-    const char* const names[] = {"Land", "Grass", "Solid", "Water"};
-    for (int type = 0; type < 4; ++type) EXPECT_EQ(GetTileTypeName(type), names[type]);
-    EXPECT_EQ(GetTileTypeName(7), "");
-    EXPECT_EQ(GetTileTypeName(-1), "");
-}
-
 TEST(Tileset, ANewSetSavedAndLoadedIsBlankAndHasTheFormulaSize)
 {
     ScratchFolder scratch;
@@ -50,7 +42,6 @@ TEST(Tileset, ANewSetSavedAndLoadedIsBlankAndHasTheFormulaSize)
     set.New();
     ASSERT_TRUE(set.Save(path.c_str()));
     EXPECT_EQ(set.fileName, path);
-    // 2 + 15 + 2 + (2 + 0) + 1024 * (2 + 6 + 1 + 4 + 3072)
     EXPECT_EQ(ReadFileBytes(path).size(), 2u + 15 + 2 + 2 + 1024u * (2 + 6 + 1 + 4 + 3072));
 
     Tileset back;
@@ -92,35 +83,55 @@ TEST(Tileset, TilesRoundTripAndLiveInOneAtlas)
     EXPECT_EQ(PixelOf(back.GetTileImage(38), 0, 0), (Rgba{0, 0, 0, 255}));
 }
 
-TEST(Tileset, VersionsAndMagic)
+TEST(Tileset, RefusedAndTruncatedFilesKeepTheEarlierSet)
 {
     ScratchFolder scratch;
     const std::string good = scratch.Path("good.til");
     Tileset set;
     MakeSampleSet(set);
     ASSERT_TRUE(set.Save(good.c_str()));
-    Bytes bytes = ReadFileBytes(good);
+    const Bytes valid = ReadFileBytes(good);
 
     const std::string path = scratch.Path("v.til");
-    bytes[17] = 2; // version low byte
-    WriteFileBytes(path, bytes);
-    EXPECT_FALSE(set.Load(path.c_str()));
-    EXPECT_EQ(set.lastError, "Tileset file version is too advanced");
-    ExpectSampleSet(set);
-
-    bytes[17] = 0;
-    WriteFileBytes(path, bytes);
-    EXPECT_TRUE(set.Load(path.c_str()));
-    EXPECT_EQ(set.fileName, path);
-
-    WriteFileBytes(path, FileStart("Sodbolt Map File", 3));
-    EXPECT_FALSE(set.Load(path.c_str()));
-    EXPECT_EQ(set.lastError, "Not a valid tileset file");
-    ExpectSampleSet(set);
+    Bytes advanced = valid;
+    advanced[17] = 2; // version low byte
+    Bytes huge = FileStart("Sodbolt Tileset", 1);
+    PutString(huge, "");
+    PutString(huge, "big");
+    PutU8(huge, 0);
+    for (unsigned v : {32767, 32767}) PutU16(huge, v);
+    const std::pair<Bytes, std::string> refused[] = {
+        {advanced, "Tileset file version is too advanced"},
+        {FileStart("Sodbolt Map File", 3), "Not a valid tileset file"},
+        {huge, path + " is damaged or truncated"},
+        {Bytes(valid.begin(), valid.end() - 1), path + " is damaged or truncated"},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(set.Load(path.c_str()));
+        EXPECT_EQ(set.lastError, message);
+        ExpectSampleSet(set);
+        EXPECT_EQ(set.fileName, good);
+    }
+    // Every cut inside the header and the first tiles, then a sample of the rest.
+    ExpectEveryTruncationFails(
+        path, valid, [&](const std::string& p) { return set.Load(p.c_str()); }, [&] { ExpectSampleSet(set); },
+        /*stride=*/16381);
 
     const std::string missing = scratch.Path("missing.til");
     EXPECT_FALSE(set.Load(missing.c_str()));
     EXPECT_EQ(set.lastError, "Unable to open " + missing);
+
+    // Version 0 still loads.
+    advanced[17] = 0;
+    WriteFileBytes(path, advanced);
+    EXPECT_TRUE(set.Load(path.c_str()));
+    EXPECT_EQ(set.fileName, path);
+
+    Tileset fresh;
+    WriteFileBytes(path, huge);
+    EXPECT_FALSE(fresh.Load(path.c_str()));
+    EXPECT_FALSE(fresh.loaded);
 }
 
 TEST(Tileset, TilesOfAnotherSizeKeepTheirOwnBitmap)
@@ -149,52 +160,19 @@ TEST(Tileset, TilesOfAnotherSizeKeepTheirOwnBitmap)
     ASSERT_TRUE(set.Save(again.c_str()));
     EXPECT_EQ(ReadFileBytes(again), bytes);
 
-    // A file this small can be cut almost anywhere: every seventh length and
-    // the last 64.
-    const std::string cut = scratch.Path("cut.til");
+    // A file this small can be cut almost anywhere: every seventh length and the last 64.
     ExpectEveryTruncationFails(
-        cut, bytes, [&](const std::string& p) { return set.Load(p.c_str()); },
+        scratch.Path("cut.til"), bytes, [&](const std::string& p) { return set.Load(p.c_str()); },
         [&] { EXPECT_EQ(al_get_bitmap_width(set.GetTileImage(9)), 2); }, /*stride=*/7);
 }
 
-TEST(Tileset, EveryTruncationFailsAndKeepsTheEarlierSet)
+TEST(Tileset, TypeNamesAndIndexesOutsideTheSetGiveNoImageAndLand)
 {
-    ScratchFolder scratch;
-    const std::string good = scratch.Path("good.til");
-    Tileset set;
-    MakeSampleSet(set);
-    ASSERT_TRUE(set.Save(good.c_str()));
-    const Bytes valid = ReadFileBytes(good);
+    const char* const names[] = {"Land", "Grass", "Solid", "Water"};
+    for (int type = 0; type < 4; ++type) EXPECT_EQ(GetTileTypeName(type), names[type]);
+    EXPECT_EQ(GetTileTypeName(7), "");
+    EXPECT_EQ(GetTileTypeName(-1), "");
 
-    const std::string path = scratch.Path("cut.til");
-    // Every cut inside the header and the first tiles, then a sample of the rest.
-    ExpectEveryTruncationFails(
-        path, valid, [&](const std::string& p) { return set.Load(p.c_str()); }, [&] { ExpectSampleSet(set); },
-        /*stride=*/16381);
-    WriteFileBytes(path, valid, valid.size() - 1);
-    EXPECT_FALSE(set.Load(path.c_str()));
-    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
-    EXPECT_EQ(set.fileName, good);
-}
-
-TEST(Tileset, AHugeBitmapSizeFailsWithoutAllocating)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("huge.til");
-    Bytes bytes = FileStart("Sodbolt Tileset", 1);
-    PutString(bytes, "");
-    PutString(bytes, "big");
-    PutU8(bytes, 0);
-    for (unsigned v : {32767, 32767}) PutU16(bytes, v);
-    WriteFileBytes(path, bytes);
-    Tileset set;
-    EXPECT_FALSE(set.Load(path.c_str()));
-    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
-    EXPECT_FALSE(set.loaded);
-}
-
-TEST(Tileset, IndexesOutsideTheSetGiveNoImageAndLand)
-{
     Tileset set;
     set.New();
     set.tiles[0].type = TileWater;

@@ -43,30 +43,29 @@ TEST(ZentorImport, TilesetRefusalsLeaveTheSetUnchanged)
     set.New();
     set.tiles[0].description = "Mine";
 
-    WriteFileBytes(path, ZentorTileset(5));
-    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
-    EXPECT_EQ(set.lastError, "ImportZentorTileset: " + path +
-                                 " is an unsupported tileset version, only version 6 tilesets may be imported");
-    EXPECT_EQ(set.tiles[0].description, "Mine");
-
     Bytes wrong = ZentorTileset();
     wrong[18] = 'X'; // the terminating zero of the header
-    WriteFileBytes(path, wrong);
-    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
-    EXPECT_EQ(set.lastError, "ImportZentorTileset: " + path + " is not a valid Zentor tileset file");
-
+    const Bytes valid = ZentorTileset();
+    const std::pair<Bytes, std::string> refused[] = {
+        {ZentorTileset(5), "ImportZentorTileset: " + path +
+                               " is an unsupported tileset version, only version 6 tilesets may be imported"},
+        {wrong, "ImportZentorTileset: " + path + " is not a valid Zentor tileset file"},
+        {Bytes(valid.begin(), valid.end() - 1), path + " is damaged or truncated"},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
+        EXPECT_EQ(set.lastError, message);
+        EXPECT_EQ(set.tiles[0].description, "Mine");
+    }
     const std::string missing = scratch.Path("missing.til");
     EXPECT_FALSE(ImportZentorTileset(set, missing.c_str()));
     EXPECT_EQ(set.lastError, "ImportZentorTileset: Unable to open " + missing);
 
     // Cut anywhere: refused, and the set is still the one before.
-    const Bytes valid = ZentorTileset();
     ExpectEveryTruncationFails(
         path, valid, [&](const std::string& p) { return ImportZentorTileset(set, p.c_str()); },
         [&] { EXPECT_EQ(set.tiles[0].description, "Mine"); }, /*stride=*/4099);
-    WriteFileBytes(path, valid, valid.size() - 1);
-    EXPECT_FALSE(ImportZentorTileset(set, path.c_str()));
-    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
 }
 
 TEST(ZentorImport, SpritesOfEveryVersion)
@@ -106,16 +105,20 @@ TEST(ZentorImport, SpriteRefusalsAndDamageLeaveTheSpriteUnchanged)
         EXPECT_EQ(sprite.GetDescription(), "(none)");
     };
 
-    WriteFileBytes(path, ZentorSprite(7, "Qdx Sprite File", 1));
-    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
-    EXPECT_EQ(sprite.lastError, "Sprite file format too advanced");
-    unchanged();
-
-    WriteFileBytes(path, ZentorSprite(3, "Qdx Sprite Files", 1));
-    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
-    EXPECT_EQ(sprite.lastError, "Not a valid Zentor sprite file.");
-    unchanged();
-
+    // A frame claiming 65536 x 65536 pixels is refused before it is made.
+    Bytes huge = ZentorSprite(4, "Qdx Sprite File", 1);
+    huge[334 + 2] = huge[338 + 2] = 1; // the frame's width and height
+    const std::pair<Bytes, std::string> refused[] = {
+        {ZentorSprite(7, "Qdx Sprite File", 1), "Sprite file format too advanced"},
+        {ZentorSprite(3, "Qdx Sprite Files", 1), "Not a valid Zentor sprite file."},
+        {huge, path + " is damaged or truncated"},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
+        EXPECT_EQ(sprite.lastError, message);
+        unchanged();
+    }
     const std::string missing = scratch.Path("nope.spr");
     EXPECT_FALSE(ImportZentorSprite(sprite, missing.c_str()));
     EXPECT_EQ(sprite.lastError, "Unable to open " + missing);
@@ -125,21 +128,4 @@ TEST(ZentorImport, SpriteRefusalsAndDamageLeaveTheSpriteUnchanged)
         ExpectEveryTruncationFails(
             path, valid, [&](const std::string& p) { return ImportZentorSprite(sprite, p.c_str()); }, unchanged);
     }
-
-    // A frame claiming 65536 x 65536 pixels is refused before it is made.
-    Bytes huge;
-    PutFixed(huge, "Qdx Sprite File", 32);
-    PutU32(huge, 4);
-    PutFixed(huge, "", 32);
-    PutU8(huge, 1);
-    PutU8(huge, 0);
-    PutU32(huge, 0);
-    PutU32(huge, 10);
-    PutFixed(huge, "", 256);
-    PutU32(huge, 65536);
-    PutU32(huge, 65536);
-    WriteFileBytes(path, huge);
-    EXPECT_FALSE(ImportZentorSprite(sprite, path.c_str()));
-    EXPECT_EQ(sprite.lastError, path + " is damaged or truncated");
-    unchanged();
 }
