@@ -7,6 +7,7 @@
 #include <allegro5/allegro_ttf.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -79,11 +80,9 @@ TEST(ObjectBrowserPaging, PageOfAtTheEdgesAndPagesWrapBothWays)
     const std::vector<int> starts = {0, 345, 690};
     for (const auto& [item, page] : {std::pair{-1, 0}, {0, 0}, {344, 0}, {345, 1}, {689, 1}, {690, 2}, {1023, 2}, {1024, 0}})
         EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, item), page) << item;
-    EXPECT_EQ(ObjectBrowserTurnPage(2, 1, 3), 0);   // next on the last shows page 1 of 3
-    EXPECT_EQ(ObjectBrowserTurnPage(0, -1, 3), 2);  // previous on page 1 shows the last
-    EXPECT_EQ(ObjectBrowserTurnPage(1, 1, 3), 2);
-    EXPECT_EQ(ObjectBrowserTurnPage(0, 1, 1), 0);
-    EXPECT_EQ(ObjectBrowserTurnPage(0, -1, 1), 0);
+    // Next on the last page shows the first, previous on the first shows the last.
+    for (const auto& [page, step, count, shown] : {std::array{2, 1, 3, 0}, {0, -1, 3, 2}, {1, 1, 3, 2}, {0, 1, 1, 0}, {0, -1, 1, 0}})
+        EXPECT_EQ(ObjectBrowserTurnPage(page, step, count), shown) << page << " + " << step << " of " << count;
 }
 
 TEST(ObjectBrowserRecord, ItemsKeepTheirCaptionsPagesAndSlider)

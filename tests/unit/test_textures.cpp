@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -57,28 +58,28 @@ void ExpectPixel(ALLEGRO_BITMAP* bitmap, int x, int y, int r, int g, int b, int 
     unsigned char pr, pg, pb, pa;
     al_unmap_rgba(al_get_pixel(bitmap, x, y), &pr, &pg, &pb, &pa);
     const bool opaque = a == 255;  // the colour of a see-through pixel does not matter
-    EXPECT_EQ((std::array<int, 4>{opaque ? pr : r, opaque ? pg : g, opaque ? pb : b, pa}), (std::array<int, 4>{r, g, b, a}))
+    EXPECT_EQ((std::array<int, 4>{opaque ? pr : r, opaque ? pg : g, opaque ? pb : b, pa}),
+              (std::array<int, 4>{r, g, b, a}))
         << "at " << x << "," << y;
 }
 
 }  // namespace
 
-TEST(Textures, LookupIgnoresCaseMagentaIsSeeThroughAndUnreadableOrUnknownNamesGiveTheWhiteDefault)
+// Lookup ignores case; unreadable files and unknown names give the white default.
+TEST(Textures, AFolderLoadsByNameMagentaBecomesSeeThroughAndDrawingStartsAtTheTopLeft)
 {
     TextureScratch scratch;
     scratch.SaveIcon("yes.bmp", 24, 16, al_map_rgb(0, 200, 0));
     scratch.SaveIcon("CheckBox_Checked.tga", 32, 32, al_map_rgb(10, 20, 30));
     scratch.SaveIcon("notes.png", 32, 32, al_map_rgb(1, 2, 3));  // not one of the listed kinds
+    scratch.SaveIcon("dot.bmp", 6, 4, al_map_rgb(0, 0, 255));
     std::ofstream(scratch.folder + "/broken.tga") << "this is not an image";
     KW_LoadInternalTexturesFrom(scratch.folder);
 
     const KW_Texture yes = KW_GetInternalTexture("YES");
     EXPECT_EQ(yes.name, "yes");
     ASSERT_TRUE(yes.hasBitmap);
-    EXPECT_EQ(yes.width, 24);
-    EXPECT_EQ(yes.height, 16);
-    EXPECT_EQ(yes.halfWidth, 12);
-    EXPECT_EQ(yes.halfHeight, 8);
+    EXPECT_EQ((std::array<int, 4>{yes.width, yes.height, yes.halfWidth, yes.halfHeight}), (std::array<int, 4>{24, 16, 12, 8}));
     ExpectPixel(yes.bitmap.get(), 0, 0, 0, 0, 0, 0);
     ExpectPixel(yes.bitmap.get(), 5, 5, 0, 200, 0, 255);
     EXPECT_EQ(KW_GetInternalTexture("checkbox_checked").name, "CheckBox_Checked");
@@ -86,25 +87,18 @@ TEST(Textures, LookupIgnoresCaseMagentaIsSeeThroughAndUnreadableOrUnknownNamesGi
     const KW_Texture missing = KW_GetInternalTexture("no-such-icon");
     EXPECT_TRUE(KW_IsDefaultTexture(missing));
     ASSERT_TRUE(missing.hasBitmap);
-    EXPECT_EQ(missing.width, 32);
-    EXPECT_EQ(missing.height, 32);
+    EXPECT_EQ(std::make_pair(missing.width, missing.height), std::make_pair(32, 32));
     ExpectPixel(missing.bitmap.get(), 16, 16, 255, 255, 255, 255);
     EXPECT_TRUE(KW_IsDefaultTexture(KW_GetInternalTexture("notes")));
     EXPECT_TRUE(KW_IsDefaultTexture(KW_GetInternalTexture("broken")));
-    EXPECT_EQ(KW_InternalTextures().size(), 3u);  // default + yes + CheckBox_Checked
+    EXPECT_EQ(KW_InternalTextures().size(), 4u);  // default, yes, CheckBox_Checked, dot
 
     std::ifstream log(scratch.folder + "/" + kwErrorLogName);
     const std::string all((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(all.find("KW_LoadInternalTextures: Unable to load texture from "), std::string::npos) << all;
     EXPECT_NE(all.find("broken.tga"), std::string::npos);
-}
 
-TEST(Textures, DrawingAtAngleZeroPutsTheTopLeftCornerAtThePosition)
-{
-    TextureScratch scratch;
-    scratch.SaveIcon("dot.bmp", 6, 4, al_map_rgb(0, 0, 255));
-    KW_LoadInternalTexturesFrom(scratch.folder);
-
+    // Drawn at angle zero, the top-left corner sits at the position.
     ALLEGRO_STATE state;
     al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP | ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
