@@ -22,21 +22,16 @@ protected:
     void TearDown() override { gResources.mowerSprite.Clear(); }
 };
 
-TEST(GameWindowFit, ScalesTheFieldAboveTheStatusBand)
+TEST(GameSetUp, TheFieldScalesAboveTheStatusBandAndEasyDoublesNormalKeepsHardTakesThreeQuarters)
 {
     // screen w, h -> field width, height, x (1.28 as a float is just below 1.28)
     const int cases[][5] = {
         {800, 600, 800, 512, 0}, {1024, 768, 1023, 655, 0}, {1920, 1080, 1587, 1016, 166}, {1280, 720, 1025, 656, 127}};
     for (const auto& c : cases) {
         const WindowFit fit = FitMapWindow(c[0], c[1]);
-        EXPECT_EQ(fit.width, c[2]) << c[0] << " x " << c[1];
-        EXPECT_EQ(fit.height, c[3]) << c[0] << " x " << c[1];
-        EXPECT_EQ(fit.x, c[4]) << c[0] << " x " << c[1];
+        EXPECT_EQ((std::array{fit.width, fit.height, fit.x}), (std::array{c[2], c[3], c[4]})) << c[0] << " x " << c[1];
     }
-}
 
-TEST(GameSkill, EasyDoublesNormalKeepsHardTakesThreeQuarters)
-{
     EXPECT_EQ(SkillTimeLimit(0, 90), 180);
     EXPECT_EQ(SkillTimeLimit(1, 90), 90);
     EXPECT_EQ(SkillTimeLimit(2, 90), 67);
@@ -60,16 +55,10 @@ TEST(GameSteering, TableOrderDecidesConflictingKeys)
 TEST_F(GameRules, ReleasingTheKeysStopsAtOnceAndKeepsTheHeading)
 {
     PlaceMower(400, 256);
-    float target = 64.0f;
-    ASSERT_TRUE(SteerFromKeys(false, false, false, true, target));
-    gPlay.targetHeading = target;
-    gPlay.speed = 3.0f;
-    MoveMower();
+    Drive(64);
     EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f);
-
-    // No key: no row applies, the speed drops to 0 and the target stays.
-    const bool steering = SteerFromKeys(false, false, false, false, gPlay.targetHeading);
-    gPlay.speed = steering ? 3.0f : 0.0f;
+    EXPECT_FALSE(SteerFromKeys(false, false, false, false, gPlay.targetHeading)) << "no key: no row applies";
+    gPlay.speed = 0.0f;
     MoveMower();
     EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f) << "no coasting";
     EXPECT_EQ(gPlay.targetHeading, 64.0f) << "same direction again makes no skid";

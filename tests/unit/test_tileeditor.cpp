@@ -80,7 +80,7 @@ TEST_F(TileOps, RotateFlipAndMirrorMovePixelsAndUndoThemselvesInFourOrTwo)
     ExpectOnlyTileTouched(37);
 }
 
-TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
+TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTileAndPasteNeedsACopyFirst)
 {
     ALLEGRO_BITMAP* tile = Tile(33);
     PaintTilePixel(tile, 0, 0, al_map_rgb(255, 0, 0));
@@ -94,19 +94,15 @@ TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
     FillTile(tile, al_map_rgb(10, 20, 30));
     EXPECT_EQ(At(tile, 17, 9), (Rgba{10, 20, 30, 255}));
     ExpectOnlyTileTouched(33);
-}
 
-TEST_F(TileOps, PasteBeforeCopyLeavesTheTileAndCopyThenPasteMovesThePicture)
-{
+    // Paste before any copy leaves the tile; copy then paste moves the picture.
     ALLEGRO_BITMAP* clipboard = al_create_bitmap(32, 32);
     ASSERT_NE(clipboard, nullptr);
     ALLEGRO_BITMAP* source = Tile(10);
-    ALLEGRO_BITMAP* target = Tile(75);
+    ALLEGRO_BITMAP* target = tile;
     PaintPattern(source);
-    FillTile(target, al_map_rgb(1, 2, 3));
-
     EXPECT_FALSE(PasteTileFromClipboard(target, clipboard, false));
-    EXPECT_EQ(At(target, 5, 5), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(At(target, 5, 5), (Rgba{10, 20, 30, 255}));
 
     CopyTileToClipboard(source, clipboard);
     PaintTilePixel(source, 0, 0, al_map_rgb(9, 9, 9));  // later edits do not reach the clipboard
@@ -114,7 +110,7 @@ TEST_F(TileOps, PasteBeforeCopyLeavesTheTileAndCopyThenPasteMovesThePicture)
     EXPECT_EQ(At(target, 0, 0), At(clipboard, 0, 0));
     EXPECT_EQ(At(target, 0, 0), (Rgba{0, 0, 40, 255}));
     EXPECT_EQ(At(target, 20, 7), At(source, 20, 7));
-    ExpectOnlyTileTouched(75);
+    ExpectOnlyTileTouched(33);
     al_destroy_bitmap(clipboard);
 }
 
@@ -137,13 +133,10 @@ TEST_F(TileOps, ImportedImageIsShrunkToTheTileAndMagentaKeepsTheOldPixels)
 
     ImportImageIntoTile(tile, image);
     al_destroy_bitmap(image);
-    EXPECT_EQ(At(tile, 0, 0), (Rgba{0, 200, 0, 255}));
-    EXPECT_EQ(At(tile, 10, 20), (Rgba{0, 200, 0, 255}));
-    EXPECT_EQ(At(tile, 15, 31), (Rgba{0, 200, 0, 255}));
-    EXPECT_EQ(At(tile, 16, 0), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(At(tile, 20, 10), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(At(tile, 28, 28), (Rgba{0, 0, 255, 255}));
-    EXPECT_EQ(At(tile, 5, 5), (Rgba{0, 200, 0, 255})) << "the tile stays opaque under transparent parts";
+    const Rgba green{0, 200, 0, 255}, red{255, 0, 0, 255}, blue{0, 0, 255, 255};
+    const std::pair<std::pair<int, int>, Rgba> expected[] = {{{0, 0}, green},  {{10, 20}, green}, {{15, 31}, green},
+                                                             {{16, 0}, red},   {{20, 10}, red},   {{28, 28}, blue}};
+    for (const auto& [at, colour] : expected) EXPECT_EQ(At(tile, at.first, at.second), colour) << at.first << "," << at.second;
     ExpectOnlyTileTouched(100);
 }
 

@@ -1,12 +1,10 @@
-// File helpers for the tile editor's end-to-end tests, run through this test
-// binary with environment variables (they skip themselves otherwise):
-//   TILEED_DUMP=file.til TILEED_DUMP_TILE=5 TILEED_DUMP_OUT=out.txt
-//       loads the set with the program's own loader and writes the tile's
-//       description, type and every pixel ("x y r g b") to out.txt
-//   TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]
-//       writes a Zentor tile set: tile 0 "Imported Rock" (legacy Solid, all
-//       red), tile 1 "Old Pond" (legacy Water, all blue), the rest unnamed
-//       Land in white
+// Helpers for the tile editor's end-to-end tests, driven by environment
+// variables (they skip themselves otherwise):
+//   TILEED_DUMP=file.til TILEED_DUMP_TILE=5 TILEED_DUMP_OUT=out.txt: the tile's
+//       description, type and every pixel ("x y r g b"), as our loader reads it
+//   TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]: a Zentor tile set with
+//       tile 0 "Imported Rock" (legacy Solid, red), tile 1 "Old Pond" (legacy
+//       Water, blue), the rest unnamed white Land
 #include "content/tileset.h"
 
 #include <allegro5/allegro.h>
@@ -14,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -53,18 +52,6 @@ TEST(TileEditorFiles, DumpTile)
     ASSERT_TRUE(text.good());
 }
 
-void PutBytes(std::vector<unsigned char>& file, size_t at, const void* data, size_t size)
-{
-    const unsigned char* bytes = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i) file[at + i] = bytes[i];
-}
-
-void PutU16At(std::vector<unsigned char>& file, size_t at, unsigned value)
-{
-    file[at] = static_cast<unsigned char>(value & 0xFF);
-    file[at + 1] = static_cast<unsigned char>(value >> 8);
-}
-
 TEST(TileEditorFiles, WriteZentorTileset)
 {
     const char* path = Env("TILEED_ZENTOR_OUT");
@@ -72,20 +59,19 @@ TEST(TileEditorFiles, WriteZentorTileset)
 
     const size_t recordsAt = 1060, imagesAt = 342052, size = 866340;
     std::vector<unsigned char> file(size, 0);
-    PutBytes(file, 0, "Qdx Type 4 Tileset", 19);
+    std::memcpy(file.data(), "Qdx Type 4 Tileset", 19);
     const char* version = Env("TILEED_ZENTOR_VERSION");
     file[32] = static_cast<unsigned char>(version ? std::atoi(version) : 6);
-    struct Legacy {
-        int code;
-        const char* name;
-        unsigned pixel;
-    };
+    struct Legacy { int code; const char* name; unsigned pixel; };  // type code, description, RGB565
     const Legacy first[2] = {{1, "Imported Rock", 0xF800}, {2, "Old Pond", 0x001F}};
     for (int i = 0; i < Tileset::kTileCount; ++i) {
         const Legacy tile = i < 2 ? first[i] : Legacy{0, "", 0xFFFF};
         file[recordsAt + i * 28] = static_cast<unsigned char>(tile.code);
-        PutBytes(file, recordsAt + i * 28 + 1, tile.name, std::string(tile.name).size());
-        for (int p = 0; p < 256; ++p) PutU16At(file, imagesAt + i * 512 + p * 2, tile.pixel);
+        std::memcpy(&file[recordsAt + i * 28 + 1], tile.name, std::strlen(tile.name));
+        for (int p = 0; p < 256; ++p) {
+            file[imagesAt + i * 512 + p * 2] = static_cast<unsigned char>(tile.pixel & 0xFF);
+            file[imagesAt + i * 512 + p * 2 + 1] = static_cast<unsigned char>(tile.pixel >> 8);
+        }
     }
     FILE* out = std::fopen(path, "wb");
     ASSERT_NE(out, nullptr);
