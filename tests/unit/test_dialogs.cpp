@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 TEST(DialogsMessagePanel, CentredAtMost950WideWithAFourRowTextList)
 {
@@ -30,12 +31,11 @@ TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValue)
         EXPECT_FALSE(KW_ApplyNumberInput(refused, 1, 100, value)) << refused;
         EXPECT_EQ(value, 17) << refused;
     }
-    EXPECT_TRUE(KW_ApplyNumberInput("42", 1, 100, value));
-    EXPECT_EQ(value, 42);
-    EXPECT_TRUE(KW_ApplyNumberInput("100", 1, 100, value));
-    EXPECT_EQ(value, 100);
-    EXPECT_TRUE(KW_ApplyNumberInput("-7", -10, 10, value));
-    EXPECT_EQ(value, -7);
+    for (const auto& [text, min, max, result] :
+         {std::tuple{"42", 1, 100, 42}, {"100", 1, 100, 100}, {"-7", -10, 10, -7}}) {
+        EXPECT_TRUE(KW_ApplyNumberInput(text, min, max, value)) << text;
+        EXPECT_EQ(value, result) << text;
+    }
 }
 
 TEST(DialogsInputNumber, CaptionAndAFiveCharacterField)

@@ -32,7 +32,8 @@ TEST(FileDialogPaths, StartPathSplitsParentsAndFolderRows)
     EXPECT_FALSE(FileDialogIsFolderRow("a.map"));
     for (const auto& [folder, parent] : {std::pair{"/work/game/", "/work/"}, {"/work/", "/"}, {"/", "/"}})
         EXPECT_EQ(FileDialogParentFolder(folder), parent) << folder;
-    for (const auto& [row, path] : {std::pair{"..", "/work/"}, {"maps/", "/work/game/maps/"}, {"a.map", "/work/game/a.map"}})
+    for (const auto& [row, path] :
+         {std::pair{"..", "/work/"}, {"maps/", "/work/game/maps/"}, {"a.map", "/work/game/a.map"}})
         EXPECT_EQ(FileDialogRowPath("/work/game/", row), path) << row;
 }
 

@@ -21,16 +21,15 @@ TEST(Geometry, MovesAlongTheAxesExactlyAndDiagonallyBySineAndCosine)
 
 TEST(Geometry, TurnsWrapTheShorterWayAndExtentsFollowTheAngle)
 {
-    KW_TurnDirection dir;
-    EXPECT_DOUBLE_EQ(KW_TurnTowards(0, 64, 8, &dir), 8);
-    EXPECT_EQ(dir, KW_TurnRight);
-    EXPECT_DOUBLE_EQ(KW_TurnTowards(0, 192, 8, &dir), 248) << "left across zero wraps to 248";
-    EXPECT_EQ(dir, KW_TurnLeft);
-    EXPECT_DOUBLE_EQ(KW_TurnTowards(250, 10, 8, &dir), 2) << "right across 255 wraps";
-    EXPECT_EQ(dir, KW_TurnRight);
-    EXPECT_DOUBLE_EQ(KW_TurnTowards(60, 64, 8, &dir), 64) << "the last step is only what is left";
-    EXPECT_DOUBLE_EQ(KW_TurnTowards(64, 64, 8, &dir), 64);
-    EXPECT_EQ(dir, KW_TurnNone);
+    // Left across zero wraps to 248, right across 255 wraps, the last step is only what is left.
+    const struct { double from, to, result; KW_TurnDirection dir; } turns[] = {
+        {0, 64, 8, KW_TurnRight}, {0, 192, 248, KW_TurnLeft}, {250, 10, 2, KW_TurnRight},
+        {60, 64, 64, KW_TurnRight}, {64, 64, 64, KW_TurnNone}};
+    for (const auto& t : turns) {
+        KW_TurnDirection dir;
+        EXPECT_DOUBLE_EQ(KW_TurnTowards(t.from, t.to, 8, &dir), t.result) << t.from << " to " << t.to;
+        EXPECT_EQ(dir, t.dir) << t.from << " to " << t.to;
+    }
 
     EXPECT_FLOAT_EQ(KW_Distance(0, 0, 3, 4), 5.0f);
     double w, h;

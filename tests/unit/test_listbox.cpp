@@ -30,7 +30,8 @@ KW_DateTime At(uint8_t second, uint8_t hundredths) { return KW_DateTime{0, 0, 0,
 
 TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
 {
-    EXPECT_EQ(KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter), (Lines{"the quick", "brown fox", "jumps"}));
+    EXPECT_EQ(KW_WrapText("the quick brown fox jumps", 100, TenPerCharacter),
+              (Lines{"the quick", "brown fox", "jumps"}));
     EXPECT_EQ(KW_WrapText("one\n\ntwo\n", 1000, TenPerCharacter), (Lines{"one", "", "two"}));
     EXPECT_TRUE(KW_WrapText("", 100, TenPerCharacter).empty());
 

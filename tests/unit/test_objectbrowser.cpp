@@ -12,7 +12,7 @@
 #include <vector>
 
 namespace {
-std::vector<ObjectBrowserPlace> Tiles(int count) { return std::vector<ObjectBrowserPlace>(count, ObjectBrowserPlace{32, 32}); }
+std::vector<ObjectBrowserPlace> Tiles(int count) { return std::vector<ObjectBrowserPlace>(count, {32, 32}); }
 using Pair = std::pair<int, int>;
 Pair XY(const ObjectBrowserPlace& place) { return {place.x, place.y}; }
 
@@ -78,10 +78,12 @@ TEST(ObjectBrowserLayout, RowsTakeTheTallestItemWideItemsNeverWrapFirstAndOversi
 TEST(ObjectBrowserPaging, PageOfAtTheEdgesAndPagesWrapBothWays)
 {
     const std::vector<int> starts = {0, 345, 690};
-    for (const auto& [item, page] : {std::pair{-1, 0}, {0, 0}, {344, 0}, {345, 1}, {689, 1}, {690, 2}, {1023, 2}, {1024, 0}})
+    for (const auto& [item, page] :
+         {std::pair{-1, 0}, {0, 0}, {344, 0}, {345, 1}, {689, 1}, {690, 2}, {1023, 2}, {1024, 0}})
         EXPECT_EQ(ObjectBrowserPageOf(starts, 1024, item), page) << item;
     // Next on the last page shows the first, previous on the first shows the last.
-    for (const auto& [page, step, count, shown] : {std::array{2, 1, 3, 0}, {0, -1, 3, 2}, {1, 1, 3, 2}, {0, 1, 1, 0}, {0, -1, 1, 0}})
+    for (const auto& [page, step, count, shown] :
+         {std::array{2, 1, 3, 0}, {0, -1, 3, 2}, {1, 1, 3, 2}, {0, 1, 1, 0}, {0, -1, 1, 0}})
         EXPECT_EQ(ObjectBrowserTurnPage(page, step, count), shown) << page << " + " << step << " of " << count;
 }
 

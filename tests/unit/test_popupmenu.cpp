@@ -3,19 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(PopupMenu, ItemsAreAtLeast36HighAndTheFirstIsPlacedInsideTheScreen)
 {
     EXPECT_EQ(PopupMenuClass::ItemHeight(26), 36);
     EXPECT_EQ(PopupMenuClass::ItemHeight(40), 44);
     int x = 790, y = 590;
     PopupMenuClass::Place(x, y, 120, 36, 800, 600);
-    EXPECT_EQ(x, 800 - 1 - 120);
-    EXPECT_EQ(y, 600 - 1 - 36);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(800 - 1 - 120, 600 - 1 - 36));
     x = 900;
     y = 10;
-    PopupMenuClass::Place(x, y, 1000, 36, 800, 600);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 10);
+    PopupMenuClass::Place(x, y, 1000, 36, 800, 600);  // wider than the screen
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 10));
 }
 
 TEST(PopupMenu, ItemUnderThePointerWrappingStepsAndAnEmptyMenu)

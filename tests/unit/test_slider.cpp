@@ -9,16 +9,7 @@
 namespace {
 SliderClass Bar(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max, int32_t* value, bool vertical = false)
 {
-    SliderClass slider;
-    slider.name = "Volume";
-    slider.x = x;
-    slider.y = y;
-    slider.w = w;
-    slider.h = h;
-    slider.max = max;
-    slider.value = value;
-    slider.vertical = vertical;
-    return slider;
+    return SliderClass{"Volume", x, y, w, h, 0, max, value, vertical};  // min 0, thumb and page size -1
 }
 }  // namespace
 

@@ -12,7 +12,10 @@
 namespace fs = std::filesystem;
 
 namespace {
-LaunchOptions Parse(std::vector<const char*> args) { return ParseArguments(static_cast<int>(args.size()), args.data()); }
+LaunchOptions Parse(std::vector<const char*> args)
+{
+    return ParseArguments(static_cast<int>(args.size()), args.data());
+}
 }  // namespace
 
 TEST(Arguments, BaseInAnyCaseAndTheLastOneWins)

@@ -11,11 +11,7 @@
 namespace {
 // The field slots are toolkit globals: each test starts with all of them free.
 struct FreshSlots {
-    FreshSlots()
-    {
-        std::memset(kwFieldSlots, 0, sizeof kwFieldSlots);
-        kwFocusedField = 0;
-    }
+    FreshSlots() { std::memset(kwFieldSlots, 0, sizeof kwFieldSlots); kwFocusedField = 0; }
     ~FreshSlots() { std::memset(kwFieldSlots, 0, sizeof kwFieldSlots); }
 };
 
@@ -41,8 +37,9 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
 
     KW_TextField other;
     KW_CreateTextField(other, "", 0, 0, 32, 200);
-    for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27}, {ALLEGRO_KEY_F1, 0},
-                                         {ALLEGRO_KEY_DELETE, 127}, {ALLEGRO_KEY_HOME, 0}, {ALLEGRO_KEY_PGUP, 0}})
+    for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27},
+                                         {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_DELETE, 127}, {ALLEGRO_KEY_HOME, 0},
+                                         {ALLEGRO_KEY_PGUP, 0}})
         EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
     EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
     EXPECT_EQ(other.text, " ");

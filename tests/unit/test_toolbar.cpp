@@ -55,7 +55,8 @@ TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAddedAndLaysThemOut)
     KW_AddToolbarButtonEx(small, "b", -1, false, icon);
     EXPECT_EQ(small.width, 82);
     EXPECT_EQ(KW_LayoutToolbar(small, 26, 0, 0), 82 + 4);
-    EXPECT_EQ((std::array<int, 3>{small.buttons[0].x, small.buttons[1].x, small.buttons[2].x}), (std::array<int, 3>{12, 48, 58}));
+    EXPECT_EQ((std::array<int, 3>{small.buttons[0].x, small.buttons[1].x, small.buttons[2].x}),
+              (std::array<int, 3>{12, 48, 58}));
     EXPECT_EQ(small.buttons[2].y, 20 + 26 + 8);
 
     small.showStatus = true;
