@@ -59,7 +59,7 @@ TEST(MapEditorBrush, RightClickPicksTheTileAndLeftWinsOverRightPaintingTheBlock)
     EXPECT_EQ(editor.map.GetCell(5, 8), 805);
 }
 
-TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMap)
+TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMapAndTheCursorPulsesEvery33Frames)
 {
     const MapViewOrigin origin = MapEditorOrigin(1024, 26);
     EXPECT_EQ(origin.x, 112);
@@ -78,10 +78,8 @@ TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMap)
     StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, markerX, markerY);
     EXPECT_EQ(markerX, 385);
     EXPECT_EQ(markerY, 76 + 246);
-}
 
-TEST(MapEditorView, TheCursorBrightensFrom128To192AndRestartsEvery33Frames)
-{
+    // The cursor brightens from 128 to 192 and restarts every 33 frames.
     uint8_t pulse = NextCursorPulse(kCursorPulseStart);  // 194 is past 64
     EXPECT_EQ(pulse, 0);
     EXPECT_EQ(CursorGrey(pulse), 128);
@@ -93,19 +91,6 @@ TEST(MapEditorView, TheCursorBrightensFrom128To192AndRestartsEvery33Frames)
     }
     EXPECT_EQ(brightest, 192);
     EXPECT_EQ(NextCursorPulse(pulse), 0);
-}
-
-TEST(MapEditorTexts, TitleAndStatusLineKeepUserTextLiteral)
-{
-    EXPECT_EQ(MapEditorTitle("(unsaved file)", kMapTileMode), "(unsaved file) - Map Editor (Editing tiles)");
-    EXPECT_EQ(MapEditorTitle("maps/a.map", kMapPlayerStartMode),
-              "maps/a.map - Map Editor (Editing player start position)");
-    Map map;
-    map.title = "100%s %d done";
-    map.author = "Ann";
-    map.timeLimit = 9999;
-    map.cloudCount = 3;
-    EXPECT_EQ(MapEditorStatusLine(map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
 }
 
 TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesIncluded)
@@ -127,9 +112,8 @@ TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesInc
     ASSERT_TRUE(BrushGridSizeAt(grid, grid.width, grid.top + grid.height, w, h));
     EXPECT_EQ(w, 24);
     EXPECT_EQ(h, 15);
-    EXPECT_FALSE(BrushGridSizeAt(grid, grid.width + 1, grid.top, w, h));
-    EXPECT_FALSE(BrushGridSizeAt(grid, 10, grid.top - 1, w, h));
-    EXPECT_FALSE(BrushGridSizeAt(grid, 10, grid.top + grid.height + 1, w, h));
+    for (const auto& [x, y] : {std::pair{grid.width + 1, grid.top}, {10, grid.top - 1}, {10, grid.top + grid.height + 1}})
+        EXPECT_FALSE(BrushGridSizeAt(grid, x, y, w, h)) << x << "," << y;
 }
 
 TEST(MapEditorRun, ATestRunFindsARelativeMapInTheWorkingFolderNotInBase)
@@ -139,7 +123,7 @@ TEST(MapEditorRun, ATestRunFindsARelativeMapInTheWorkingFolderNotInBase)
     EXPECT_TRUE(PlatformIsAbsolutePath(MapTestRunPath("maps/../test.map")));
 }
 
-TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileName)
+TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileNameAndTextsKeepUserTextLiteral)
 {
     MapEditor editor;
     editor.fileName = "maps/a.map";
@@ -159,4 +143,12 @@ TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileName)
     EXPECT_EQ(editor.map.title, "New Map");
     EXPECT_TRUE(editor.map.loaded);
     EXPECT_EQ(editor.toolbar.title, "(unsaved file) - Map Editor (Editing tiles)");
+
+    // Titles and the status line keep the user's text literal.
+    EXPECT_EQ(MapEditorTitle("maps/a.map", kMapPlayerStartMode), "maps/a.map - Map Editor (Editing player start position)");
+    editor.map.title = "100%s %d done";
+    editor.map.author = "Ann";
+    editor.map.timeLimit = 9999;
+    editor.map.cloudCount = 3;
+    EXPECT_EQ(MapEditorStatusLine(editor.map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
 }

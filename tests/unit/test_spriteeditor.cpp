@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ bool IsSoil(const LawnRgb& p) { return p.r == 157 && p.b == 7 && p.g >= 70 && p.
 
 }  // namespace
 
-TEST(SpriteEditorFrames, PreviousAndNextWrapRoundAndDeletingLeavesAValidFrameShown)
+TEST(SpriteEditorFrames, PreviousAndNextWrapRoundDeletingLeavesAValidFrameShownAndTheLineCountsFromOne)
 {
     EXPECT_EQ(PreviousFrameIndex(0, 3), 2);
     EXPECT_EQ(NextFrameIndex(2, 3), 0);
@@ -27,10 +28,8 @@ TEST(SpriteEditorFrames, PreviousAndNextWrapRoundAndDeletingLeavesAValidFrameSho
     // Without frames Previous gives -1 and Next 0; neither is a valid frame.
     EXPECT_EQ(PreviousFrameIndex(0, 0), -1);
     EXPECT_EQ(NextFrameIndex(-1, 0), 0);
-    EXPECT_FALSE(IsValidFrame(-1, 0));
-    EXPECT_FALSE(IsValidFrame(0, 0));
+    for (const auto& [index, count] : {std::pair{-1, 0}, {0, 0}, {3, 3}}) EXPECT_FALSE(IsValidFrame(index, count)) << index;
     EXPECT_TRUE(IsValidFrame(0, 1));
-    EXPECT_FALSE(IsValidFrame(3, 3));
 
     EXPECT_EQ(FrameIndexAfterDelete(2, 2), 1);  // the last one went: the new last is shown
     EXPECT_EQ(FrameIndexAfterDelete(1, 2), 1);  // the next frame moved into its place
@@ -39,10 +38,8 @@ TEST(SpriteEditorFrames, PreviousAndNextWrapRoundAndDeletingLeavesAValidFrameSho
     for (int16_t count = 1; count <= 4; ++count)
         for (int16_t deleted = 0; deleted <= count; ++deleted)
             EXPECT_TRUE(IsValidFrame(FrameIndexAfterDelete(deleted, count), count)) << deleted << " of " << count;
-}
 
-TEST(SpriteEditorTexts, FrameLineNumbersFromOneAndNamesTheMissingFrames)
-{
+    // The frame line numbers from one and names the missing frames.
     const char* none = "No frames have been created - use Add Frame to add frames to this sprite.";
     EXPECT_EQ(SpriteFrameLine(0, 0, -1), none);
     EXPECT_EQ(SpriteFrameLine(-1, 0, -1), none);
