@@ -12,16 +12,8 @@ using Bytes = std::vector<uint8_t>;
 
 // Little-endian byte builders for hand-made files.
 inline void PutU8(Bytes& b, unsigned v) { b.push_back(static_cast<uint8_t>(v)); }
-inline void PutU16(Bytes& b, unsigned v)
-{
-    PutU8(b, v & 0xFF);
-    PutU8(b, (v >> 8) & 0xFF);
-}
-inline void PutU32(Bytes& b, uint32_t v)
-{
-    PutU16(b, v & 0xFFFF);
-    PutU16(b, v >> 16);
-}
+inline void PutU16(Bytes& b, unsigned v) { PutU8(b, v & 0xFF); PutU8(b, (v >> 8) & 0xFF); }
+inline void PutU32(Bytes& b, uint32_t v) { PutU16(b, v & 0xFFFF); PutU16(b, v >> 16); }
 inline void PutString(Bytes& b, const std::string& text)
 {
     PutU16(b, static_cast<unsigned>(text.size()));

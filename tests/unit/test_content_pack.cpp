@@ -1,7 +1,5 @@
-// The shipped content pack: every file the program asks for exists under
-// base/ and kwuidata/textures/ and loads with the program's own loaders, the
-// levels are consistent, and the sounds and tunes are usable by the audio
-// object. Runs from the repository root, where the committed files live.
+// The shipped content pack under base/ and kwuidata/textures/: every file the program asks for loads with its
+// own loaders, the levels are consistent, the sounds and tunes are usable. Runs from the repository root.
 #include "audio/audiorules.h"
 #include "content/map.h"
 #include "content/sprite.h"
@@ -134,9 +132,7 @@ TEST(ContentPack, TheTileSetHasGrassOfSeveralKindsAndMownGrassThatStandsOutAsLan
         EXPECT_EQ(al_get_bitmap_height(tile.image), 32);
         if (tile.description == "(none)") {
             EXPECT_EQ(tile.type, TileLand) << "unused tile " << i;
-            unsigned char r, g, b;
-            al_unmap_rgb(al_get_pixel(tile.image, 16, 16), &r, &g, &b);
-            EXPECT_EQ(r + g + b, 0) << "unused tile " << i << " is black";
+            EXPECT_EQ(PixelOf(tile.image, 16, 16), (Rgba{0, 0, 0, 255})) << "unused tile " << i << " is black";
             continue;
         }
         EXPECT_FALSE(tile.description.empty()) << "tile " << i;
@@ -184,10 +180,8 @@ TEST(ContentPack, GameIniListsAtLeastTwelveLevelsThatLoadWithTitlesRisingCloudsA
         }
 
         // the mower's collision box at its start lies in the field on passable cells
-        int left = map.startX - mower.GetFrameWidth(0) / 2 + mower.left;
-        int top = map.startY - mower.GetFrameHeight(0) / 2 + mower.top;
-        int right = map.startX - mower.GetFrameWidth(0) / 2 + mower.right;
-        int bottom = map.startY - mower.GetFrameHeight(0) / 2 + mower.bottom;
+        const int x = map.startX - mower.GetFrameWidth(0) / 2, y = map.startY - mower.GetFrameHeight(0) / 2;
+        const int left = x + mower.left, top = y + mower.top, right = x + mower.right, bottom = y + mower.bottom;
         ASSERT_GE(left, 0);
         ASSERT_GE(top, 0);
         ASSERT_LT(right, 800);
@@ -216,14 +210,9 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
     ASSERT_GE(mower.GetFrameCount(), 2);
     EXPECT_EQ(mower.GetFrameWidth(0), 32);
     EXPECT_EQ(mower.GetFrameHeight(0), 32);
-    ALLEGRO_BITMAP* first = mower.frames[0].image;
-    unsigned char r, g, b, a;
-    al_unmap_rgba(al_get_pixel(first, 0, 0), &r, &g, &b, &a);
-    EXPECT_EQ(a, 0) << "the corner around the mower is transparent";
-    // the handle sits behind the deck, so heading 0 drives the deck first:
-    // the top rows hold the bumper, the bottom rows the handle bar
-    al_unmap_rgba(al_get_pixel(first, 16, 2), &r, &g, &b, &a);
-    EXPECT_EQ(a, 255);
+    EXPECT_EQ(PixelOf(mower.frames[0].image, 0, 0).a, 0) << "the corner around the mower is transparent";
+    // heading 0 drives the deck first: the top rows hold the bumper, the handle bar is at the bottom
+    EXPECT_EQ(PixelOf(mower.frames[0].image, 16, 2).a, 255);
 
     int sizes[2][2];
     const char* files[2] = {"base/sprites/cloud01.spr", "base/sprites/cloud02.spr"};
@@ -235,9 +224,9 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
         EXPECT_LE(sizes[i][0], 160);
         EXPECT_GE(sizes[i][1], 64);
         EXPECT_LE(sizes[i][1], 160);
-        al_unmap_rgba(al_get_pixel(cloud.frames[0].image, sizes[i][0] / 2, sizes[i][1] / 2), &r, &g, &b, &a);
-        EXPECT_EQ(a, 255);
-        EXPECT_GT(r, 180) << "clouds are white";
+        const Rgba middle = PixelOf(cloud.frames[0].image, sizes[i][0] / 2, sizes[i][1] / 2);
+        EXPECT_EQ(middle.a, 255);
+        EXPECT_GT(middle.r, 180) << "clouds are white";
     }
     EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
 }
@@ -315,8 +304,7 @@ TEST(ContentPack, SoundsAreNamedByTheirFiles22kHzMonoAndTheEngineLoopsRiseInPitc
         ASSERT_GT(wave.samples.size(), 1000u);
         int peak = 0;
         for (int16_t v : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
-        // the jump from the last sample back to the first is no bigger than
-        // the usual step between neighbours
+        // the jump from the last sample back to the first is no bigger than the usual step between neighbours
         int seam = std::abs(wave.samples.back() - wave.samples.front());
         double steps = 0;
         for (size_t i = 1; i < wave.samples.size(); ++i) steps += std::abs(wave.samples[i] - wave.samples[i - 1]);
@@ -328,8 +316,7 @@ TEST(ContentPack, SoundsAreNamedByTheirFiles22kHzMonoAndTheEngineLoopsRiseInPitc
     }
 }
 
-// The sounds and the tunes through the real audio object and the test's
-// sound server.
+// The sounds and the tunes through the real audio object and the test's sound server.
 class ContentPackAudio : public audiotest::AudioDevice {};
 
 namespace {
