@@ -10,6 +10,7 @@
 #include <allegro5/allegro_audio.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -43,10 +44,9 @@ inline bool WriteTone(const fs::path& path, double seconds)
 
 inline int BusySlots(const AudioClass& audio)
 {
-    int busy = 0;
-    for (const SampleInstanceSlot& slot : audio.instances)
-        if (al_get_sample_instance_attached(slot.instance)) ++busy;
-    return busy;
+    return static_cast<int>(std::count_if(audio.instances.begin(), audio.instances.end(), [](const SampleInstanceSlot& slot) {
+        return al_get_sample_instance_attached(slot.instance);
+    }));
 }
 
 // The audio object on the test run's private PulseAudio, started once per
@@ -61,9 +61,7 @@ protected:
     bool ConsoleHas(const std::string& text) const
     {
         const auto& lines = KW_ConsoleWindowLines();
-        for (size_t i = consoleStart; i < lines.size(); ++i)
-            if (lines[i] == text) return true;
-        return false;
+        return std::find(lines.begin() + static_cast<long>(consoleStart), lines.end(), text) != lines.end();
     }
 
     void SetUp() override

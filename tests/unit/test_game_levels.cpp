@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <deque>
 #include <vector>
@@ -18,46 +17,37 @@ namespace {
 // it stays on a lattice of 3-pixel steps; the planner searches that lattice.
 constexpr int kStep = 3;
 
-struct Lattice {
-    int originX = 0, originY = 0;
-    int columns = 0, rows = 0;
-    std::vector<uint8_t> passable;
-
-    int Index(int i, int j) const { return j * columns + i; }
-    double X(int i) const { return originX + kStep * i; }
-    double Y(int j) const { return originY + kStep * j; }
-};
-
-CellRect MowerBox(double x, double y, bool& fits)
+// Whether the mower fits at (x, y), and the cells its box covers there.
+bool MowerFits(double x, double y, CellRect* cells = nullptr)
 {
     int left, top, right, bottom;
     SpriteBoxAt(gResources.mowerSprite, x, y, left, top, right, bottom);
-    fits = IsAreaPassable(left, top, right, bottom, kPassCells);
-    return PixelRectToCells(left, top, right, bottom);
+    if (cells) *cells = PixelRectToCells(left, top, right, bottom);
+    return IsAreaPassable(left, top, right, bottom, kPassCells);
 }
 
-Lattice BuildLattice(int startX, int startY)
-{
-    Lattice lattice;
-    // Shift the origin left and up to the first lattice point at or above -3.
-    lattice.originX = startX - kStep * ((startX + kStep) / kStep);
-    lattice.originY = startY - kStep * ((startY + kStep) / kStep);
-    lattice.columns = (kFieldWidth - lattice.originX) / kStep + 1;
-    lattice.rows = (kFieldHeight - lattice.originY) / kStep + 1;
-    lattice.passable.assign(static_cast<size_t>(lattice.columns) * lattice.rows, 0);
-    for (int j = 0; j < lattice.rows; ++j)
-        for (int i = 0; i < lattice.columns; ++i) {
-            bool fits = false;
-            MowerBox(lattice.X(i), lattice.Y(j), fits);
-            lattice.passable[lattice.Index(i, j)] = fits ? 1 : 0;
-        }
-    return lattice;
-}
+struct Lattice {
+    // The origin is the first lattice point at or above -3, left and up of the start.
+    Lattice(int startX, int startY)
+        : originX(startX - kStep * ((startX + kStep) / kStep)), originY(startY - kStep * ((startY + kStep) / kStep)),
+          columns((kFieldWidth - originX) / kStep + 1), rows((kFieldHeight - originY) / kStep + 1),
+          passable(static_cast<size_t>(columns) * rows, 0)
+    {
+        for (int j = 0; j < rows; ++j)
+            for (int i = 0; i < columns; ++i) passable[Index(i, j)] = MowerFits(X(i), Y(j));
+    }
+    int Index(int i, int j) const { return j * columns + i; }
+    double X(int i) const { return originX + kStep * i; }
+    double Y(int j) const { return originY + kStep * j; }
+
+    int originX, originY, columns, rows;
+    std::vector<uint8_t> passable;
+};
 
 bool CoversUncutGrass(double x, double y)
 {
-    bool fits = false;
-    const CellRect cells = MowerBox(x, y, fits);
+    CellRect cells;
+    MowerFits(x, y, &cells);
     for (int r = cells.firstRow; r <= cells.lastRow; ++r)
         for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
             if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass) return true;
@@ -110,7 +100,7 @@ int MowLevel()
     UpdateMowerCells();
     MowCells();
 
-    const Lattice lattice = BuildLattice(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY));
+    const Lattice lattice(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY));
     int i = static_cast<int>(gPlay.mowerX - lattice.originX) / kStep;
     int j = static_cast<int>(gPlay.mowerY - lattice.originY) / kStep;
 
