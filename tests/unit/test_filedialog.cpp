@@ -79,36 +79,26 @@ TEST(FileDialogPaths, APathThatDoesNotFitIsRefusedNotCut)
     EXPECT_FALSE(dialog.created);
 }
 
-namespace {
-// A scratch folder: sub/, LEVEL.MAP, notes.txt, readme, plain.map.
-struct ScratchFolder {
-    fs::path root = fs::temp_directory_path() / "sodbolt_filedialog_test";
-    ScratchFolder()
-    {
-        fs::remove_all(root);
-        fs::create_directories(root / "sub");
-        for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) {
-            std::FILE* f = std::fopen((root / name).c_str(), "wb");
-            std::fputs("x", f);
-            std::fclose(f);
-        }
-    }
-    ~ScratchFolder() { fs::remove_all(root); }
-    std::string Folder() const { return root.string() + "/"; }
-};
-}  // namespace
-
-TEST(FileDialogListing, StartPathsAndRowsParentFirstThenFoldersThenFilesPassingTheFilter)
+// Against a scratch folder holding sub/, LEVEL.MAP, notes.txt, readme and plain.map.
+TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolder)
 {
-    ScratchFolder scratch;
+    const fs::path root = fs::temp_directory_path() / "sodbolt_filedialog_test";
+    const std::string scratch = root.string() + "/";
+    fs::remove_all(root);
+    fs::create_directories(root / "sub");
+    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) {
+        std::FILE* f = std::fopen((root / name).c_str(), "wb");
+        std::fputs("x", f);
+        std::fclose(f);
+    }
     FileDialogClass dialog;
-    dialog.workingFolder = scratch.Folder();
+    dialog.workingFolder = scratch;
     dialog.SetStartPath("sub");  // an existing folder opens itself; other start paths split as above
-    EXPECT_EQ(dialog.startFolder, scratch.Folder() + "sub/");
+    EXPECT_EQ(dialog.startFolder, scratch + "sub/");
     EXPECT_EQ(dialog.startFileName, "");
 
     dialog.AddExtension("map");
-    dialog.currentFolder = scratch.Folder();
+    dialog.currentFolder = scratch;
     dialog.RefillFileList();
     std::vector<std::string> rows;
     for (const ListBoxRow& row : dialog.fileList.rows) rows.push_back(row.text);
@@ -120,15 +110,6 @@ TEST(FileDialogListing, StartPathsAndRowsParentFirstThenFoldersThenFilesPassingT
     dialog.RefillFileList();
     ASSERT_GT(dialog.fileList.RowCount(), 0);
     EXPECT_NE(dialog.fileList.rows[0].text, "..");
-}
-
-TEST(FileDialogAccept, TypedNamesResolveAgainstTheWorkingFolder)
-{
-    ScratchFolder scratch;
-    FileDialogClass dialog;
-    dialog.workingFolder = scratch.Folder();
-    dialog.currentFolder = "/";
-    dialog.AddExtension("map");
 
     // A new name gets the filter's extension and stays as typed; an existing file is returned as it is.
     for (const auto& [typed, result] : {std::pair<const char*, const char*>{"level5", "level5.map"},
@@ -138,8 +119,8 @@ TEST(FileDialogAccept, TypedNamesResolveAgainstTheWorkingFolder)
         EXPECT_EQ(dialog.Result(), result) << typed;
     }
     // A folder, typed relative to the working folder, is entered.
-    for (const auto& [typed, folder] : {std::pair<const char*, std::string>{"sub", scratch.Folder() + "sub/"},
-                                        {"..", scratch.Folder()},
+    for (const auto& [typed, folder] : {std::pair<const char*, std::string>{"sub", scratch + "sub/"},
+                                        {"..", scratch},
                                         {"/", "/"}}) {
         EXPECT_EQ(dialog.Accept(typed), FileDialogClass::AcceptEnteredFolder) << typed;
         EXPECT_EQ(dialog.currentFolder, folder) << typed;
@@ -155,4 +136,5 @@ TEST(FileDialogAccept, TypedNamesResolveAgainstTheWorkingFolder)
     EXPECT_EQ(dialog.Result(), "earlier");
     EXPECT_EQ(dialog.Accept("lvl5"), FileDialogClass::AcceptChosen);
     EXPECT_EQ(dialog.Result(), "lvl5.map");
+    fs::remove_all(root);
 }

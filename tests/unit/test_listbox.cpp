@@ -49,7 +49,7 @@ TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
     EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
 }
 
-TEST(ListBox, RowsLoseATrailingLineBreakAndTheBarAppearsWithOneRowMoreThanVisible)
+TEST(ListBox, RowsLoseATrailingLineBreakTheBarAppearsWithOneRowMoreAndIsNoRow)
 {
     ListBoxClass list = ListOf(0, 3);
     list.AddRow("hello\n", "tag");
@@ -66,6 +66,16 @@ TEST(ListBox, RowsLoseATrailingLineBreakAndTheBarAppearsWithOneRowMoreThanVisibl
     EXPECT_EQ(more.verticalBar.x, 10 + 300 - more.RowHeight() + 1);
     EXPECT_TRUE(more.verticalBar.vertical);
     EXPECT_EQ(more.verticalBar.value, &more.topRow);
+
+    // The row under the pointer leaves out the scroll bar.
+    ListBoxClass thirty = ListOf(30, 10);
+    const int rh = thirty.RowHeight();
+    EXPECT_EQ(thirty.RowAt(20, 10 + 2 * rh + 1), 2);
+    EXPECT_EQ(thirty.RowAt(thirty.verticalBar.x + 1, 15), -1);
+    EXPECT_EQ(thirty.RowAt(20, 10 + 10 * rh + 1), -1);
+    thirty.topRow = 5;
+    EXPECT_EQ(thirty.RowAt(20, 12), 5);
+    EXPECT_EQ(ListOf(2, 10).RowAt(20, 10 + 3 * rh), -1);
 }
 
 TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
@@ -100,18 +110,6 @@ TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
         wheel.ApplyNavigation(f.keyPressed, f.key, f.wheelPosition);
         EXPECT_EQ(wheel.selected, f.selected) << "key " << f.key << ", wheel at " << f.wheelPosition;
     }
-}
-
-TEST(ListBox, RowUnderThePointerLeavesOutTheScrollBar)
-{
-    ListBoxClass list = ListOf(30, 10);
-    const int rh = list.RowHeight();
-    EXPECT_EQ(list.RowAt(20, 10 + 2 * rh + 1), 2);
-    EXPECT_EQ(list.RowAt(list.verticalBar.x + 1, 15), -1);
-    EXPECT_EQ(list.RowAt(20, 10 + 10 * rh + 1), -1);
-    list.topRow = 5;
-    EXPECT_EQ(list.RowAt(20, 12), 5);
-    EXPECT_EQ(ListOf(2, 10).RowAt(20, 10 + 3 * rh), -1);
 }
 
 TEST(ListBox, DoubleClickNeedsTheSameRowWithinAQuarterSecondAndClearForgetsIt)
