@@ -105,8 +105,7 @@ TEST_F(GameRules, TheMowerNeverLeavesTheField)
     // Pressed into a corner it still cannot move out.
     PlaceMower(0, 0);
     Drive(224, 10);
-    EXPECT_EQ(static_cast<int>(gPlay.mowerX), 0);
-    EXPECT_EQ(static_cast<int>(gPlay.mowerY), 0);
+    EXPECT_EQ(std::pair(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY)), std::pair(0, 0));
 }
 
 TEST(GameCollision, BoundsAndCellsOfIsAreaPassable)

@@ -62,22 +62,18 @@ TEST(MapEditorBrush, RightClickPicksTheTileAndLeftWinsOverRightPaintingTheBlock)
 TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMapAndTheCursorPulsesEvery33Frames)
 {
     const MapViewOrigin origin = MapEditorOrigin(1024, 26);
-    EXPECT_EQ(origin.x, 112);
-    EXPECT_EQ(origin.y, 76);
+    EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(112, 76));
     int column = -1, row = -1;
     ASSERT_TRUE(MapEditorCellAt(112, 76, origin, column, row));
-    EXPECT_EQ(column, 0);
-    EXPECT_EQ(row, 0);
+    EXPECT_EQ(std::pair(column, row), std::pair(0, 0));
     ASSERT_TRUE(MapEditorCellAt(112 + 799, 76 + 511, origin, column, row));
-    EXPECT_EQ(column, 24);
-    EXPECT_EQ(row, 15);
+    EXPECT_EQ(std::pair(column, row), std::pair(24, 15));
     for (const auto& [x, y] : {std::pair{112 + 800, 100}, {111, 100}, {200, 75}, {200, 76 + 512}})
         EXPECT_FALSE(MapEditorCellAt(x, y, origin, column, row)) << x << "," << y;
 
     int markerX = 0, markerY = 0;  // the start marker is centred on the start point
     StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, markerX, markerY);
-    EXPECT_EQ(markerX, 385);
-    EXPECT_EQ(markerY, 76 + 246);
+    EXPECT_EQ(std::pair(markerX, markerY), std::pair(385, 76 + 246));
 
     // The cursor brightens from 128 to 192 and restarts every 33 frames.
     uint8_t pulse = NextCursorPulse(kCursorPulseStart);  // 194 is past 64
@@ -99,8 +95,7 @@ TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesInc
     EXPECT_EQ((std::array{grid.columns, grid.rows, grid.width, grid.height, grid.top}),
               (std::array{24, 15, 33 * 24 - 1, 33 * 15 - 1, 74}));
     const BrushGrid large = BrushGridLayout(1920, 1080, 26);
-    EXPECT_EQ(large.columns, 25);
-    EXPECT_EQ(large.rows, 16);
+    EXPECT_EQ(std::pair(large.columns, large.rows), std::pair(25, 16));
     EXPECT_FALSE(BrushGridLayout(20, 600, 26).Usable());
     EXPECT_FALSE(BrushGridLayout(800, 100, 26).Usable());
 
@@ -110,8 +105,7 @@ TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesInc
     ASSERT_TRUE(BrushGridSizeAt(grid, 33, grid.top + 32, w, h));
     EXPECT_EQ(BrushSizeText(w, h), "2 by 1");
     ASSERT_TRUE(BrushGridSizeAt(grid, grid.width, grid.top + grid.height, w, h));
-    EXPECT_EQ(w, 24);
-    EXPECT_EQ(h, 15);
+    EXPECT_EQ(std::pair(w, h), std::pair(24, 15));
     for (const auto& [x, y] : {std::pair{grid.width + 1, grid.top}, {10, grid.top - 1}, {10, grid.top + grid.height + 1}})
         EXPECT_FALSE(BrushGridSizeAt(grid, x, y, w, h)) << x << "," << y;
 }
@@ -138,8 +132,7 @@ TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileNameAndTextsKeepUs
     EXPECT_EQ(editor.mode, kMapTileMode);
     EXPECT_FALSE(editor.passableView);
     EXPECT_EQ(editor.brushTile, 0);
-    EXPECT_EQ(editor.brushWidth, 1);
-    EXPECT_EQ(editor.brushHeight, 1);
+    EXPECT_EQ(std::pair(editor.brushWidth, editor.brushHeight), (std::pair<int16_t, int16_t>(1, 1)));
     EXPECT_EQ(editor.map.title, "New Map");
     EXPECT_TRUE(editor.map.loaded);
     EXPECT_EQ(editor.toolbar.title, "(unsaved file) - Map Editor (Editing tiles)");
