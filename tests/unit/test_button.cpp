@@ -27,7 +27,7 @@ KW_Texture RealIcon()
 }
 }  // namespace
 
-TEST(Button, LabelledLayoutCentresIconAndText)
+TEST(Button, LabelledLayoutHoverAndToolTipText)
 {
     // Automatic size; a tall font makes it line height + 2 high; a fixed size keeps the pair centred.
     const struct { int w, h, textW, lineH; std::array<int, 6> sizeIconText; } cases[] = {
@@ -47,6 +47,20 @@ TEST(Button, LabelledLayoutCentresIconAndText)
     EXPECT_EQ(button.style, KW_ButtonLabelled);
     EXPECT_EQ(button.width, 120);
     EXPECT_GE(button.height, 34);
+
+    // Hover includes the edges and skips disabled buttons; the tip names the hot key.
+    KW_Button go;
+    KW_CreateButtonEx(go, 100, 50, "Go", -1, false, RealIcon());
+    EXPECT_TRUE(KW_ButtonHovered(go, 100, 50));
+    EXPECT_TRUE(KW_ButtonHovered(go, 132, 82));
+    EXPECT_FALSE(KW_ButtonHovered(go, 133, 82));
+    EXPECT_FALSE(KW_ButtonHovered(go, 99, 60));
+    EXPECT_EQ(KW_ButtonToolTipText(go), "Go");
+    go.hotKey = ALLEGRO_KEY_G;
+    go.keyName = "G";
+    EXPECT_EQ(KW_ButtonToolTipText(go), "Go - [G]");
+    go.enabled = false;
+    EXPECT_FALSE(KW_ButtonHovered(go, 110, 60));
 }
 
 TEST(Button, SeparatorsNeedAnIconAndAreInert)
@@ -81,20 +95,4 @@ TEST(Button, SeparatorsNeedAnIconAndAreInert)
     const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("KW_CreateButtonEx: Seperator buttons must have an icon"), std::string::npos) << text;
     EXPECT_EQ(std::system(("rm -rf '" + folder + "'").c_str()), 0);
-}
-
-TEST(Button, HoverIncludesTheEdgesSkipsDisabledButtonsAndTheTipNamesTheHotKey)
-{
-    KW_Button button;
-    KW_CreateButtonEx(button, 100, 50, "Go", -1, false, RealIcon());
-    EXPECT_TRUE(KW_ButtonHovered(button, 100, 50));
-    EXPECT_TRUE(KW_ButtonHovered(button, 132, 82));
-    EXPECT_FALSE(KW_ButtonHovered(button, 133, 82));
-    EXPECT_FALSE(KW_ButtonHovered(button, 99, 60));
-    EXPECT_EQ(KW_ButtonToolTipText(button), "Go");
-    button.hotKey = ALLEGRO_KEY_G;
-    button.keyName = "G";
-    EXPECT_EQ(KW_ButtonToolTipText(button), "Go - [G]");
-    button.enabled = false;
-    EXPECT_FALSE(KW_ButtonHovered(button, 110, 60));
 }

@@ -13,7 +13,7 @@ SliderClass Bar(int32_t x, int32_t y, int32_t w, int32_t h, int32_t max, int32_t
 }
 }  // namespace
 
-TEST(Slider, VolumeThumbRunsFromXToXPlus570AndClicksAtTheEndsGiveMinAndMax)
+TEST(Slider, VolumeThumbClicksAndDragsInWholePercentSteps)
 {
     int32_t value = 255;
     SliderClass slider = Bar(100, 50, 590, 20, 255, &value);
@@ -33,12 +33,10 @@ TEST(Slider, VolumeThumbRunsFromXToXPlus570AndClicksAtTheEndsGiveMinAndMax)
     EXPECT_EQ(SliderClass::ValueAt(slider, slider.w, slider.x + 10), 7);
     slider.thumbLength = slider.w + 30;
     EXPECT_EQ(SliderClass::ValueAt(slider, slider.w + 30, slider.x + slider.w), 7);
-}
 
-TEST(Slider, DraggingMovesInWholePercentStepsAndLevelsGoByQuarter)
-{
-    int32_t value = 0;
-    const SliderClass slider = Bar(100, 50, 590, 20, 255, &value);
+    // Dragging moves in whole percent steps.
+    slider.min = 0;
+    slider.thumbLength = -1;
     std::set<int32_t> seen;
     for (int px = slider.x; px <= slider.x + slider.w; ++px) seen.insert(SliderClass::ValueAt(slider, 20, px));
     std::set<int32_t> steps;
@@ -47,7 +45,7 @@ TEST(Slider, DraggingMovesInWholePercentStepsAndLevelsGoByQuarter)
     EXPECT_TRUE(seen.count(2) && seen.count(5) && seen.count(7) && seen.count(10));
     EXPECT_FALSE(seen.count(1));
 
-    // green, yellow, orange, red
+    // Levels go by quarter: green, yellow, orange, red.
     for (const auto& [level, from, to] : {std::tuple{0, 0, 63}, {1, 64, 127}, {2, 128, 191}, {3, 192, 255}}) {
         EXPECT_EQ(SliderClass::LevelOf(from, 255), level) << from;
         EXPECT_EQ(SliderClass::LevelOf(to, 255), level) << to;

@@ -32,7 +32,7 @@ KW_Texture Icon()
 
 }  // namespace
 
-TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAddedAndLaysThemOut)
+TEST(Toolbar, LayoutStaysOnTheScreenAndThePointerNudgesItBack)
 {
     Screen800 screen;
     KW_Toolbar toolbar;
@@ -62,10 +62,8 @@ TEST(Toolbar, IsPulledBackOntoTheScreenAsButtonsAreAddedAndLaysThemOut)
     small.showStatus = true;
     EXPECT_EQ(KW_LayoutToolbar(small, 26, 0, 50), 82 + 4 + 52);
     EXPECT_EQ(KW_LayoutToolbar(small, 26, 300, 50), 306) << "a long title keeps it at least title + 6 wide";
-}
 
-TEST(Toolbar, PullOntoScreenClampsEveryEdgeAndThePointerNudgesItBack)
-{
+    // Pulling onto the screen clamps every edge.
     int x = -40, y = 590;
     KW_PullOntoScreen(x, y, 100, 74, 800, 600);
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 600 - 74 - 1));
@@ -75,26 +73,26 @@ TEST(Toolbar, PullOntoScreenClampsEveryEdgeAndThePointerNudgesItBack)
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(699, 0));
 
     // The edge nudge moves three pixels only while the pointer pushes.
-    KW_Toolbar toolbar;
-    toolbar.x = -10;
-    toolbar.y = 100;
-    toolbar.width = 200;
-    toolbar.height = 74;
-    KW_NudgeToolbar(toolbar, 0, 120, 800, 600);
-    EXPECT_EQ(toolbar.x, -7);
-    KW_NudgeToolbar(toolbar, 0, 300, 800, 600);  // pointer below the toolbar's span
-    EXPECT_EQ(toolbar.x, -7);
-    KW_NudgeToolbar(toolbar, 50, 120, 800, 600);  // pointer away from the edge
-    EXPECT_EQ(toolbar.x, -7);
-    for (int i = 0; i < 5; ++i) KW_NudgeToolbar(toolbar, 1, 120, 800, 600);
-    EXPECT_EQ(toolbar.x, 0);
+    KW_Toolbar nudged;
+    nudged.x = -10;
+    nudged.y = 100;
+    nudged.width = 200;
+    nudged.height = 74;
+    KW_NudgeToolbar(nudged, 0, 120, 800, 600);
+    EXPECT_EQ(nudged.x, -7);
+    KW_NudgeToolbar(nudged, 0, 300, 800, 600);  // pointer below the toolbar's span
+    EXPECT_EQ(nudged.x, -7);
+    KW_NudgeToolbar(nudged, 50, 120, 800, 600);  // pointer away from the edge
+    EXPECT_EQ(nudged.x, -7);
+    for (int i = 0; i < 5; ++i) KW_NudgeToolbar(nudged, 1, 120, 800, 600);
+    EXPECT_EQ(nudged.x, 0);
 
-    toolbar.x = 620;  // right end at 820
-    KW_NudgeToolbar(toolbar, 798, 120, 800, 600);
-    EXPECT_EQ(toolbar.x, 617);
-    toolbar.y = 540;  // bottom at 614
-    KW_NudgeToolbar(toolbar, 700, 598, 800, 600);
-    EXPECT_EQ(toolbar.y, 537);
+    nudged.x = 620;  // right end at 820
+    KW_NudgeToolbar(nudged, 798, 120, 800, 600);
+    EXPECT_EQ(nudged.x, 617);
+    nudged.y = 540;  // bottom at 614
+    KW_NudgeToolbar(nudged, 700, 598, 800, 600);
+    EXPECT_EQ(nudged.y, 537);
 }
 
 TEST(ToolTip, PlacedInsideTheScreenQueuedFormattedAndEmptiedByDrawing)
