@@ -24,15 +24,8 @@ protected:
         gResources.cloudSprite2.Clear();
         gPlay.clouds.clear();
     }
-    static Cloud MakeCloud(float x, float y, float heading)
-    {
-        Cloud cloud;
-        cloud.x = x;
-        cloud.y = y;
-        cloud.heading = heading;
-        cloud.sprite = &gResources.cloudSprite1;
-        return cloud;
-    }
+    // A high cloud (shadow 32) of the first sprite.
+    static Cloud MakeCloud(float x, float y, float heading) { return {x, y, heading, 32, 1.0f, &gResources.cloudSprite1}; }
 };
 
 TEST_F(Clouds, ScatteringDrawsSpriteUnusedYThenX)
