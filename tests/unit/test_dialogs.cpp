@@ -8,7 +8,7 @@
 #include <array>
 #include <tuple>
 
-TEST(DialogsMessagePanel, CentredAtMost950WideWithAFourRowTextList)
+TEST(DialogsLayout, MessagePanelCentredAtMost950WideInputTextAnchoredTopLeftAtLeast450Wide)
 {
     EXPECT_EQ(KW_MessagePanelWidth(1280), 950);
     EXPECT_EQ(KW_MessagePanelWidth(800), 640);
@@ -21,9 +21,17 @@ TEST(DialogsMessagePanel, CentredAtMost950WideWithAFourRowTextList)
     KW_ConfirmButtonsX(800, 100, yesX, noX);
     EXPECT_EQ(yesX, (800 - 205) / 2);
     EXPECT_EQ(noX, yesX + 105);
+
+    // The text input is anchored top left and at least 450 wide.
+    const KW_InputTextLayout n = KW_LayoutInputText(100, 50, 120, 26);
+    EXPECT_EQ((std::array<int, 8>{n.panel.x, n.panel.y, n.panel.w, n.panel.h, n.fieldY, n.okX, n.cancelX, n.buttonsY}),
+              (std::array<int, 8>{20, 20, 450, 156, 20 + 52 + 5, 30, 30 + 120 + 10, 20 + 156 - 42}))
+        << "panel x, y, w, h; field y; Ok x, Cancel x, buttons y";
+    EXPECT_EQ(KW_LayoutInputText(600, 50, 120, 26).panel.w, 640);   // field + 40
+    EXPECT_EQ(KW_LayoutInputText(100, 700, 120, 26).panel.w, 720);  // caption + 20
 }
 
-TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValue)
+TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValueCaptionAndAFiveCharacterField)
 {
     int value = 17;
     // "abc" reads as 0; a huge number must not wrap into range.
@@ -36,10 +44,7 @@ TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValue)
         EXPECT_TRUE(KW_ApplyNumberInput(text, min, max, value)) << text;
         EXPECT_EQ(value, result) << text;
     }
-}
 
-TEST(DialogsInputNumber, CaptionAndAFiveCharacterField)
-{
     EXPECT_EQ(KW_NumberCaption("", 1, 100), "Enter a new number (1 to 100)");
     EXPECT_EQ(KW_NumberCaption("100% sure", -5, 5), "100% sure (-5 to 5)");
     // Five characters, so a negative number has four digits.
@@ -48,16 +53,6 @@ TEST(DialogsInputNumber, CaptionAndAFiveCharacterField)
     for (const char* key = "-12345"; *key; ++key) KW_TextFieldKey(field, 0, *key);
     EXPECT_EQ(field.text, "-1234");
     KW_ReleaseTextField(field);
-}
-
-TEST(DialogsInputText, LayoutIsAnchoredTopLeftAndAtLeast450Wide)
-{
-    const KW_InputTextLayout n = KW_LayoutInputText(100, 50, 120, 26);
-    EXPECT_EQ((std::array<int, 8>{n.panel.x, n.panel.y, n.panel.w, n.panel.h, n.fieldY, n.okX, n.cancelX, n.buttonsY}),
-              (std::array<int, 8>{20, 20, 450, 156, 20 + 52 + 5, 30, 30 + 120 + 10, 20 + 156 - 42}))
-        << "panel x, y, w, h; field y; Ok x, Cancel x, buttons y";
-    EXPECT_EQ(KW_LayoutInputText(600, 50, 120, 26).panel.w, 640);   // field + 40
-    EXPECT_EQ(KW_LayoutInputText(100, 700, 120, 26).panel.w, 720);  // caption + 20
 }
 
 TEST(DialogsHeadless, WithoutADisplayTheDialogsAnswerNoAtOnce)

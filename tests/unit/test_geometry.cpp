@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Geometry, MovesAlongTheAxesExactlyAndDiagonallyBySineAndCosine)
+TEST(Geometry, MovesTurnsDistancesAndRotatedExtents)
 {
     struct Case { double angle; double dx, dy; };
     const Case cases[] = {{0, 0, -3}, {64, 3, 0}, {128, 0, 3}, {192, -3, 0}, {256, 0, -3}, {64.7, 3, 0}};
@@ -17,10 +17,7 @@ TEST(Geometry, MovesAlongTheAxesExactlyAndDiagonallyBySineAndCosine)
     KW_MoveByAngle(x, y, 32, 10);  // up and to the right
     EXPECT_NEAR(x, 7.071, 0.001);
     EXPECT_NEAR(y, -7.071, 0.001);
-}
 
-TEST(Geometry, TurnsWrapTheShorterWayAndExtentsFollowTheAngle)
-{
     // Left across zero wraps to 248, right across 255 wraps, the last step is only what is left.
     const struct { double from, to, result; KW_TurnDirection dir; } turns[] = {
         {0, 64, 8, KW_TurnRight}, {0, 192, 248, KW_TurnLeft}, {250, 10, 2, KW_TurnRight},
@@ -40,3 +37,4 @@ TEST(Geometry, TurnsWrapTheShorterWayAndExtentsFollowTheAngle)
     EXPECT_NEAR(w, 48, 1e-9);
     EXPECT_NEAR(h, 32, 1e-9);
 }
+

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-TEST(PopupMenu, ItemsAreAtLeast36HighAndTheFirstIsPlacedInsideTheScreen)
+TEST(PopupMenu, ItemHeightPlacementItemUnderThePointerAndWrappingSteps)
 {
     EXPECT_EQ(PopupMenuClass::ItemHeight(26), 36);
     EXPECT_EQ(PopupMenuClass::ItemHeight(40), 44);
@@ -16,10 +16,7 @@ TEST(PopupMenu, ItemsAreAtLeast36HighAndTheFirstIsPlacedInsideTheScreen)
     y = 10;
     PopupMenuClass::Place(x, y, 1000, 36, 800, 600);  // wider than the screen
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 10));
-}
 
-TEST(PopupMenu, ItemUnderThePointerWrappingStepsAndAnEmptyMenu)
-{
     PopupMenuClass menu;
     EXPECT_EQ(menu.Run(10, 10), -1) << "an empty menu returns at once";
     menu.AddItem("Select", "yes");
@@ -38,3 +35,4 @@ TEST(PopupMenu, ItemUnderThePointerWrappingStepsAndAnEmptyMenu)
     menu.Step(1);
     EXPECT_EQ(menu.current, 0);
 }
+

@@ -60,7 +60,7 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     EXPECT_EQ(edit.caret, 4);
 }
 
-TEST(TextField, SlotsAreTheLowestFreeAndTabPassesTheFocusOnAndRound)
+TEST(TextField, SlotsTabFocusWidthAndScrolling)
 {
     FreshSlots slots;
     KW_TextField a, b, c;
@@ -85,13 +85,8 @@ TEST(TextField, SlotsAreTheLowestFreeAndTabPassesTheFocusOnAndRound)
     KW_TextField d;
     KW_CreateTextField(d, "", 0, 0, 10, 100);
     EXPECT_EQ(d.slot, 1);
-    std::memset(kwFieldSlots, 1, sizeof kwFieldSlots);
-    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0) << "zero when all are taken";
-}
 
-TEST(TextField, WidthEnds20PixelsInsideTheScreenAndScrollingFollowsTheCaret)
-{
-    FreshSlots slots;
+    // The width ends 20 pixels inside the screen; scrolling follows the caret.
     const int oldW = kwScreenW;
     kwScreenW = 800;
     KW_TextField cut;
@@ -113,4 +108,7 @@ TEST(TextField, WidthEnds20PixelsInsideTheScreenAndScrollingFollowsTheCaret)
     field.caret = 1;
     KW_TextFieldScrollStep(field, TenPerCharacter);
     EXPECT_EQ(field.scroll, 4);
+
+    std::memset(kwFieldSlots, 1, sizeof kwFieldSlots);
+    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0) << "zero when all are taken";
 }
