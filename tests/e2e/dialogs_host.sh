@@ -1,13 +1,12 @@
-# Helpers for the dialogs' screen tests: they drive tools/dialoghost, which
-# opens one dialog on Enter and appends each answer to dialoghost.txt.
-# Source after lib.sh.
+# Helpers for the dialogs' screen tests: tools/dialoghost opens one dialog on Enter and appends each answer to
+# dialoghost.txt. Source after lib.sh.
 
 HOST_LOG=""
 LINE_HEIGHT=0
 
-# start_host MODE [START PATH]: starts the host in the scratch folder and
-# waits for its window and its "ready" line.
+# start_host MODE [START PATH]: the host in a scratch folder, its window up and "ready" logged.
 start_host() {
+  [ -e "$WORK/kwuidata" ] || make_workdir
   [ -n "$BUILD_DIR" ] && [ -x "$BUILD_DIR/dialoghost" ] || fail "dialoghost not built in '$BUILD_DIR'"
   HOST_LOG="$WORK/dialoghost.txt"
   launch "$BUILD_DIR/dialoghost" "$@"
@@ -27,6 +26,9 @@ quit_host() {
 has_line() { grep -qx -- "$1" "$HOST_LOG"; }
 wait_line() { wait_for "the answer '$1'" 15 has_line "$1"; }
 line_count() { grep -c -- "$1" "$HOST_LOG" || true; }
+count_is() { [ "$(line_count "$1")" = "$2" ]; }
+# open_entry: Enter opens the text entry; its "Edit Text String" panel sits at (20, 20).
+open_entry() { key Return; wait_pixel 200 25 "$TITLE_BLUE" "the Edit Text String title bar"; }
 
 # double_press_at X Y: two quick presses at one place, a double click.
 double_press_at() {

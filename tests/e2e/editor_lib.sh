@@ -1,7 +1,5 @@
-# Helpers shared by the map and sprite editors' end-to-end tests: the way in
-# through the main menu, the toolbar's buttons, the message box and text
-# fields on an 800 x 600 screen. Source after lib.sh; the editor's own lib
-# sets TOOLBAR_SEPARATORS and defines editor_shown.
+# Helpers shared by the map and sprite editors' tests on an 800 x 600 screen. Source after lib.sh; the editor's
+# own lib sets TOOLBAR_SEPARATORS and defines editor_shown.
 
 LIGHT_BLUE="#81A2FF"   # the editors' background
 LH=0
@@ -27,6 +25,8 @@ clear_field() { xdotool key --delay 15 --repeat "${1:-40}" BackSpace; sleep 0.3;
 fill_dialog() { wait_dialog "$1"; clear_field "$2"; type_text "$3"; key Return; }
 # ok_message: the message box that opens is answered with Enter.
 ok_message() { wait_message; key Return; wait_editor; }
+# leave_editor: Exit, Yes (the editor's lib defines editor_gone).
+leave_editor() { key Escape; wait_message; key Return; wait_for "the editor to close" 20 editor_gone; }
 
 # open_editor DUMP_TOOL ENTRY: the line height from the dump tool, then the
 # program from the scratch folder through the main menu's Tools (it opens on

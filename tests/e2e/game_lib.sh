@@ -1,28 +1,27 @@
 # Helpers for the game's end-to-end tests: window crops to compare screens,
-# and the save file's numbers. Source after lib.sh.
+# the way into a level and the save file's numbers. Source after lib.sh.
 
-# shot FILE: the program's window alone.
 shot() { import -window "$APP_WIN" "$1" 2>/dev/null; }
-
 # crop_sum FILE GEOMETRY: a checksum of the pixels in that part of a shot.
 crop_sum() { convert "$1" -crop "$2" +repage rgb:- | md5sum | cut -d' ' -f1; }
-
-# window_crop_sum GEOMETRY: a fresh shot's checksum of that part.
-window_crop_sum() {
-  shot "$WORK/now.png"
-  crop_sum "$WORK/now.png" "$1"
-}
-
+window_crop_sum() { shot "$WORK/now.png"; crop_sum "$WORK/now.png" "$1"; }
 crop_differs() { [ "$(window_crop_sum "$1")" != "$2" ]; }
 crop_equals() { [ "$(window_crop_sum "$1")" = "$2" ]; }
-
-# wait_crop_change GEOMETRY OLD_SUM SECONDS WHAT
+# wait_crop_change / wait_crop_equal GEOMETRY SUM SECONDS WHAT
 wait_crop_change() { wait_for "$4" "$3" crop_differs "$1" "$2"; }
-# wait_crop_equal GEOMETRY SUM SECONDS WHAT
 wait_crop_equal() { wait_for "$4" "$3" crop_equals "$1" "$2"; }
 
 # save_word FILE OFFSET: a little-endian 16-bit number of a save file.
 save_word() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
+
+# play_first_slot: Play -> slot 1 -> Normal from the main menu (on Exit).
+play_first_slot() {
+  key Down Return
+  sleep 0.8
+  key Down Return
+  sleep 0.5
+  key Down Down Return
+}
 
 # Parts of an 800 x 600 screen.
 TITLE_BAR=780x40+10+10        # the menu's title and web line
@@ -32,11 +31,3 @@ FIELD=800x500+0+0             # the play area
 FIELD_TOP_RIGHT=380x220+420+0 # play area away from level 1's mower and the console
 OVERLAY_SPOT=200x100+300+250  # the middle of the screen
 MOD_LINE=400x22+400+576       # bottom right, where the mod folder is named
-
-# await_exit SECONDS: waits for the program to end, in this shell (a command
-# substitution runs in a subshell, which cannot wait for the program), and
-# leaves its exit code in EXIT_CODE.
-await_exit() {
-  wait_exit "$1" > "$WORK/exit_code.txt"
-  EXIT_CODE=$(cat "$WORK/exit_code.txt")
-}

@@ -1,25 +1,22 @@
-# Helpers for the hostile-input tests: damaged settings and content in a
-# scratch copy of base/, the program started on them, and checks that it
-# stays up, says something and leaves the files as they were.
+# Helpers for the hostile-input tests: damaged files in a scratch base/, and
+# checks that the program stays up, says something and leaves the files alone.
 # Source after lib.sh and game_lib.sh.
 
-# content_fingerprint: every file under the scratch base/ (save games aside:
-# the game writes those by design).
+# content_fingerprint: every file under base/ but the save games.
 content_fingerprint() {
   (cd "$WORK" && find base -type f ! -path 'base/savegames/*' -print0 | sort -z | xargs -0 -r md5sum)
 }
-
 remember_content() { content_fingerprint > "$WORK/content.before"; }
 content_unchanged() {
   content_fingerprint > "$WORK/content.after"
   diff -q "$WORK/content.before" "$WORK/content.after" >/dev/null ||
     fail "content files changed: $(diff "$WORK/content.before" "$WORK/content.after" | head -n 4 | tr '\n' ' ')"
 }
-
-# no_crash_report: the program's own error output names no crash.
 no_crash_report() {
   ! grep -qiE 'segmentation|abort|terminate called|AddressSanitizer|runtime error' "$WORK/stderr.txt" 2>/dev/null
 }
+said() { grep -qF "$1" "$WORK/stderr.txt"; }
+wait_said() { wait_for "the message '$1'" "${2:-20}" said "$1"; }
 
 # menu_up [SECONDS]: the window is there and the main menu has drawn its
 # title bar (something other than black at its left end).
@@ -34,10 +31,8 @@ menu_up() {
   select_exit
 }
 
-# select_exit: the pointer onto the main menu's last row (Exit), whatever the
-# program took the pointer's place to be when the window opened, then off
-# the rows (left of them), so that menus opened later keep their keyboard
-# selection.
+# select_exit: the pointer onto the main menu's last row (Exit), then off the
+# rows to the left, so that menus opened later keep their keyboard selection.
 EXIT_ROW_Y=286
 select_exit() {
   xdotool mousemove --window "$APP_WIN" 100 "$EXIT_ROW_Y"
@@ -45,40 +40,12 @@ select_exit() {
   xdotool mousemove --window "$APP_WIN" 5 "$EXIT_ROW_Y"
   sleep 0.2
 }
-
 # quit_from_main_menu: the main menu opens on Exit; the program must end with 0.
-quit_from_main_menu() {
-  select_exit
-  key Return
-  await_exit 30
-  [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after Exit, not 0"
-}
+quit_from_main_menu() { select_exit; key Return; expect_exit 0 30; }
 
-# random_bytes FILE COUNT: COUNT random bytes over the file (a failed test
-# keeps its folder, so the bytes can be looked at).
+# leave_editor_yes: an editor's Exit, answered Yes.
+leave_editor_yes() { key Escape; sleep 1; key Return; sleep 1; }
+# type_path PATH: the open file dialog's name field cleared, PATH typed, Enter.
+type_path() { xdotool key --delay 15 --repeat 160 BackSpace; sleep 0.3; type_text "$1"; key Return; }
+
 random_bytes() { head -c "$2" /dev/urandom > "$1"; }
-
-# answer_box_once TITLE FRACTION: like answer_native_box, but a click is
-# repeated only while the box is certainly still there, so that no click
-# lands on the window that opens behind it; the pointer then leaves the
-# menu rows, so that the main menu keeps Exit selected.
-answer_box_once() {
-  wait_window "$1" 30
-  local box="$APP_WIN" size w h x
-  for _ in 1 2 3 4 5; do
-    size=$(window_size "$box" 2>/dev/null) || break
-    w=${size%x*}; h=${size#*x}
-    x=$(awk -v w="$w" -v f="$2" 'BEGIN { printf "%d", w * f }')
-    sleep 0.3
-    xdotool mousemove --window "$box" "$x" $((h - 16)) 2>/dev/null || break
-    sleep 0.2
-    window_present "$1" || break
-    xdotool click 1
-    local end=$((SECONDS + 4))
-    while window_present "$1" && [ $SECONDS -lt $end ]; do sleep 0.1; done
-    window_present "$1" || break
-  done
-  xdotool mousemove 1200 1000
-  window_present "$1" && fail "native box '$1' did not close"
-  return 0
-}

@@ -1,20 +1,8 @@
 #!/usr/bin/env bash
-# Leak check of short sessions, each from start to the main menu's Exit:
-#   menu     start, main menu, Exit
-#   level    Play, slot 1, Normal, level 1 for a few seconds, Escape, Exit
-#   mapeditor, tileeditor, spriteeditor
-#            Tools, the editor, its Exit answered Yes, back, Exit
-#
-#   tests/e2e/leaks.sh [SODBOLT] [SCENARIO...]
-#     SODBOLT   default build/sodbolt
-#     SCENARIO  default all five
-#
-# A normal build runs under valgrind memcheck: every definitely lost block
-# that leaks.supp does not name as the system libraries' own is listed, and
-# one whose stack reaches our own sources fails the check (it is named by
-# its stack). A sanitizer build (build-sanitize) uses LeakSanitizer
-# instead, with the suppressions built into it; any report fails the check.
-# Without a DISPLAY it starts its own Xvfb and sound server.
+# Leak check of short sessions from start to the main menu's Exit:
+#   tests/e2e/leaks.sh [SODBOLT (build/sodbolt)] [SCENARIO... (all of: menu level mapeditor tileeditor spriteeditor)]
+# A normal build runs under valgrind: a definitely lost block not named in leaks.supp whose stack reaches our own
+# sources fails. A sanitizer build uses LeakSanitizer: any report fails. Without a DISPLAY it starts its own.
 set -euo pipefail
 
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -63,13 +51,11 @@ start_checked_app() {
   learn_main_menu "$LIMIT"
 }
 
-# The definite leaks valgrind listed, one record a paragraph.
 definite_leaks() {
   awk '/definitely lost in loss record/ { on = 1 } on { print } on && /^==[0-9]+== $/ { on = 0 }' "$1"
 }
 
-# After the program ended: did it leak?
-judge() {
+judge() {   # after the program ended: did it leak?
   local name="$1"
   if [ "$EXIT_CODE" != 0 ]; then
     echo "leaks: $name: exit code $EXIT_CODE"; tail -n 40 "$WORK/stderr.txt"; FAILED+=("$name"); return

@@ -1,6 +1,5 @@
-# Helpers for end-to-end tests: the real program in a scratch working folder
-# under the X display that test.sh started, driven with xdotool.
-# Usage in a test: source "$(dirname "$0")/lib.sh" "$@"
+# Helpers for end-to-end tests: the real program in a scratch working folder under the X display that test.sh
+# started, driven with xdotool. Usage in a test: source "$(dirname "$0")/lib.sh" "$@"
 set -euo pipefail
 
 SODBOLT_BIN="$1"
@@ -29,27 +28,23 @@ trap cleanup_e2e EXIT
 
 [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run through ./test.sh"
 
-# Working folder: a copy of base/, kwuidata/ linked,
-# and an 800 x 600 windowed kwui2.ini unless --no-ini.
+# make_workdir [--copy-base] [--no-ini]: a copy of base/ (always a copy, so that nothing reaches the repository's
+# content), kwuidata/ linked, and an 800 x 600 windowed kwui2.ini unless --no-ini.
 make_workdir() {
-  local copy=0 ini=1
-  for arg in "$@"; do
-    case "$arg" in
-      --copy-base) copy=1 ;;
-      --no-ini) ini=0 ;;
-    esac
-  done
-  # base/ is always a copy, so that nothing a test does can reach the
-  # repository's own content through a link (--copy-base is kept for clarity).
-  : "$copy"
   cp -r "$REPO_ROOT/base" "$WORK/base"
   ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
-  if [ $ini = 1 ]; then printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"; fi
+  [[ " $* " == *" --no-ini "* ]] || printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
+}
+# tiny_workdir: only what start-up needs (overlay pictures and a plain menu picture), kwuidata/ linked, no kwui2.ini.
+tiny_workdir() {
+  mkdir -p "$WORK/base"
+  for image in inter_LevelComplete inter_OutOfTime inter_Paused; do convert -size 16x16 xc:red "$WORK/base/$image.tga"; done
+  convert -size 800x600 xc:'#204020' "$WORK/base/menuback.tga"
+  ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 }
 
-# launch PROGRAM ARGS...: runs a program in the working folder in the
-# background; its exit code lands in $WORK/.exit_code, so that wait_exit
-# works also from a sub-shell such as $(wait_exit 20).
+# launch PROGRAM ARGS...: the program in the working folder in the background; its exit code lands in
+# $WORK/.exit_code, so that wait_exit works also from a sub-shell such as $(wait_exit 20).
 launch() {
   rm -f "$WORK/.exit_code"
   (cd "$WORK" && "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt"; echo $? >"$WORK/.exit_code") &
@@ -79,33 +74,34 @@ wait_window() {
 
 window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
 
-# Keys and clicks go to the program's window; the pointer is kept inside it
-# because without a window manager the keyboard follows the pointer.
+# Without a window manager the keyboard follows the pointer, so it is kept inside the program's window.
 focus_app() { xdotool mousemove --window "$APP_WIN" 5 5; }
 key() { xdotool key --delay 60 "$@"; sleep 0.15; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.15; }
 click_at() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.15; }
 screenshot() { import -window root "$1"; }
 
-# answer_native_box TITLE FRACTION: clicks the button of a native message box
-# whose title matches, at FRACTION of its width along the bottom row (0.5 for
-# a single OK, 0.25 for the left of two buttons), until the box goes.
+# answer_native_box TITLE FRACTION: clicks the button of a native message box at FRACTION of its width along the
+# bottom row (0.5 for a single OK, 0.25 for the left of two), until the box goes; a click is repeated only while the
+# box is certainly still there, so that none lands on the window behind it. The pointer then leaves.
 answer_native_box() {
-  local title="$1" fraction="$2"
-  wait_window "$title" 30
+  wait_window "$1" 30
   local box="$APP_WIN" size w h x
-  for _ in $(seq 20); do
+  for _ in 1 2 3 4 5; do
     size=$(window_size "$box" 2>/dev/null) || break
     w=${size%x*}; h=${size#*x}
-    x=$(awk -v w="$w" -v f="$fraction" 'BEGIN { printf "%d", w * f }')
+    x=$(awk -v w="$w" -v f="$2" 'BEGIN { printf "%d", w * f }')
     sleep 0.3
     xdotool mousemove --window "$box" "$x" $((h - 16)) 2>/dev/null || break
     sleep 0.2
+    window_present "$1" || break
     xdotool click 1
-    sleep 0.5
-    window_present "$title" || return 0
+    local end=$((SECONDS + 4))
+    while window_present "$1" && [ $SECONDS -lt $end ]; do sleep 0.1; done
+    window_present "$1" || break
   done
-  window_present "$title" && fail "native box '$title' did not close"
+  xdotool mousemove 1200 1000
+  window_present "$1" && fail "native box '$1' did not close"
   return 0
 }
 
@@ -114,20 +110,26 @@ pixel() {
   import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-# pixel_not X Y COLOUR: the window shows some other colour there.
 pixel_not() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [ "$p" != "$3" ]; }
 wait_pixel() { wait_for "colour $3 at $1,$2 ($4)" 20 pixel_is "$1" "$2" "$3"; }
 TITLE_BLUE="#0303FF"   # title bars of toolbars and dialogs
 
-# press_at X Y [BUTTON]: a press held long enough for a once-a-frame poll to
-# see it, also when the machine is busy.
+# press_at X Y [BUTTON]: a press held long enough for a once-a-frame poll on a busy machine.
 press_at() {
   xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2
   xdotool mousedown "${3:-1}"; sleep 0.25; xdotool mouseup "${3:-1}"; sleep 0.3
 }
 
-# expect_fields FILE NAME=VALUE...: FILE has each "NAME=VALUE" line (a dump
-# of a content file).
+# The audio panel on 800 x 600 spans (85, 65) to (715, 535).
+panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
+panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
+pointer_home() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
+# open_panel: main menu (on Exit) -> Options -> Audio Panel.
+open_panel() { pointer_home; key Down; key Down; key Return; key Down; key Return; wait_for "the audio panel" 15 panel_shown; }
+# quit_from_options: the options menu back to the main menu, then Exit with exit code 0.
+quit_from_options() { pointer_home; key Escape; key Up; key Up; key Return; expect_exit 0; }
+
+# expect_fields FILE NAME=VALUE...: FILE (a dump of a content file) has each "NAME=VALUE" line.
 expect_fields() {
   local file="$1" pair got; shift
   for pair in "$@"; do
@@ -159,7 +161,9 @@ expect_exit() {
   [ "$code" = "$1" ] || fail "exit code $code, expected $1"
 }
 
+# E2E_SHOTS=folder keeps a passing test's screenshots for a look.
 pass() {
+  if [ -n "${E2E_SHOTS:-}" ]; then cp "$WORK"/*.png "$E2E_SHOTS"/ 2>/dev/null || true; fi
   E2E_PASSED=1
   echo "PASS: $(basename "$0")"
 }

@@ -1,5 +1,4 @@
-# Helpers for the map editor's end-to-end tests: where things sit on an
-# 800 x 600 screen and the maps read back through mapdump. Source after lib.sh.
+# Helpers for the map editor's tests: where things sit on 800 x 600, maps read back through mapdump.
 
 source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 
@@ -19,19 +18,12 @@ cell_y() { echo $(( LH + 50 + 32 * $1 + 16 )); }
 # Editor on screen: the background right of the toolbar is light blue; a
 # dialog clears the screen to black.
 editor_shown() { pixel_is 700 10 "$LIGHT_BLUE"; }
+editor_gone() { pixel_not 700 10 "$LIGHT_BLUE"; }
 wait_editor() { wait_for "the map editor" 20 editor_shown; }
 wait_dialog() { wait_pixel 700 10 "#000000" "$1"; }
 
 # start_editor: through the main menu's Tools to the Map Editor.
 start_editor() { open_editor "$MAPDUMP" 1; }
-
-# leave_editor: Exit, Yes.
-leave_editor() {
-  key Escape
-  wait_message
-  key Return
-  wait_for "the editor to close" 20 pixel_not 700 10 "$LIGHT_BLUE"
-}
 
 # dump_field FILE NAME: one field of mapdump's output for a map file.
 dump_field() { (cd "$WORK" && "$MAPDUMP" "$1") | sed -n "s/^$2=//p"; }

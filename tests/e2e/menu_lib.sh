@@ -1,7 +1,5 @@
-# Helpers for tests that steer the program through its menus by looking at
-# the window: one grab of its pixels, menu screens told apart from the rest,
-# and rows chosen with the pointer. For an 800 x 600 window. Source after
-# lib.sh, then call learn_main_menu once the program is up.
+# Steering an 800 x 600 program through its menus by looking at the window: one grab of its pixels, menu screens
+# told apart from the rest, rows chosen with the pointer. Source after lib.sh; learn_main_menu once it is up.
 
 W=800
 H=600
@@ -20,8 +18,7 @@ grab_sum() { md5sum < "$GRAB" | cut -c1-12; }
 # Rows 15 to 44 cross a menu's title (and the fixed web line).
 title_sum() { dd if="$GRAB" bs=$((W * 3)) skip=15 count=30 status=none | md5sum | cut -c1-12; }
 
-# Every menu screen has the same title bar and bottom bar over the same
-# picture, and the right ends of both bars hold no text.
+# Every menu screen has the same title and bottom bars, with no text at their right ends.
 MENU_TOP=""
 MENU_BOTTOM=""
 MAIN_TITLE=""
@@ -34,8 +31,7 @@ not_menu_now() { grab && ! in_menu; }
 title_now_differs() { grab && [ "$(title_sum)" != "$1" ]; }
 picture_now_differs() { grab && [ "$(grab_sum)" != "$1" ]; }
 
-# learn_main_menu SECONDS: waits for the first main menu (the start-up
-# console before it is black) and remembers how it looks.
+# learn_main_menu SECONDS: waits for the first main menu (after the black console) and remembers how it looks.
 menu_drawn() { grab && [ "$(px 790 12)" != 000000 ] && [ "$(px 795 560)" != 000000 ]; }
 learn_main_menu() {
   wait_for "the main menu" "${1:-60}" menu_drawn
@@ -51,8 +47,7 @@ rest_pointer() { xdotool mousemove --window "$APP_WIN" 700 330 2>/dev/null || tr
 # Menu rows are 40 pixels apart from y 68.
 row_y() { echo $((87 + 40 * $1)); }
 
-# menu_press ROW: the pointer onto the row (from elsewhere, so the row is
-# selected), then a press there.
+# menu_press ROW: the pointer onto the row (from elsewhere, so the row is selected), then a press there.
 menu_press() {
   xdotool mousemove --window "$APP_WIN" 600 330; sleep 0.2
   xdotool mousemove --window "$APP_WIN" 170 "$(row_y "$1")"; sleep 0.25
@@ -77,8 +72,7 @@ menu_choose() {
   fail "menu row $1 could not be chosen"
 }
 
-# leave_by_exit SECONDS: from the main menu, Exit (the last row), then the
-# exit code in EXIT_CODE.
+# leave_by_exit SECONDS: from the main menu, Exit (the last row); the exit code in EXIT_CODE.
 leave_by_exit() {
   menu_press 5
   wait_for "the program to exit" "${1:-60}" app_stopped

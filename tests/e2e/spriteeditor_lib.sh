@@ -1,6 +1,5 @@
-# Helpers for the sprite editor's end-to-end tests: the toolbar's buttons, the
-# frame view and the file dialog on an 800 x 600 screen, and the sprites read
-# back through spritedump. Source after lib.sh.
+# Helpers for the sprite editor's tests: the toolbar, the frame view and the file dialog on 800 x 600, sprites read
+# back through spritedump.
 
 source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 
@@ -20,7 +19,8 @@ press_button() {
 # is light blue; every dialog clears the screen first.
 editor_shown() { pixel_is 790 100 "$LIGHT_BLUE"; }
 wait_editor() { wait_for "the sprite editor" 20 editor_shown; }
-wait_dialog() { wait_for "$1" 20 pixel_not 790 100 "$LIGHT_BLUE"; sleep 0.3; }
+editor_gone() { pixel_not 790 100 "$LIGHT_BLUE"; }
+wait_dialog() { wait_for "$1" 20 editor_gone; sleep 0.3; }
 # The frame view's centre.
 centre_is() { pixel_is 400 300 "$1"; }
 wait_centre() { wait_for "colour $1 in the frame view ($2)" 20 centre_is "$1"; }

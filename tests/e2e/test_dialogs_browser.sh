@@ -5,7 +5,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 start_host browser
 
 # Picture i of a page: 23 a row, 33 pixels apart, below the toolbar.
@@ -14,6 +13,14 @@ item_y() { echo $(( LINE_HEIGHT + 58 + ($1 / 23) * 33 + 16 )); }
 open_browser() {
   key Return
   wait_pixel 400 590 "#81A2FF" "the browser's backdrop"
+}
+# pop_up ITEM_DY: the browser opened, the pop-up menu of picture 12, a press ITEM_DY below the pointer.
+pop_up() {
+  open_browser
+  x=$(item_x 12); y=$(item_y 12)
+  press_at "$x" "$y" 3
+  sleep 0.5
+  press_at $((x + 20)) $((y + $1))
 }
 
 open_browser
@@ -27,15 +34,11 @@ sleep 0.5
 has_line "screen-escape" && fail "the Escape that cancelled reached the screen underneath"
 
 # Without editing the menu is Select, Cancel: its second item cancels the menu only.
-open_browser
-x=$(item_x 12); y=$(item_y 12)
-press_at "$x" "$y" 3
-sleep 0.5
-press_at $((x + 20)) $((y + 36 + 18))
+pop_up $((36 + 18))
 sleep 1
 [ "$(line_count '^browser=')" = 2 ] || fail "the menu's second item ended the browser without editing"
 key Escape
-wait_for "the second cancel" 15 test "$(line_count '^browser=-1 edit=false$')" = 2
+wait_for "the second cancel" 15 count_is '^browser=-1 edit=false$' 2
 
 # Escape closes only the pop-up menu; the browser stays for a left click.
 open_browser
@@ -46,43 +49,25 @@ sleep 0.5
 press_at "$(item_x 40)" "$(item_y 40)"
 wait_line "browser=40 edit=false"
 
-# Page Down turns to page 2, whose first picture is number 345.
-open_browser
-key Next
-sleep 0.3
-press_at "$(item_x 0)" "$(item_y 0)"
-wait_line "browser=345 edit=false"
-
-# Page Up on page 1 wraps to the last page.
-open_browser
-key Prior
-sleep 0.3
-press_at "$(item_x 1)" "$(item_y 1)"
-wait_line "browser=346 edit=false"
-
-# The wheel turns pages too: down is the next page.
-open_browser
-xdotool click 5
-sleep 0.5
-press_at "$(item_x 2)" "$(item_y 2)"
-wait_line "browser=347 edit=false"
+# Page Down turns to page 2 (first picture 345), Page Up on page 1 wraps to it, and so does the wheel.
+item=0
+for turn in "key Next" "key Prior" "xdotool click 5"; do
+  open_browser
+  $turn
+  sleep 0.5
+  press_at "$(item_x $item)" "$(item_y $item)"
+  wait_line "browser=$((345 + item)) edit=false"
+  item=$((item + 1))
+done
 
 quit_host
 
 # With editing allowed the menu's second item is Edit.
 rm -f "$HOST_LOG"
 start_host browser-edit
-open_browser
-x=$(item_x 12); y=$(item_y 12)
-press_at "$x" "$y" 3
-sleep 0.5
-press_at $((x + 20)) $((y + 36 + 18))
+pop_up $((36 + 18))
 wait_line "browser=12 edit=true"
-
-open_browser
-press_at "$x" "$y" 3
-sleep 0.5
-press_at $((x + 20)) $((y + 18))
+pop_up 18
 wait_line "browser=12 edit=false"
 quit_host
 pass

@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 start_host colour
 
 # The 600 x 400 panel is centred at (100, 100); the Red slider is the first

@@ -5,7 +5,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 mkdir -p "$WORK/maps/sub"
 echo x > "$WORK/maps/a.map"
 echo x > "$WORK/maps/notes.txt"

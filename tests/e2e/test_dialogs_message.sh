@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 start_host message
 panel_y=$(( (600 - 8 * LINE_HEIGHT) / 2 ))
 list_y=$(( panel_y + LINE_HEIGHT * 3 / 2 ))

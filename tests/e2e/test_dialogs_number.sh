@@ -4,15 +4,9 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 start_host number
 message_title_y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 ))
 
-# The "Edit Text String" panel sits at (20, 20).
-open_entry() {
-  key Return
-  wait_pixel 200 25 "$TITLE_BLUE" "the Edit Text String title bar"
-}
 
 open_entry
 key BackSpace BackSpace
@@ -36,7 +30,7 @@ done
 open_entry
 type_text "7"
 key Escape
-wait_for "the cancel" 15 test "$(line_count '^number=false value=42$')" = 3
+wait_for "the cancel" 15 count_is '^number=false value=42$' 3
 sleep 0.5
 has_line "screen-escape" && fail "the Escape that cancelled reached the screen underneath"
 

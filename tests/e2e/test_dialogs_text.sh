@@ -5,14 +5,9 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-make_workdir
 start_host string
 full="Castle Gardens of the Old Manor!"
 
-open_entry() {
-  key Return
-  wait_pixel 200 25 "$TITLE_BLUE" "the Edit Text String title bar"
-}
 
 open_entry
 key Return
@@ -21,7 +16,7 @@ wait_line "string=true length=32 value=$full"
 open_entry
 type_text "XY"
 key Return
-wait_for "the second answer" 15 test "$(line_count "^string=true length=32 value=$full\$")" = 2
+wait_for "the second answer" 15 count_is "^string=true length=32 value=$full\$" 2
 
 open_entry
 key BackSpace

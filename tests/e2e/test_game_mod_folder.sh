@@ -11,20 +11,21 @@ second=$(sed -n '/^\[map1\]/,/^\[/ s/^map=//p' "$WORK/base/game.ini")
 mkdir -p "$WORK/mods/maps"
 cp "$WORK/base/maps/$second" "$WORK/mods/maps/$first"
 
-# play_first_level [ARGS]: the main menu's mod line and level 1's field.
-play_first_level() {
+# start_level [ARGS]: the main menu's mod line and title, then a new game in slot 1.
+start_level() {
   start_app "$@"
   wait_window
   focus_app
   sleep 2
   mod_line=$(window_crop_sum "$MOD_LINE")
-  key Down Return
-  sleep 0.8
-  key Down Return
-  sleep 0.5
-  key Down Down Return
+  menu_title=$(window_crop_sum "$TITLE_BAR")
+  play_first_slot
   wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
   sleep 1.5
+}
+# play_first_level [ARGS]: also level 1's field, then Escape and Exit.
+play_first_level() {
+  start_level "$@"
   field=$(window_crop_sum "$FIELD_TOP_RIGHT")
   key Escape
   sleep 1
@@ -44,22 +45,10 @@ play_first_level -base mods
 play_first_level
 [ "$field" = "$base_field" ] || fail "level 1 without the mod differs from before"
 
-# A mod whose first map is not a map: the save is written before the map is
-# read, then the game does not start and the menu shows why.
+# A mod whose first map is not a map: the save names level 0, the game does not start and the menu shows why.
 printf 'not a map at all' > "$WORK/mods/maps/$first"
-start_app -base mods
-wait_window
-focus_app
-sleep 2
-menu_title=$(window_crop_sum "$TITLE_BAR")
-key Down Return
-sleep 0.8
-key Down Return
-sleep 0.5
-key Down Down Return
-wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
+start_level -base mods
 [ "$(save_word "$WORK/base/savegames/000.sav" 22)" = 0 ] || fail "the save does not name level 0"
-sleep 1.5
 [ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message about the broken map"
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"

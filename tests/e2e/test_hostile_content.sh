@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Every content file of base/ truncated or overwritten with random bytes. The
-# program names each broken file it meets, the game and the editors go on,
-# and no content file is touched. Broken overlay pictures stop the start with
-# the "Error" box naming the picture; a broken menu picture ends the program
-# after its message.
+# Every content file of base/ truncated or overwritten with random bytes: each broken file is named, the game and
+# editors go on, nothing is touched; broken overlay pictures stop the start, a broken menu picture ends the program.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
@@ -13,19 +10,29 @@ rm -f "$WORK"/base/savegames/*.sav
 pristine="$WORK/pristine"
 cp -r "$WORK/base" "$pristine"
 
-# damage FILE N: odd N cuts the file to half its length, even N fills it with
-# as many random bytes.
+# damage FILE N: odd N halves the file, even N fills it with as many random bytes.
 damage() {
   local size
   size=$(stat -c %s "$1")
   if [ $(($2 % 2)) = 1 ]; then truncate -s $((size / 2)) "$1"; else random_bytes "$1" "$size"; fi
 }
-said() { grep -qF "$1" "$WORK/stderr.txt"; }
-wait_said() { wait_for "the message '$1'" "${2:-20}" said "$1"; }
 restore_base() { rm -rf "$WORK/base" && cp -r "$pristine" "$WORK/base"; }
+# more_lines PATTERN ACTION...: ACTION adds a stderr line matching PATTERN.
+line_count() { grep -cE "$1" "$WORK/stderr.txt" || true; }
+more_lines() {
+  local pattern="$1" before; shift
+  before=$(line_count "$pattern")
+  "$@"
+  wait_for "another message matching '$pattern'" 20 test "$(line_count "$pattern")" -gt "$before"
+}
+# back_to_tools WHAT: an editor's Exit answered Yes brings the tools menu back.
+back_to_tools() {
+  leave_editor_yes
+  app_running || fail "the program ended in the $1"
+  wait_crop_equal "$TITLE_BAR" "$tools" 15 "the tools menu after the $1"
+}
 
-# 1. Tile set, maps, sprites, sounds, music, help and the credits picture all
-# broken at once; game.ini and the menu and overlay pictures intact.
+# 1. Tile set, maps, sprites, sounds, music, help and the credits picture broken at once.
 n=0
 while IFS= read -r -d '' file; do
   n=$((n + 1))
@@ -44,74 +51,50 @@ grep -q 'Unable to load sample from .*base/sound/' "$WORK/stderr.txt" || fail "n
 said 'Unable to load music from base/music/menu.mod' || fail "no message about the broken menu music"
 menu=$(window_crop_sum "$TITLE_BAR")
 
-# Play: level 1's map is broken, the game says so and the menu comes back.
-key Down Return
-sleep 0.8
-key Down Return
-sleep 0.5
-key Down Down Return
+play_first_slot   # level 1's map is broken
 wait_said 'base/maps/level01.map'
 sleep 1
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the broken map"
 
-# Credits without their picture: a message, then the menu.
-key Down Down Down Down Return
+key Down Down Down Down Return   # Credits without their picture
 wait_said 'Unable to load bitmap from base/CreditsBack.tga'
 sleep 0.5
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the credits"
 
-# Help on random bytes opens and closes.
-key Up Return
+key Up Return   # Help on random bytes
 sleep 2
 app_running || fail "the program ended in the help viewer"
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after help"
 
-# Tools -> Map Editor: a new map over the broken tile set says so; loading a
-# broken map says so too; the editor leaves without saving anything.
+# Map Editor: a new map over the broken tile set and a broken map loaded each say so.
 key Up Return
 wait_crop_change "$TITLE_BAR" "$menu" 15 "the tools menu"
 tools=$(window_crop_sum "$TITLE_BAR")
 key Down Return
 wait_said 'base/tiles/sodbolt.til'
 sleep 1
-shot "$WORK/mapeditor.png"
 editor=$(window_crop_sum "$FIELD")
 key F3
 wait_crop_change "$FIELD" "$editor" 15 "the Load Map dialog"
 sleep 0.5
-xdotool key --delay 15 --repeat 160 BackSpace; sleep 0.3
-type_text "base/maps/level02.map"
-key Return
+type_path "base/maps/level02.map"
 wait_said 'base/maps/level02.map'
 sleep 0.5
 key Return
 sleep 1
-key Escape   # Exit, and Yes to leaving
-sleep 1
-key Return
-sleep 1
-app_running || fail "the program ended in the map editor"
-wait_crop_equal "$TITLE_BAR" "$tools" 15 "the tools menu after the map editor"
+back_to_tools "map editor"
 
 # Tile Editor on the broken tile set: a message, then an editor that works.
-grep -c 'base/tiles/sodbolt.til' "$WORK/stderr.txt" > "$WORK/count.txt"
-key Down Return
-wait_for "a second message about the tile set" 20 \
-  test "$(grep -c 'base/tiles/sodbolt.til' "$WORK/stderr.txt")" -gt "$(cat "$WORK/count.txt")"
+more_lines 'base/tiles/sodbolt.til' key Down Return
 sleep 1
 key Return
 sleep 1
 key Right Right
 sleep 0.5
-key Escape
-sleep 1
-key Return
-sleep 1
-app_running || fail "the program ended in the tile editor"
-wait_crop_equal "$TITLE_BAR" "$tools" 15 "the tools menu after the tile editor"
+back_to_tools "tile editor"
 
 # Sprite Editor: loading the broken cloud sprite says so.
 key Down Return
@@ -120,22 +103,11 @@ editor=$(window_crop_sum "$FIELD")
 key F3
 wait_crop_change "$FIELD" "$editor" 15 "the Load Sprite dialog"
 sleep 0.5
-xdotool key --delay 15 --repeat 160 BackSpace; sleep 0.3
-sprite_lines() { grep -cE 'base/sprites/cloud01.spr|^Not a valid sprite file' "$WORK/stderr.txt"; }
-sprite_lines > "$WORK/count.txt"
-type_text "base/sprites/cloud01.spr"
-key Return
-wait_for "a message about the broken sprite" 20 \
-  test "$(sprite_lines)" -gt "$(cat "$WORK/count.txt")"
+more_lines 'base/sprites/cloud01.spr|^Not a valid sprite file' type_path "base/sprites/cloud01.spr"
 sleep 0.5
 key Return
 sleep 1
-key Escape
-sleep 1
-key Return
-sleep 1
-app_running || fail "the program ended in the sprite editor"
-wait_crop_equal "$TITLE_BAR" "$tools" 15 "the tools menu after the sprite editor"
+back_to_tools "sprite editor"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu"
 key Down Down
@@ -143,8 +115,7 @@ quit_from_main_menu
 no_crash_report || fail "crash report with broken content"
 content_unchanged
 
-# 1b. Only the three sprites broken: a level still plays without them (no
-# mower or clouds to see), steering and all, and Escape leaves it.
+# 1b. Only the three sprites broken: a level still plays and steers without them.
 restore_base
 n=0
 for sprite in mower cloud01 cloud02; do
@@ -155,11 +126,7 @@ remember_content
 start_app
 menu_up
 menu=$(window_crop_sum "$TITLE_BAR")
-key Down Return
-sleep 0.8
-key Down Return
-sleep 0.5
-key Down Down Return
+play_first_slot
 wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
 sleep 1
 xdotool keydown Up; sleep 1; xdotool keyup Up
@@ -178,11 +145,7 @@ random_bytes "$WORK/base/game.ini" 600
 remember_content
 start_app
 menu_up
-key Down Return
-sleep 0.8
-key Down Return
-sleep 0.5
-key Down Down Return
+play_first_slot
 wait_said 'No entries in maps list'
 sleep 0.5
 key Return
@@ -201,21 +164,21 @@ focus_app
 wait_said 'Unable to load menu background'
 sleep 0.5
 key Return
-await_exit 20
-[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE after the menu picture message, not 0"
+expect_exit 0
 content_unchanged
 
-# 4. Each overlay picture broken: the "Error" box names it, exit code 1.
-k=0
+# 4. Each overlay picture broken (cut short, missing, random bytes): the "Error" box names it, exit code 1.
 for picture in inter_LevelComplete.tga inter_OutOfTime.tga inter_Paused.tga; do
   restore_base
-  k=$((k + 1))
-  damage "$WORK/base/$picture" $k
+  case $picture in
+    *Complete*) damage "$WORK/base/$picture" 1 ;;
+    *OutOfTime*) rm "$WORK/base/$picture" ;;
+    *) damage "$WORK/base/$picture" 2 ;;
+  esac
   remember_content
   start_app
   answer_native_box '^Error$' 0.5
-  await_exit 20
-  [ "$EXIT_CODE" = 1 ] || fail "exit code $EXIT_CODE with a broken $picture, not 1"
+  expect_exit 1
   said "Unable to load bitmap from base/$picture" || fail "the error does not name base/$picture"
   no_crash_report || fail "crash report with a broken $picture"
   content_unchanged

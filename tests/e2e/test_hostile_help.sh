@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
-# A help.txt of 10 MB, one of a single 1 MB line, and one of random binary
-# bytes: Help opens each in bounded time, scrolls, Done brings the main menu
-# back, and help.txt is left as it was.
+# A help.txt of 10 MB, of a single 1 MB line, and of random bytes: Help opens each in bounded time, scrolls, Done
+# brings the main menu back, and help.txt is left as it was.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
 
 make_workdir --copy-base
 
-# open_help_and_leave WHAT SECONDS: Help from the main menu (on Exit), a few
-# scrolling keys, Done, and the menu again within the time limit.
+# open_help_and_leave WHAT SECONDS: Help, a few scrolling keys, Done, the menu again within the limit.
 open_help_and_leave() {
+  remember_content
   start_app
   menu_up
   local menu
@@ -18,7 +17,6 @@ open_help_and_leave() {
   key Up Up Return
   wait_crop_change "$TITLE_BAR" "$menu" "$2" "the help viewer with $1"
   sleep 0.5
-  shot "$WORK/help_$1.png"
   local view
   view=$(window_crop_sum "$FIELD")
   key Next Next Down
@@ -34,20 +32,12 @@ open_help_and_leave() {
   content_unchanged
 }
 
-# 10 MB of ordinary lines.
 line='Mow every patch of grass before the clock runs out; clouds make it grow back.'
 for _ in $(seq 128); do echo "$line"; done > "$WORK/chunk.txt"
 for _ in $(seq 1040); do cat "$WORK/chunk.txt"; done > "$WORK/base/help.txt"
-remember_content
 open_help_and_leave big 60
-
-# One line of 1 MB with no line break at all: wrapped, not drawn as one line.
 head -c 1048576 /dev/zero | tr '\0' 'w' > "$WORK/base/help.txt"
-remember_content
 open_help_and_leave one_line 60
-
-# Random bytes, NULs and control characters included.
 random_bytes "$WORK/base/help.txt" 65536
-remember_content
 open_help_and_leave binary 30
 pass

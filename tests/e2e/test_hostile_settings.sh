@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Hostile settings files: kwui2.ini with sizes no screen can show or a 100 KB
-# value, sodbolt.ini with a 100 KB tool path. The program says what it did,
-# keeps running, and what it writes back keeps the long values.
+# Hostile kwui2.ini and sodbolt.ini (impossible sizes, random bytes, folders, 100 KB values): the program says what
+# it did, keeps running, and writes back settings it can use.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
@@ -10,42 +9,34 @@ make_workdir --copy-base --no-ini
 remember_content
 LOG="$WORK/KWUI2 Error Log.txt"
 long_value() { head -c "$1" /dev/zero | tr '\0' "$2"; }
+# start_asked: the program, the desktop question answered Yes, the main menu.
+start_asked() { start_app; answer_native_box 'Screen Resolution' 0.75; menu_up; }
 
-# A stored size that cannot be a display: logged, then the desktop question
-# as if there were no size at all; "Yes" gives a full screen at the desktop size.
+# A size that cannot be a display: logged, then the desktop question; "Yes" gives the desktop size.
 for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
   set -- $size
   printf '[video]\nwidth=%s\nheight=%s\nwindow=True\n' "$1" "$2" > "$WORK/kwui2.ini"
   rm -f "$LOG"
-  start_app
-  answer_box_once 'Screen Resolution' 0.75
-  menu_up
-  [ "$(window_size "$APP_WIN")" = "1280x1024" ] || fail "window is $(window_size "$APP_WIN") for $1 x $2"
+  start_asked
+    [ "$(window_size "$APP_WIN")" = "1280x1024" ] || fail "window is $(window_size "$APP_WIN") for $1 x $2"
   grep -q "kwui2.ini asks for a $1 by $2 display" "$LOG" || fail "the error log does not explain the $1 x $2 size"
   quit_from_main_menu
   grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the new size after $1 x $2"
   no_crash_report || fail "crash report with $1 x $2"
 done
 
-# Both settings files of random bytes: no size, so the question; at exit both
-# are written whole again.
+# Both files of random bytes: the question; at exit both are written whole again.
 random_bytes "$WORK/kwui2.ini" 4096
 random_bytes "$WORK/sodbolt.ini" 4096
-start_app
-answer_box_once 'Screen Resolution' 0.75
-menu_up
+start_asked
 quit_from_main_menu
 grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini was not written again after random bytes"
 grep -qx 'ImageImportPath=' "$WORK/sodbolt.ini" || fail "sodbolt.ini was not written again after random bytes"
 
-# Both settings files are folders: nothing to read (so the question), and at
-# exit nothing can be written over them: each failure is logged, the folders
-# stay, and no half-written file is left behind.
+# Both files are folders: the question; at exit each failed write is logged, the folders stay, no temporary is left.
 rm -f "$WORK/kwui2.ini" "$WORK/sodbolt.ini" "$LOG"
 mkdir "$WORK/kwui2.ini" "$WORK/sodbolt.ini"
-start_app
-answer_box_once 'Screen Resolution' 0.75
-menu_up
+start_asked
 quit_from_main_menu
 grep -q 'Unable to write kwui2.ini' "$LOG" || fail "the failed write of kwui2.ini is not logged"
 grep -q 'Unable to write sodbolt.ini' "$LOG" || fail "the failed write of sodbolt.ini is not logged"
@@ -53,25 +44,19 @@ grep -q 'Unable to write sodbolt.ini' "$LOG" || fail "the failed write of sodbol
 [ -z "$(ls "$WORK" | grep '\.new$')" ] || fail "a temporary settings file was left behind"
 rmdir "$WORK/kwui2.ini" "$WORK/sodbolt.ini"
 
-# A full screen of a size this screen has no mode for (the X server here has
-# only its own 1280 x 1024), once by name and once through a 100 KB "window"
-# value, which reads as full screen: logged, then the same question.
+# A full screen of a size the X server (1280 x 1024 only) has no mode for, by name and through a 100 KB "window"
+# value: logged, then the same question.
 for window in False "$(long_value 102400 w)"; do
   printf '[video]\nwidth=800\nheight=600\nwindow=%s\n' "$window" > "$WORK/kwui2.ini"
   rm -f "$LOG"
-  start_app
-  answer_box_once 'Screen Resolution' 0.75
-  menu_up
-  grep -q "no full-screen 800 by 600 display could be made" "$LOG" || fail "the error log does not explain the full screen"
+  start_asked
+    grep -q "no full-screen 800 by 600 display could be made" "$LOG" || fail "the error log does not explain the full screen"
   quit_from_main_menu
   grep -qx 'window=False' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the full screen chosen"
 done
 
-# 100 KB values: a width of 100 KB of digits (asked about again), a music
-# path and two tool paths no file dialog can start from (reported, and the
-# dialogs open in the working folder instead of refusing for good), absurd
-# volumes. The program runs; the audio panel's music file dialog and the tile
-# editor's image import dialog open.
+# 100 KB width, music path and tool paths, absurd volumes: the paths are reported and the music and image import
+# dialogs still open (in the working folder).
 music_path=/$(long_value 102400 m)
 tool_path=/$(long_value 102400 t)
 printf '[video]\nwidth=%s\nheight=600\nwindow=True\n[audio]\nSoundVolume=99999999999\nMusicVolume=-70\nMusicLoadPath=%s\n' \
@@ -82,16 +67,13 @@ printf '[other]\nImageImportPath=%s\nImageExportPath=\nImportZentorTilesPath=%s\
 sed -i '/^MenuMusic=/d' "$WORK/base/game.ini"
 remember_content
 rm -f "$LOG"
-start_app
-answer_box_once 'Screen Resolution' 0.75
-menu_up
+start_asked
 grep -q 'MusicLoadPath in kwui2.ini is not a usable path' "$LOG" || fail "the long music path is not reported"
 grep -q 'ImageImportPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" || fail "the long tool path is not reported"
 grep -q 'ImportZentorTilesPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" ||
   fail "the long Zentor path is not reported"
 menu=$(window_crop_sum "$TITLE_BAR")
-# Options -> Audio Panel -> Load Music File (F3): the file dialog opens on the
-# long path; Escape leaves it, Done closes the panel.
+# Options -> Audio Panel -> Load Music File (F3), Escape, Done.
 key Up Up Up Up Return
 wait_crop_change "$TITLE_BAR" "$menu" 15 "the options menu"
 options=$(window_crop_sum "$TITLE_BAR")
@@ -100,7 +82,6 @@ wait_crop_change "$TITLE_BAR" "$options" 15 "the audio panel"
 panel=$(window_crop_sum "$FIELD")
 key F3
 wait_crop_change "$FIELD" "$panel" 15 "the music file dialog"
-shot "$WORK/music_dialog.png"
 key Escape
 sleep 1
 app_running || fail "the program ended in the music file dialog"
@@ -116,14 +97,10 @@ sleep 2
 editor=$(window_crop_sum "$FIELD")
 key i
 wait_crop_change "$FIELD" "$editor" 15 "the image import dialog"
-shot "$WORK/import_dialog.png"
 key Escape
 sleep 1
 app_running || fail "the program ended in the image import dialog"
-key Escape   # Exit, and Yes to leaving the editor
-sleep 1
-key Return
-sleep 1
+leave_editor_yes
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the tile editor"
 # The main menu is on Tools: three up is Exit.
@@ -132,7 +109,6 @@ quit_from_main_menu
 no_crash_report || fail "crash report with long settings"
 
 grep -q "Invalid path" "$WORK/stderr.txt" && fail "a file dialog refused to open"
-# Written back: sizes of the display, volumes as numbers, no unusable paths.
 grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the display's size"
 grep -qx 'MusicLoadPath=' "$WORK/kwui2.ini" || fail "kwui2.ini kept the unusable music path"
 grep -qx 'ImageImportPath=' "$WORK/sodbolt.ini" || fail "sodbolt.ini kept the unusable tool path"

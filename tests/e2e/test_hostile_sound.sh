@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# A sound folder with a file whose sound name would run past 300 characters,
-# one whose name just fits, and WAV files that are not sounds or hold no
-# sound at all: the long name is skipped with a message naming it, the broken
-# and empty files are reported, everything else still loads, and the menu
-# runs with its sounds.
+# Sound names too long and just fitting, WAV files that are not sounds or hold none: each bad one is named, the rest
+# loads, and the menu runs with its sounds.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
@@ -17,7 +14,7 @@ long_folder=$(head -c 200 /dev/zero | tr '\0' 'f')
 long_file=$(head -c 120 /dev/zero | tr '\0' 'n')
 mkdir -p "$sound/$long_folder"
 cp "$some_wav" "$sound/$long_folder/$long_file.wav"
-# "interface/" + 241 + ".wav": 255 characters, the longest name that fits.
+# "interface/" + 241 + ".wav": 255 characters, the longest that fits.
 near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
 cp "$some_wav" "$sound/interface/$near_limit.wav"
 random_bytes "$sound/world/noise1.wav" 4096
@@ -29,17 +26,13 @@ remember_content
 
 start_app
 menu_up
-grep -q "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" "$WORK/stderr.txt" ||
-  fail "no message naming the sound with the over-long name"
-grep -q 'Unable to load sample from .*base/sound/world/noise1.wav' "$WORK/stderr.txt" ||
-  fail "no message about the random-bytes sound"
-grep -q 'Unable to load sample from .*base/sound/game/cutshort.WAV' "$WORK/stderr.txt" ||
-  fail "no message about the truncated sound"
-grep -q 'Unable to load sample from .*base/sound/game/silent.wav: it holds no sound' "$WORK/stderr.txt" ||
-  fail "no message about the sound of no samples"
+for message in "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" \
+    'Unable to load sample from .*base/sound/world/noise1.wav' 'Unable to load sample from .*base/sound/game/cutshort.WAV' \
+    'Unable to load sample from .*base/sound/game/silent.wav: it holds no sound'; do
+  grep -q "$message" "$WORK/stderr.txt" || fail "no message '$message'"
+done
 grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
 
-# The menu still moves with its sounds: no "No such sound number" lines.
 key Up Down Up Down
 sleep 0.5
 grep -q 'No such sound number' "$WORK/stderr.txt" && fail "menu sounds went missing"

@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The tile editor's tile tools: Paste before any Copy changes nothing; the
-# swatch's right button asks before filling (No keeps the tile, Yes fills
-# it); Copy and Paste carry a tile to the next one; Export Image writes the
-# tile and asks before overwriting; Import Image shrinks a 64 x 64 picture
-# onto the tile with its magenta parts keeping the old pixels; zoom stops at
-# 24 and 1; the image folders are remembered in sodbolt.ini.
+# The tile tools: Paste before Copy, the swatch's fill question, Copy and Paste, Export Image (asks before
+# overwriting), Import Image (shrunk, magenta keeps old pixels), zoom limits 24 and 1, remembered image folders.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -20,7 +16,6 @@ grid_of_24() {
   done
 }
 
-# [set-up] -------------------------------------------------------------------
 tileed_workdir
 for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 # 64 x 64: the left half magenta, the right half blue
@@ -34,7 +29,6 @@ swatch_x=780; swatch_y=$((TOP + 100))
 key F6
 press_at $swatch_x $swatch_y 3
 wait_for "the fill question" 20 editor_gone
-screenshot "$WORK/fill-question.png"
 key Escape
 wait_editor
 shot
@@ -62,7 +56,6 @@ sleep 1
 key e
 choose_file "$WORK/out.BMP"
 sleep 0.5
-screenshot "$WORK/export-question.png"
 editor_shown && fail "Export Image over an existing file did not ask"
 key Escape
 wait_editor
@@ -78,21 +71,13 @@ screenshot "$WORK/image-imported.png"
 xdotool mousemove --window "$APP_WIN" 600 300
 for _ in $(seq 14); do xdotool click 4; sleep 0.1; done
 wait_for "zoom 24" 10 grid_of_24
-screenshot "$WORK/zoom24.png"
 focus_app
 xdotool key --delay 60 --repeat 30 KP_Subtract; sleep 0.5
 wait_for "zoom 1" 10 outline_at 33
-screenshot "$WORK/zoom1.png"
 
 # [save, leave, look at the file] --------------------------------------------
-saved_before=$(stamp "$TILES")
-key F2
-saved() { [ "$(stamp "$TILES")" != "$saved_before" ]; }
-wait_for "F2 to save" 20 saved
-key Escape
-sleep 0.5
-key Return
-wait_for "the editor to close" 20 editor_gone
+save_with_f2
+leave_editor
 
 for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/after$i.txt"; done
 [ "$(pixels_only "$WORK/after0.txt" | awk '$3 != 255 || $4 != 255 || $5 != 255' | wc -l)" = 0 ] || fail "tile 0 is not filled white"
@@ -104,14 +89,7 @@ for p in "16 0" "20 10" "31 31"; do
 done
 cmp -s "$WORK/before2.txt" "$WORK/after2.txt" || fail "tile 2 changed"
 
-# [the image folders are remembered in sodbolt.ini] --------------------------
-focus_app
-key Escape                  # Tools -> main menu, on Tools
-sleep 0.5
-key Down Down Down Return   # Help, Credits, Exit
-code=$(wait_exit 20)
-[ "$code" = 0 ] || fail "exit code $code"
+quit_from_tools
 grep -qx "ImageImportPath *= *$WORK/in.tga" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image import path: $(grep ImageImportPath "$WORK/sodbolt.ini")"
 grep -qx "ImageExportPath *= *$WORK/out.BMP" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image export path: $(grep ImageExportPath "$WORK/sodbolt.ini")"
-keep_shots
 pass

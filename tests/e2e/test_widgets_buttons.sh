@@ -45,7 +45,6 @@ wait_for "the toolbar result" 5 grep -q '^toolbar ' "$LOG"
 line=$(grep '^toolbar ' "$LOG" | head -n1)
 [ "$line" = "toolbar 4 Go A (clicked: 4 5)" ] || fail "toolbar reported '$line'"
 
-screenshot "$WORK/buttons.png"
 key Escape
 expect_exit 0
 grep -q '^quit' "$LOG" || fail "Escape did not reach the Quit button"

@@ -1,6 +1,5 @@
-# Helpers for the tile editor's end-to-end tests: the tile set read through
-# the program's own loader, pixels of the window, slow mouse presses the frame
-# loop cannot miss, and where the pixel view sits. Source after lib.sh.
+# Helpers for the tile editor's tests: the tile set read through the program's own loader, window pixels and where
+# the pixel view sits. Source after lib.sh.
 
 UNIT_TESTS="$BUILD_DIR/tests/unit_tests"
 [ -x "$UNIT_TESTS" ] || fail "no unit_tests binary in '$BUILD_DIR' (it reads and writes the tile set files)"
@@ -39,8 +38,7 @@ wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(v
 cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
 cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
 
-# the main menu's title bar is up (keys typed while the program still loads
-# its sounds are not kept)
+# a menu's title bar is up (keys typed while the program still loads its sounds are not kept)
 menu_shown() { shot; [ "$(pix 5 30)" = "#284EEC" ]; }
 
 # From the main menu (Exit selected) to Tools, then its Nth entry (1 Map
@@ -80,5 +78,17 @@ choose_file() {
   key Return
 }
 
-# TILEED_SHOTS=folder keeps a test's screenshots for a look.
-keep_shots() { if [ -n "${TILEED_SHOTS:-}" ]; then cp "$WORK"/*.png "$TILEED_SHOTS"/; fi; }
+# save_with_f2: F2 writes the tile set.
+tiles_written() { [ "$(stamp "$TILES")" != "$TILES_STAMP" ]; }
+save_with_f2() { TILES_STAMP=$(stamp "$TILES"); focus_app; key F2; wait_for "F2 to save the tile set" 20 tiles_written; }
+# leave_editor: Exit, and Yes to the question.
+leave_editor() { key Escape; wait_for "the Exit question" 20 editor_gone; sleep 0.5; key Return; }
+# quit_from_tools: the Tools menu back to the main menu (on Tools), then Exit.
+quit_from_tools() {
+  wait_for "the Tools menu" 20 menu_shown
+  focus_app
+  key Escape
+  sleep 0.5
+  key Down Down Down Return   # Help, Credits, Exit
+  expect_exit 0
+}
