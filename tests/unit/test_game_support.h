@@ -11,20 +11,14 @@
 
 namespace gametest {
 
-// Tiles: 0 Land, 1 Grass, 2 Solid, 3 Water, as their own indexes.
-inline void UseTypedTiles()
+// Paints the map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
+// '#' Solid, '~' Water (tiles 0 to 3, typed so). Missing rows and cells are Land.
+inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
 {
     for (auto& tile : gPlay.map.tileSet.tiles) tile.type = TileLand;
     gPlay.map.tileSet.tiles[1].type = TileGrass;
     gPlay.map.tileSet.tiles[2].type = TileSolid;
     gPlay.map.tileSet.tiles[3].type = TileWater;
-}
-
-// Paints the map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
-// '#' Solid, '~' Water. Missing rows and cells are Land.
-inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
-{
-    UseTypedTiles();
     gPlay.map.cells.fill(0);
     for (int r = 0; r < rowCount && r < kFieldRows; ++r)
         for (int c = 0; c < kFieldColumns && rows[r][c]; ++c) {
