@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -14,9 +15,7 @@ namespace {
 KW_VideoSettings Read(const char* text)
 {
     const std::string path = testing::TempDir() + "kwui2_test.ini";
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    std::fputs(text, file);
-    std::fclose(file);
+    std::ofstream(path) << text;
     ALLEGRO_CONFIG* config = al_load_config_file(path.c_str());
     std::remove(path.c_str());
     KW_VideoSettings settings = KW_ReadVideoSettings(config);

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -24,11 +24,8 @@ TEST(DirectoryList, ListsByExtensionIgnoringCaseByModeAndDepth)
     const fs::path root = fs::temp_directory_path() / "sodbolt_dirlist_test";
     fs::remove_all(root);
     fs::create_directories(root / "game");
-    for (const char* name : {"BIRDS1.WAV", "readme", "notes.txt", "game/skid1.wav", "game/skid2.Wav"}) {
-        std::FILE* f = std::fopen((root / name).c_str(), "wb");
-        std::fputs("x", f);
-        std::fclose(f);
-    }
+    for (const char* name : {"BIRDS1.WAV", "readme", "notes.txt", "game/skid1.wav", "game/skid2.Wav"})
+        std::ofstream(root / name) << "x";
 
     DirectoryListClass list;
     list.AddExtension("wav");

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -86,11 +86,7 @@ TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolde
     const std::string scratch = root.string() + "/";
     fs::remove_all(root);
     fs::create_directories(root / "sub");
-    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) {
-        std::FILE* f = std::fopen((root / name).c_str(), "wb");
-        std::fputs("x", f);
-        std::fclose(f);
-    }
+    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) std::ofstream(root / name) << "x";
     FileDialogClass dialog;
     dialog.workingFolder = scratch;
     dialog.SetStartPath("sub");  // an existing folder opens itself; other start paths split as above

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -139,10 +140,7 @@ TEST(ListBox, DoubleClickNeedsTheSameRowWithinAQuarterSecondAndClearForgetsIt)
 TEST(ListBox, TextFileWithWindowsLineEndsGivesOneRowPerLine)
 {
     const std::string path = testing::TempDir() + "kw_listbox_crlf.txt";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("first line\r\nsecond\r\n\r\nfourth\r\n", file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary) << "first line\r\nsecond\r\n\r\nfourth\r\n";
     ListBoxClass list;
     list.Create(0, 0, 2000, 5);
     ASSERT_TRUE(list.LoadFromTextFile(path));

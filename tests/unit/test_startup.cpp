@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -51,9 +51,7 @@ TEST(Paths, ModFolderOverridesSingleFiles)
 {
     const fs::path mods = fs::temp_directory_path() / "sodbolt_mods_test";
     fs::create_directories(mods / "maps");
-    std::FILE* f = std::fopen((mods / "maps" / "a.map").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fclose(f);
+    std::ofstream(mods / "maps" / "a.map") << "x";
 
     gUseModFolder = true;
     for (std::string folder : {mods.string(), mods.string() + "/"}) {
