@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -72,9 +73,7 @@ TEST(TextField, SlotsTabFocusWidthAndScrolling)
 
     KW_CreateTextField(b, "", 0, 0, 10, 100);
     KW_CreateTextField(c, "", 0, 0, 10, 100);
-    EXPECT_EQ(a.slot, 0);
-    EXPECT_EQ(b.slot, 1);
-    EXPECT_EQ(c.slot, 2);
+    EXPECT_EQ((std::array<int, 3>{a.slot, b.slot, c.slot}), (std::array<int, 3>{0, 1, 2}));
     KW_ReleaseTextField(b);
     EXPECT_EQ(kwFieldSlots[1], 0);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
