@@ -34,8 +34,7 @@ wait_editor
 written() { [ "$(stamp "$WORK/copy.til")" != "$untouched" ]; }
 wait_for "Save as to write copy.til" 20 written
 dump_tile "$WORK/copy.til" 0 "$WORK/copy-after.txt"
-expected_type=$(next_type "$type_before")
-[ "$(field_in "$WORK/copy-after.txt" type)" = "$expected_type" ] || fail "copy.til tile 0 has type $(field_in "$WORK/copy-after.txt" type), expected $expected_type"
+expect_tile "$WORK/copy-after.txt" "type=$(next_type "$type_before")"
 
 # [Import Zentor Tileset, the last toolbar button] ---------------------------
 # the toolbar's button row: line height + 8 below its top, 32 high
@@ -61,18 +60,12 @@ wait_for "F2 to write the current format over the imported file" 20 new_format
 leave_editor
 
 for i in 0 1 2; do dump_tile "$WORK/legacy/old.til" $i "$WORK/old$i.txt"; done
-[ "$(field_in "$WORK/old0.txt" description)" = "Imported Rock" ] || fail "tile 0 is '$(field_in "$WORK/old0.txt" description)'"
-[ "$(field_in "$WORK/old0.txt" type)" = 2 ] || fail "legacy code 1 did not become Solid"
-[ "$(field_in "$WORK/old1.txt" description)" = "Old Pond" ] || fail "tile 1 is '$(field_in "$WORK/old1.txt" description)'"
-[ "$(field_in "$WORK/old1.txt" type)" = 3 ] || fail "legacy code 2 did not become Water"
-[ "$(field_in "$WORK/old2.txt" type)" = 0 ] || fail "legacy code 0 did not become Land"
-[ "$(pixel_in "$WORK/old0.txt" 31 0)" = "255 255 255" ] || fail "Rotate did not take the top-left pixel to the top right"
-[ "$(pixel_in "$WORK/old0.txt" 0 0)" = "255 0 0" ] || fail "after Rotate pixel 0 0 is $(pixel_in "$WORK/old0.txt" 0 0)"
-[ "$(pixel_in "$WORK/old0.txt" 31 31)" = "255 0 0" ] || fail "imported red is $(pixel_in "$WORK/old0.txt" 31 31)"
-for p in "16 16" "0 0" "31 0" "0 31"; do
-  [ "$(pixel_in "$WORK/old1.txt" $p)" = "0 0 255" ] || fail "tile 1 pixel $p is $(pixel_in "$WORK/old1.txt" $p), not the imported blue"
-done
-[ "$(pixel_in "$WORK/old1.txt" 31 31)" = "255 255 255" ] || fail "Flip and Mirror did not take the top-left pixel to the bottom right"
+# Legacy codes 1, 2 and 0 become Solid, Water and Land; Rotate took tile 0's white top-left pixel to the top right,
+# Flip and Mirror took tile 1's to the bottom right; the rest is the imported red and blue.
+red="255 0 0" blue="0 0 255" white="255 255 255"
+expect_tile "$WORK/old0.txt" "description=Imported Rock" type=2 "31,0=$white" "0,0=$red" "31,31=$red"
+expect_tile "$WORK/old1.txt" "description=Old Pond" type=3 "31,31=$white" "16,16=$blue" "0,0=$blue" "31,0=$blue" "0,31=$blue"
+expect_tile "$WORK/old2.txt" type=0
 
 quit_from_tools
 grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \

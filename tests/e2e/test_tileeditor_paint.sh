@@ -49,15 +49,11 @@ wait_for "the Tools menu after Exit and Yes" 20 menu_shown
 
 # [the file on disk] ---------------------------------------------------------
 dump_tile "$TILES" 5 "$WORK/after5.txt"
-white="255 255 255"
-for p in "10 10" "31 31" "0 20" "1 20" "2 20" "3 20" "4 20" "5 20"; do
-  [ "$(pixel_in "$WORK/after5.txt" $p)" = "$white" ] || fail "pixel $p of tile 5 is $(pixel_in "$WORK/after5.txt" $p), not white"
-done
-[ "$(pixel_in "$WORK/after5.txt" 2 3)" = "$picked" ] || fail "pixel 2 3 is not the colour picked from pixel 0 0 ($picked)"
-[ "$(pixel_in "$WORK/after5.txt" 20 10)" = "$(pixel_in "$WORK/before5.txt" 20 10)" ] || fail "an unpainted pixel changed"
-[ "$(field_in "$WORK/after5.txt" description)" = "Garden Gnome" ] || fail "description is '$(field_in "$WORK/after5.txt" description)'"
-expected_type=$(next_type "$(field_in "$WORK/before5.txt" type)")
-[ "$(field_in "$WORK/after5.txt" type)" = "$expected_type" ] || fail "type is $(field_in "$WORK/after5.txt" type), expected $expected_type"
+# painted white, (2, 3) the colour picked from (0, 0), (20, 10) unpainted
+w="255 255 255"
+expect_tile "$WORK/after5.txt" "10,10=$w" "31,31=$w" "0,20=$w" "1,20=$w" "2,20=$w" "3,20=$w" "4,20=$w" "5,20=$w" \
+  "2,3=$picked" "20,10=$(pixel_in "$WORK/before5.txt" 20 10)" "description=Garden Gnome" \
+  "type=$(next_type "$(field_in "$WORK/before5.txt" type)")"
 for i in 4 6; do
   dump_tile "$TILES" $i "$WORK/after$i.txt"
   cmp -s "$WORK/before$i.txt" "$WORK/after$i.txt" || fail "tile $i changed"

@@ -16,6 +16,15 @@ tileed_helper() {
 dump_tile() { tileed_helper DumpTile TILEED_DUMP="$1" TILEED_DUMP_TILE="$2" TILEED_DUMP_OUT="$3"; }
 pixel_in() { awk -v x="$2" -v y="$3" '$1 == x && $2 == y && NF == 5 { print $3, $4, $5 }' "$1"; }
 field_in() { sed -n "s/^$2 //p" "$1"; }
+# expect_tile DUMP NAME=VALUE...: the dump has each value; NAME is description, type, or X,Y for a pixel.
+expect_tile() {
+  local file="$1" pair name got; shift
+  for pair in "$@"; do
+    name=${pair%%=*}
+    if [[ $name == *,* ]]; then got=$(pixel_in "$file" "${name%,*}" "${name#*,}"); else got=$(field_in "$file" "$name"); fi
+    [ "$got" = "${pair#*=}" ] || fail "$(basename "$file"): $name is '$got', expected '${pair#*=}'"
+  done
+}
 pixels_only() { grep -v '^description \|^type ' "$1"; }
 # what Change Tile Type makes of a type
 next_type() { echo $(( $1 >= 0 && $1 < 3 ? $1 + 1 : 0 )); }
