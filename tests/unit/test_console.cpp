@@ -11,7 +11,15 @@ TEST(Console, KeepsNineLinesCutsLongOnesAndSkipsEmptyFormats)
     KW_Message("too early");
     EXPECT_TRUE(kwConsoleLines.empty());
 
-    kwInitialised = true;
+    // Down again, console empty, however the test ends.
+    struct ToolkitUp {
+        ToolkitUp() { kwInitialised = true; }
+        ~ToolkitUp()
+        {
+            KW_ClearConsole();
+            kwInitialised = false;
+        }
+    } up;
     kwConsoleMaxLines = 10;
     KW_Message("Loaded map from %s", "base/maps/a.map");
     KW_Message("Loaded map from %s", "base/maps/a.map");
@@ -33,7 +41,4 @@ TEST(Console, KeepsNineLinesCutsLongOnesAndSkipsEmptyFormats)
     ASSERT_EQ(kwConsoleLines.size(), 3u) << "only an empty format string is skipped";
     EXPECT_EQ(kwConsoleLines[1].text, "100% cut");
     EXPECT_EQ(kwConsoleLines[2].text.size(), 1023u) << "long messages are cut, not overflowed";
-
-    KW_ClearConsole();
-    kwInitialised = false;
 }
