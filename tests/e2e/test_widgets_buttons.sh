@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Buttons and toolbars in the gallery: a click reports one click; pressing,
-# moving off and releasing elsewhere does not; a hot key fires once per key
-# character; two toolbar buttons with the same hot key give the lower index.
+# Gallery buttons: a click reports one click, press-move-off-release none; a hot key fires once per key character;
+# two toolbar buttons with the same hot key give the lower index.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/gallery_lib.sh"
 start_gallery

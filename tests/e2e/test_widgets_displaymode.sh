@@ -10,12 +10,7 @@ xdotool mousemove --window "$APP_WIN" 700 560
 key F5
 sleep 1
 screenshot "$WORK/displaymode.png"
-# the dialog's title bar (theme title fill 3, 3, 255) at the panel's top left
-pixel=$(convert "$WORK/displaymode.png" -format '%[pixel:p{100,70}]' info:)
-case "$pixel" in
-  "srgb(3,3,255)" | "rgb(3,3,255)") ;;
-  *) fail "no dialog title bar at (100, 70): $pixel" ;;
-esac
+pixel_is 100 70 "$TITLE_BLUE" || fail "no dialog title bar at (100, 70): $(pixel 100 70)"
 
 key Escape
 wait_for "the dialog to end" 5 grep -q '^displaymode ' "$LOG"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Text field and pop-up menu in the gallery: typing edits the focused field,
-# which takes at most maximum length - 1 characters, and Backspace deletes;
-# the pop-up menu returns the clicked item, and -1 on Escape.
+# Gallery text field (typing, maximum length - 1 characters, Backspace, Tab) and pop-up menu (the clicked item, or
+# -1 on Escape).
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/gallery_lib.sh"
 start_gallery

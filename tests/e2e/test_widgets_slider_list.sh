@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Slider and list box in the gallery: dragging the volume slider moves the
-# value in whole-percent steps of 255; a double click on a list row activates
-# it and two slow clicks do not; Page Down (keyboard on) moves a page of seven.
+# Gallery slider (whole-percent steps of 255 while dragged) and list box (a double click activates, two slow clicks
+# do not, Page Down moves a page of seven).
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/gallery_lib.sh"
 start_gallery
