@@ -34,6 +34,16 @@ choose_file() {
   key Return
 }
 
+# file_command KEY PATH COLOUR WHAT: a command's file dialog given PATH, then COLOUR in the frame view.
+file_command() { key "$1"; choose_file "$2"; wait_editor; wait_centre "$3" "$4"; }
+# save_with_f2 FILE: F2 writes FILE.
+stamp_differs() { [ "$(stat -c %y "$1")" != "$2" ]; }
+save_with_f2() {
+  local before; before=$(stat -c %y "$1")
+  key F2
+  wait_for "F2 to save $(basename "$1")" 20 stamp_differs "$1" "$before"
+}
+
 # start_editor: through the main menu's Tools to the Sprite Editor.
 start_editor() { open_editor "$SPRITEDUMP" 3; }
 

@@ -12,14 +12,8 @@ mkdir -p "$WORK/img"
 start_editor
 
 # [Add Frame twice: the new frame is the one shown] ---------------------------
-key f
-choose_file "$WORK/img/red.bmp"
-wait_editor
-wait_centre "#FF0000" "the red frame after the first Add Frame"
-key f
-choose_file "$WORK/img/blue.tga"
-wait_editor
-wait_centre "#0000FF" "the blue frame after the second Add Frame"
+file_command f "$WORK/img/red.bmp" "#FF0000" "the red frame after the first Add Frame"
+file_command f "$WORK/img/blue.tga" "#0000FF" "the blue frame after the second Add Frame"
 
 # [Display time: 1001 is out of range, 20 is taken] ---------------------------
 key t
@@ -48,10 +42,7 @@ expect_fields "$WORK/dump1.txt" frames=2 "description=Test mower" "frame0.name=$
 key n
 ok_message
 wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"
-key F3
-choose_file "$WORK/test.spr"
-wait_editor
-wait_centre "#FF0000" "the first frame of the loaded sprite"
+file_command F3 "$WORK/test.spr" "#FF0000" "the first frame of the loaded sprite"
 key Left
 wait_centre "#0000FF" "Previous Frame from frame 1 wrapping to the last"
 
@@ -69,10 +60,7 @@ expect_fields "$WORK/picture.txt" transparent=112 "pixel8,8=0 0 255 255"
 key Delete
 ok_message
 wait_centre "#FF0000" "the remaining red frame"
-before=$(stat -c %y "$WORK/test.spr")
-key F2
-saved_again() { [ "$(stat -c %y "$WORK/test.spr")" != "$before" ]; }
-wait_for "F2 to save the shorter sprite" 20 saved_again
+save_with_f2 "$WORK/test.spr"
 "$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump2.txt" || fail "the shorter sprite does not load"
 expect_fields "$WORK/dump2.txt" frames=1 "frame0.pixel8,8=255 0 0 255"   # the red frame is kept
 

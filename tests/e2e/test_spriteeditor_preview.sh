@@ -18,10 +18,7 @@ editor_stays() {   # for a while: nothing reopens or asks
 }
 
 start_editor
-key f
-choose_file "$WORK/img/red.bmp"
-wait_editor
-wait_centre "#FF0000" "the red frame"
+file_command f "$WORK/img/red.bmp" "#FF0000" "the red frame"
 
 # [V opens the preview; V, Escape and a click each close it and do no more] --
 key v
@@ -53,14 +50,8 @@ expect_fields "$WORK/dump.txt" "description=Old mower" frames=2 frame0.time=30 f
 press_button 17
 fill_dialog "the all-frames time dialog" 8 70
 wait_editor
-key i
-choose_file "$WORK/img/red.bmp"
-wait_editor
-wait_centre "#FF0000" "the imported frame image"
-before=$(stat -c %y "$WORK/legacy/old3.spr")
-key F2
-saved_again() { [ "$(stat -c %y "$WORK/legacy/old3.spr")" != "$before" ]; }
-wait_for "F2 to save the new times" 20 saved_again
+file_command i "$WORK/img/red.bmp" "#FF0000" "the imported frame image"
+save_with_f2 "$WORK/legacy/old3.spr"
 "$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" || fail "the saved sprite does not load"
 expect_fields "$WORK/dump.txt" frames=2 frame0.time=70 frame1.time=70 "frame0.pixel8,8=255 0 0 255" \
   frame0.transparent=112 "frame1.pixel8,8=192 192 192 255"
