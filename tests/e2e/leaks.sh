@@ -98,11 +98,6 @@ finish() {
   judge "$1"
 }
 
-scenario_menu() {
-  start_checked_app
-  finish menu
-}
-
 field_drawn() { grab && ! in_menu && [ "$(px 400 300)" != 000000 ]; }
 scenario_level() {
   rm -f "$WORK"/base/savegames/*.sav
@@ -140,7 +135,7 @@ scenario_editor() {
 
 for scenario in "${SCENARIOS[@]}"; do
   case "$scenario" in
-    menu) scenario_menu ;;
+    menu) start_checked_app; finish menu ;;
     level) scenario_level ;;
     mapeditor) scenario_editor mapeditor 0 ;;
     tileeditor) scenario_editor tileeditor 1 ;;

@@ -17,6 +17,8 @@ damage() {
   if [ $(($2 % 2)) = 1 ]; then truncate -s $((size / 2)) "$1"; else random_bytes "$1" "$size"; fi
 }
 restore_base() { rm -rf "$WORK/base" && cp -r "$pristine" "$WORK/base"; }
+# start_damaged: the damaged files remembered, the program up on its main menu.
+start_damaged() { remember_content; start_app; menu_up; }
 # more_lines PATTERN ACTION...: ACTION adds a stderr line matching PATTERN.
 line_count() { grep -cE "$1" "$WORK/stderr.txt" || true; }
 more_lines() {
@@ -40,10 +42,7 @@ while IFS= read -r -d '' file; do
 done < <(cd "$WORK" && find base/tiles base/maps base/sprites base/sound base/music -type f -print0 | sort -z)
 truncate -s 100 "$WORK/base/CreditsBack.tga"
 random_bytes "$WORK/base/help.txt" 3000
-remember_content
-
-start_app
-menu_up
+start_damaged
 for sprite in mower cloud01 cloud02; do
   said "base/sprites/$sprite.spr" || fail "no message about the broken $sprite sprite"
 done
@@ -122,9 +121,7 @@ for sprite in mower cloud01 cloud02; do
   n=$((n + 1))
   damage "$WORK/base/sprites/$sprite.spr" $n
 done
-remember_content
-start_app
-menu_up
+start_damaged
 menu=$(window_crop_sum "$TITLE_BAR")
 play_first_slot
 wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
@@ -142,9 +139,7 @@ rm -f "$WORK"/base/savegames/*.sav
 # 2. game.ini of random bytes: no level list, and the game says so.
 restore_base
 random_bytes "$WORK/base/game.ini" 600
-remember_content
-start_app
-menu_up
+start_damaged
 play_first_slot
 wait_said 'No entries in maps list'
 sleep 0.5
