@@ -47,7 +47,8 @@ tiny_workdir() {
 # $WORK/.exit_code, so that wait_exit works also from a sub-shell such as $(wait_exit 20).
 launch() {
   rm -f "$WORK/.exit_code"
-  (cd "$WORK" && "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt"; echo $? >"$WORK/.exit_code") &
+  # errexit off in the subshell, or a non-zero exit would end it before the code is written.
+  (set +e; cd "$WORK" && "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt"; echo $? >"$WORK/.exit_code") &
   APP_PID=$!
 }
 
