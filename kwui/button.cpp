@@ -15,9 +15,11 @@
 static std::string KeyName(int hotKey)
 {
     // The names come from the keyboard driver; without one there is none.
-    if (hotKey <= 0 || hotKey >= ALLEGRO_KEY_MAX || !al_is_keyboard_installed()) return "";
-    const char* name = al_keycode_to_name(hotKey);
-    return name ? name : "";
+    const int keyCode = hotKey & ~KW_HotKeyCtrl;
+    if (hotKey <= 0 || keyCode >= ALLEGRO_KEY_MAX || !al_is_keyboard_installed()) return "";
+    const char* name = al_keycode_to_name(keyCode);
+    if (!name || !*name) return "";
+    return (hotKey & KW_HotKeyCtrl) ? std::string("Ctrl+") + name : std::string(name);
 }
 
 void KW_CreateButtonEx(KW_Button& button, int x, int y, const std::string& text, int hotKey, bool separator,
@@ -139,7 +141,7 @@ bool KW_DoButton(KW_Button& button)
                 }
                 al_rest(0.001);
             }
-        } else if (button.hotKey != -1 && kwKeyPending && kwKeyCode == button.hotKey) {
+        } else if (button.hotKey != -1 && KW_HotKeyPressed(button.hotKey)) {
             clicked = true;
         }
     }

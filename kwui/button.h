@@ -19,7 +19,7 @@ struct KW_Button {
     int x = 0, y = 0;
     std::string text;     // label, also the tool tip text
     std::string keyName;  // Allegro's name of the hot key, or empty
-    int hotKey = -1;      // Allegro key code, -1 for none
+    int hotKey = -1;      // Allegro key code (KW_CtrlKey(code) for Ctrl+key), -1 for none
     KW_Texture icon;
     uint8_t iconAlpha = 255;
     int16_t style = KW_ButtonSeparator;  // an unfilled record stays inert

@@ -33,6 +33,7 @@ void (*kwFatalHandler)(const char* text) = nullptr;
 bool kwKeyPending = false;
 int kwKeyCode = -1;
 int kwKeyChar = -1;
+int kwKeyModifiers = 0;
 ALLEGRO_MOUSE_STATE kwMouse{};
 
 uint8_t kwFieldSlots[256] = {};
@@ -76,6 +77,7 @@ void KW_ClearKey()
     kwKeyPending = false;
     kwKeyCode = -1;
     kwKeyChar = -1;
+    kwKeyModifiers = 0;
 }
 
 // [SECTION] Video settings

@@ -100,6 +100,7 @@ int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
 extern bool kwKeyPending;
 extern int kwKeyCode;   // Allegro key code of this frame's key character, -1 when none
 extern int kwKeyChar;   // its Unicode character, -1 when none
+extern int kwKeyModifiers;  // ALLEGRO_KEYMOD_* flags held with it, 0 when none
 extern ALLEGRO_MOUSE_STATE kwMouse;
 
 // Text-field registry (one slot per field id) and the focused field.

@@ -23,10 +23,24 @@ void KW_PollEvents()
             kwKeyPending = true;
             kwKeyCode = event.keyboard.keycode;
             kwKeyChar = event.keyboard.unichar;
+            kwKeyModifiers = static_cast<int>(event.keyboard.modifiers);
             return;
         }
         ++discarded;
     }
+}
+
+bool KW_HotKeyMatches(int hotKey, int keyCode, int modifiers)
+{
+    if (hotKey <= 0 || keyCode <= 0) return false;
+    const bool wantsCtrl = (hotKey & KW_HotKeyCtrl) != 0;
+    const bool ctrlHeld = (modifiers & (ALLEGRO_KEYMOD_CTRL | ALLEGRO_KEYMOD_COMMAND)) != 0;
+    return (hotKey & ~KW_HotKeyCtrl) == keyCode && wantsCtrl == ctrlHeld;
+}
+
+bool KW_HotKeyPressed(int hotKey)
+{
+    return kwKeyPending && KW_HotKeyMatches(hotKey, kwKeyCode, kwKeyModifiers);
 }
 
 void KW_RefreshMouse()

@@ -2,6 +2,15 @@
 #pragma once
 
 void KW_PollEvents();
+
+// A hot key is an Allegro key code, with KW_HotKeyCtrl added for one pressed
+// with Ctrl (KW_CtrlKey(ALLEGRO_KEY_Z)). A plain hot key does not answer
+// while Ctrl is held, so Ctrl+N is never taken for N.
+constexpr int KW_HotKeyCtrl = 0x10000;
+constexpr int KW_CtrlKey(int keyCode) { return keyCode | KW_HotKeyCtrl; }
+bool KW_HotKeyMatches(int hotKey, int keyCode, int modifiers);
+// True when this frame's key is that hot key.
+bool KW_HotKeyPressed(int hotKey);
 int KW_GetMouseX();
 int KW_GetMouseY();
 int KW_GetMouseZ();

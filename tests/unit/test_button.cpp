@@ -2,6 +2,7 @@
 #include "kwui/button.h"
 
 #include "kwui/console.h"
+#include "kwui/input.h"
 #include "kwui/textures.h"
 
 #include <gtest/gtest.h>
@@ -95,4 +96,28 @@ TEST(Button, SeparatorsNeedAnIconAndAreInert)
     const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("KW_CreateButtonEx: Seperator buttons must have an icon"), std::string::npos) << text;
     EXPECT_EQ(std::system(("rm -rf '" + folder + "'").c_str()), 0);
+}
+
+TEST(Button, CtrlHotKeysAnswerOnlyWithCtrlAndPlainOnesOnlyWithout)
+{
+    const int z = ALLEGRO_KEY_Z, ctrlZ = KW_CtrlKey(ALLEGRO_KEY_Z);
+    const struct { int hotKey, keyCode, modifiers; bool matches; } cases[] = {
+        {z, z, 0, true},
+        {z, z, ALLEGRO_KEYMOD_SHIFT, true},
+        {z, z, ALLEGRO_KEYMOD_CTRL, false},  // Ctrl+Z is not Z
+        {ctrlZ, z, ALLEGRO_KEYMOD_CTRL, true},
+        {ctrlZ, z, ALLEGRO_KEYMOD_CTRL | ALLEGRO_KEYMOD_SHIFT, true},
+        {ctrlZ, z, 0, false},
+        {ctrlZ, ALLEGRO_KEY_Y, ALLEGRO_KEYMOD_CTRL, false},
+        {-1, z, 0, false},
+        {z, -1, 0, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(KW_HotKeyMatches(c.hotKey, c.keyCode, c.modifiers), c.matches)
+            << c.hotKey << " against " << c.keyCode << " with modifiers " << c.modifiers;
+
+    // The tip needs the keyboard driver for key names.
+    if (!al_is_keyboard_installed() && !al_install_keyboard()) return;
+    KW_Button undo;
+    KW_CreateButtonEx(undo, 0, 0, "Undo", ctrlZ, false, RealIcon());
+    EXPECT_EQ(KW_ButtonToolTipText(undo), "Undo - [Ctrl+" + std::string(al_keycode_to_name(ALLEGRO_KEY_Z)) + "]");
 }

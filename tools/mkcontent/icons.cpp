@@ -155,6 +155,20 @@ void CurvedArrow(bool clockwise, Rgb c)
     Triangle(ex - 6, ey + 2, ex + 6, ey + 2, ex, ey - 6, c);
 }
 
+// An arrow bent over the top, its head pointing down on the left for undo
+// and on the right for redo.
+void HookArrow(bool forward, Rgb c)
+{
+    const double side = forward ? 1.0 : -1.0;
+    for (int i = 0; i <= 180; i += 3) {
+        const double a = i * M_PI / 180;
+        FillCircle(16 - side * std::cos(a) * 9, 17 - std::sin(a) * 9, 2.0, c);
+    }
+    FillCircle(16 - side * 9, 19, 2.0, c);
+    const double headX = 16 + side * 9;
+    Triangle(headX - 6, 16, headX + 6, 16, headX, 25, c);
+}
+
 void MowerTopView(double scale)
 {
     // body, handle and wheels of a small push mower seen from above
@@ -458,6 +472,39 @@ std::vector<std::pair<const char*, IconDraw>> IconTable()
         FillCircle(15, 14, 4, kLightBlue);
         Line(5, 22, 25, 10, 1, kRed);
         FillCircle(24, 10, 2, kRed);
+    });
+    t.emplace_back("undo", [] { HookArrow(false, kOrange); });
+    t.emplace_back("redo", [] { HookArrow(true, kOrange); });
+    t.emplace_back("checkmap", [] {
+        FillRect(3, 5, 28, 26, Rgb{170, 214, 130});
+        for (int x = 3; x <= 28; x += 5) FillRect(x, 5, x, 26, kDarkGreen);
+        for (int y = 5; y <= 26; y += 7) FillRect(3, y, 28, y, kDarkGreen);
+        FillCircle(21, 20, 8, kGreen);
+        Line(16, 20, 20, 24, 3, kWhite);
+        Line(20, 24, 26, 15, 3, kWhite);
+    });
+    t.emplace_back("grid", [] {
+        FillRect(3, 3, 28, 28, kWhite);
+        for (int i = 3; i <= 28; i += 5) {
+            FillRect(i, 3, i, 28, kGrey);
+            FillRect(3, i, 28, i, kGrey);
+        }
+        FillRect(14, 14, 17, 17, kBlue);
+    });
+    t.emplace_back("fill", [] {
+        // a paint tin tipped over, pouring
+        Triangle(6, 14, 16, 4, 26, 14, kGrey);
+        Triangle(6, 14, 26, 14, 16, 24, kDarkGrey);
+        Line(16, 4, 16, 12, 2, kInk);
+        FillCircle(26, 20, 3, kRed);
+        FillRect(24, 14, 28, 20, kRed);
+        FillRect(3, 26, 28, 28, kRed);
+    });
+    t.emplace_back("onion", [] {
+        FillRect(4, 4, 19, 19, Rgb{190, 200, 230});
+        FillRect(12, 12, 27, 27, kBlue);
+        FillRect(15, 15, 24, 24, kLightBlue);
+        FillRect(12, 12, 19, 19, Mix(kBlue, Rgb{190, 200, 230}, 0.5));
     });
     t.emplace_back("sprite", [] {
         FillRect(3, 3, 28, 28, kLightBlue);

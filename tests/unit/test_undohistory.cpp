@@ -1,0 +1,94 @@
+// The editors' undo history, driven with a plain integer "document".
+#include "editors/undohistory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A document that is one number; a step is the number to go back to.
+struct Counter {
+    int value = 0;
+    UndoHistory<int> history;
+
+    explicit Counter(std::size_t limit = UndoHistory<int>::kDefaultLimit) : history(limit) {}
+    void Set(int v)
+    {
+        history.Record(value);
+        value = v;
+    }
+    int Restore(int v)
+    {
+        const int before = value;
+        value = v;
+        return before;
+    }
+    bool Undo() { return history.Undo([this](int v) { return Restore(v); }); }
+    bool Redo() { return history.Redo([this](int v) { return Restore(v); }); }
+};
+
+}  // namespace
+
+TEST(UndoHistory, UndoAndRedoWalkBackAndForthAndANewChangeDropsRedo)
+{
+    Counter doc;
+    EXPECT_FALSE(doc.Undo());
+    EXPECT_FALSE(doc.Redo());
+    doc.Set(1);
+    doc.Set(2);
+    doc.Set(3);
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.value, 1);
+    EXPECT_TRUE(doc.Redo());
+    EXPECT_EQ(doc.value, 2);
+    EXPECT_EQ(doc.history.RedoCount(), 1u);
+
+    doc.Set(7);  // a new change after undo: 3 can no longer come back
+    EXPECT_FALSE(doc.history.CanRedo());
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.value, 2);
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.value, 0);
+    EXPECT_FALSE(doc.Undo());
+}
+
+TEST(UndoHistory, KeepsTheNewestStepsUpToItsLimit)
+{
+    Counter doc(100);
+    for (int i = 1; i <= 150; ++i) doc.Set(i);
+    int undone = 0;
+    while (doc.Undo()) ++undone;
+    EXPECT_EQ(undone, 100);
+    EXPECT_EQ(doc.value, 50);
+    while (doc.Redo()) {}
+    EXPECT_EQ(doc.value, 150);
+}
+
+TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClear)
+{
+    Counter doc;
+    EXPECT_FALSE(doc.history.IsModified());
+    doc.Set(1);
+    EXPECT_TRUE(doc.history.IsModified());
+    doc.history.MarkSaved();
+    EXPECT_FALSE(doc.history.IsModified());
+    doc.Set(2);
+    EXPECT_TRUE(doc.history.IsModified());
+    doc.Undo();  // back to what was saved
+    EXPECT_FALSE(doc.history.IsModified());
+    doc.Undo();  // before the save
+    EXPECT_TRUE(doc.history.IsModified());
+    doc.Redo();
+    EXPECT_FALSE(doc.history.IsModified());
+
+    // a change after undoing past the save never matches the save again
+    doc.Undo();
+    doc.Set(5);
+    EXPECT_TRUE(doc.history.IsModified());
+
+    doc.history.Clear();  // a load
+    EXPECT_FALSE(doc.history.IsModified());
+    EXPECT_FALSE(doc.history.CanUndo());
+    EXPECT_FALSE(doc.history.CanRedo());
+}
