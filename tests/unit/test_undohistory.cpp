@@ -1,6 +1,8 @@
 // The editors' undo history, driven with a plain integer "document".
 #include "editors/undohistory.h"
 
+#include "editors/documentstate.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,4 +93,12 @@ TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClear)
     EXPECT_FALSE(doc.history.IsModified());
     EXPECT_FALSE(doc.history.CanUndo());
     EXPECT_FALSE(doc.history.CanRedo());
+}
+
+TEST(UndoHistory, TitleMarkerAndQuestionNameTheUnsavedFile)
+{
+    EXPECT_EQ(MarkedFileName("maps/a.map", true), "maps/a.map*");
+    EXPECT_EQ(MarkedFileName("maps/a.map", false), "maps/a.map");
+    EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", false, "Exit?"), "Exit?");
+    EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", true, "Exit?"), "There are unsaved changes in maps/a.map.  Exit?");
 }

@@ -1,0 +1,13 @@
+// The unsaved-changes marker and question shared by the editors.
+#include "editors/documentstate.h"
+
+std::string MarkedFileName(const std::string& fileName, bool modified)
+{
+    return modified ? fileName + "*" : fileName;
+}
+
+std::string UnsavedChangesQuestion(const std::string& fileName, bool modified, const std::string& question)
+{
+    if (!modified) return question;
+    return "There are unsaved changes in " + fileName + ".  " + question;
+}
