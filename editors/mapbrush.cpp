@@ -1,7 +1,11 @@
-// The map editor's plain rules (layout, brush, cursor, texts, brush grid).
+// The map editor's plain rules (layout, brush, cursor, texts, brush grid,
+// undo steps, the Check Map report).
 #include "editors/mapbrush.h"
 
 #include "content/map.h"
+#include "content/savegame.h"
+#include "game/playstate.h"
+#include "game/routeplanner.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -110,4 +114,74 @@ std::string BrushSizeText(int width, int height)
     char text[64];
     std::snprintf(text, sizeof text, "%d by %d", width, height);
     return text;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Undo steps
+
+bool MapSnapshot::operator==(const MapSnapshot& other) const
+{
+    return cells == other.cells && title == other.title && author == other.author && timeLimit == other.timeLimit &&
+           cloudCount == other.cloudCount && startX == other.startX && startY == other.startY;
+}
+
+MapSnapshot TakeMapSnapshot(const Map& map)
+{
+    MapSnapshot snapshot;
+    snapshot.cells = map.cells;
+    snapshot.title = map.title;
+    snapshot.author = map.author;
+    snapshot.timeLimit = map.timeLimit;
+    snapshot.cloudCount = map.cloudCount;
+    snapshot.startX = map.startX;
+    snapshot.startY = map.startY;
+    return snapshot;
+}
+
+void RestoreMapSnapshot(Map& map, const MapSnapshot& snapshot)
+{
+    map.cells = snapshot.cells;
+    map.title = snapshot.title;
+    map.author = snapshot.author;
+    map.timeLimit = snapshot.timeLimit;
+    map.cloudCount = snapshot.cloudCount;
+    map.startX = snapshot.startX;
+    map.startY = snapshot.startY;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Check Map
+
+namespace {
+
+std::string GrassCellsText(int count)
+{
+    return std::to_string(count) + (count == 1 ? " grass cell" : " grass cells");
+}
+
+}  // namespace
+
+std::string MapCheckReport(const RoutePlan& plan, int timeLimit)
+{
+    char text[512];
+    const int unreachable = plan.UnreachableCount();
+    if (plan.grassTotal == 0) {
+        std::snprintf(text, sizeof text, "%s", "There is no grass on this map: the level is won as soon as it starts.");
+    } else if (unreachable > 0) {
+        std::snprintf(text, sizeof text, "%s%s of %d can never be reached. %s marked in red on the map.",
+                      plan.mowerStuck ? "The mower cannot leave its start point: " : "",
+                      GrassCellsText(unreachable).c_str(), plan.grassTotal, unreachable == 1 ? "It is" : "They are");
+    } else {
+        const int normalLimit = SkillTimeLimit(SkillNormal, timeLimit);
+        const bool tooLong = plan.Seconds() > normalLimit;
+        std::snprintf(text, sizeof text,
+                      "Every grass cell can be reached%s the planned route takes %.1f s of the %d s limit on Normal.",
+                      tooLong ? ", but" : ":", plan.Seconds(), normalLimit);
+    }
+    return text;
+}
+
+std::string RunUnreachableQuestion(int unreachableCount)
+{
+    return GrassCellsText(unreachableCount) + " can never be reached.  Run the map anyway?";
 }

@@ -1,12 +1,16 @@
 // The map editor's plain rules: where the map sits on the screen, the cell
 // under the pointer, painting and picking with the brush, the pulsing cursor,
-// the texts it shows and the brush-size grid. No display needed.
+// the texts it shows, the brush-size grid, the undo steps and the Check Map
+// report. No display needed.
 #pragma once
 
+#include "content/map.h"
+
+#include <array>
 #include <cstdint>
 #include <string>
 
-class Map;
+struct RoutePlan;
 
 constexpr int kMapViewWidth = 800;   // 25 cells of 32 pixels
 constexpr int kMapViewHeight = 512;  // 16 cells of 32 pixels
@@ -65,3 +69,22 @@ BrushGrid BrushGridLayout(int screenW, int screenH, int lineHeight);
 bool BrushGridSizeAt(const BrushGrid& grid, int x, int y, int& width, int& height);
 // "%d by %d".
 std::string BrushSizeText(int width, int height);
+
+// An undo step: everything the user edits in a map (its tile set is not part
+// of the document).
+struct MapSnapshot {
+    std::array<uint16_t, Map::kCellCount> cells{};
+    std::string title, author;
+    uint16_t timeLimit = 0, cloudCount = 0, startX = 0, startY = 0;
+
+    bool operator==(const MapSnapshot& other) const;
+    bool operator!=(const MapSnapshot& other) const { return !(*this == other); }
+};
+MapSnapshot TakeMapSnapshot(const Map& map);
+void RestoreMapSnapshot(Map& map, const MapSnapshot& snapshot);
+
+// What Check Map tells: the grass the mower can never reach, or the planned
+// route's time against the map's limit on Normal.
+std::string MapCheckReport(const RoutePlan& plan, int timeLimit);
+// Run Map's question when grass is out of reach.
+std::string RunUnreachableQuestion(int unreachableCount);

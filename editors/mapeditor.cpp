@@ -6,6 +6,7 @@
 #include "app/resources.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
+#include "editors/documentstate.h"
 #include "editors/tilepicker.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -36,17 +37,22 @@ const ToolbarEntry kToolbarEntries[kMapButtonCount] = {
     {"saveas", "Save Map as", ALLEGRO_KEY_A},
     {"exit", "Exit", ALLEGRO_KEY_ESCAPE},
     {"seperator", "", -1},
+    {"undo", "Undo", KW_CtrlKey(ALLEGRO_KEY_Z)},
+    {"redo", "Redo", KW_CtrlKey(ALLEGRO_KEY_Y)},
+    {"seperator", "", -1},
     {"tileed", "Tile Mode", ALLEGRO_KEY_T},
     {"pstart", "Player Start Mode", ALLEGRO_KEY_P},
     {"seperator", "", -1},
     {"brush", "Set Tile Brush Size", ALLEGRO_KEY_B},
     {"colour", "Toggle Passable Colours", ALLEGRO_KEY_C},
+    {"grid", "Toggle Grid", ALLEGRO_KEY_G},
     {"seperator", "", -1},
     {"cdesc", "Change Map Title", ALLEGRO_KEY_D},
     {"author", "Change Map Author", -1},
     {"clock", "Change Time Limit", -1},
     {"rand", "Change Cloud Count", -1},
     {"seperator", "", -1},
+    {"checkmap", "Check Map", ALLEGRO_KEY_K},
     {"run", "Run Map", ALLEGRO_KEY_F9},
     {"seperator", "", -1},
     {"speaker", "Audio Panel", ALLEGRO_KEY_F5},
@@ -78,17 +84,80 @@ void MapEditor::StartNewDocument()
     passableView = false;
     brushWidth = 1;
     brushHeight = 1;
+    pointerChange = false;
+    history.Clear();
+    ClearCheckMarks();
     UpdateTitle();
 }
 
-void MapEditor::UpdateTitle() { KW_SetToolbarTitle(toolbar, "%s", MapEditorTitle(fileName, mode).c_str()); }
+void MapEditor::UpdateTitle()
+{
+    const std::string shownName = MarkedFileName(fileName, history.IsModified());
+    KW_SetToolbarTitle(toolbar, "%s", MapEditorTitle(shownName, mode).c_str());
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Undo and redo
+
+void MapEditor::RecordChange(const MapSnapshot& before)
+{
+    if (TakeMapSnapshot(map) == before) return;
+    history.Record(before);
+    ClearCheckMarks();
+    UpdateTitle();
+}
+
+void MapEditor::BeginPointerChange()
+{
+    if (pointerChange) return;
+    pointerChangeStart = TakeMapSnapshot(map);
+    pointerChange = true;
+}
+
+void MapEditor::EndPointerChange()
+{
+    if (!pointerChange) return;
+    pointerChange = false;
+    RecordChange(pointerChangeStart);
+}
+
+namespace {
+
+// Puts a step into the map and hands back the step that reverses it.
+struct RestoreSnapshot {
+    Map& map;
+    MapSnapshot operator()(const MapSnapshot& step) const
+    {
+        MapSnapshot reverse = TakeMapSnapshot(map);
+        RestoreMapSnapshot(map, step);
+        return reverse;
+    }
+};
+
+}  // namespace
+
+void MapEditor::Undo()
+{
+    if (!history.Undo(RestoreSnapshot{map})) return;
+    ClearCheckMarks();
+    UpdateTitle();
+}
+
+void MapEditor::Redo()
+{
+    if (!history.Redo(RestoreSnapshot{map})) return;
+    ClearCheckMarks();
+    UpdateTitle();
+}
 
 // ---------------------------------------------------------------------------
 // [SECTION] Commands
 
 void MapEditor::NewMap()
 {
-    if (KW_Confirm("%s", "New Map - Unsaved tiles will be lost!  Continue?")) StartNewDocument();
+    const std::string question =
+        UnsavedChangesQuestion(fileName, history.IsModified(), "New Map - Unsaved tiles will be lost!  Continue?");
+    if (KW_Confirm("%s", question.c_str())) StartNewDocument();
 }
 
 void MapEditor::LoadMap()
@@ -102,6 +171,8 @@ void MapEditor::LoadMap()
         return;
     }
     fileName = path;
+    history.Clear();
+    ClearCheckMarks();
     UpdateTitle();
     KW_Message("Loaded map from %s", path);
 }
@@ -122,14 +193,17 @@ bool MapEditor::SaveMap(bool ask)
     }
     KW_Message("Saved map to %s", path.c_str());
     fileName = path;
+    history.MarkSaved();
     UpdateTitle();
     return true;
 }
 
 void MapEditor::Exit()
 {
-    if (KW_Confirm("%s", "Any unsaved changes will be lost.  Are you sure that you want to exit the Map Editor?"))
-        exitRequested = true;
+    const std::string question = UnsavedChangesQuestion(
+        fileName, history.IsModified(),
+        "Any unsaved changes will be lost.  Are you sure that you want to exit the Map Editor?");
+    if (KW_Confirm("%s", question.c_str())) exitRequested = true;
 }
 
 void MapEditor::ChooseTile()
@@ -137,8 +211,10 @@ void MapEditor::ChooseTile()
     int tile = brushTile;
     if (SelectTile(map.tileSet, tile, true)) {
         brushTile = tile;
-        // The picker may have opened the tile editor: show its saved tiles.
+        // The picker may have opened the tile editor: show its saved tiles
+        // (their types may have changed, so an earlier check no longer holds).
         map.LoadDefaultTileset();
+        ClearCheckMarks();
     }
     mode = kMapTileMode;
     UpdateTitle();
@@ -152,28 +228,39 @@ void MapEditor::EnterPlayerStartMode()
 
 void MapEditor::EditTitle()
 {
+    const MapSnapshot before = TakeMapSnapshot(map);
     KW_InputString(map.title, kTitleLength, "Map Title");
+    RecordChange(before);
 }
 
 void MapEditor::EditAuthor()
 {
+    const MapSnapshot before = TakeMapSnapshot(map);
     KW_InputString(map.author, kTitleLength, "Map Author");
+    RecordChange(before);
 }
 
 void MapEditor::EditTimeLimit()
 {
+    const MapSnapshot before = TakeMapSnapshot(map);
     int value = map.timeLimit;
     if (KW_InputNumber(value, 1, 9999, "%s", "Time Limit")) map.timeLimit = static_cast<uint16_t>(value);
+    RecordChange(before);
 }
 
 void MapEditor::EditCloudCount()
 {
+    const MapSnapshot before = TakeMapSnapshot(map);
     int value = map.cloudCount;
     if (KW_InputNumber(value, 0, 99, "%s", "Cloud Count")) map.cloudCount = static_cast<uint16_t>(value);
+    RecordChange(before);
 }
 
 void MapEditor::RunMap()
 {
+    // An unwinnable map may still be saved and tried, but not by accident.
+    const int unreachable = CheckReachableGrass().UnreachableCount();
+    if (unreachable > 0 && !KW_Confirm("%s", RunUnreachableQuestion(unreachable).c_str())) return;
     if (!SaveMap(false)) {
         KW_ShowMessage("%s", "Cannot run map without saving first");
         return;
@@ -188,20 +275,27 @@ void MapEditor::RunMap()
 
 void MapEditor::RunCommand(int button)
 {
+    // A stroke still held when a command comes is finished first, so that
+    // Undo takes it back whole.
+    EndPointerChange();
     switch (button) {
     case kMapButtonNew: NewMap(); break;
     case kMapButtonLoad: LoadMap(); break;
     case kMapButtonSave: SaveMap(false); break;
     case kMapButtonSaveAs: SaveMap(true); break;
     case kMapButtonExit: Exit(); break;
+    case kMapButtonUndo: Undo(); break;
+    case kMapButtonRedo: Redo(); break;
     case kMapButtonTileMode: ChooseTile(); break;
     case kMapButtonPlayerStart: EnterPlayerStartMode(); break;
     case kMapButtonBrushSize: SetBrushSize(); break;
     case kMapButtonPassable: passableView = !passableView; break;
+    case kMapButtonGrid: showGrid = !showGrid; break;
     case kMapButtonTitle: EditTitle(); break;
     case kMapButtonAuthor: EditAuthor(); break;
     case kMapButtonTimeLimit: EditTimeLimit(); break;
     case kMapButtonCloudCount: EditCloudCount(); break;
+    case kMapButtonCheck: CheckMap(); break;
     case kMapButtonRun: RunMap(); break;
     case kMapButtonAudio: AudioClass::GetInstance().RunAudioPanel(); break;
     default: break;  // separators
@@ -210,10 +304,24 @@ void MapEditor::RunCommand(int button)
 
 void MapEditor::ApplyTileBrush(bool leftDown, bool rightDown)
 {
-    if (leftDown)
+    if (leftDown) {
+        BeginPointerChange();
+        const auto before = map.cells;
         PaintBrush(map, cursorColumn, cursorRow, brushWidth, brushHeight, static_cast<uint16_t>(brushTile));
-    else if (rightDown)
+        if (map.cells != before) ClearCheckMarks();
+    } else if (rightDown) {
         brushTile = PickBrushTile(map, cursorColumn, cursorRow);
+    }
+}
+
+void MapEditor::MoveStartPoint(int x, int y)
+{
+    BeginPointerChange();
+    const uint16_t newX = static_cast<uint16_t>(x), newY = static_cast<uint16_t>(y);
+    if (newX == map.startX && newY == map.startY) return;
+    map.startX = newX;
+    map.startY = newY;
+    ClearCheckMarks();
 }
 
 // ---------------------------------------------------------------------------
@@ -304,6 +412,8 @@ void RunMapEditor(MapEditor& editor)
             DrawPassableView(editor.map, origin);
         else
             editor.map.Draw(origin.x, origin.y);
+        if (editor.showGrid) DrawMapGrid(origin);
+        DrawUnreachableMarks(editor.unreachableMarks, origin);
         DrawStartMarker(editor.map, origin);
         KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", MapEditorStatusLine(editor.map).c_str());
 
@@ -314,12 +424,11 @@ void RunMapEditor(MapEditor& editor)
                 if (editor.pointerArmed) editor.ApplyTileBrush(leftDown, rightDown);
             } else {
                 KW_QueueToolTip(mouseX + 16, mouseY + 16, "%s", "Click to move player start point");
-                if (leftDown && editor.pointerArmed) {
-                    editor.map.startX = static_cast<uint16_t>(mouseX - origin.x);
-                    editor.map.startY = static_cast<uint16_t>(mouseY - origin.y);
-                }
+                if (leftDown && editor.pointerArmed) editor.MoveStartPoint(mouseX - origin.x, mouseY - origin.y);
             }
         }
+        // The stroke or drag ends with the button, over the map or not.
+        if (!leftDown) editor.EndPointerChange();
 
         KW_PresentFrame();
     }

@@ -1,16 +1,20 @@
 // The map editor: a level painted cell by cell with the game's tiles, given
-// its title, author, time limit, cloud count and mower start, saved as a map
-// file and tried out at once in the game.
+// its title, author, time limit, cloud count and mower start, checked for
+// grass the mower cannot reach, saved as a map file and tried out at once in
+// the game.
 #pragma once
 
 #include "content/map.h"
 #include "editors/mapbrush.h"
+#include "editors/undohistory.h"
+#include "game/routeplanner.h"
 #include "kwui/toolbar.h"
 
 #include <allegro5/allegro.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The toolbar's buttons by index (separators count as entries).
 enum MapEditorButton {
@@ -20,19 +24,24 @@ enum MapEditorButton {
     kMapButtonSaveAs,
     kMapButtonExit,
     kMapSeparator1,
+    kMapButtonUndo,
+    kMapButtonRedo,
+    kMapSeparator2,
     kMapButtonTileMode,
     kMapButtonPlayerStart,
-    kMapSeparator2,
+    kMapSeparator3,
     kMapButtonBrushSize,
     kMapButtonPassable,
-    kMapSeparator3,
+    kMapButtonGrid,
+    kMapSeparator4,
     kMapButtonTitle,
     kMapButtonAuthor,
     kMapButtonTimeLimit,
     kMapButtonCloudCount,
-    kMapSeparator4,
-    kMapButtonRun,
     kMapSeparator5,
+    kMapButtonCheck,
+    kMapButtonRun,
+    kMapSeparator6,
     kMapButtonAudio,
     kMapButtonCount
 };
@@ -57,10 +66,31 @@ public:
     // Cleared after every command; set again once no mouse button is held,
     // so the click that closed a dialog does not paint the map.
     bool pointerArmed = false;
+    // Lines between the cells; a view setting, not part of the document.
+    bool showGrid = false;
+
+    // Undo steps are whole copies of the map's own data.
+    UndoHistory<MapSnapshot> history;
+    // A brush stroke or a start point drag in progress: the map before it.
+    bool pointerChange = false;
+    MapSnapshot pointerChangeStart;
+    // Grass cells the last Check Map found out of reach (row-major indices),
+    // marked on the field until the map changes.
+    std::vector<int> unreachableMarks;
 
     // A fresh map with the editor's starting brush, mode and view.
     void StartNewDocument();
+    // The title with "*" after the file name while there are unsaved changes.
     void UpdateTitle();
+
+    // Keeps an undo step for a change just made, when the map differs from
+    // before (the copy taken before the change).
+    void RecordChange(const MapSnapshot& before);
+    // A stroke or drag is one undo step: begun at its first change, recorded
+    // once the button is released (or a command comes first).
+    void BeginPointerChange();
+    void EndPointerChange();
+    void ClearCheckMarks() { unreachableMarks.clear(); }
 
     // The toolbar's commands.
     void NewMap();
@@ -76,13 +106,26 @@ public:
     void EditAuthor();
     void EditTimeLimit();
     void EditCloudCount();
+    void Undo();
+    void Redo();
+    // Check Map (mapeditor_check.cpp): plans the mower's route with the
+    // game's mower and marks the grass out of reach; CheckMap also reports.
+    RoutePlan CheckReachableGrass();
+    void CheckMap();
     void RunMap();
     void RunCommand(int button);
 
     // One frame's pointer work over the map in tile mode: paint with the left
     // button, pick with the right one.
     void ApplyTileBrush(bool leftDown, bool rightDown);
+    // One frame of a start point drag: the start follows the pointer.
+    void MoveStartPoint(int x, int y);
 };
+
+// The grid lines and the unreachable-grass marks over the map view
+// (mapeditor_check.cpp).
+void DrawMapGrid(MapViewOrigin origin);
+void DrawUnreachableMarks(const std::vector<int>& cells, MapViewOrigin origin);
 
 // Runs the editor until the user confirms Exit. The caller owns the editor.
 void RunMapEditor(MapEditor& editor);

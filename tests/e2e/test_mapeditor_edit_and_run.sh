@@ -35,7 +35,7 @@ press_at "$(cell_x 8)" "$(cell_y 4)"
 key d
 fill_dialog "the title dialog" 12 "Lawn Test"
 wait_editor
-press_at "$(toolbar_x 14)" "$(toolbar_y)"
+press_at "$(toolbar_x "$TIME_LIMIT_BUTTON")" "$(toolbar_y)"
 fill_dialog "the time-limit dialog" 8 120
 wait_editor
 key p

@@ -19,7 +19,7 @@ ok_message
 
 # Time limits 0 and 10000 are out of range.
 for limit in 0 10000; do
-  press_at "$(toolbar_x 14)" "$(toolbar_y)"
+  press_at "$(toolbar_x "$TIME_LIMIT_BUTTON")" "$(toolbar_y)"
   fill_dialog "the time-limit dialog" 8 "$limit"
   wait_message
   ok_message

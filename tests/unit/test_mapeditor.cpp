@@ -1,5 +1,8 @@
 // Map editor: painting and picking with the brush, the pointer over the map,
-// the cursor pulse, the texts it shows and the brush-size grid.
+// the cursor pulse, the texts it shows, the brush-size grid, undo and redo,
+// the unsaved marker and Check Map.
+#include "test_game_support.h"
+
 #include "editors/mapbrush.h"
 #include "editors/mapeditor.h"
 #include "platform/platform.h"
@@ -9,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+
+using gametest::GiveSpriteFrame;
 
 namespace {
 
@@ -144,4 +149,172 @@ TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileNameAndTextsKeepUs
     editor.map.timeLimit = 9999;
     editor.map.cloudCount = 3;
     EXPECT_EQ(MapEditorStatusLine(editor.map), "Title: 100%s %d done (by Ann) - Time Limit: 9999 - Cloud Count: 3");
+}
+
+// ---------------------------------------------------------------------------
+// Undo, redo and the unsaved marker
+
+namespace {
+
+// A stroke as the loop makes it: the button held over several cells, then released.
+void Stroke(MapEditor& editor, std::initializer_list<std::pair<int, int>> cells)
+{
+    for (const auto& [column, row] : cells) {
+        editor.cursorColumn = column;
+        editor.cursorRow = row;
+        editor.ApplyTileBrush(true, false);
+    }
+    editor.EndPointerChange();
+}
+
+}  // namespace
+
+TEST(MapEditorUndo, AStrokeOverFiveCellsUndoesInOneStepAndRedoesAndTheMarkerFollowsTheSave)
+{
+    MapEditor editor;
+    editor.StartNewDocument();
+    const auto blank = editor.map.cells;
+    editor.brushTile = 7;
+    Stroke(editor, {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}});
+    const auto painted = editor.map.cells;
+    EXPECT_EQ(editor.history.UndoCount(), 1u);
+    EXPECT_EQ(editor.toolbar.title, "(unsaved file)* - Map Editor (Editing tiles)");
+
+    editor.Undo();
+    EXPECT_EQ(editor.map.cells, blank);
+    EXPECT_EQ(editor.toolbar.title, "(unsaved file) - Map Editor (Editing tiles)") << "back to the state of New";
+    editor.Redo();
+    EXPECT_EQ(editor.map.cells, painted);
+
+    // Saved here: a further stroke marks it, undoing back to the save clears the mark.
+    editor.fileName = "maps/a.map";
+    editor.history.MarkSaved();
+    Stroke(editor, {{10, 10}});
+    EXPECT_EQ(editor.toolbar.title, "maps/a.map* - Map Editor (Editing tiles)");
+    editor.Undo();
+    EXPECT_EQ(editor.toolbar.title, "maps/a.map - Map Editor (Editing tiles)");
+    editor.Undo();
+    EXPECT_EQ(editor.map.cells, blank);
+    EXPECT_EQ(editor.toolbar.title, "maps/a.map* - Map Editor (Editing tiles)") << "older than the save";
+
+    // A stroke that paints what is already there, or a pick, is no step.
+    editor.Redo();
+    const size_t steps = editor.history.UndoCount();
+    editor.brushTile = 0;
+    Stroke(editor, {{20, 0}});
+    editor.ApplyTileBrush(false, true);
+    editor.EndPointerChange();
+    EXPECT_EQ(editor.history.UndoCount(), steps);
+
+    // New starts a fresh history.
+    editor.StartNewDocument();
+    EXPECT_FALSE(editor.history.CanUndo());
+    editor.Undo();
+    EXPECT_EQ(editor.map.cells, blank);
+}
+
+TEST(MapEditorUndo, ADragOfTheStartPointAndTitleAndTimeChangesAreStepsOfTheirOwn)
+{
+    MapEditor editor;
+    editor.StartNewDocument();
+    for (int x = 100; x <= 140; x += 10) editor.MoveStartPoint(x, 50);
+    editor.EndPointerChange();
+    EXPECT_EQ(std::pair(editor.map.startX, editor.map.startY), (std::pair<uint16_t, uint16_t>(140, 50)));
+
+    MapSnapshot before = TakeMapSnapshot(editor.map);
+    editor.map.title = "Back Lawn";
+    editor.RecordChange(before);
+    before = TakeMapSnapshot(editor.map);
+    editor.map.timeLimit = 240;
+    editor.map.cloudCount = 4;
+    editor.RecordChange(before);
+    before = TakeMapSnapshot(editor.map);
+    editor.RecordChange(before);  // a dialog left with the same value
+    EXPECT_EQ(editor.history.UndoCount(), 3u);
+
+    editor.Undo();
+    EXPECT_EQ(std::pair(editor.map.timeLimit, editor.map.cloudCount), (std::pair<uint16_t, uint16_t>(90, 0)));
+    EXPECT_EQ(editor.map.title, "Back Lawn");
+    editor.Undo();
+    EXPECT_EQ(editor.map.title, "New Map");
+    EXPECT_EQ(editor.map.startX, 140);
+    editor.Undo();
+    EXPECT_EQ(std::pair(editor.map.startX, editor.map.startY), (std::pair<uint16_t, uint16_t>(400, 256)));
+    EXPECT_FALSE(editor.history.CanUndo());
+    for (int i = 0; i < 3; ++i) editor.Redo();
+    EXPECT_EQ(TakeMapSnapshot(editor.map).timeLimit, 240);
+    EXPECT_EQ(editor.map.title, "Back Lawn");
+}
+
+// ---------------------------------------------------------------------------
+// Check Map
+
+TEST(MapEditorCheck, TheReportNamesTheUnreachableCountOrTheRouteTimeAgainstTheNormalLimit)
+{
+    RoutePlan plan;
+    struct Case {
+        int grass, unreachable, frames;
+        bool stuck;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 0, 0, false, "There is no grass on this map: the level is won as soon as it starts."},
+        {12, 1, 600, false, "1 grass cell of 12 can never be reached. It is marked in red on the map."},
+        {12, 3, 600, false, "3 grass cells of 12 can never be reached. They are marked in red on the map."},
+        {12, 11, 0, true,
+         "The mower cannot leave its start point: 11 grass cells of 12 can never be reached. They are marked in red on "
+         "the map."},
+        {12, 0, 8610, false, "Every grass cell can be reached: the planned route takes 143.5 s of the 240 s limit on Normal."},
+        {12, 0, 14430, false,
+         "Every grass cell can be reached, but the planned route takes 240.5 s of the 240 s limit on Normal."},
+    };
+    for (const Case& c : cases) {
+        plan.grassTotal = c.grass;
+        plan.unreachableCells.assign(c.unreachable, 0);
+        plan.frames = c.frames;
+        plan.mowerStuck = c.stuck;
+        EXPECT_EQ(MapCheckReport(plan, 240), c.text);
+    }
+    EXPECT_EQ(RunUnreachableQuestion(2), "2 grass cells can never be reached.  Run the map anyway?");
+}
+
+TEST(MapEditorCheck, AWalledOffCellIsMarkedUntilAnEditChangesTheMap)
+{
+    MapEditor editor;
+    editor.StartNewDocument();
+    GiveSpriteFrame(gResources.mowerSprite, 32, 32);
+    for (auto& tile : editor.map.tileSet.tiles) tile.type = TileLand;
+    editor.map.tileSet.tiles[1].type = TileGrass;
+    editor.map.tileSet.tiles[2].type = TileSolid;
+    editor.brushWidth = editor.brushHeight = 3;
+    editor.brushTile = 2;
+    Stroke(editor, {{4, 4}});
+    editor.brushWidth = editor.brushHeight = 1;
+    editor.brushTile = 1;
+    Stroke(editor, {{5, 5}, {20, 12}});
+    const size_t steps = editor.history.UndoCount();
+
+    const RoutePlan plan = editor.CheckReachableGrass();
+    EXPECT_EQ(plan.grassTotal, 2);
+    EXPECT_EQ(editor.unreachableMarks, (std::vector<int>{5 * Map::kColumns + 5}));
+    EXPECT_EQ(editor.history.UndoCount(), steps) << "a check changes nothing";
+
+    // Painting a tile over itself keeps the marks; a real change clears them.
+    editor.brushTile = 0;
+    editor.cursorColumn = 0;
+    editor.cursorRow = 0;
+    editor.ApplyTileBrush(true, false);
+    EXPECT_FALSE(editor.unreachableMarks.empty());
+    editor.cursorColumn = 1;
+    editor.brushTile = 1;
+    editor.ApplyTileBrush(true, false);
+    EXPECT_TRUE(editor.unreachableMarks.empty());
+    editor.EndPointerChange();
+
+    // Undo clears them as well.
+    editor.CheckReachableGrass();
+    ASSERT_FALSE(editor.unreachableMarks.empty());
+    editor.Undo();
+    EXPECT_TRUE(editor.unreachableMarks.empty());
+    gResources.mowerSprite.Clear();
 }

@@ -1,0 +1,276 @@
+// The mowing route planner: a breadth-first search over the positions the
+// mower can hold, driven leg by leg with the game's MoveMower, UpdateMowerCells
+// and MowCells on a borrowed play state.
+#include "game/routeplanner.h"
+
+#include "app/resources.h"
+#include "content/map.h"
+#include "content/sprite.h"
+#include "game/playstate.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+// The mower drives along the axes 3 pixels a frame, so from its start it
+// stays on a lattice of 3-pixel steps; the planner searches that lattice.
+constexpr int kStep = 3;
+constexpr int kDirections = 4;
+constexpr int kDi[kDirections] = {0, 1, 0, -1};
+constexpr int kDj[kDirections] = {-1, 0, 1, 0};
+constexpr float kHeading[kDirections] = {0, 64, 128, 192};  // up, right, down, left
+constexpr uint8_t kAllExits = 0x0F;
+
+int FloorDiv(int value, int divisor) { return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor); }
+
+// ---------------------------------------------------------------------------
+// [SECTION] The borrowed play state
+
+// Puts the planned map's cells and tile types into gPlay.map and the mower's
+// collision box into the game's mower sprite, and puts everything the planner
+// touches back when it goes out of scope. Tile images and texts stay as they
+// are: the rules read only cells and types.
+class BorrowedPlayState {
+public:
+    BorrowedPlayState(const Map& map, const Sprite& mower)
+    {
+        Sprite& gameMower = gResources.mowerSprite;
+        cells = gPlay.map.cells;
+        for (int i = 0; i < Tileset::kTileCount; ++i) types[i] = gPlay.map.tileSet.tiles[i].type;
+        box = {gameMower.left, gameMower.top, gameMower.right, gameMower.bottom};
+        mowerX = gPlay.mowerX;
+        mowerY = gPlay.mowerY;
+        heading = gPlay.heading;
+        targetHeading = gPlay.targetHeading;
+        speed = gPlay.speed;
+        mowerCells = gPlay.mowerCells;
+        std::memcpy(cutFlags, gPlay.cutFlags, sizeof cutFlags);
+        cutCount = gPlay.cutCount;
+        grassTotal = gPlay.grassTotal;
+        mowingTimer = gPlay.mowingTimer;
+
+        // The map may be gPlay.map itself: everything was saved before this.
+        gPlay.map.cells = map.cells;
+        for (int i = 0; i < Tileset::kTileCount; ++i) gPlay.map.tileSet.tiles[i].type = map.tileSet.tiles[i].type;
+        gameMower.left = mower.left;
+        gameMower.top = mower.top;
+        gameMower.right = mower.right;
+        gameMower.bottom = mower.bottom;
+    }
+
+    ~BorrowedPlayState()
+    {
+        Sprite& gameMower = gResources.mowerSprite;
+        gPlay.map.cells = cells;
+        for (int i = 0; i < Tileset::kTileCount; ++i) gPlay.map.tileSet.tiles[i].type = types[i];
+        gameMower.left = box[0];
+        gameMower.top = box[1];
+        gameMower.right = box[2];
+        gameMower.bottom = box[3];
+        gPlay.mowerX = mowerX;
+        gPlay.mowerY = mowerY;
+        gPlay.heading = heading;
+        gPlay.targetHeading = targetHeading;
+        gPlay.speed = speed;
+        gPlay.mowerCells = mowerCells;
+        std::memcpy(gPlay.cutFlags, cutFlags, sizeof cutFlags);
+        gPlay.cutCount = cutCount;
+        gPlay.grassTotal = grassTotal;
+        gPlay.mowingTimer = mowingTimer;
+    }
+
+    BorrowedPlayState(const BorrowedPlayState&) = delete;
+    BorrowedPlayState& operator=(const BorrowedPlayState&) = delete;
+
+private:
+    std::array<uint16_t, Map::kCellCount> cells;
+    std::array<TileType, Tileset::kTileCount> types;
+    std::array<int32_t, 4> box;
+    float mowerX, mowerY, heading, targetHeading, speed;
+    CellRect mowerCells;
+    uint8_t cutFlags[kFieldRows][kFieldColumns];
+    int16_t cutCount, grassTotal, mowingTimer;
+};
+
+// ---------------------------------------------------------------------------
+// [SECTION] The lattice
+
+struct Lattice {
+    // Spans the start and every place the mower's box could lie inside the field.
+    Lattice(int startX, int startY)
+    {
+        const Sprite& mower = gResources.mowerSprite;
+        originX = LowPoint(startX, std::min(startX, -mower.left));
+        originY = LowPoint(startY, std::min(startY, -mower.top));
+        columns = (std::max(startX, kFieldWidth - mower.right) - originX) / kStep + 1;
+        rows = (std::max(startY, kFieldHeight - mower.bottom) - originY) / kStep + 1;
+        startNode = Index((startX - originX) / kStep, (startY - originY) / kStep);
+
+        const size_t count = static_cast<size_t>(columns) * rows;
+        passable.assign(count, 0);
+        covered.assign(count, CellRect{});
+        for (int j = 0; j < rows; ++j)
+            for (int i = 0; i < columns; ++i) {
+                int left, top, right, bottom;
+                SpriteBoxAt(mower, X(i), Y(j), left, top, right, bottom);
+                passable[Index(i, j)] = IsAreaPassable(left, top, right, bottom, kPassCells);
+                covered[Index(i, j)] = PixelRectToCells(left, top, right, bottom);
+            }
+    }
+
+    // The lattice point at or below low, on the start's lattice.
+    static int LowPoint(int start, int low) { return start - kStep * FloorDiv(start - low + kStep - 1, kStep); }
+
+    int Index(int i, int j) const { return j * columns + i; }
+    double X(int i) const { return originX + kStep * i; }
+    double Y(int j) const { return originY + kStep * j; }
+
+    int originX = 0, originY = 0, columns = 0, rows = 0, startNode = 0;
+    std::vector<uint8_t> passable;
+    std::vector<CellRect> covered;  // the cells the mower's box touches there
+};
+
+bool CoversUncutGrass(const Lattice& lattice, int node)
+{
+    const CellRect& cells = lattice.covered[node];
+    for (int r = cells.firstRow; r <= cells.lastRow; ++r)
+        for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
+            if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass) return true;
+    return false;
+}
+
+// The moves the game's own movement completes from the start onto the next
+// lattice point. From a start the mower fits at, every move to a point it
+// fits at is complete; from one it does not fit at (a start on a wall), only
+// a move that gets out within its first pixel is, and one that stops part
+// of the way would leave the lattice.
+uint8_t StartExits(const Lattice& lattice, int startI, int startJ)
+{
+    if (lattice.passable[lattice.startNode]) return kAllExits;
+    uint8_t exits = 0;
+    for (int d = 0; d < kDirections; ++d) {
+        gPlay.mowerX = static_cast<float>(lattice.X(startI));
+        gPlay.mowerY = static_cast<float>(lattice.Y(startJ));
+        gPlay.targetHeading = kHeading[d];
+        gPlay.speed = 3.0f;
+        MoveMower();
+        if (gPlay.mowerX == lattice.X(startI + kDi[d]) && gPlay.mowerY == lattice.Y(startJ + kDj[d]))
+            exits |= static_cast<uint8_t>(1 << d);
+    }
+    gPlay.mowerX = static_cast<float>(lattice.X(startI));
+    gPlay.mowerY = static_cast<float>(lattice.Y(startJ));
+    gPlay.speed = 0.0f;
+    return exits;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] The search
+
+class RouteSearch {
+public:
+    explicit RouteSearch(const Lattice& lattice)
+        : lattice(lattice), from(lattice.passable.size(), -1), how(lattice.passable.size(), -1)
+    {
+        queue.reserve(lattice.passable.size());
+    }
+
+    // Breadth-first to the nearest point where the mower cuts something: the
+    // directions to drive there, or none when nothing is left in reach.
+    // exits limits the first move.
+    std::vector<int8_t> PathToNearestGrass(int start, uint8_t exits)
+    {
+        std::fill(from.begin(), from.end(), -1);
+        queue.clear();
+        from[start] = start;
+        queue.push_back(start);
+        for (size_t head = 0; head < queue.size(); ++head) {
+            const int node = queue[head];
+            if (node != start && CoversUncutGrass(lattice, node)) return PathTo(start, node);
+            const int ni = node % lattice.columns, nj = node / lattice.columns;
+            for (int d = 0; d < kDirections; ++d) {
+                if (node == start && !(exits & (1 << d))) continue;
+                const int ti = ni + kDi[d], tj = nj + kDj[d];
+                if (ti < 0 || tj < 0 || ti >= lattice.columns || tj >= lattice.rows) continue;
+                const int next = lattice.Index(ti, tj);
+                if (from[next] != -1 || !lattice.passable[next]) continue;
+                from[next] = node;
+                how[next] = static_cast<int8_t>(d);
+                queue.push_back(next);
+            }
+        }
+        return {};
+    }
+
+private:
+    std::vector<int8_t> PathTo(int start, int node) const
+    {
+        std::vector<int8_t> path;
+        for (int at = node; at != start; at = from[at]) path.push_back(how[at]);
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+
+    const Lattice& lattice;
+    std::vector<int> from;
+    std::vector<int8_t> how;
+    std::vector<int> queue;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// [SECTION] Planning
+
+RoutePlan PlanMowingRoute(const Map& map, const Sprite& mower)
+{
+    const BorrowedPlayState borrowed(map, mower);
+    RoutePlan plan;
+
+    // Set up as a level starts, then the first frame's cut where it stands.
+    int width = 0, height = 0;
+    mower.GetSize(width, height);
+    const int startX = map.startX - width / 2, startY = map.startY - height / 2;
+    gPlay.mowerX = static_cast<float>(startX);
+    gPlay.mowerY = static_cast<float>(startY);
+    gPlay.heading = gPlay.targetHeading = gPlay.speed = 0.0f;
+    CountGrass();
+    UpdateMowerCells();
+    MowCells();
+    plan.grassTotal = gPlay.grassTotal;
+
+    const Lattice lattice(startX, startY);
+    int i = lattice.startNode % lattice.columns, j = lattice.startNode / lattice.columns;
+    uint8_t exits = StartExits(lattice, i, j);
+    plan.mowerStuck = exits == 0;
+
+    // Every leg ends with a cut, so this stops after at most one leg a cell.
+    RouteSearch search(lattice);
+    while (gPlay.cutCount < gPlay.grassTotal) {
+        const std::vector<int8_t> path = search.PathToNearestGrass(lattice.Index(i, j), exits);
+        if (path.empty()) break;
+        for (int8_t d : path) {
+            gPlay.targetHeading = kHeading[d];
+            gPlay.speed = 3.0f;
+            MoveMower();
+            UpdateMowerCells();
+            MowCells();
+            ++plan.frames;
+            i += kDi[d];
+            j += kDj[d];
+        }
+        if (gPlay.mowerX != lattice.X(i) || gPlay.mowerY != lattice.Y(j)) {
+            plan.leftRoute = true;
+            break;
+        }
+        exits = kAllExits;  // the start is left behind for good
+    }
+    if (plan.mowerStuck && gPlay.grassTotal == gPlay.cutCount) plan.mowerStuck = false;
+
+    for (int r = 0; r < kFieldRows; ++r)
+        for (int c = 0; c < kFieldColumns; ++c)
+            if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass)
+                plan.unreachableCells.push_back(r * kFieldColumns + c);
+    return plan;
+}

@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Undo and redo in the map editor: a click and a drag stroke come back off the screen with Ctrl+Z and return with
+# Ctrl+Y, one step each; the grid toggles on and off; Check Map reports a walled-off grass cell and marks it, Run Map
+# asks before running such a map; saved files hold the undone state.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/mapeditor_lib.sh"
+
+make_workdir --copy-base
+solid=$(cd "$WORK" && "$MAPDUMP" --first-tile 2) || fail "the tile set has no Solid tile"
+land=$(cd "$WORK" && "$MAPDUMP" --first-tile 0) || fail "the tile set has no Land tile"
+[ "$(cd "$WORK" && "$MAPDUMP" --first-tile 1)" = 0 ] || fail "tile 0 (a new map's cells) is not Grass"
+
+start_editor
+
+# The picker shows 23 tiles a row, 33 pixels apart.
+pick_tile() {
+  key t
+  wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
+  press_at $((33 * ($1 % 23) + 17)) $((LH + 58 + 33 * ($1 / 23) + 16))
+  wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
+  wait_editor
+}
+# brush_size W H: the brush-size grid, the square of the block's far corner.
+brush_size() {
+  key b
+  wait_pixel 16 $((LH + 48 + 16)) "$BRUSH_BLUE" "the brush-size grid"
+  xdotool mousemove --window "$APP_WIN" $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
+  sleep 0.5
+  press_at $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
+  wait_editor
+}
+# The pointer off the map (over the status line), so neither brush preview nor cursor hides a cell.
+pointer_off() { xdotool mousemove --window "$APP_WIN" 790 595; sleep 0.4; }
+cell_pixel() { pixel "$(cell_x "$1")" "$(cell_y "$2")"; }
+wait_cell() { wait_for "cell $1,$2 to show $3 ($4)" 20 eval '[ "$(cell_pixel '"$1 $2"')" = "'"$3"'" ]'; }
+
+# A 3 by 3 wall of Solid round (6, 6), then (6, 6) grass again (a pick from a grass cell): walled-off grass.
+pointer_off
+grass_px=$(cell_pixel 20 2)
+pick_tile "$solid"
+brush_size 3 3
+press_at "$(cell_x 5)" "$(cell_y 5)"
+brush_size 1 1
+press_at "$(cell_x 20)" "$(cell_y 2)" 3
+press_at "$(cell_x 6)" "$(cell_y 6)"
+pointer_off
+solid_px=$(cell_pixel 5 5)
+[ "$solid_px" != "$grass_px" ] || fail "Solid and Grass tiles look alike at their centres"
+[ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "the grass cell inside the wall was not painted"
+
+key ctrl+z
+wait_cell 6 6 "$solid_px" "Ctrl+Z takes the grass back"
+[ "$(cell_pixel 5 5)" = "$solid_px" ] || fail "Ctrl+Z undid more than the last click"
+key ctrl+y
+wait_cell 6 6 "$grass_px" "Ctrl+Y brings it again"
+
+# One drag of Land over five cells of row 10 is one step.
+pick_tile "$land"
+xdotool mousemove --window "$APP_WIN" "$(cell_x 10)" "$(cell_y 10)"; sleep 0.2
+xdotool mousedown 1; sleep 0.2
+for column in 11 12 13 14; do xdotool mousemove --window "$APP_WIN" "$(cell_x $column)" "$(cell_y 10)"; sleep 0.2; done
+xdotool mouseup 1
+pointer_off
+land_px=$(cell_pixel 12 10)
+[ "$land_px" != "$grass_px" ] || fail "the drag painted nothing"
+for column in 10 14; do [ "$(cell_pixel $column 10)" = "$land_px" ] || fail "the drag missed cell $column,10"; done
+screenshot "$WORK/painted.png"
+key ctrl+z
+wait_cell 12 10 "$grass_px" "Ctrl+Z takes the drag back"
+for column in 10 11 13 14; do [ "$(cell_pixel $column 10)" = "$grass_px" ] || fail "cell $column,10 was not undone with the stroke"; done
+[ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "one Ctrl+Z undid more than the drag"
+
+# The grid: a dark line between columns 20 and 21, gone again with the second G.
+line_x=$((32 * 21)) line_y=$(( $(cell_y 2) + 5 ))
+before=$(pixel $line_x $line_y)
+key g
+wait_for "the grid line at $line_x,$line_y" 20 pixel_not $line_x $line_y "$before"
+screenshot "$WORK/grid.png"
+key g
+wait_pixel $line_x $line_y "$before" "the grid switched off"
+
+# Check Map (K): one grass cell out of reach, reported and marked in red until the next edit.
+key k
+wait_message
+screenshot "$WORK/check_unreachable.png"
+grep -q "^1 grass cell of 392 can never be reached. It is marked in red on the map.$" "$WORK/stderr.txt" \
+  || fail "Check Map did not report the walled-off cell: $(tail -n 3 "$WORK/stderr.txt")"
+ok_message
+pointer_off
+mark_x=$((32 * 6 + 3)) mark_y=$((LH + 50 + 32 * 6 + 3))
+pixel_is $mark_x $mark_y "#FF0000" || fail "the unreachable cell is not marked"
+screenshot "$WORK/check_marks.png"
+
+# Run Map asks first; No runs nothing and asks for no file name.
+key F9
+wait_message
+screenshot "$WORK/run_question.png"
+key Escape
+wait_editor
+sleep 0.5
+pixel_is 700 5 "$LIGHT_BLUE" || fail "Run Map went on to save after No"
+[ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "Run Map started the game after No"
+
+# Saved after the undone drag: the wall with its grass, row 10 untouched.
+save_as u.map
+wait_for "u.map to be written" 20 test -s "$WORK/u.map"
+wait_editor
+dump_map u.map
+z5="0 0 0 0 0" s3="$solid $solid $solid"
+expect_fields "$WORK/u.map.dump" "row05=$z5 $s3 $z5 $z5 $z5 0 0" "row06=$z5 $solid 0 $solid $z5 $z5 $z5 0 0" \
+  "row10=$z5 $z5 $z5 $z5 $z5"
+
+# Undo after the save, F2: the file follows, and the mark went with the edit.
+key ctrl+z
+wait_cell 6 6 "$solid_px" "Ctrl+Z after the save"
+pixel_not $mark_x $mark_y "#FF0000" || fail "the mark outlived the edit"
+key F2
+wait_for "F2 to save the undone cell" 20 bash -c "cd '$WORK' && '$MAPDUMP' u.map | grep -qx 'row06=$z5 $s3 $z5 $z5 $z5 0 0'"
+
+# All grass in reach now: the route time against the limit.
+key k
+wait_message
+grep -q "^Every grass cell can be reached.* the planned route takes [0-9.]* s of the 90 s limit on Normal.$" \
+  "$WORK/stderr.txt" || fail "Check Map did not report the route time: $(tail -n 3 "$WORK/stderr.txt")"
+screenshot "$WORK/check_reachable.png"
+ok_message
+
+leave_editor
+key Escape
+pass
