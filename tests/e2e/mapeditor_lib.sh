@@ -16,12 +16,13 @@ wait_pixel_gone() { wait_for "colour $3 to leave $1,$2 ($4)" 20 pixel_not "$1" "
 cell_x() { echo $(( 32 * $1 + 16 )); }
 cell_y() { echo $(( LH + 50 + 32 * $1 + 16 )); }
 
-# Editor on screen: the background right of the toolbar is light blue; a
-# dialog clears the screen to black.
-editor_shown() { pixel_is 700 10 "$LIGHT_BLUE"; }
-editor_gone() { pixel_not 700 10 "$LIGHT_BLUE"; }
+# Editor on screen: the background right of the toolbar (which ends near
+# x 750) is light blue; a dialog clears the screen to black.
+SIDE_X=790
+editor_shown() { pixel_is "$SIDE_X" 10 "$LIGHT_BLUE"; }
+editor_gone() { pixel_not "$SIDE_X" 10 "$LIGHT_BLUE"; }
 wait_editor() { wait_for "the map editor" 20 editor_shown; }
-wait_dialog() { wait_pixel 700 10 "#000000" "$1"; }
+wait_dialog() { wait_pixel "$SIDE_X" 10 "#000000" "$1"; }
 
 # start_editor: through the main menu's Tools to the Map Editor.
 start_editor() { open_editor "$MAPDUMP" 1; }
@@ -34,7 +35,7 @@ dump_map() { (cd "$WORK" && "$MAPDUMP" "$1") > "$WORK/$1.dump" || fail "$1 does 
 # save_as NAME: Save Map As, with NAME typed into the file dialog.
 save_as() {
   key a
-  wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+  wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the Save Map As dialog"
   clear_field 120
   type_text "$1"
   key Return

@@ -9,7 +9,7 @@ start_editor
 
 # Run Map, then Cancel in the file dialog.
 key F9
-wait_pixel 700 5 "$TITLE_BLUE" "the Save Map As dialog"
+wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the Save Map As dialog"
 key Escape
 wait_message
 screenshot "$WORK/cannot_run.png"
@@ -52,7 +52,7 @@ wait_editor
 # Save Map (F2) writes to the map's own file at once.
 key F2
 wait_for "F2 to save the new title" 20 bash -c "[ \"\$(cd '$WORK' && '$MAPDUMP' t2.map | sed -n 's/^title=//p')\" = Changed ]"
-pixel_is 700 5 "$LIGHT_BLUE" || fail "Save Map opened a dialog for a saved map"
+pixel_is "$SIDE_X" 5 "$LIGHT_BLUE" || fail "Save Map opened a dialog for a saved map"
 
 # A game that cannot start ("No entries in maps list") is reported and the editor goes on.
 rm "$WORK/base/game.ini"
