@@ -98,15 +98,15 @@ private:
 // [SECTION] The lattice
 
 struct Lattice {
-    // Spans the start and every place the mower's box could lie inside the field.
+    // Every place on the start's lattice where the mower's box could lie
+    // inside the field, and one step round it (a start there can still step in).
     Lattice(int startX, int startY)
     {
         const Sprite& mower = gResources.mowerSprite;
-        originX = LowPoint(startX, std::min(startX, -mower.left));
-        originY = LowPoint(startY, std::min(startY, -mower.top));
-        columns = (std::max(startX, kFieldWidth - mower.right) - originX) / kStep + 1;
-        rows = (std::max(startY, kFieldHeight - mower.bottom) - originY) / kStep + 1;
-        startNode = Index((startX - originX) / kStep, (startY - originY) / kStep);
+        originX = LowPoint(startX, -mower.left - kStep);
+        originY = LowPoint(startY, -mower.top - kStep);
+        columns = std::max(0, (kFieldWidth - mower.right + kStep - originX) / kStep + 1);
+        rows = std::max(0, (kFieldHeight - mower.bottom + kStep - originY) / kStep + 1);
 
         const size_t count = static_cast<size_t>(columns) * rows;
         passable.assign(count, 0);
@@ -120,6 +120,7 @@ struct Lattice {
             }
     }
 
+    bool Contains(int i, int j) const { return i >= 0 && j >= 0 && i < columns && j < rows; }
     // The lattice point at or below low, on the start's lattice.
     static int LowPoint(int start, int low) { return start - kStep * FloorDiv(start - low + kStep - 1, kStep); }
 
@@ -127,7 +128,7 @@ struct Lattice {
     double X(int i) const { return originX + kStep * i; }
     double Y(int j) const { return originY + kStep * j; }
 
-    int originX = 0, originY = 0, columns = 0, rows = 0, startNode = 0;
+    int originX = 0, originY = 0, columns = 0, rows = 0;
     std::vector<uint8_t> passable;
     std::vector<CellRect> covered;  // the cells the mower's box touches there
 };
@@ -145,10 +146,11 @@ bool CoversUncutGrass(const Lattice& lattice, int node)
 // lattice point. From a start the mower fits at, every move to a point it
 // fits at is complete; from one it does not fit at (a start on a wall), only
 // a move that gets out within its first pixel is, and one that stops part
-// of the way would leave the lattice.
+// of the way would leave the lattice. Far off the field it cannot move.
 uint8_t StartExits(const Lattice& lattice, int startI, int startJ)
 {
-    if (lattice.passable[lattice.startNode]) return kAllExits;
+    if (!lattice.Contains(startI, startJ)) return 0;
+    if (lattice.passable[lattice.Index(startI, startJ)]) return kAllExits;
     uint8_t exits = 0;
     for (int d = 0; d < kDirections; ++d) {
         gPlay.mowerX = static_cast<float>(lattice.X(startI));
@@ -241,13 +243,13 @@ RoutePlan PlanMowingRoute(const Map& map, const Sprite& mower)
     plan.grassTotal = gPlay.grassTotal;
 
     const Lattice lattice(startX, startY);
-    int i = lattice.startNode % lattice.columns, j = lattice.startNode / lattice.columns;
+    int i = FloorDiv(startX - lattice.originX, kStep), j = FloorDiv(startY - lattice.originY, kStep);
     uint8_t exits = StartExits(lattice, i, j);
     plan.mowerStuck = exits == 0;
 
     // Every leg ends with a cut, so this stops after at most one leg a cell.
     RouteSearch search(lattice);
-    while (gPlay.cutCount < gPlay.grassTotal) {
+    while (exits != 0 && gPlay.cutCount < gPlay.grassTotal) {
         const std::vector<int8_t> path = search.PathToNearestGrass(lattice.Index(i, j), exits);
         if (path.empty()) break;
         for (int8_t d : path) {

@@ -118,6 +118,16 @@ TEST_F(RoutePlanner, NoGrassNeedsNoRouteAndAStartInAWallLeavesTheMowerStuck)
     plan = PlanMowingRoute(map, mower);
     EXPECT_EQ(plan.unreachableCells, (std::vector<int>{CellIndex(12, 10)}));
 
+    // A start that a hand-edited file put off the field, or half off it: the
+    // mower cannot move, and cuts only the field's cells under its box.
+    for (const auto& [x, y, unreachable] : {std::array{2000, 300, 2}, {300, 65535, 2}, {0, 0, 1}}) {
+        map.startX = static_cast<uint16_t>(x);
+        map.startY = static_cast<uint16_t>(y);
+        plan = PlanMowingRoute(map, mower);
+        EXPECT_TRUE(plan.mowerStuck) << x << "," << y;
+        EXPECT_EQ(plan.UnreachableCount(), unreachable) << x << "," << y;
+    }
+
     // A box that pokes one pixel into the wall gets out with its first move.
     PaintMap(map, {"..g", "...", "...", "...", "###"});
     map.startX = 16 + 32;
