@@ -67,7 +67,9 @@ for column in 10 14; do [ "$(cell_pixel $column 10)" = "$land_px" ] || fail "the
 screenshot "$WORK/painted.png"
 key ctrl+z
 wait_cell 12 10 "$grass_px" "Ctrl+Z takes the drag back"
-for column in 10 11 13 14; do [ "$(cell_pixel $column 10)" = "$grass_px" ] || fail "cell $column,10 was not undone with the stroke"; done
+for column in 10 11 13 14; do
+  [ "$(cell_pixel $column 10)" = "$grass_px" ] || fail "cell $column,10 was not undone with the stroke"
+done
 [ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "one Ctrl+Z undid more than the drag"
 
 # The grid: a dark line between columns 20 and 21, gone again with the second G.
@@ -115,7 +117,8 @@ key ctrl+z
 wait_cell 6 6 "$solid_px" "Ctrl+Z after the save"
 pixel_not $mark_x $mark_y "#FF0000" || fail "the mark outlived the edit"
 key F2
-wait_for "F2 to save the undone cell" 20 bash -c "cd '$WORK' && '$MAPDUMP' u.map | grep -qx 'row06=$z5 $s3 $z5 $z5 $z5 0 0'"
+wait_for "F2 to save the undone cell" 20 \
+  bash -c "cd '$WORK' && '$MAPDUMP' u.map | grep -qx 'row06=$z5 $s3 $z5 $z5 $z5 0 0'"
 
 # All grass in reach now: the route time against the limit.
 key k

@@ -34,7 +34,8 @@ TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTime)
         const double allowed = 0.7 * SkillTimeLimit(1, map.timeLimit);
         EXPECT_FALSE(plan.leftRoute) << path << ": the mower left the planned route";
         EXPECT_EQ(plan.UnreachableCount(), 0) << path << ": grass out of reach";
-        EXPECT_LE(plan.Seconds(), allowed) << path << ": " << plan.Seconds() << " s needed, " << allowed << " s allowed";
+        EXPECT_LE(plan.Seconds(), allowed)
+            << path << ": " << plan.Seconds() << " s needed, " << allowed << " s allowed";
         EXPECT_LT(planSeconds, 1.0) << path << ": planning is too slow for the editor's Check Map";
         std::printf("level %2zu %-28s %4d grass cells, %6.1f s of %5d s (planned in %.3f s)\n", level + 1,
                     map.title.c_str(), plan.grassTotal, plan.Seconds(), map.timeLimit, planSeconds);

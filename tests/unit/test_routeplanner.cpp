@@ -178,7 +178,8 @@ TEST_F(RoutePlanner, ThePlayStateAndTheGameMowerAreLeftAsTheyWere)
                           gPlay.mowerCells.lastRow}),
               (std::array{1, 2, 3, 4}));
     EXPECT_EQ(std::memcmp(cutFlags.data(), gPlay.cutFlags, sizeof gPlay.cutFlags), 0);
-    EXPECT_EQ((std::array<int, 3>{gPlay.cutCount, gPlay.grassTotal, gPlay.mowingTimer}), (std::array<int, 3>{7, 9, 12}));
+    EXPECT_EQ((std::array<int, 3>{gPlay.cutCount, gPlay.grassTotal, gPlay.mowingTimer}),
+              (std::array<int, 3>{7, 9, 12}));
     EXPECT_EQ((std::array{gResources.mowerSprite.left, gResources.mowerSprite.top, gResources.mowerSprite.right,
                           gResources.mowerSprite.bottom}),
               box);
