@@ -355,7 +355,8 @@ bool RunCommand(SpriteEditor& editor, int button)
 
 // [SECTION] Drawing
 
-// One frame enlarged about the screen's centre, tinted (premultiplied).
+// One frame enlarged about the screen's centre, tinted (the toolkit blends
+// with the source alpha, so a tint's alpha alone makes a frame faint).
 void DrawFrameView(const SpriteEditor& editor, int16_t index, ALLEGRO_COLOR tint)
 {
     ALLEGRO_BITMAP* image = editor.sprite.frames[static_cast<size_t>(index)].image;
@@ -392,7 +393,7 @@ void DrawEditorScreen(SpriteEditor& editor)
     // the frame before it at 30 % while the onion skin is on
     if (HasCurrentFrame(editor)) {
         const int16_t onion = editor.onionSkin ? OnionSkinFrame(editor.currentFrame, count) : -1;
-        if (onion >= 0) DrawFrameView(editor, onion, al_map_rgba_f(0.3f, 0.3f, 0.3f, 0.3f));
+        if (onion >= 0) DrawFrameView(editor, onion, al_map_rgba_f(1.0f, 1.0f, 1.0f, 0.3f));
         DrawFrameView(editor, editor.currentFrame, white);
     }
 

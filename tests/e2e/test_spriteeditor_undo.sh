@@ -18,7 +18,8 @@ faint_green_at() {
   ((r >= 80 && r <= 100 && g >= 180 && g <= 200 && b >= 168 && b <= 188))
 }
 blue_at() { pixel_is "$1" 300 "#0000FF"; }
-not_blue_at() { pixel_not "$1" 300 "#0000FF"; }
+green_at() { pixel_is "$1" 300 "#00FF00"; }
+not_green_at() { pixel_not "$1" 300 "#00FF00"; }
 # wheel BUTTON COUNT X Y: COUNT wheel clicks (4 away from the user, 5 towards) with the pointer at X, Y.
 wheel() {
   xdotool mousemove --window "$APP_WIN" "$3" "$4"; sleep 0.2
@@ -70,7 +71,7 @@ choose_file "$WORK/undone.spr"
 wait_for "undone.spr to be written" 20 test -s "$WORK/undone.spr"
 wait_editor
 "$SPRITEDUMP" "$WORK/undone.spr" > "$WORK/dump1.txt" || fail "the saved sprite does not load"
-expect_fields "$WORK/dump1.txt" frames=1 "frame0.pixel8,8=0 255 0 255" frame0.time=50
+expect_fields "$WORK/dump1.txt" frames=1 "frame0.pixel12,12=0 255 0 255" frame0.time=50 frame0.size=24x24
 redo
 wait_centre "#0000FF" "the blue frame after redo"
 save_with_f2 "$WORK/undone.spr"
@@ -79,13 +80,16 @@ save_with_f2 "$WORK/undone.spr"
 expect_fields "$WORK/dump2.txt" frames=2 "frame1.pixel8,8=0 0 255 255" frame1.time=50 frame1.transparent=112
 
 # [Wheel zoom: one step a click over the frame view] -------------------------
-# The blue frame's opaque part starts 6 pixels left of its centre: x 370 at zoom 5, 364 at 6, 358 at 7.
-not_blue_at 367 || fail "the blue frame reaches x 367 at zoom 5"
+# The 24 pixels wide green frame reaches 12 x zoom left of the centre: x 340 at zoom 5, 328 at 6, 316 at 7
+# (its edge is smoothed over about one zoom step).
+key Left
+wait_centre "#00FF00" "the green frame after Previous Frame"
+not_green_at 334 || fail "the green frame reaches x 334 at zoom 5"
 wheel 4 1 600 450
-wait_for "one wheel click to zoom in to 6" 20 blue_at 367
-not_blue_at 360 || fail "one wheel click zoomed in more than one step"
+wait_for "one wheel click to zoom in to 6" 20 green_at 334
+not_green_at 322 || fail "one wheel click zoomed in more than one step"
 wheel 4 1 600 450
-wait_for "a second wheel click to zoom in to 7" 20 blue_at 360
+wait_for "a second wheel click to zoom in to 7" 20 green_at 322
 # Over the toolbar and inside a dialog the wheel does not zoom.
 wheel 5 3 400 "$(toolbar_y)"
 key d
@@ -94,9 +98,9 @@ wheel 5 3 400 300
 key Escape
 wait_editor
 xdotool mousemove --window "$APP_WIN" 790 595; sleep 0.5
-blue_at 360 || fail "a wheel turn over the toolbar or in a dialog zoomed out"
+green_at 322 || fail "a wheel turn over the toolbar or in a dialog zoomed out"
 wheel 5 2 600 450
-wait_for "two clicks towards the user to zoom out to 5" 20 not_blue_at 367
+wait_for "two clicks towards the user to zoom out to 5" 20 not_green_at 334
 screenshot "$WORK/zoomed.png"
 
 leave_editor
