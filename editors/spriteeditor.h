@@ -3,6 +3,8 @@
 #pragma once
 
 #include "content/sprite.h"
+#include "editors/spriteundo.h"
+#include "editors/undohistory.h"
 #include "kwui/toolbar.h"
 
 #include <cstdint>
@@ -16,6 +18,9 @@ enum SpriteEditorButton {
     kSpriteButtonSaveAs,
     kSpriteButtonExit,
     kSpriteSeparator1,
+    kSpriteButtonUndo,
+    kSpriteButtonRedo,
+    kSpriteSeparatorUndo,
     kSpriteButtonPrevious,
     kSpriteButtonNext,
     kSpriteSeparator2,
@@ -31,6 +36,7 @@ enum SpriteEditorButton {
     kSpriteSeparator4,
     kSpriteButtonZoomIn,
     kSpriteButtonZoomOut,
+    kSpriteButtonOnionSkin,
     kSpriteSeparator5,
     kSpriteButtonImportZentor,
     kSpriteButtonCount
@@ -44,6 +50,8 @@ struct SpriteEditor {
     std::string fileName = kUnsavedName;
     int16_t zoom = 5;          // frame view and preview scale, 1 to 16
     int16_t currentFrame = 0;  // a valid index while the sprite has frames
+    UndoHistory<SpriteUndoStep> history;
+    bool onionSkin = false;  // the previous frame shows faintly under the current one
 };
 
 // Runs the editor until the user confirms Exit. Every call starts with an

@@ -61,6 +61,23 @@ bool SpriteZoomOut(int16_t& zoom)
     return true;
 }
 
+bool SpriteWheelZoom(int16_t& zoom, int clicks)
+{
+    for (; clicks > 0; --clicks)
+        if (!SpriteZoomIn(zoom)) return false;
+    for (; clicks < 0; ++clicks)
+        if (!SpriteZoomOut(zoom)) return false;
+    return true;
+}
+
+// [SECTION] Onion skin
+
+int16_t OnionSkinFrame(int current, int count)
+{
+    if (count < 2 || !IsValidFrame(current, count)) return -1;
+    return PreviousFrameIndex(static_cast<int16_t>(current), static_cast<int16_t>(count));
+}
+
 // [SECTION] The preview's lawn
 
 LawnRgb NextLawnPixel(int x, int y, int width, int height)

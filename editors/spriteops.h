@@ -1,6 +1,6 @@
 // The sprite editor's small rules as free functions: frame stepping with
-// wrap, the texts of its screen, zoom limits, the preview's lawn, and the
-// picture a frame is exported as.
+// wrap, the texts of its screen, zoom limits and wheel zoom, the onion skin
+// frame, the preview's lawn, and the picture a frame is exported as.
 #pragma once
 
 #include <allegro5/allegro.h>
@@ -43,6 +43,16 @@ std::string SpriteEditorTitle(const std::string& fileName);
 // One step in or out; false (zoom unchanged) at the limit.
 bool SpriteZoomIn(int16_t& zoom);
 bool SpriteZoomOut(int16_t& zoom);
+// Wheel clicks (positive: away from the user, zoom in), one step each, held
+// within the limits; false when the wheel asked for more than the limit allows.
+bool SpriteWheelZoom(int16_t& zoom, int clicks);
+
+// [SECTION] Onion skin
+
+// The frame drawn faintly under the current one: the one before it, and for
+// frame 0 the last frame (a sprite plays in a loop, so that is the frame seen
+// before it); -1 with fewer than two frames or no valid current frame.
+int16_t OnionSkinFrame(int current, int count);
 
 // [SECTION] The preview's lawn
 

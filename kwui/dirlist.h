@@ -1,4 +1,7 @@
-// Folder listing by extension, optionally recursive.
+// Folder listing by extension, optionally recursive. Each folder's entries
+// come folders first, then files, each sorted by name (see
+// DirectoryCompareNames); a recursive listing descends into a folder where
+// it is met.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +15,14 @@ struct DirectoryEntry {
     bool isFolder = false;
     int64_t size = 0;
 };
+
+// Name order as people read it: case is ignored and runs of digits compare
+// by their value ("level2" before "level10", "Map" next to "map"). Names
+// that only differ in case or leading zeros still get a fixed order.
+// Negative, zero or positive like strcmp.
+int DirectoryCompareNames(const std::string& a, const std::string& b);
+// Folders first, then files, each in DirectoryCompareNames order.
+bool DirectoryEntryBefore(const DirectoryEntry& a, const DirectoryEntry& b);
 
 class DirectoryListClass {
 public:

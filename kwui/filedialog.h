@@ -97,7 +97,8 @@ public:
     // [SECTION] Steps of the loop without drawing (used by Run and the tests)
 
     // Lists the current folder: ".." unless at the root, then the folders
-    // (name and separator), then the files, each group in listing order.
+    // (name and separator), then the files, each group sorted by name as the
+    // directory listing sorts it (case ignored, numbers by value).
     void RefillFileList();
     // The name field follows the selected row.
     void ShowSelectedRow();

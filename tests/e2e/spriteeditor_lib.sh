@@ -4,14 +4,18 @@
 source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 
 SPRITEDUMP="$BUILD_DIR/spritedump"
-TOOLBAR_SEPARATORS="5 8 14 18 21"
+TOOLBAR_SEPARATORS="5 8 11 17 21 25"
 
 [ -x "$SPRITEDUMP" ] || fail "spritedump not built in '$BUILD_DIR'"
 
 # press_button INDEX: presses a toolbar button, then takes the pointer off the
-# toolbar so that its tool tip does not cover the background.
+# toolbar so that its tool tip does not cover the background. The last button
+# reaches past 800 pixels: it is pressed left of its centre, away from the
+# screen edge where the pointer would nudge the toolbar.
 press_button() {
-  press_at "$(toolbar_x "$1")" "$(toolbar_y)"
+  local x; x=$(toolbar_x "$1")
+  ((x > 790)) && x=790
+  press_at "$x" "$(toolbar_y)"
   xdotool mousemove --window "$APP_WIN" 790 595
 }
 

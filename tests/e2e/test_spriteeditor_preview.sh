@@ -35,7 +35,7 @@ for closer in "key v" "key Escape" "press_at 600 450"; do
 done
 
 # [Import Zentor Sprite, version 3] ------------------------------------------
-press_button 22
+press_button 26
 choose_file "$WORK/legacy/old3.spr"
 wait_editor
 wait_centre "#606060" "the first imported frame"
@@ -47,7 +47,7 @@ expect_fields "$WORK/dump.txt" "description=Old mower" frames=2 frame0.time=30 f
   "frame0.pixel8,8=96 96 96 255" "frame1.pixel8,8=192 192 192 255" frame0.transparent=0 frame0.size=16x16
 
 # [Set All Frames Display Time; Import Frame Image replaces the frame shown] --
-press_button 17
+press_button 20
 fill_dialog "the all-frames time dialog" 8 70
 wait_editor
 file_command i "$WORK/img/red.bmp" "#FF0000" "the imported frame image"

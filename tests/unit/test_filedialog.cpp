@@ -86,7 +86,10 @@ TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolde
     const std::string scratch = root.string() + "/";
     fs::remove_all(root);
     fs::create_directories(root / "sub");
-    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map"}) std::ofstream(root / name) << "x";
+    fs::create_directories(root / "Maps10");
+    fs::create_directories(root / "maps9");
+    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map", "level10.map", "level2.map"})
+        std::ofstream(root / name) << "x";
     FileDialogClass dialog;
     dialog.workingFolder = scratch;
     dialog.SetStartPath("sub");  // an existing folder opens itself; other start paths split as above
@@ -98,9 +101,9 @@ TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolde
     dialog.RefillFileList();
     std::vector<std::string> rows;
     for (const ListBoxRow& row : dialog.fileList.rows) rows.push_back(row.text);
-    // Listing order among the files is the file system's; the filter ignores case.
-    std::sort(rows.begin() + std::min<size_t>(2, rows.size()), rows.end());
-    EXPECT_EQ(rows, (std::vector<std::string>{"..", "sub/", "LEVEL.MAP", "plain.map"}));
+    // Folders, then files, each by name with case ignored and numbers by value; the filter ignores case.
+    EXPECT_EQ(rows, (std::vector<std::string>{"..", "maps9/", "Maps10/", "sub/", "LEVEL.MAP", "level2.map",
+                                              "level10.map", "plain.map"}));
 
     dialog.currentFolder = "/";
     dialog.RefillFileList();
