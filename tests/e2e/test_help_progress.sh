@@ -7,10 +7,12 @@ source "$(dirname "$0")/hostile_lib.sh"
 
 make_workdir --copy-base
 
-# Eight lines of a million letters and no blank: every row of them is a word cut to the width, slow whatever the
-# machine (the wrap is quick for ordinary text).
-for _ in $(seq 8); do head -c 1048576 /dev/zero | tr '\0' 'w'; echo; done > "$WORK/base/help.txt"
-echo "The end of the help." >> "$WORK/base/help.txt"
+# big_help LINES: lines of a million letters and no blank; every row of them is a word cut to the width, slow
+# whatever the machine (the wrap is quick for ordinary text).
+big_help() {
+  for _ in $(seq "$1"); do head -c 1048576 /dev/zero | tr '\0' 'w'; echo; done > "$WORK/base/help.txt"
+  echo "The end of the help." >> "$WORK/base/help.txt"
+}
 
 # The progress bar on 800 x 600: its trough's inside on the bar's middle row.
 BAR_ROW=315
@@ -59,6 +61,7 @@ PY
 }
 
 # The bar shows and grows while the file loads, then the viewer shows the help.
+big_help 8
 start_app
 menu_up
 menu=$(window_crop_sum "$TITLE_BAR")
@@ -85,7 +88,8 @@ key Return
 wait_crop_equal "$TITLE_BAR" "$menu" 30 "the main menu after the help"
 quit_from_main_menu
 
-# Closing the window while the bar is up.
+# Closing the window while the bar is up (a file that would take much longer still).
+big_help 24
 rm -f "$WORK/kwui2.ini"
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
 touch -d '2001-01-01' "$WORK/kwui2.ini"
