@@ -81,7 +81,8 @@ KW_TextWidthCache::KW_TextWidthCache(ALLEGRO_FONT* textFont)
 int KW_TextWidthCache::PairAdvance(int first, int second) const
 {
     int& advance = pairs[static_cast<size_t>(first) * kPairColumns + (second < 0 ? kCachedCodes : second)];
-    if (advance == kUnknownAdvance) advance = al_get_glyph_advance(font, first, second < 0 ? ALLEGRO_NO_KERNING : second);
+    if (advance == kUnknownAdvance)
+        advance = al_get_glyph_advance(font, first, second < 0 ? static_cast<int>(ALLEGRO_NO_KERNING) : second);
     return advance;
 }
 

@@ -88,7 +88,8 @@ void KW_BeginProgress(KW_Progress& progress, const char* caption)
     progress.closeWatch.reset();
     if (!kwDisplay) return;
     progress.closeWatch.reset(al_create_event_queue());
-    if (progress.closeWatch) al_register_event_source(progress.closeWatch.get(), al_get_display_event_source(kwDisplay));
+    if (progress.closeWatch)
+        al_register_event_source(progress.closeWatch.get(), al_get_display_event_source(kwDisplay));
 }
 
 void KW_StepProgress(KW_Progress& progress, double done)
