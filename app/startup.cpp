@@ -35,10 +35,14 @@ LaunchOptions ParseArguments(int argc, const char* const* argv)
 }
 
 static void FatalFromToolkit(const char* text) { FatalError("%s", text); }
+// The window closed during a long load: shut down in order; the toolkit then
+// ends the process.
+static void CloseFromToolkit() { ShutDown(); }
 
 bool StartUp()
 {
     kwFatalHandler = &FatalFromToolkit;
+    kwCloseHandler = &CloseFromToolkit;
     if (!KW_Init()) return false;
     gShutDownDone = false;
 

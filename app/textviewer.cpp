@@ -20,7 +20,13 @@ void ShowTextViewer(const char* textOrPath, bool isFile, const char* titleFormat
     list.Create(5, lineHeight + 48, kwScreenW - 10, (kwScreenH - lineHeight - 48) / (lineHeight + 1));
     list.keyboard = true;
     if (isFile) {
-        if (!list.LoadFromTextFile(textOrPath)) {
+        // A big file takes a while to wrap: a bar shows how far it has come.
+        KW_Progress progress;
+        KW_BeginProgress(progress, title);
+        const bool loaded =
+            list.LoadFromTextFile(textOrPath, [&progress](double done) { KW_StepProgress(progress, done); });
+        KW_EndProgress(progress);
+        if (!loaded) {
             KW_ShowMessage("Error reading %s", textOrPath);
             return;
         }

@@ -69,8 +69,9 @@ bool LoadLevel(int16_t levelIndex)
     char path[512];
     std::snprintf(path, sizeof path, "%s", gPlay.mapPaths[levelIndex].c_str());
     ResolveDataPath(path, sizeof path);
-    // Tiles are only ever drawn 1:1 into the map window: unfiltered they give
-    // the same pixels for less work.
+    // Tiles are only ever drawn 1:1 (into the map window, or onto the screen
+    // when that window is shown unscaled): unfiltered they give the same
+    // pixels for less work.
     const int bitmapFlags = al_get_new_bitmap_flags();
     al_set_new_bitmap_flags(bitmapFlags & ~(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR));
     const bool loaded = gPlay.map.Load(path);

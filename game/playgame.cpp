@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 // Held together, these three letters cut the whole level (for testing levels).
 static const int kChordKeys[3] = {ALLEGRO_KEY_J, ALLEGRO_KEY_Q, ALLEGRO_KEY_Z};
@@ -44,6 +45,11 @@ void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title,
     std::snprintf(buffer, size, "Level %d: %s (%.1f%% complete)", levelNumber, title, percent);
 }
 
+bool MapWindowIsUnscaled()
+{
+    return gPlay.windowWidth == kFieldWidth && gPlay.windowHeight == kFieldHeight;
+}
+
 // Clears the screen around the map window; the window itself is covered in
 // full by the scaled map each frame.
 static void ClearAroundMapWindow()
@@ -65,23 +71,45 @@ static void ClearAroundMapWindow()
     al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
 }
 
+// The mower, then each cloud moved one frame and drawn, with the field's
+// top-left corner at (left, 0) of the current target.
+static void DrawMowerAndClouds(int left)
+{
+    gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX) + left, static_cast<int>(gPlay.mowerY), 1,
+                                static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
+    for (Cloud& cloud : gPlay.clouds) {
+        UpdateCloud(cloud);
+        if (cloud.sprite)
+            cloud.sprite->Draw(static_cast<int>(cloud.x) + left, static_cast<int>(cloud.y), 32, 0, 1, 128);
+    }
+}
+
 void DrawPlayArea()
 {
+    if (MapWindowIsUnscaled()) {
+        // Shown 1:1, the map window would only be copied: draw it in place,
+        // clipped to its rectangle, and spare the copy and two target changes.
+        // The one clear also gives a cell without a tile the background colour.
+        al_clear_to_color(KW_Colour(KWC_Background));
+        int clipX, clipY, clipW, clipH;
+        al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
+        al_set_clipping_rectangle(gPlay.windowX, 0, kFieldWidth, kFieldHeight);
+        gPlay.map.Draw(static_cast<float>(gPlay.windowX), 0.0f, &gPlay.cutFlags[0][0]);
+        DrawMowerAndClouds(gPlay.windowX);
+        al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+        return;
+    }
     ClearAroundMapWindow();
     ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
     al_set_target_bitmap(gPlay.mapWindow);
     DrawField();
-    gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY), 1,
-                                static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
-    for (Cloud& cloud : gPlay.clouds) {
-        UpdateCloud(cloud);
-        if (cloud.sprite) cloud.sprite->Draw(static_cast<int>(cloud.x), static_cast<int>(cloud.y), 32, 0, 1, 128);
-    }
+    DrawMowerAndClouds(0);
     al_set_target_bitmap(backBuffer);
 }
 
 void ShowPlayArea()
 {
+    if (MapWindowIsUnscaled()) return;  // already drawn in place
     const CopyBlending copy;
     al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0, gPlay.windowWidth,
                           gPlay.windowHeight, 0);
@@ -99,6 +127,36 @@ int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int l
     return overlaps ? stripHeight - lineHeight - 2 : 2;
 }
 
+// The level line changes only when a cell is cut or grows back, or with the
+// level: its text and width are kept from frame to frame until then.
+namespace {
+struct LevelLineCache {
+    int levelNumber = -1, cutCount = -1, grassTotal = -1;
+    std::string title;
+    const ALLEGRO_FONT* font = nullptr;
+    char text[256] = "";
+    int width = 0;
+};
+LevelLineCache gLevelLine;
+}  // namespace
+
+static const LevelLineCache& CurrentLevelLine()
+{
+    LevelLineCache& line = gLevelLine;
+    const int levelNumber = gPlay.levelIndex + 1;
+    if (line.levelNumber != levelNumber || line.cutCount != gPlay.cutCount || line.grassTotal != gPlay.grassTotal ||
+        line.font != kwFont || line.title != gPlay.map.title) {
+        line.levelNumber = levelNumber;
+        line.cutCount = gPlay.cutCount;
+        line.grassTotal = gPlay.grassTotal;
+        line.font = kwFont;
+        line.title = gPlay.map.title;
+        FormatLevelLine(line.text, sizeof line.text, levelNumber, line.title.c_str(), CutPercentage());
+        line.width = KW_TextWidth(line.text);
+    }
+    return line;
+}
+
 void DrawStatus()
 {
     if (!gPlay.audioStrip) return;
@@ -106,13 +164,11 @@ void DrawStatus()
     al_set_target_bitmap(gPlay.audioStrip);
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     KW_DrawFontTextF(kwFontMedium, gPlay.windowX, 2, white, "%03d", gPlay.timeLeft);
-    char line[256];
-    const std::string title = gPlay.map.GetTitle();
-    FormatLevelLine(line, sizeof line, gPlay.levelIndex + 1, title.c_str(), CutPercentage());
-    const int lineX = kwScreenW - gPlay.windowX - KW_TextWidth(line) - 2;
+    const LevelLineCache& line = CurrentLevelLine();
+    const int lineX = kwScreenW - gPlay.windowX - line.width - 2;
     const int stripTop = kwScreenH - 65;
-    const int lineY = LevelLineY(lineX, lineX + KW_TextWidth(line), stripTop, kStatusBandHeight, KW_LineHeight());
-    KW_DrawTextF(lineX, lineY, white, "%s", line);
+    const int lineY = LevelLineY(lineX, lineX + line.width, stripTop, kStatusBandHeight, KW_LineHeight());
+    KW_DrawFontText(kwFont, lineX, lineY, white, line.text);
     al_set_target_bitmap(previous);
 }
 

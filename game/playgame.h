@@ -19,12 +19,18 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image);
 // Draws the field of the current map into the current target: each cell's
 // tile, or the mown-grass tile where it is cut.
 void DrawField();
+// True when the map window is shown 1:1 (the screen leaves the field unscaled).
+bool MapWindowIsUnscaled();
 // Clears the screen around the map window and draws field, mower and clouds
-// (moving each cloud one frame) into the map window.
+// (moving each cloud one frame) into the map window; when it is shown 1:1,
+// straight onto the screen at its place instead.
 void DrawPlayArea();
 // The seconds left and the level line into the status band.
 void DrawStatus();
-// The map window scaled onto the screen.
+// The map window scaled onto the screen (nothing to do when it is shown 1:1).
 void ShowPlayArea();
+// The y of the level line in the status band: 2, or near the band's bottom
+// when the line would run into the Audio Panel button.
+int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight);
 // The status line of the level: "Level 2: Back Lawn (45.0% complete)".
 void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent);

@@ -29,6 +29,7 @@ bool kwWindowed = true;
 bool kwInitialised = false;
 int kwTickRate = 60;
 void (*kwFatalHandler)(const char* text) = nullptr;
+void (*kwCloseHandler)() = nullptr;
 
 bool kwKeyPending = false;
 int kwKeyCode = -1;

@@ -8,10 +8,10 @@
 #include <allegro5/allegro_primitives.h>
 #include <allegro5/allegro_ttf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <algorithm>
 
 ALLEGRO_FONT* kwFont = nullptr;
 ALLEGRO_FONT* kwFontMedium = nullptr;
@@ -64,6 +64,40 @@ int KW_TextWidth(ALLEGRO_FONT* font, const char* text)
 }
 
 int KW_TextWidth(const char* text) { return KW_TextWidth(kwFont, text); }
+
+// [SECTION] Text widths of long texts
+
+namespace {
+constexpr int kCachedCodes = 128;
+constexpr int kPairColumns = kCachedCodes + 1;  // the last column: no next character
+constexpr int kUnknownAdvance = -1000000;
+}  // namespace
+
+KW_TextWidthCache::KW_TextWidthCache(ALLEGRO_FONT* textFont)
+    : font(textFont), pairs(static_cast<size_t>(kCachedCodes) * kPairColumns, kUnknownAdvance)
+{
+}
+
+int KW_TextWidthCache::PairAdvance(int first, int second) const
+{
+    int& advance = pairs[static_cast<size_t>(first) * kPairColumns + (second < 0 ? kCachedCodes : second)];
+    if (advance == kUnknownAdvance)
+        advance = al_get_glyph_advance(font, first, second < 0 ? static_cast<int>(ALLEGRO_NO_KERNING) : second);
+    return advance;
+}
+
+int KW_TextWidthCache::Width(const char* text, size_t length) const
+{
+    if (!font || !text) return 0;
+    // The font measures up to a zero byte, and so does the table.
+    const size_t end = std::find(text, text + length, '\0') - text;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    if (std::any_of(bytes, bytes + end, [](unsigned char c) { return c >= kCachedCodes; }))
+        return al_get_text_width(font, std::string(text, end).c_str());
+    int width = 0;
+    for (size_t i = 0; i < end; ++i) width += PairAdvance(bytes[i], i + 1 < end ? bytes[i + 1] : -1);
+    return width;
+}
 
 // [SECTION] Text
 

@@ -4,8 +4,10 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 bool KW_LoadFonts();
 void KW_DestroyFonts();
@@ -16,6 +18,23 @@ void KW_DrawTextF(int x, int y, ALLEGRO_COLOR colour, const char* format, ...)
 void KW_DrawFontTextF(ALLEGRO_FONT* font, int x, int y, ALLEGRO_COLOR colour, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 void KW_DrawFontText(ALLEGRO_FONT* font, int x, int y, ALLEGRO_COLOR colour, const char* text);
+
+// Widths of many texts in one font (word-wrapping a long file): the advances
+// of pairs of the first 128 character codes are asked of the font once and
+// kept, so plain ASCII text is summed from the table. Any other text is
+// measured by the font. Gives the same widths as al_get_text_width, which
+// also stops at a zero byte.
+class KW_TextWidthCache {
+public:
+    explicit KW_TextWidthCache(ALLEGRO_FONT* font);
+    int Width(const char* text, size_t length) const;
+    int Width(const std::string& text) const { return Width(text.data(), text.size()); }
+
+private:
+    int PairAdvance(int first, int second) const;
+    ALLEGRO_FONT* font;
+    mutable std::vector<int> pairs;  // [first * 129 + second], second 128 = nothing follows
+};
 
 // "Allegro v%d.%d.%d[%d]" from a packed version number (most significant byte first).
 std::string KW_FormatAllegroVersion(uint32_t version);

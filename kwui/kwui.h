@@ -16,6 +16,7 @@
 #include "kwui/listbox.h"
 #include "kwui/objectbrowser.h"
 #include "kwui/popupmenu.h"
+#include "kwui/progress.h"
 #include "kwui/slider.h"
 #include "kwui/textfield.h"
 #include "kwui/textures.h"

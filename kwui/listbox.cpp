@@ -15,12 +15,14 @@ static const std::string kNoText;
 
 // [SECTION] Word wrap
 
-std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure)
+std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure,
+                                     const KW_ProgressReport& onProgress)
 {
     std::vector<std::string> lines;
     const size_t length = text.size();
     size_t start = 0;
     while (start < length) {
+        if (onProgress && lines.size() % 64 == 0) onProgress(static_cast<double>(start) / length);
         size_t lineEnd = text.find('\n', start);
         if (lineEnd == std::string::npos) lineEnd = length;
         // Prefixes of growing length until one reaches the limit, then a
@@ -120,12 +122,28 @@ void ListBoxClass::Clear()
     verticalBarShown = horizontalBarShown = false;
 }
 
-void ListBoxClass::SetWrappedText(const std::string& text)
+void ListBoxClass::SetWrappedText(const std::string& text, const KW_ProgressReport& onProgress)
 {
+    // A help file of megabytes makes hundreds of thousands of rows: widths
+    // come from the kept character table, and the rows are added as AddRow
+    // would add them (plain text, default icon) with one layout at the end.
+    const KW_TextWidthCache widths(kwFont);
     const int limit = width - KW_LineHeight() - 1;
-    for (const std::string& line :
-         KW_WrapText(text, limit, [](const std::string& s) { return KW_TextWidth(s.c_str()); }))
-        AddRow(line);
+    std::vector<std::string> lines =
+        KW_WrapText(text, limit, [&widths](const std::string& s) { return widths.Width(s); }, onProgress);
+    const KW_Texture defaultIcon = KW_GetInternalTexture("");
+    rows.reserve(rows.size() + lines.size());
+    for (std::string& line : lines) {
+        ListBoxRow row;
+        row.text = std::move(line);
+        if (!row.text.empty() && row.text.back() == '\n') row.text.pop_back();
+        if (!row.text.empty() && row.text.back() == '\r') row.text.pop_back();
+        row.icon = defaultIcon;
+        row.textWidth = widths.Width(row.text);
+        widest = std::max(widest, row.textWidth);
+        rows.push_back(std::move(row));
+    }
+    Layout();
 }
 
 const std::string& ListBoxClass::SelectedText() const
@@ -311,7 +329,10 @@ void ListBoxClass::Update()
 
 // [SECTION] Text files
 
-bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list)
+// Reading a file is the first tenth of loading it, wrapping the rest.
+static constexpr double kReadShare = 0.1;
+
+bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list, const KW_ProgressReport& onProgress)
 {
     std::FILE* file = std::fopen(fileName.c_str(), "r");
     if (!file) {
@@ -329,16 +350,28 @@ bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list)
         std::fclose(file);
         return false;
     }
-    char chunk[4096];
-    size_t got;
+    char chunk[16384];
+    size_t got, read = 0;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
         // Text mode: Windows line ends become plain line breaks.
-        for (size_t i = 0; i < got; ++i)
-            if (chunk[i] != '\r') text.push_back(chunk[i]);
+        const char* end = chunk + got;
+        for (const char* part = chunk; part < end;) {
+            const char* cr = std::find(part, end, '\r');
+            text.append(part, cr);
+            part = cr == end ? end : cr + 1;
+        }
+        read += got;
+        if (onProgress && size > 0) onProgress(kReadShare * std::min(1.0, static_cast<double>(read) / size));
     }
     std::fclose(file);
-    list.SetWrappedText(text);
+    if (onProgress)
+        list.SetWrappedText(text, [&onProgress](double done) { onProgress(kReadShare + (1.0 - kReadShare) * done); });
+    else
+        list.SetWrappedText(text);
     return true;
 }
 
-bool ListBoxClass::LoadFromTextFile(const std::string& fileName) { return KW_LoadFileToListBox(fileName, *this); }
+bool ListBoxClass::LoadFromTextFile(const std::string& fileName, const KW_ProgressReport& onProgress)
+{
+    return KW_LoadFileToListBox(fileName, *this, onProgress);
+}

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// Told how much of a long job is done, 0 to 1 (a progress bar's step).
+using KW_ProgressReport = std::function<void(double)>;
+
 struct ListBoxRow {
     std::string text;
     std::string tag;  // any data the owner attaches; "" when none
@@ -42,11 +45,12 @@ public:
     // A text ending in a line break loses it; "" icon name: the default texture.
     void AddRow(const std::string& text, const std::string& tag = "", const std::string& iconName = "");
     void Clear();
-    // Word-wraps the text to the list's width less a line height and 1.
-    void SetWrappedText(const std::string& text);
+    // Word-wraps the text to the list's width less a line height and 1 and
+    // adds the lines as rows; onProgress hears the share wrapped (0 to 1).
+    void SetWrappedText(const std::string& text, const KW_ProgressReport& onProgress = {});
     // Handles input and draws, once per frame.
     void Update();
-    bool LoadFromTextFile(const std::string& fileName);
+    bool LoadFromTextFile(const std::string& fileName, const KW_ProgressReport& onProgress = {});
 
     int RowCount() const { return static_cast<int>(rows.size()); }
     const std::string& SelectedText() const;
@@ -73,11 +77,13 @@ public:
     int ListHeight() const { return RowHeight() * visibleRows; }
 };
 
-bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list);
+bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list, const KW_ProgressReport& onProgress = {});
 
 // Word wrap: cuts text into lines narrower than limit pixels, breaking at the
 // last blank (or inside a word that has none); line breaks end lines.
+// onProgress, when given, hears the share of the text wrapped now and then.
 using KW_TextMeasure = std::function<int(const std::string&)>;
-std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure);
+std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure,
+                                     const KW_ProgressReport& onProgress = {});
 // Two clicks on the same row this close (hundredths) make a double click.
 constexpr int kwDoubleClickHundredths = 25;

@@ -1,6 +1,11 @@
 // List box: word wrap, scroll bars, paging, double clicks and text files.
 #include "kwui/listbox.h"
 
+#include "kwui/core.h"
+#include "kwui/draw.h"
+
+#include <allegro5/allegro_ttf.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -147,5 +152,52 @@ TEST(ListBox, TextFileWithWindowsLineEndsGivesOneRowPerLine)
     Lines rows;
     for (const ListBoxRow& row : list.rows) rows.push_back(row.text);
     EXPECT_EQ(rows, (Lines{"first line", "second", "", "fourth"}));
+    std::remove(path.c_str());
+}
+
+TEST(ListBox, BigFileLoadsWithRisingProgressIntoTheRowsOfAPlainWrap)
+{
+    ASSERT_TRUE(al_init_font_addon() && al_init_ttf_addon());
+    ALLEGRO_FONT* font = al_load_ttf_font("kwuidata/fonts/DejaVuSans.ttf", 22, 0);
+    ASSERT_NE(font, nullptr) << "the font is placed by the set-up";
+    ALLEGRO_FONT* oldFont = kwFont;
+    kwFont = font;
+
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "Line " + std::to_string(i) + ": AVATAR mows the lawn, " + std::string(i % 7 * 9, 'w') +
+                (i % 5 == 0 ? " M\xc3\xbcller's \xe2\x80\x94 garden" : "") + (i % 11 == 0 ? "\r\n" : "\n");
+    text += std::string(3000, 'W');  // one endless word at the end
+    const std::string path = testing::TempDir() + "kw_listbox_big.txt";
+    std::ofstream(path, std::ios::binary) << text;
+
+    ListBoxClass list;
+    list.Create(5, 50, 400, 10);
+    std::vector<double> shares;
+    ASSERT_TRUE(list.LoadFromTextFile(path, [&shares](double done) { shares.push_back(done); }));
+    ASSERT_GE(shares.size(), 3u);
+    EXPECT_GE(shares.front(), 0.0);
+    EXPECT_LE(shares.back(), 1.0);
+    for (size_t i = 1; i < shares.size(); ++i) EXPECT_GE(shares[i], shares[i - 1]);
+
+    // The same rows as measuring every candidate with the font itself.
+    std::string plain;
+    for (char c : text)
+        if (c != '\r') plain += c;
+    const Lines expected = KW_WrapText(plain, 400 - KW_LineHeight() - 1,
+                                       [font](const std::string& s) { return al_get_text_width(font, s.c_str()); });
+    Lines rows;
+    int widest = 0;
+    for (const ListBoxRow& row : list.rows) {
+        rows.push_back(row.text);
+        EXPECT_EQ(row.textWidth, al_get_text_width(font, row.text.c_str())) << row.text;
+        widest = std::max(widest, row.textWidth);
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(list.WidestRow(), widest);
+    EXPECT_TRUE(list.verticalBarShown);
+
+    kwFont = oldFont;
+    al_destroy_font(font);
     std::remove(path.c_str());
 }

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# A help.txt that takes seconds to wrap: Help shows a progress bar that advances, then the help text. Closing the
+# window during such a load ends the program at once with exit code 0, its settings written as on a normal exit.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+
+make_workdir --copy-base
+
+# big_help LINES: lines of a million letters and no blank; every row of them is a word cut to the width, slow
+# whatever the machine (the wrap is quick for ordinary text).
+big_help() {
+  for _ in $(seq "$1"); do head -c 1048576 /dev/zero | tr '\0' 'w'; echo; done > "$WORK/base/help.txt"
+  echo "The end of the help." >> "$WORK/base/help.txt"
+}
+
+# The progress bar on 800 x 600: its trough's inside on the bar's middle row.
+BAR_ROW=315
+BAR_LEFT=167
+BAR_WIDTH=466
+BAR_BLUE="#0303FF"
+
+# bar_fill: pixels of the bar drawn in blue now ("" when the shot failed).
+bar_fill() {
+  shot "$WORK/bar.png" || return 0
+  convert "$WORK/bar.png" -crop "${BAR_WIDTH}x1+${BAR_LEFT}+${BAR_ROW}" +repage -depth 8 txt:- 2>/dev/null |
+    grep -c "$BAR_BLUE" || true
+}
+bar_shown() { [ "$(bar_fill)" -gt 0 ] 2>/dev/null; }
+
+# close_window ID: the window manager's close (WM_DELETE_WINDOW), as the title bar's close button sends it.
+close_window() {
+  python3 - "$1" <<'PY'
+import ctypes, sys
+x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
+x11.XFlush.argtypes = [ctypes.c_void_p]
+x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+display = x11.XOpenDisplay(None)
+window = int(sys.argv[1])
+event = XEvent()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = window
+event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+x11.XFlush(display)
+x11.XCloseDisplay(display)
+PY
+}
+
+# The bar shows and grows while the file loads, then the viewer shows the help.
+big_help 8
+start_app
+menu_up
+menu=$(window_crop_sum "$TITLE_BAR")
+key Up Up Return
+wait_for "the progress bar" 30 bar_shown
+fills=()
+while :; do
+  fill=$(bar_fill)
+  [ -n "$fill" ] && [ "$fill" -gt 0 ] || break
+  fills+=("$fill")
+  [ ${#fills[@]} != 1 ] || cp "$WORK/bar.png" "$WORK/progress.png"
+  [ ${#fills[@]} -lt 200 ] || fail "the load did not end"
+done
+echo "bar fills seen: ${fills[*]}"
+[ ${#fills[@]} -ge 2 ] || fail "the bar was seen only once"
+[ "${fills[-1]}" -gt "${fills[0]}" ] || fail "the bar did not advance: ${fills[*]}"
+wait_crop_change "$TITLE_BAR" "$menu" 30 "the help viewer"
+# The viewer's title bar, and rows of text in the list (more than the list's light grey).
+wait_pixel 130 4 "$TITLE_BLUE" "the viewer's toolbar"
+shot "$WORK/viewer.png"
+[ "$(convert "$WORK/viewer.png" -crop 700x200+20+100 +repage -colors 8 -format '%k' info:)" -gt 1 ] ||
+  fail "no help text in the viewer"
+key Return
+wait_crop_equal "$TITLE_BAR" "$menu" 30 "the main menu after the help"
+quit_from_main_menu
+
+# Closing the window while the bar is up (a file that would take much longer still).
+big_help 24
+rm -f "$WORK/kwui2.ini"
+printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
+touch -d '2001-01-01' "$WORK/kwui2.ini"
+start_app
+menu_up
+key Up Up Return
+wait_for "the progress bar" 30 bar_shown
+close_window "$APP_WIN"
+expect_exit 0 10
+no_crash_report || fail "crash report after closing during the load"
+[ "$WORK/kwui2.ini" -nt "$WORK/base/help.txt" ] || fail "the settings were not written on the way out"
+pass

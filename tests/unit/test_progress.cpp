@@ -1,0 +1,50 @@
+// Progress bar: where the panel and its bar go, how far the bar fills, and
+// when it may be redrawn.
+#include "kwui/progress.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(Progress, PanelIsCentredAtMost500AcrossWithTheBarInsideBelowTheTitle)
+{
+    const struct {
+        int screenW, screenH, width;
+    } cases[] = {{800, 600, 500}, {1920, 1080, 500}, {320, 200, 280}, {60, 40, 80}};
+    for (const auto& c : cases) {
+        const KW_ProgressLayout layout = KW_LayoutProgress(c.screenW, c.screenH, 26);
+        EXPECT_EQ(layout.x2 - layout.x1, c.width) << c.screenW;
+        EXPECT_NEAR(layout.x1 + layout.x2, c.screenW, 1) << c.screenW;
+        EXPECT_NEAR(layout.y1 + layout.y2, c.screenH, 1) << c.screenW;
+        EXPECT_GT(layout.barX1, layout.x1);
+        EXPECT_LT(layout.barX2, layout.x2);
+        EXPECT_GE(layout.barY1, layout.y1 + 26 + 4);  // below the title bar
+        EXPECT_LT(layout.barY2, layout.y2);
+        EXPECT_GT(layout.barY2 - layout.barY1, 26);   // room for the percentage
+    }
+}
+
+TEST(Progress, FillAndPercentFollowTheShareDoneAndStayInsideTheTrough)
+{
+    const struct {
+        double done;
+        int fill, percent;
+    } cases[] = {{-0.5, 0, 0}, {0.0, 0, 0}, {0.004, 1, 0}, {0.5, 233, 50}, {0.999, 465, 99},
+                 {1.0, 466, 100}, {3.0, 466, 100}, {std::nan(""), 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(KW_ProgressFill(c.done, 466), c.fill) << c.done;
+        EXPECT_EQ(KW_ProgressPercent(c.done), c.percent) << c.done;
+    }
+    EXPECT_EQ(KW_ProgressFill(0.5, 0), 0);
+    EXPECT_EQ(KW_ProgressFill(0.5, -4), 0);
+}
+
+TEST(Progress, ShowsOnlyAfterTheDelayThenAtMostOncePerInterval)
+{
+    const double started = 100.0, delay = 0.2, interval = 0.05;
+    EXPECT_FALSE(KW_ProgressDue(100.19, started, -1.0, delay, interval));  // a quick job never shows
+    EXPECT_TRUE(KW_ProgressDue(100.21, started, -1.0, delay, interval));
+    EXPECT_FALSE(KW_ProgressDue(100.25, started, 100.21, delay, interval));
+    EXPECT_TRUE(KW_ProgressDue(100.27, started, 100.21, delay, interval));
+    EXPECT_TRUE(KW_ProgressDue(107.0, started, 100.27, delay, interval));
+}
