@@ -119,22 +119,12 @@ int ButtonOfCommand(TileCommand command)
 
 // [SECTION] Undo and redo
 
+bool Modified(const TileEditor& editor) { return editor.history.IsModified() || editor.importUnsaved; }
+
 // The title names the file, with "*" while the set has unsaved changes.
 void UpdateTitle(TileEditor& editor)
 {
-    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor",
-                       MarkedFileName(editor.fileName, editor.history.IsModified()).c_str());
-}
-
-// Keeps the step that takes the set back from its present state to
-// 'before' (only the tiles that differ); nothing when nothing changed.
-void RecordChange(TileEditor& editor, std::vector<TileSnapshot> before, const std::string& setDescriptionBefore)
-{
-    std::vector<TileSnapshot> after;
-    after.reserve(before.size());
-    for (const TileSnapshot& tile : before) after.push_back(CaptureTile(editor.tileset, tile.index));
-    TileEditStep step = StepForChangedTiles(std::move(before), after, setDescriptionBefore);
-    if (StepChangesSomething(step, editor.tileset.description)) editor.history.Record(std::move(step));
+    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor", MarkedFileName(editor.fileName, Modified(editor)).c_str());
 }
 
 // Runs a change to the current tile as one undo step.
@@ -144,7 +134,7 @@ void ChangeCurrentTile(TileEditor& editor, Change change)
     std::vector<TileSnapshot> before{CaptureTile(editor.tileset, editor.currentTile)};
     const std::string setDescription = editor.tileset.description;
     change();
-    RecordChange(editor, std::move(before), setDescription);
+    RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
 }
 
 // A brush stroke is one step, kept when the button comes up (or a command
@@ -163,7 +153,7 @@ void EndStroke(TileEditor& editor)
     std::vector<TileSnapshot> before;
     before.push_back(std::move(editor.strokeStart));
     editor.strokeStart = TileSnapshot();
-    RecordChange(editor, std::move(before), editor.tileset.description);
+    RecordTileChange(editor.history, editor.tileset, std::move(before), editor.tileset.description);
 }
 
 // Undo or redo one step and show the tile it changed.
@@ -199,6 +189,7 @@ bool LoadTileset(TileEditor& editor, const std::string& path)
     SetFile(editor, path);
     editor.currentTile = 0;
     editor.history.Clear();
+    editor.importUnsaved = false;
     KW_Message("Loaded tileset from %s", path.c_str());
     return true;
 }
@@ -208,6 +199,7 @@ void NewTileset(TileEditor& editor)
     editor.tileset.New();
     editor.currentTile = 0;
     editor.history.Clear();
+    editor.importUnsaved = false;
     SetFile(editor, kUnsavedTileFile);
 }
 
@@ -223,6 +215,7 @@ void SaveTilesetAs(TileEditor& editor)
         return;
     }
     editor.history.MarkSaved();
+    editor.importUnsaved = false;
     KW_Message("Saved tileset to %s", path.c_str());
     SetFile(editor, path);
 }
@@ -239,6 +232,7 @@ void SaveTileset(TileEditor& editor)
         return;
     }
     editor.history.MarkSaved();
+    editor.importUnsaved = false;
     KW_Message("Saved tileset to %s", editor.fileName.c_str());
 }
 
@@ -253,9 +247,9 @@ void ImportZentor(TileEditor& editor)
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
     }
-    TileEditStep step = StepForChangedTiles(std::move(before), CaptureAllTiles(editor.tileset), setDescription);
-    if (StepChangesSomething(step, editor.tileset.description)) editor.history.Record(std::move(step));
+    RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
     // Save now writes the current format over the imported file.
+    editor.importUnsaved = true;
     SetFile(editor, path);
     editor.currentTile = 0;
     ImportZentorTilesPath = path;
@@ -314,7 +308,7 @@ std::string FileNameOnly(const std::string& path)
 // The editor's own New or Exit question, led by the unsaved state.
 std::string Question(const TileEditor& editor, const char* question)
 {
-    return UnsavedChangesQuestion(FileNameOnly(editor.fileName), editor.history.IsModified(), question);
+    return UnsavedChangesQuestion(FileNameOnly(editor.fileName), Modified(editor), question);
 }
 
 // Runs one command; true when the user confirmed Exit.
@@ -478,7 +472,7 @@ void DrawEditorScreen(TileEditor& editor, int lh)
     KW_DrawTextF(2, H - lh - 55, al_map_rgb(230, 0, 0), "Scale %dx", editor.scale);
     if (editor.fillTool) {
         const int x = 2 + KW_TextWidth("Scale 24x") + 16;
-        KW_DrawTextF(x, H - lh - 55, al_map_rgb(255, 255, 0), "%s", "Flood Fill - click a pixel (B: paint again)");
+        KW_DrawTextF(x, H - lh - 55, al_map_rgb(255, 255, 0), "%s", "Flood Fill - B to stop");
     }
     const Tile& tile = editor.tileset.tiles[editor.currentTile];
     KW_DrawTextF(2, H - lh - 5, al_map_rgb(255, 255, 255), "%s",
@@ -491,10 +485,8 @@ void DrawActiveTool(const TileEditor& editor)
     const int index = ButtonOfCommand(CmdFloodFill);
     if (!editor.fillTool || index < 0) return;
     const KW_Button& button = editor.toolbar.buttons[static_cast<size_t>(index)];
-    KW_DrawRect(button.x - 2, button.y - 2, button.x + button.width + 1, button.y + button.height + 1, false,
-                al_map_rgb(255, 255, 0), 255);
-    KW_DrawRect(button.x - 1, button.y - 1, button.x + button.width, button.y + button.height, false,
-                al_map_rgb(255, 255, 0), 255);
+    al_draw_rectangle(button.x - 1.0f, button.y - 1.0f, button.x + button.width + 1.0f, button.y + button.height + 1.0f,
+                      al_map_rgb(255, 255, 0), 2);
 }
 
 // [SECTION] The mouse

@@ -28,6 +28,9 @@ struct TileEditor {
     // The tile as it was when the current brush stroke began (strokeActive).
     TileSnapshot strokeStart;
     bool strokeActive = false;
+    // fileName names a Zentor file imported since the last save: the set in
+    // memory is unsaved whatever the history says.
+    bool importUnsaved = false;
     bool fillTool = false;    // a left click flood-fills instead of painting
     bool gridShown = false;   // lines between the zoomed pixels
 };

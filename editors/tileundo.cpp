@@ -162,6 +162,20 @@ bool StepChangesSomething(const TileEditStep& step, const std::string& setDescri
     return !step.tiles.empty() || step.setDescription != setDescriptionNow;
 }
 
+void RecordTileChange(UndoHistory<TileEditStep>& history, const Tileset& tileset, std::vector<TileSnapshot> before,
+                      const std::string& setDescriptionBefore)
+{
+    std::vector<TileSnapshot> after;
+    if (before.size() == static_cast<size_t>(Tileset::kTileCount)) {
+        after = CaptureAllTiles(tileset);
+    } else {
+        after.reserve(before.size());
+        for (const TileSnapshot& tile : before) after.push_back(CaptureTile(tileset, tile.index));
+    }
+    TileEditStep step = StepForChangedTiles(std::move(before), after, setDescriptionBefore);
+    if (StepChangesSomething(step, tileset.description)) history.Record(std::move(step));
+}
+
 TileEditStep ApplyTileEditStep(Tileset& tileset, const TileEditStep& step)
 {
     TileEditStep reverse;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "content/tileset.h"
+#include "editors/undohistory.h"
 
 #include <cstdint>
 #include <string>
@@ -49,6 +50,11 @@ void RestoreTile(Tileset& tileset, const TileSnapshot& snapshot);
 TileEditStep StepForChangedTiles(std::vector<TileSnapshot> before, const std::vector<TileSnapshot>& after,
                                  const std::string& setDescriptionBefore);
 bool StepChangesSomething(const TileEditStep& step, const std::string& setDescriptionNow);
+// Keeps the step that takes the set from its present state back to 'before'
+// (tiles captured before a change, and the set's description then); nothing
+// when nothing changed.
+void RecordTileChange(UndoHistory<TileEditStep>& history, const Tileset& tileset, std::vector<TileSnapshot> before,
+                      const std::string& setDescriptionBefore);
 
 // Applies a step to the set and returns the step that reverses it.
 TileEditStep ApplyTileEditStep(Tileset& tileset, const TileEditStep& step);

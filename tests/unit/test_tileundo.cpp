@@ -80,8 +80,13 @@ TEST_F(TileUndo, OnlyTilesThatChangedAreKeptAndTypeDescriptionAndSetDescriptionC
     tileset->tiles[700].description = "Pond";
     PaintTilePixel(Tile(1023), 31, 31, al_map_rgb(1, 2, 3));
     tileset->description = "Garden";
+    UndoHistory<TileEditStep> history;
+    RecordTileChange(history, *tileset, CaptureAllTiles(*tileset), tileset->description);
+    EXPECT_FALSE(history.CanUndo()) << "a whole-set change that changed nothing is no step";
+    RecordTileChange(history, *tileset, before, setBefore);
+    ASSERT_EQ(history.UndoCount(), 1u);
     const TileEditStep step = StepForChangedTiles(before, CaptureAllTiles(*tileset), setBefore);
-    ASSERT_EQ(step.tiles.size(), 3u);
+    ASSERT_EQ(step.tiles.size(), 3u) << "of 1024 tiles only the three that changed are kept";
     EXPECT_EQ(step.tiles[0].index, 3);
     EXPECT_EQ(step.tiles[1].index, 700);
     EXPECT_EQ(step.tiles[2].index, 1023);
