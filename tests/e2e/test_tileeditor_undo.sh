@@ -13,17 +13,16 @@ wait_cell() { wait_for "tile pixel $1,$2 to be $3 ($4)" 20 cell_is "$1" "$2" "$3
 # the view's right outline sits at 32 x scale + 1
 outline_at() { shot; [ "$(pix $((32 * $1 + 1)) $((TOP + 10)))" = "#FFFF00" ]; }
 wheel() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2; xdotool click --repeat "$4" --delay 150 "$3"; sleep 0.3; }
-# stroke Y X0 X1: the left button held from tile pixel (X0, Y) to (X1, Y), or down a column with stroke_down
-stroke_along() {
-  xdotool mousemove --window "$APP_WIN" "$(cell_x "$2")" "$(cell_y "$1")"; sleep 0.15
-  xdotool mousedown 1; sleep 0.2
-  for ((x = $2 + 1; x <= $3; x++)); do xdotool mousemove --window "$APP_WIN" "$(cell_x $x)" "$(cell_y "$1")"; sleep 0.12; done
-  xdotool mouseup 1; sleep 0.2
-}
-stroke_down() {
-  xdotool mousemove --window "$APP_WIN" "$(cell_x "$1")" "$(cell_y 0)"; sleep 0.15
-  xdotool mousedown 1; sleep 0.2
-  for ((y = 1; y <= 31; y++)); do xdotool mousemove --window "$APP_WIN" "$(cell_x "$1")" "$(cell_y $y)"; sleep 0.12; done
+# stroke COLOUR X,Y...: the left button held down through those tile pixels; each move waits until its pixel shows
+# the colour (a frame paints one pixel under the pointer, so a busy machine would leave gaps)
+stroke() {
+  local colour="$1" at; shift
+  xdotool mousemove --window "$APP_WIN" "$(cell_x "${1%,*}")" "$(cell_y "${1#*,}")"; sleep 0.15
+  xdotool mousedown 1
+  for at in "$@"; do
+    xdotool mousemove --window "$APP_WIN" "$(cell_x "${at%,*}")" "$(cell_y "${at#*,}")"
+    wait_cell "${at%,*}" "${at#*,}" "$colour" "the stroke through $at"
+  done
   xdotool mouseup 1; sleep 0.2
 }
 
@@ -40,8 +39,7 @@ start_from_tools 2
 wait_editor
 
 # [a stroke, undone and redone as one step] ----------------------------------
-stroke_along 10 0 5
-wait_cell 3 10 "$W" "the stroke"
+stroke "$W" 0,10 1,10 2,10 3,10 4,10 5,10
 focus_app
 key ctrl+z
 wait_cell 3 10 "$was" "Ctrl+Z after the stroke"
@@ -68,8 +66,7 @@ press_at "$(cell_x 0)" "$(cell_y 0)" 3       # pick the colour of tile 0's (0, 0
 focus_app
 key Right Right
 wait_cell 5 5 "$W" "tile 2 shown again"
-stroke_down 10
-wait_cell 10 31 "$P" "the line down column 10"
+stroke "$P" $(for y in $(seq 0 31); do echo 10,$y; done)
 focus_app
 key b
 press_at "$(cell_x 20)" "$(cell_y 20)"
