@@ -5,6 +5,7 @@
 #include "app/paths.h"
 #include "app/toolpaths.h"
 #include "content/zentor.h"
+#include "editors/documentstate.h"
 #include "editors/tileops.h"
 #include "editors/tilepicker.h"
 #include "kwui/kwui.h"
@@ -32,12 +33,16 @@ enum TileCommand {
     CmdSave,
     CmdSaveAs,
     CmdExit,
+    CmdUndo,
+    CmdRedo,
     CmdGoto,
     CmdPrevious,
     CmdNext,
     CmdColour,
+    CmdFloodFill,
     CmdZoomIn,
     CmdZoomOut,
+    CmdGrid,
     CmdCopy,
     CmdPaste,
     CmdFlip,
@@ -64,13 +69,18 @@ const ToolbarEntry kToolbarEntries[] = {
     {"saveas", "Save Tileset as", ALLEGRO_KEY_A, CmdSaveAs},
     {"exit", "Exit", ALLEGRO_KEY_ESCAPE, CmdExit},
     {"seperator", "", -1, CmdNone},
+    {"undo", "Undo", KW_CtrlKey(ALLEGRO_KEY_Z), CmdUndo},
+    {"redo", "Redo", KW_CtrlKey(ALLEGRO_KEY_Y), CmdRedo},
+    {"seperator", "", -1, CmdNone},
     {"go", "Goto Tile", ALLEGRO_KEY_G, CmdGoto},
     {"back", "Previous Tile", ALLEGRO_KEY_LEFT, CmdPrevious},
     {"forward", "Next Tile", ALLEGRO_KEY_RIGHT, CmdNext},
     {"seperator", "", -1, CmdNone},
     {"colour", "Select Drawing Colour", ALLEGRO_KEY_C, CmdColour},
+    {"fill", "Flood Fill", ALLEGRO_KEY_B, CmdFloodFill},
     {"z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, CmdZoomIn},
     {"z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, CmdZoomOut},
+    {"grid", "Grid", KW_CtrlKey(ALLEGRO_KEY_G), CmdGrid},
     {"copy", "Copy Tile", ALLEGRO_KEY_F5, CmdCopy},
     {"paste", "Paste Tile", ALLEGRO_KEY_F6, CmdPaste},
     {"flip", "Flip", ALLEGRO_KEY_F, CmdFlip},
@@ -100,12 +110,74 @@ TileCommand CommandOfButton(int button)
     return kToolbarEntries[button].command;
 }
 
+int ButtonOfCommand(TileCommand command)
+{
+    for (int i = 0; i < kToolbarEntryCount; ++i)
+        if (kToolbarEntries[i].command == command) return i;
+    return -1;
+}
+
+// [SECTION] Undo and redo
+
+bool Modified(const TileEditor& editor) { return editor.history.IsModified() || editor.importUnsaved; }
+
+// The title names the file, with "*" while the set has unsaved changes.
+void UpdateTitle(TileEditor& editor)
+{
+    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor", MarkedFileName(editor.fileName, Modified(editor)).c_str());
+}
+
+// Runs a change to the current tile as one undo step.
+template <typename Change>
+void ChangeCurrentTile(TileEditor& editor, Change change)
+{
+    std::vector<TileSnapshot> before{CaptureTile(editor.tileset, editor.currentTile)};
+    const std::string setDescription = editor.tileset.description;
+    change();
+    RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
+}
+
+// A brush stroke is one step, kept when the button comes up (or a command
+// interrupts the stroke) if it changed anything.
+void BeginStroke(TileEditor& editor)
+{
+    if (editor.strokeActive) return;
+    editor.strokeStart = CaptureTile(editor.tileset, editor.currentTile);
+    editor.strokeActive = true;
+}
+
+void EndStroke(TileEditor& editor)
+{
+    if (!editor.strokeActive) return;
+    editor.strokeActive = false;
+    std::vector<TileSnapshot> before;
+    before.push_back(std::move(editor.strokeStart));
+    editor.strokeStart = TileSnapshot();
+    RecordTileChange(editor.history, editor.tileset, std::move(before), editor.tileset.description);
+}
+
+// Undo or redo one step and show the tile it changed.
+void StepHistory(TileEditor& editor, bool undo)
+{
+    int show = editor.currentTile;
+    auto restore = [&editor, &show](const TileEditStep& step) {
+        show = TileToShowAfterStep(step, editor.currentTile);
+        return ApplyTileEditStep(editor.tileset, step);
+    };
+    const bool done = undo ? editor.history.Undo(restore) : editor.history.Redo(restore);
+    if (!done) {
+        KW_Message("%s", undo ? "Nothing to undo" : "Nothing to redo");
+        return;
+    }
+    editor.currentTile = show;
+}
+
 // [SECTION] File commands
 
 void SetFile(TileEditor& editor, const std::string& path)
 {
     editor.fileName = path;
-    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor", editor.fileName.c_str());
+    UpdateTitle(editor);
 }
 
 bool LoadTileset(TileEditor& editor, const std::string& path)
@@ -116,6 +188,8 @@ bool LoadTileset(TileEditor& editor, const std::string& path)
     }
     SetFile(editor, path);
     editor.currentTile = 0;
+    editor.history.Clear();
+    editor.importUnsaved = false;
     KW_Message("Loaded tileset from %s", path.c_str());
     return true;
 }
@@ -124,6 +198,8 @@ void NewTileset(TileEditor& editor)
 {
     editor.tileset.New();
     editor.currentTile = 0;
+    editor.history.Clear();
+    editor.importUnsaved = false;
     SetFile(editor, kUnsavedTileFile);
 }
 
@@ -138,6 +214,8 @@ void SaveTilesetAs(TileEditor& editor)
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
     }
+    editor.history.MarkSaved();
+    editor.importUnsaved = false;
     KW_Message("Saved tileset to %s", path.c_str());
     SetFile(editor, path);
 }
@@ -153,6 +231,8 @@ void SaveTileset(TileEditor& editor)
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
     }
+    editor.history.MarkSaved();
+    editor.importUnsaved = false;
     KW_Message("Saved tileset to %s", editor.fileName.c_str());
 }
 
@@ -160,11 +240,16 @@ void ImportZentor(TileEditor& editor)
 {
     std::string path = ImportZentorTilesPath;
     if (!KW_SelectFile("til", "Import Zentor Tileset", path)) return;
+    // One step holds every tile the import changed.
+    std::vector<TileSnapshot> before = CaptureAllTiles(editor.tileset);
+    const std::string setDescription = editor.tileset.description;
     if (!ImportZentorTileset(editor.tileset, path.c_str())) {
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
     }
+    RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
     // Save now writes the current format over the imported file.
+    editor.importUnsaved = true;
     SetFile(editor, path);
     editor.currentTile = 0;
     ImportZentorTilesPath = path;
@@ -184,7 +269,7 @@ void ImportImage(TileEditor& editor)
         KW_ShowMessage("Error reading %s", path.c_str());
         return;
     }
-    ImportImageIntoTile(CurrentImage(editor), image);
+    ChangeCurrentTile(editor, [&editor, image] { ImportImageIntoTile(CurrentImage(editor), image); });
     al_destroy_bitmap(image);
     ImageImportPath = path;
     KW_Message("Imported tile from %s", path.c_str());
@@ -207,7 +292,23 @@ void ExportImage(TileEditor& editor)
 void EditDescription(TileEditor& editor)
 {
     // A longer description from a file is offered cut to the limit.
-    KW_InputString(editor.tileset.tiles[editor.currentTile].description, kTileDescriptionLimit, "Tile Description");
+    ChangeCurrentTile(editor, [&editor] {
+        KW_InputString(editor.tileset.tiles[editor.currentTile].description, kTileDescriptionLimit,
+                       "Tile Description");
+    });
+}
+
+// "sodbolt.til" of ".../tiles/sodbolt.til": the question stays short.
+std::string FileNameOnly(const std::string& path)
+{
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The editor's own New or Exit question, led by the unsaved state.
+std::string Question(const TileEditor& editor, const char* question)
+{
+    return UnsavedChangesQuestion(FileNameOnly(editor.fileName), Modified(editor), question);
 }
 
 // Runs one command; true when the user confirmed Exit.
@@ -216,7 +317,8 @@ bool RunCommand(TileEditor& editor, TileCommand command)
     Tile& tile = editor.tileset.tiles[editor.currentTile];
     switch (command) {
     case CmdNew:
-        if (KW_Confirm("%s", "New Tileset - Unsaved tiles will be lost!  Continue?")) NewTileset(editor);
+        if (KW_Confirm("%s", Question(editor, "New Tileset - Unsaved tiles will be lost!  Continue?").c_str()))
+            NewTileset(editor);
         break;
     case CmdLoad: {
         std::string path = TilesFolder();
@@ -226,8 +328,12 @@ bool RunCommand(TileEditor& editor, TileCommand command)
     case CmdSave: SaveTileset(editor); break;
     case CmdSaveAs: SaveTilesetAs(editor); break;
     case CmdExit:
-        return KW_Confirm("%s",
-                          "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?");
+        return KW_Confirm(
+            "%s",
+            Question(editor, "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?")
+                .c_str());
+    case CmdUndo: StepHistory(editor, true); break;
+    case CmdRedo: StepHistory(editor, false); break;
     case CmdGoto: {
         int chosen = editor.currentTile;
         if (SelectTile(editor.tileset, chosen, false)) editor.currentTile = chosen;
@@ -236,6 +342,11 @@ bool RunCommand(TileEditor& editor, TileCommand command)
     case CmdPrevious: editor.currentTile = PreviousTileIndex(editor.currentTile); break;
     case CmdNext: editor.currentTile = NextTileIndex(editor.currentTile); break;
     case CmdColour: KW_SelectColour(editor.drawingColour); break;
+    case CmdFloodFill:
+        editor.fillTool = !editor.fillTool;
+        KW_Message("%s", editor.fillTool ? "Flood fill: click a pixel to fill its area" : "Flood fill off");
+        break;
+    case CmdGrid: editor.gridShown = !editor.gridShown; break;
     case CmdZoomIn:
         if (!ZoomInStep(editor.scale)) KW_Message("%s", "Maximum zoom");
         break;
@@ -249,14 +360,20 @@ bool RunCommand(TileEditor& editor, TileCommand command)
         break;
     case CmdPaste:
         if (!editor.clipboardFull) KW_Message("%s", "No tile image in clipboard");
-        else PasteTileFromClipboard(tile.image, editor.clipboard, editor.clipboardFull);
+        else
+            ChangeCurrentTile(editor,
+                              [&] { PasteTileFromClipboard(tile.image, editor.clipboard, editor.clipboardFull); });
         break;
-    case CmdFlip: FlipTile(tile.image); break;
-    case CmdMirror: MirrorTile(tile.image); break;
+    case CmdFlip: ChangeCurrentTile(editor, [&] { FlipTile(tile.image); }); break;
+    case CmdMirror: ChangeCurrentTile(editor, [&] { MirrorTile(tile.image); }); break;
     case CmdRotate:
-        if (!RotateTile(tile.image)) KW_Message("%s", "RotateTile: Unable to create temporary bitmap");
+        ChangeCurrentTile(editor, [&] {
+            if (!RotateTile(tile.image)) KW_Message("%s", "RotateTile: Unable to create temporary bitmap");
+        });
         break;
-    case CmdTileType: tile.type = static_cast<TileType>(NextTileType(tile.type)); break;
+    case CmdTileType:
+        ChangeCurrentTile(editor, [&] { tile.type = static_cast<TileType>(NextTileType(tile.type)); });
+        break;
     case CmdDescription: EditDescription(editor); break;
     case CmdImportImage: ImportImage(editor); break;
     case CmdExportImage: ExportImage(editor); break;
@@ -267,6 +384,19 @@ bool RunCommand(TileEditor& editor, TileCommand command)
 }
 
 // [SECTION] Drawing
+
+// Dark lines in the one-pixel gaps between the zoomed pixels, every eighth
+// one lighter to help count.
+void DrawPixelGrid(int scale, int top)
+{
+    const float size = static_cast<float>(kTileEditorViewSize * scale);
+    for (int k = 1; k < kTileEditorViewSize; ++k) {
+        const ALLEGRO_COLOR colour = k % 8 == 0 ? al_map_rgb(160, 160, 160) : al_map_rgb(48, 48, 48);
+        const float x = static_cast<float>(scale * k), y = static_cast<float>(top + scale * k - 1);
+        al_draw_filled_rectangle(x, static_cast<float>(top), x + 1, top + size - 1, colour);
+        al_draw_filled_rectangle(1, y, size + 1, y + 1, colour);
+    }
+}
 
 void DrawPixelView(TileEditor& editor, int lh)
 {
@@ -305,6 +435,7 @@ void DrawPixelView(TileEditor& editor, int lh)
             al_draw_prim(vertices.data(), nullptr, nullptr, 0, static_cast<int>(vertices.size()),
                          ALLEGRO_PRIM_TRIANGLE_LIST);
     }
+    if (TileGridVisible(editor.gridShown, scale)) DrawPixelGrid(scale, top);
     KW_DrawRect(0, lh + 49, kTileEditorViewSize * scale + 1, lh + 50 + kTileEditorViewSize * scale, false,
                 al_map_rgb(255, 255, 0), 255);
 }
@@ -339,12 +470,36 @@ void DrawEditorScreen(TileEditor& editor, int lh)
     const int colourX = std::min(W - 120, W - 2 - KW_TextWidth(colourText));
     KW_DrawTextF(colourX, H - lh - 2, al_map_rgb(128, 255, 128), "%s", colourText);
     KW_DrawTextF(2, H - lh - 55, al_map_rgb(230, 0, 0), "Scale %dx", editor.scale);
+    if (editor.fillTool) {
+        const int x = 2 + KW_TextWidth("Scale 24x") + 16;
+        KW_DrawTextF(x, H - lh - 55, al_map_rgb(255, 255, 0), "%s", "Flood Fill - B to stop");
+    }
     const Tile& tile = editor.tileset.tiles[editor.currentTile];
     KW_DrawTextF(2, H - lh - 5, al_map_rgb(255, 255, 255), "%s",
                  TileEditorStatusLine(editor.currentTile, tile.description, tile.type).c_str());
 }
 
+// The Flood Fill button framed while the tool is on.
+void DrawActiveTool(const TileEditor& editor)
+{
+    const int index = ButtonOfCommand(CmdFloodFill);
+    if (!editor.fillTool || index < 0) return;
+    const KW_Button& button = editor.toolbar.buttons[static_cast<size_t>(index)];
+    al_draw_rectangle(button.x - 1.0f, button.y - 1.0f, button.x + button.width + 1.0f, button.y + button.height + 1.0f,
+                      al_map_rgb(255, 255, 0), 2);
+}
+
 // [SECTION] The mouse
+
+// Fills the clicked pixel's area of the current tile, as one step.
+void FloodFillAt(TileEditor& editor, int x, int y)
+{
+    ALLEGRO_BITMAP* image = CurrentImage(editor);
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels = ReadTilePixels(image, width, height);
+    if (!FloodFillPixels(pixels, width, height, x, y, PackTilePixel(editor.drawingColour))) return;
+    ChangeCurrentTile(editor, [image, &pixels] { WriteTilePixels(image, pixels); });
+}
 
 void HandleMouse(TileEditor& editor, int lh)
 {
@@ -356,10 +511,16 @@ void HandleMouse(TileEditor& editor, int lh)
     const bool overSwatch = OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh);
     ALLEGRO_BITMAP* image = CurrentImage(editor);
 
+    if (!left) EndStroke(editor);
     if (left) {
-        // held down, this paints one pixel of the trail each frame
-        if (overView) PaintTilePixel(image, px, py, editor.drawingColour);
-        else if (overSwatch) {
+        if (overView && editor.fillTool) {
+            FloodFillAt(editor, px, py);
+            KW_WaitMouseRelease();
+        } else if (overView) {
+            // held down, this paints one pixel of the trail each frame
+            BeginStroke(editor);
+            PaintTilePixel(image, px, py, editor.drawingColour);
+        } else if (overSwatch) {
             KW_WaitMouseRelease();
             KW_SelectColour(editor.drawingColour);
         }
@@ -370,9 +531,15 @@ void HandleMouse(TileEditor& editor, int lh)
             KW_WaitMouseRelease();
         } else if (overSwatch) {
             KW_WaitMouseRelease();
-            if (KW_Confirm("%s", "Fill tile with current colour?")) FillTile(image, editor.drawingColour);
+            if (KW_Confirm("%s", "Fill tile with current colour?"))
+                ChangeCurrentTile(editor, [&editor, image] { FillTile(image, editor.drawingColour); });
         }
     }
+}
+
+bool OverToolbar(const KW_Toolbar& toolbar, int x, int y)
+{
+    return x >= toolbar.x && x < toolbar.x + toolbar.width && y >= toolbar.y && y < toolbar.y + toolbar.height;
 }
 
 }  // namespace
@@ -397,13 +564,18 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
     editor.drawingColour = al_map_rgb(255, 255, 255);
     editor.clipboardFull = false;
     editor.scale = kTileEditorStartScale;
+    editor.fillTool = false;
+    editor.gridShown = false;
+    editor.strokeActive = false;
     int wheel = KW_GetMouseZ();
 
     bool exitConfirmed = false;
     while (!exitConfirmed) {
         const int lh = KW_LineHeight();
         al_clear_to_color(al_map_rgb(129, 162, 255));
+        UpdateTitle(editor);
         const int button = KW_DoToolbar(editor.toolbar);
+        DrawActiveTool(editor);
         DrawEditorScreen(editor, lh);
 
         const int mx = KW_GetMouseX(), my = KW_GetMouseY();
@@ -413,17 +585,21 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
 
         const TileCommand command = CommandOfButton(button);
         if (command != CmdNone) {
+            // a key pressed while the button is held ends the stroke first
+            EndStroke(editor);
             exitConfirmed = RunCommand(editor, command);
-        } else {
-            // one zoom step a frame, however far the wheel turned
-            const int z = KW_GetMouseZ();
-            if (z < wheel) RunCommand(editor, CmdZoomOut);
-            else if (z > wheel) RunCommand(editor, CmdZoomIn);
+        } else if (!OverToolbar(editor.toolbar, mx, my)) {
+            // one zoom step per wheel click; turns made in a dialog were
+            // taken up when it closed
+            if (!ZoomByWheel(editor.scale, KW_GetMouseZ() - wheel))
+                KW_Message("%s", KW_GetMouseZ() > wheel ? "Maximum zoom" : "Minimum zoom");
         }
         HandleMouse(editor, lh);
         wheel = KW_GetMouseZ();
     }
 
+    EndStroke(editor);
+    editor.history.Clear();
     editor.tileset.Unload();
     KW_ClearToolbar(editor.toolbar);
     al_destroy_bitmap(editor.clipboard);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "content/tileset.h"
+#include "editors/tileundo.h"
+#include "editors/undohistory.h"
 #include "kwui/toolbar.h"
 
 #include <allegro5/allegro.h>
@@ -19,6 +21,18 @@ struct TileEditor {
     ALLEGRO_COLOR drawingColour = al_map_rgba_f(1, 1, 1, 1);
     ALLEGRO_BITMAP* clipboard = nullptr;  // 32 x 32, owned for one RunTileEditor call
     bool clipboardFull = false;
+
+    // Undo and redo of every change to the set; also tells whether the set
+    // differs from the last save or load.
+    UndoHistory<TileEditStep> history;
+    // The tile as it was when the current brush stroke began (strokeActive).
+    TileSnapshot strokeStart;
+    bool strokeActive = false;
+    // fileName names a Zentor file imported since the last save: the set in
+    // memory is unsaved whatever the history says.
+    bool importUnsaved = false;
+    bool fillTool = false;    // a left click flood-fills instead of painting
+    bool gridShown = false;   // lines between the zoomed pixels
 };
 
 // The text fileName holds while the set has no file.

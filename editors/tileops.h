@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // [SECTION] Limits
 
@@ -31,6 +32,12 @@ int8_t NextTileType(int8_t type);
 // One zoom step; false (scale unchanged) at the limit.
 bool ZoomInStep(int16_t& scale);
 bool ZoomOutStep(int16_t& scale);
+// Zoom steps for a turn of the mouse wheel: one per click, in while the
+// wheel turns up (clicks > 0). False when a limit stopped it early.
+bool ZoomByWheel(int16_t& scale, int clicks);
+// The grid is drawn only where a zoomed pixel leaves room to see it.
+constexpr int kTileGridMinScale = 4;
+inline bool TileGridVisible(bool gridShown, int scale) { return gridShown && scale >= kTileGridMinScale; }
 
 // The tile pixel under a screen position in the pixel view of the given
 // scale (lh: the line height); false off the view or off the 32 x 32 pixels.
@@ -44,6 +51,12 @@ std::string TileEditorStatusLine(int tileIndex, const std::string& description, 
 std::string TileEditorTitle(const std::string& fileName);
 // "Tile %d: %s - %s": a tile's caption in the picker (numbered from 0).
 std::string TilePickerCaption(int tileIndex, const std::string& description, int8_t type);
+
+// Flood fill over a width x height block of pixels (row by row): the
+// 4-connected region of the colour at (x, y) takes the new colour; pixels
+// that only touch it diagonally stay. False (nothing changed) off the block
+// or when the region already has that colour.
+bool FloodFillPixels(std::vector<uint32_t>& pixels, int width, int height, int x, int y, uint32_t colour);
 
 // [SECTION] Operations on a tile image (null images are left alone)
 

@@ -37,8 +37,7 @@ dump_tile "$WORK/copy.til" 0 "$WORK/copy-after.txt"
 expect_tile "$WORK/copy-after.txt" "type=$(next_type "$type_before")"
 
 # [Import Zentor Tileset, the last toolbar button] ---------------------------
-# the toolbar's button row: line height + 8 below its top, 32 high
-press_at 790 $((TOP - 50 + 8 + 16))
+press_zentor_button
 choose_file "$WORK/legacy/old.til"
 wait_editor
 screenshot "$WORK/imported.png"

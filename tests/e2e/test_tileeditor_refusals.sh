@@ -24,7 +24,7 @@ screenshot "$WORK/load-refused.png"
 key Return
 wait_editor
 
-press_at 790 $((TOP - 50 + 8 + 16))   # Import Zentor Tileset
+press_zentor_button
 choose_file "$WORK/v5.til"
 sleep 1.5
 key Return

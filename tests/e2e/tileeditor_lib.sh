@@ -47,6 +47,19 @@ wait_editor() { wait_for "the tile editor's pixel view" 30 editor_shown; TOP=$(v
 cell_x() { echo $((1 + SCALE * $1 + SCALE / 2)); }
 cell_y() { echo $((TOP + SCALE * $1 + SCALE / 2)); }
 
+# The toolbar is wider than 800 pixels: with the pointer pushed against the right edge of its button row it slides
+# left until its right frame (#6B6B6B) is on screen; then its last button, Import Zentor Tileset, is pressed.
+toolbar_right_in() {
+  shot
+  local y
+  for y in $((TOP - 30)) $((TOP - 15)) $((TOP - 5)); do [ "$(pix 799 $y)" = "#6B6B6B" ] || return 1; done
+}
+press_zentor_button() {
+  xdotool mousemove --window "$APP_WIN" 799 $((TOP - 26))
+  wait_for "the toolbar to slide in from the right" 20 toolbar_right_in
+  press_at 778 $((TOP - 26))
+}
+
 # a menu's title bar is up (keys typed while the program still loads its sounds are not kept)
 menu_shown() { shot; [ "$(pix 5 30)" = "#284EEC" ]; }
 

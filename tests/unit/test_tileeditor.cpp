@@ -7,7 +7,9 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -201,6 +203,74 @@ TEST(TileEditorRules, TheSwatchIncludesItsBounds)
     const int lh = 26;
     const int cases[][3] = {{760, lh + 49, 1}, {798, 550, 1}, {759, 300, 0}, {799, 300, 0}, {780, 551, 0}, {780, lh + 48, 0}};
     for (const auto& c : cases) EXPECT_EQ(OverTileSwatch(c[0], c[1], 800, 600, lh), c[2] == 1) << c[0] << "," << c[1];
+}
+
+// Pictures drawn as text, one letter a pixel, for the flood fill cases.
+std::vector<uint32_t> PixelsFromRows(const std::vector<std::string>& rows)
+{
+    std::vector<uint32_t> pixels;
+    for (const std::string& row : rows)
+        for (char c : row) pixels.push_back(static_cast<uint32_t>(c));
+    return pixels;
+}
+
+TEST(TileEditorFloodFill, FillsTheFourConnectedAreaOfTheClickedColourOnly)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> before;
+        int x, y;
+        bool changes;
+        std::vector<std::string> after;
+    };
+    const Case cases[] = {
+        {"an area closed by another colour; the same colour outside the wall stays",
+         {"aaaaaa", "abbbba", "abaaba", "abbbba", "aaaaaa"}, 2, 2, true,
+         {"aaaaaa", "abbbba", "abFFba", "abbbba", "aaaaaa"}},
+        {"pixels that touch only at a corner are not joined",
+         {"ab.b", "baba", "abab", "baba"}, 0, 0, true, {"Fb.b", "baba", "abab", "baba"}},
+        {"a winding path is followed round its corners",
+         {"a...", "aaa.", "..a.", "aaa."}, 0, 0, true, {"F...", "FFF.", "..F.", "FFF."}},
+        {"one colour everywhere: all of it", {"ccc", "ccc"}, 2, 1, true, {"FFF", "FFF"}},
+        {"the fill colour on the fill colour changes nothing", {"FFa", "aFF"}, 0, 0, false, {"FFa", "aFF"}},
+        {"off the block: nothing", {"ab", "ba"}, 2, 0, false, {"ab", "ba"}},
+        {"negative position: nothing", {"ab", "ba"}, 0, -1, false, {"ab", "ba"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint32_t> pixels = PixelsFromRows(c.before);
+        const int width = static_cast<int>(c.before[0].size()), height = static_cast<int>(c.before.size());
+        EXPECT_EQ(FloodFillPixels(pixels, width, height, c.x, c.y, 'F'), c.changes) << c.what;
+        EXPECT_EQ(pixels, PixelsFromRows(c.after)) << c.what;
+    }
+    // a block whose size does not match its pixels is left alone
+    std::vector<uint32_t> short_ = PixelsFromRows({"aaa"});
+    EXPECT_FALSE(FloodFillPixels(short_, 2, 2, 0, 0, 'F'));
+}
+
+TEST(TileEditorFloodFill, AWholeThirtyTwoByThirtyTwoTileFillsAndTheWheelZoomsAClickAStepWithinTheLimits)
+{
+    std::vector<uint32_t> tile(32 * 32, 7);
+    tile[33] = 9;  // one pixel of another colour keeps its own
+    ASSERT_TRUE(FloodFillPixels(tile, 32, 32, 31, 31, 5));
+    EXPECT_EQ(std::count(tile.begin(), tile.end(), 5u), 32 * 32 - 1);
+    EXPECT_EQ(tile[33], 9u);
+
+    struct Turn {
+        int16_t from;
+        int clicks;
+        int16_t to;
+        bool withinLimits;
+    };
+    const Turn turns[] = {{14, 1, 15, true},  {14, -3, 11, true}, {14, 0, 14, true},
+                          {22, 5, 24, false}, {2, -4, 1, false},  {24, 1, 24, false}};
+    for (const Turn& t : turns) {
+        int16_t scale = t.from;
+        EXPECT_EQ(ZoomByWheel(scale, t.clicks), t.withinLimits) << t.from << " by " << t.clicks;
+        EXPECT_EQ(scale, t.to) << t.from << " by " << t.clicks;
+    }
+    EXPECT_FALSE(TileGridVisible(false, 14));
+    EXPECT_FALSE(TileGridVisible(true, 3)) << "too small to see lines between pixels";
+    EXPECT_TRUE(TileGridVisible(true, 4));
 }
 
 }  // namespace

@@ -1,0 +1,137 @@
+// The tile editor's undo steps: only changed tiles are kept, and a step and
+// its reverse put pixels, type, description and the set's description back.
+#include "content/tileset.h"
+#include "editors/tileops.h"
+#include "editors/tileundo.h"
+#include "editors/undohistory.h"
+
+#include "content_testing.h"
+
+#include <allegro5/allegro.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class TileUndo : public ::testing::Test {
+protected:
+    void SetUp() override { tileset->New(); }
+    ALLEGRO_BITMAP* Tile(int index) { return tileset->GetTileImage(index); }
+    Rgba At(int index, int x, int y) { return PixelOf(Tile(index), x, y); }
+
+    // The undo step for a change made by 'change' to the listed tiles.
+    template <typename Edit>
+    TileEditStep Change(std::vector<int> indexes, Edit change)
+    {
+        std::vector<TileSnapshot> before, after;
+        for (int i : indexes) before.push_back(CaptureTile(*tileset, i));
+        const std::string setDescription = tileset->description;
+        change();
+        for (int i : indexes) after.push_back(CaptureTile(*tileset, i));
+        return StepForChangedTiles(before, after, setDescription);
+    }
+
+    std::unique_ptr<Tileset> tileset = std::make_unique<Tileset>();
+};
+
+const Rgba kBlack{0, 0, 0, 255}, kWhite{255, 255, 255, 255};
+
+TEST_F(TileUndo, AStrokeOverFivePixelsUndoesInOneStepAndRedoesIt)
+{
+    UndoHistory<TileEditStep> history;
+    const TileEditStep stroke = Change({7}, [&] {
+        for (int x = 3; x < 8; ++x) PaintTilePixel(Tile(7), x, 4, al_map_rgb(255, 255, 255));
+    });
+    ASSERT_EQ(stroke.tiles.size(), 1u);
+    history.Record(stroke);
+    EXPECT_TRUE(history.IsModified());
+
+    int shown = 0;
+    auto restore = [&](const TileEditStep& step) {
+        shown = TileToShowAfterStep(step, 0);
+        return ApplyTileEditStep(*tileset, step);
+    };
+    ASSERT_TRUE(history.Undo(restore));
+    for (int x = 3; x < 8; ++x) EXPECT_EQ(At(7, x, 4), kBlack) << x;
+    EXPECT_EQ(shown, 7) << "undo shows the tile it changed";
+    EXPECT_FALSE(history.CanUndo()) << "the whole stroke was one step";
+    EXPECT_FALSE(history.IsModified());
+
+    ASSERT_TRUE(history.Redo(restore));
+    for (int x = 3; x < 8; ++x) EXPECT_EQ(At(7, x, 4), kWhite) << x;
+    EXPECT_EQ(At(7, 2, 4), kBlack);
+    EXPECT_EQ(At(8, 3, 4), kBlack) << "the neighbour in the atlas is untouched";
+}
+
+TEST_F(TileUndo, OnlyTilesThatChangedAreKeptAndTypeDescriptionAndSetDescriptionComeBack)
+{
+    // a change that leaves everything as it was is no step at all
+    TileEditStep nothing = Change({1, 2}, [&] {
+        FlipTile(Tile(1));  // all black: flipping changes no pixel
+        tileset->tiles[2].description = "(none)";
+    });
+    EXPECT_FALSE(StepChangesSomething(nothing, tileset->description));
+
+    const std::vector<TileSnapshot> before = CaptureAllTiles(*tileset);
+    const std::string setBefore = tileset->description;
+    tileset->tiles[3].type = TileWater;
+    tileset->tiles[700].description = "Pond";
+    PaintTilePixel(Tile(1023), 31, 31, al_map_rgb(1, 2, 3));
+    tileset->description = "Garden";
+    UndoHistory<TileEditStep> history;
+    RecordTileChange(history, *tileset, CaptureAllTiles(*tileset), tileset->description);
+    EXPECT_FALSE(history.CanUndo()) << "a whole-set change that changed nothing is no step";
+    RecordTileChange(history, *tileset, before, setBefore);
+    ASSERT_EQ(history.UndoCount(), 1u);
+    const TileEditStep step = StepForChangedTiles(before, CaptureAllTiles(*tileset), setBefore);
+    ASSERT_EQ(step.tiles.size(), 3u) << "of 1024 tiles only the three that changed are kept";
+    EXPECT_EQ(step.tiles[0].index, 3);
+    EXPECT_EQ(step.tiles[1].index, 700);
+    EXPECT_EQ(step.tiles[2].index, 1023);
+    EXPECT_TRUE(StepChangesSomething(step, tileset->description));
+
+    const TileEditStep redo = ApplyTileEditStep(*tileset, step);
+    EXPECT_EQ(tileset->tiles[3].type, TileLand);
+    EXPECT_EQ(tileset->tiles[700].description, "(none)");
+    EXPECT_EQ(At(1023, 31, 31), kBlack);
+    EXPECT_EQ(tileset->description, "");
+    EXPECT_EQ(TileToShowAfterStep(step, 700), 700) << "a tile the step touched stays in view";
+    EXPECT_EQ(TileToShowAfterStep(step, 5), 3) << "otherwise the first tile it touched";
+
+    ApplyTileEditStep(*tileset, redo);
+    EXPECT_EQ(tileset->tiles[3].type, TileWater);
+    EXPECT_EQ(tileset->tiles[700].description, "Pond");
+    EXPECT_EQ(At(1023, 31, 31), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(tileset->description, "Garden");
+}
+
+TEST_F(TileUndo, ASnapshotOfAnotherSizeGetsItsOwnPictureAndA32By32OneItsAtlasPlaceBack)
+{
+    PaintTilePixel(Tile(4), 0, 0, al_map_rgb(9, 9, 9));
+    const TileSnapshot atlasTile = CaptureTile(*tileset, 4);
+
+    TileSnapshot odd;
+    odd.index = 4;
+    odd.width = 3;
+    odd.height = 2;
+    odd.pixels = {PackTilePixel(al_map_rgb(10, 20, 30)), 0xff000000u, 0xff000000u,
+                  0xff000000u, 0xff000000u, PackTilePixel(al_map_rgb(40, 50, 60))};
+    RestoreTile(*tileset, odd);
+    ASSERT_EQ(al_get_bitmap_width(Tile(4)), 3);
+    EXPECT_NE(al_get_parent_bitmap(Tile(4)), tileset->GetAtlas());
+    EXPECT_EQ(At(4, 0, 0), (Rgba{10, 20, 30, 255}));
+    EXPECT_EQ(At(4, 2, 1), (Rgba{40, 50, 60, 255}));
+    EXPECT_TRUE(SameTile(CaptureTile(*tileset, 4), odd));
+
+    RestoreTile(*tileset, atlasTile);
+    ASSERT_EQ(al_get_bitmap_width(Tile(4)), 32);
+    EXPECT_EQ(al_get_parent_bitmap(Tile(4)), tileset->GetAtlas());
+    EXPECT_EQ(At(4, 0, 0), (Rgba{9, 9, 9, 255}));
+    // read back through the atlas in one go, the same as one by one
+    EXPECT_TRUE(SameTile(CaptureAllTiles(*tileset)[4], CaptureTile(*tileset, 4)));
+    EXPECT_EQ(UnpackTilePixel(PackTilePixel(al_map_rgba(1, 2, 3, 4))).a * 255.0f, 4.0f);
+}
+
+}  // namespace
