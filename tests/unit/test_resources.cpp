@@ -52,6 +52,14 @@ TEST_F(GameIni, ListsEveryLevelAndASectionWithoutMapGivesTheBareFolder)
     EXPECT_TRUE(IsLevelInMapsList(2));
     EXPECT_FALSE(IsLevelInMapsList(3));
     EXPECT_FALSE(IsLevelInMapsList(-1));
+
+    // A name too long for a path buffer stays whole (cut, it could name another map).
+    const std::string longName(400, 'x');
+    WriteGameIni("[info]\nMapsCount=1\n[map0]\nmap=" + longName + "\n");
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+    ASSERT_TRUE(LoadMapsList());
+    EXPECT_EQ(gPlay.mapPaths, std::vector<std::string>{"maps/" + longName});
 }
 
 TEST_F(GameIni, NoUsableCountMeansNoEntries)
@@ -64,6 +72,8 @@ TEST_F(GameIni, NoUsableCountMeansNoEntries)
         EXPECT_TRUE(gPlay.mapPaths.empty());
     }
     EXPECT_EQ(ParseMapsCount("65537"), 1) << "taken as a signed 16-bit value";
+    EXPECT_EQ(ParseMapsCount("99999999999999999999999"), -1) << "held at the longest number, whose low bits are -1";
+    EXPECT_EQ(ParseMapsCount("-65535"), 1);
 }
 
 TEST_F(GameIni, AModWithoutItsOwnMusicPlaysTheGamesTunes)
