@@ -363,10 +363,9 @@ bool KW_Init()
     return true;
 }
 
-// Written beside the old file and renamed over it, so that a failed write (a
-// full disk, a folder in the way) leaves the old settings whole.
-static bool SaveSettingsFile(const char* path, const ALLEGRO_CONFIG* config)
+bool KW_SaveConfigReplacing(const char* path, const ALLEGRO_CONFIG* config)
 {
+    if (!path || !config) return false;
     const std::string temporary = std::string(path) + ".new";
     if (al_save_config_file(temporary.c_str(), config) && PlatformReplaceFile(temporary, path)) return true;
     std::remove(temporary.c_str());
@@ -380,7 +379,7 @@ void KW_Shutdown()
     if (ALLEGRO_CONFIG* config = al_create_config()) {
         KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwWindowed);
         AudioClass::GetInstance().SaveSettings(config);
-        if (!SaveSettingsFile(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
+        if (!KW_SaveConfigReplacing(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
         al_destroy_config(config);
     }
 

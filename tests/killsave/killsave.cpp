@@ -10,11 +10,13 @@
 // a whole file.
 #include "app/startup.h"
 #include "app/toolpaths.h"
+#include "audio/audiorules.h"
 #include "content/imagefile.h"
 #include "content/map.h"
 #include "content/savegame.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
+#include "kwui/core.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
@@ -97,7 +99,7 @@ bool Prepare(Versions& v, const std::string& kind)
         } else if (kind == "image") {
             v.pictures[version] = MakePicture(256 + version * 32, 256, version);
             if (!v.pictures[version]) return false;
-        } else if (kind != "savegame" && kind != "settings") {
+        } else if (kind != "savegame" && kind != "settings" && kind != "toolkit") {
             return false;
         }
     }
@@ -114,6 +116,18 @@ bool Save(Versions& v, const std::string& kind, const char* path, int version)
         SaveGameSlot slot;
         slot.path = path;
         return SaveGame(slot, static_cast<int16_t>(version ? 11 : 3), static_cast<int16_t>(version ? SkillHard : SkillEasy));
+    }
+    if (kind == "toolkit") {
+        // kwui2.ini as the toolkit writes it at shut-down
+        ALLEGRO_CONFIG* config = al_create_config();
+        KW_WriteVideoSettings(config, version ? 1024 : 800, version ? 768 : 600, version == 0);
+        AudioSettings audio;
+        audio.soundVolume = version ? 17 : 240;
+        audio.musicLoadPath = version ? "" : "/home/player/music";
+        WriteAudioSettings(config, audio);
+        const bool saved = KW_SaveConfigReplacing(path, config);
+        al_destroy_config(config);
+        return saved;
     }
     // settings: sodbolt.ini as the program writes it at exit
     gSettingsFileName = path;
@@ -134,7 +148,8 @@ struct Kind {
 const Kind kKinds[] = {
     {"map", "level01.map", ".tmp~"},       {"tileset", "tiles.til", ".tmp~"},
     {"sprite", "mower.spr", ".tmp~"},      {"savegame", "000.sav", ".tmp~"},
-    {"settings", "sodbolt.ini", ".new"},   {"image", "export.png", ".tmp~"},
+    {"settings", "sodbolt.ini", ".new"},   {"toolkit", "kwui2.ini", ".new"},
+    {"image", "export.png", ".tmp~"},
 };
 
 std::string ReadWhole(const fs::path& path)
