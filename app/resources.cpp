@@ -115,16 +115,22 @@ std::string MusicFilePath(const std::string& relativePath)
     return ResolveDataPath(relativePath);
 }
 
+// Read as atoi would and taken as a signed 16-bit value (65536 is 0), but a
+// number too long for an int cannot make the read undefined.
 int16_t ParseMapsCount(const char* text)
 {
-    return static_cast<int16_t>(std::atoi(text ? text : ""));
+    const long long value = std::strtoll(text ? text : "", nullptr, 10);
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<unsigned long long>(value) & 0xFFFFu));
 }
 
 bool LoadMapsList()
 {
-    const ConfigFile gameIni(ResolveDataPath(std::string("game.ini")));
+    const std::string gameIniPath = ResolveDataPath(std::string("game.ini"));
+    const ConfigFile gameIni(gameIniPath);
     const char* countText = gameIni.config ? al_get_config_value(gameIni.config, "info", "MapsCount") : nullptr;
     const int16_t count = countText ? ParseMapsCount(countText) : 0;
+    if (countText && std::strtoll(countText, nullptr, 10) != count)
+        KW_Message("MapsCount in %s is %.40s, which is taken as %d", gameIniPath.c_str(), countText, count);
     if (count <= 0) {
         gPlay.errorText = "No entries in maps list";
         return false;
@@ -132,9 +138,8 @@ bool LoadMapsList()
     for (int i = 0; i < count; ++i) {
         char section[32];
         std::snprintf(section, sizeof section, "map%d", i);
-        char mapPath[256];
-        std::snprintf(mapPath, sizeof mapPath, "maps/%s", gameIni.Get(section, "map").c_str());
-        gPlay.mapPaths.push_back(mapPath);
+        // Kept whole: a name cut to fit a buffer could name another map.
+        gPlay.mapPaths.push_back("maps/" + gameIni.Get(section, "map"));
         gPlay.musicNames.push_back(gameIni.Get(section, "music"));
     }
     return true;

@@ -3,12 +3,11 @@
 
 #include "app/startup.h"
 #include "kwui/console.h"
+#include "kwui/core.h"
 #include "kwui/filedialog.h"
-#include "platform/platform.h"
 
 #include <allegro5/allegro.h>
 
-#include <cstdio>
 
 std::string ImageImportPath;
 std::string ImageExportPath;
@@ -50,11 +49,7 @@ void SaveToolPaths()
     ALLEGRO_CONFIG* config = al_create_config();
     if (!config) return;
     for (const ToolPathKey& k : kKeys) al_set_config_value(config, "other", k.key, k.value->c_str());
-    // Beside the old file, then renamed over it: a failed write keeps it whole.
-    const std::string temporary = gSettingsFileName + ".new";
-    if (!al_save_config_file(temporary.c_str(), config) || !PlatformReplaceFile(temporary, gSettingsFileName)) {
-        std::remove(temporary.c_str());
+    if (!KW_SaveConfigReplacing(gSettingsFileName.c_str(), config))
         KW_LogError("Unable to write %s", gSettingsFileName.c_str());
-    }
     al_destroy_config(config);
 }

@@ -5,7 +5,9 @@
 #include <allegro5/allegro.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Relative names of sound files live in a buffer of this many bytes.
 constexpr size_t kSoundNameBufferSize = 256;
@@ -16,6 +18,16 @@ constexpr size_t kSoundNameBufferSize = 256;
 std::string SoundNameFromRelativePath(const std::string& relativePath);
 // False when the relative path would not fit the name buffer.
 bool SoundNameFits(const std::string& relativePath);
+
+// What a WAV file's "data" chunk says and what the file really holds after
+// it. riff is false for a file that is not RIFF/WAVE or has no data chunk
+// (the codec refuses those itself).
+struct WavDataExtent {
+    bool riff = false;
+    uint64_t declaredBytes = 0;
+    uint64_t presentBytes = 0;
+};
+WavDataExtent InspectWavData(const char* path);
 
 // -1 hard left, 0 centre, +1 hard right; 100 units either side are centre.
 int SoundPan(int x, int listenerX);
@@ -29,8 +41,11 @@ struct AudioSettings {
     int soundVolume = 240;
     int musicVolume = 140;
     std::string musicLoadPath;
+    // One line for each value that was not a volume and was changed to one.
+    std::vector<std::string> problems;
 };
 
-// Section "audio"; a null config or a missing key gives the default.
+// Section "audio"; a null config or a missing key gives the default, and a
+// volume outside 0..255 (or no number) is held to the range and noted.
 AudioSettings ReadAudioSettings(const ALLEGRO_CONFIG* config);
 void WriteAudioSettings(ALLEGRO_CONFIG* config, const AudioSettings& settings);

@@ -117,6 +117,7 @@ void AudioClass::LoadSettings(const ALLEGRO_CONFIG* config)
     soundVolume = settings.soundVolume;
     musicVolume = settings.musicVolume;
     musicLoadPath = settings.musicLoadPath;
+    for (const std::string& problem : settings.problems) KW_LogError("AudioClass::LoadSettings: %s", problem.c_str());
     // A path the file dialog refuses would lock "Load Music File" for good.
     if (!FileDialogIsUsablePath(musicLoadPath)) {
         KW_LogError("AudioClass::LoadSettings: MusicLoadPath in kwui2.ini is not a usable path; the music file "

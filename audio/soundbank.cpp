@@ -12,6 +12,7 @@
 #include <allegro5/allegro_acodec.h>
 
 #include <cstdlib>
+#include <cstring>
 
 static constexpr int kReservedSamples = 32;
 static constexpr int kPoolSize = 31;
@@ -105,9 +106,38 @@ void AudioClass::LoadSoundsFrom(const std::string& folder)
     }
 }
 
+// A copy of the sample's first bytes (whole frames only); the sample itself
+// when there is nothing to cut or no memory for the copy.
+static ALLEGRO_SAMPLE* TrimSample(ALLEGRO_SAMPLE* sample, uint64_t bytes)
+{
+    const ALLEGRO_CHANNEL_CONF channels = al_get_sample_channels(sample);
+    const ALLEGRO_AUDIO_DEPTH depth = al_get_sample_depth(sample);
+    const uint64_t frameBytes = al_get_channel_count(channels) * al_get_audio_depth_size(depth);
+    const uint64_t frames = frameBytes ? bytes / frameBytes : 0;
+    if (frames == 0 || frames >= al_get_sample_length(sample)) return sample;
+    void* data = al_malloc(frames * frameBytes);
+    if (!data) return sample;
+    std::memcpy(data, al_get_sample_data(sample), frames * frameBytes);
+    ALLEGRO_SAMPLE* trimmed = al_create_sample(data, static_cast<unsigned int>(frames),
+                                               al_get_sample_frequency(sample), depth, channels, true);
+    if (!trimmed) {
+        al_free(data);
+        return sample;
+    }
+    al_destroy_sample(sample);
+    return trimmed;
+}
+
 bool AudioClass::LoadSample(const char* path, const char* name)
 {
     if (!path || !name) return false;
+    // A WAV that is all header (its data cut away, or none there) would load
+    // as silence the codec makes up, take a slot and play nothing.
+    const WavDataExtent extent = InspectWavData(path);
+    if (extent.riff && extent.presentBytes == 0) {
+        lastError = std::string("Unable to load sample from ") + path + ": it holds no sound";
+        return false;
+    }
     ALLEGRO_SAMPLE* sample = al_load_sample(path);
     if (!sample) {
         lastError = std::string("Unable to load sample from ") + path;
@@ -118,6 +148,13 @@ bool AudioClass::LoadSample(const char* path, const char* name)
         al_destroy_sample(sample);
         lastError = std::string("Unable to load sample from ") + path + ": it holds no sound";
         return false;
+    }
+    if (extent.riff && extent.presentBytes < extent.declaredBytes) {
+        // The part that is there plays; the silence the codec put after it goes.
+        sample = TrimSample(sample, extent.presentBytes);
+        KW_Message("%s is cut short: %llu of its %llu bytes of sound are there", path,
+                   static_cast<unsigned long long>(extent.presentBytes),
+                   static_cast<unsigned long long>(extent.declaredBytes));
     }
     const int existing = FindSound(name);
     if (existing != -1) {

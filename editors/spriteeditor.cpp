@@ -4,6 +4,7 @@
 
 #include "app/paths.h"
 #include "app/toolpaths.h"
+#include "content/imagefile.h"
 #include "content/zentor.h"
 #include "editors/documentstate.h"
 #include "editors/spriteops.h"
@@ -284,7 +285,7 @@ void ExportFrameImage(SpriteEditor& editor)
     if (!KW_SelectImageFile("Export Frame Image", path)) return;
     if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
     ALLEGRO_BITMAP* picture = MakeFrameExportImage(editor.sprite.frames[editor.currentFrame].image);
-    const bool written = picture && al_save_bitmap(path.c_str(), picture);
+    const bool written = picture && SaveBitmapReplacing(path.c_str(), picture);
     if (picture) al_destroy_bitmap(picture);
     if (!written) {
         KW_ShowMessage("Error writing %s", path.c_str());

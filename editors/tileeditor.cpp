@@ -4,6 +4,7 @@
 
 #include "app/paths.h"
 #include "app/toolpaths.h"
+#include "content/imagefile.h"
 #include "content/zentor.h"
 #include "editors/documentstate.h"
 #include "editors/tileops.h"
@@ -281,7 +282,7 @@ void ExportImage(TileEditor& editor)
     if (!KW_SelectImageFile("Export Image", path)) return;
     if (al_filename_exists(path.c_str()) && !KW_Confirm("Overwrite existing file %s?", path.c_str())) return;
     ALLEGRO_BITMAP* image = CurrentImage(editor);
-    if (!image || !al_save_bitmap(path.c_str(), image)) {
+    if (!image || !SaveBitmapReplacing(path.c_str(), image)) {
         KW_ShowMessage("Error writing %s", path.c_str());
         return;
     }

@@ -66,9 +66,9 @@ bool LoadLevel(int16_t levelIndex)
     gPlay.levelIndex = levelIndex;
     if (!SaveLevelProgress(gPlay.levelIndex, gPlay.skillLevel)) KW_ShowMessage("%s", CurrentSlotError().c_str());
 
-    char path[512];
-    std::snprintf(path, sizeof path, "%s", gPlay.mapPaths[levelIndex].c_str());
-    ResolveDataPath(path, sizeof path);
+    // Whole paths, never cut: a cut name could open another map or tune.
+    const std::string mapPath = ResolveDataPath(gPlay.mapPaths[levelIndex]);
+    const char* path = mapPath.c_str();
     // Tiles are only ever drawn 1:1 (into the map window, or onto the screen
     // when that window is shown unscaled): unfiltered they give the same
     // pixels for less work.
@@ -81,9 +81,7 @@ bool LoadLevel(int16_t levelIndex)
         return false;
     }
 
-    char music[512];
-    std::snprintf(music, sizeof music, "music/%s", gPlay.musicNames[levelIndex].c_str());
-    AudioClass::GetInstance().PlayMusic(MusicFilePath(music).c_str());
+    AudioClass::GetInstance().PlayMusic(MusicFilePath("music/" + gPlay.musicNames[levelIndex]).c_str());
 
     CountGrass();
 

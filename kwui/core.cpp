@@ -14,6 +14,8 @@
 #include <allegro5/allegro_native_dialog.h>
 #include <allegro5/allegro_primitives.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <chrono>
@@ -89,12 +91,21 @@ bool KW_ParseWindowFlag(const char* text)
     return strcasecmp(text, "true") == 0 || strcasecmp(text, "yes") == 0 || strcasecmp(text, "1") == 0;
 }
 
+// As atoi reads a side, but a number too long for an int is held at the
+// int's limit (and so refused as a screen size) instead of wrapping into a
+// size that looks usable.
+static int ReadScreenSide(const char* text)
+{
+    const long long value = std::strtoll(text, nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config)
 {
     KW_VideoSettings settings;
     if (!config) return settings;
-    if (const char* w = al_get_config_value(config, "video", "width")) settings.width = std::atoi(w);
-    if (const char* h = al_get_config_value(config, "video", "height")) settings.height = std::atoi(h);
+    if (const char* w = al_get_config_value(config, "video", "width")) settings.width = ReadScreenSide(w);
+    if (const char* h = al_get_config_value(config, "video", "height")) settings.height = ReadScreenSide(h);
     settings.windowed = KW_ParseWindowFlag(al_get_config_value(config, "video", "window"));
     return settings;
 }
@@ -355,10 +366,9 @@ bool KW_Init()
     return true;
 }
 
-// Written beside the old file and renamed over it, so that a failed write (a
-// full disk, a folder in the way) leaves the old settings whole.
-static bool SaveSettingsFile(const char* path, const ALLEGRO_CONFIG* config)
+bool KW_SaveConfigReplacing(const char* path, const ALLEGRO_CONFIG* config)
 {
+    if (!path || !config) return false;
     const std::string temporary = std::string(path) + ".new";
     if (al_save_config_file(temporary.c_str(), config) && PlatformReplaceFile(temporary, path)) return true;
     std::remove(temporary.c_str());
@@ -372,7 +382,7 @@ void KW_Shutdown()
     if (ALLEGRO_CONFIG* config = al_create_config()) {
         KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwWindowed);
         AudioClass::GetInstance().SaveSettings(config);
-        if (!SaveSettingsFile(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
+        if (!KW_SaveConfigReplacing(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
         al_destroy_config(config);
     }
 

@@ -127,6 +127,10 @@ constexpr int kwMinScreenHeight = 200;
 constexpr int kwMaxScreenSide = 16384;
 bool KW_IsUsableScreenSize(int width, int height);
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed);
+// Writes a settings file (kwui2.ini, sodbolt.ini) beside the old one as
+// path + ".new" and renames it over it: a failed or interrupted write leaves
+// the old settings whole. False (temporary removed) on any failure.
+bool KW_SaveConfigReplacing(const char* path, const ALLEGRO_CONFIG* config);
 
 bool KW_Init();
 void KW_Shutdown();

@@ -69,6 +69,11 @@ remember_content
 rm -f "$LOG"
 start_asked
 grep -q 'MusicLoadPath in kwui2.ini is not a usable path' "$LOG" || fail "the long music path is not reported"
+grep -q 'SoundVolume in kwui2.ini is not a volume from 0 to 255 ("99999999999"); 255 is used' "$LOG" ||
+  fail "the sound volume held to 255 is not logged"
+grep -q 'MusicVolume in kwui2.ini is not a volume from 0 to 255 ("-70"); 0 is used' "$LOG" ||
+  fail "the music volume held to 0 is not logged"
+grep -q 'kwui2.ini asks for a 2147483647 by 600 display' "$LOG" || fail "the 100 KB width is not logged"
 grep -q 'ImageImportPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" || fail "the long tool path is not reported"
 grep -q 'ImportZentorTilesPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" ||
   fail "the long Zentor path is not reported"

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 using audiotest::AudioDevice;
@@ -174,4 +175,29 @@ TEST(AudioLifecycle, WithoutAStartRequestsFailQuietlyAndShutdownFreesEverything)
             std::exit(0);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(AudioDevice, AWavThatIsOnlyItsHeaderIsSkippedWithItsNameAndACutOneKeepsWhatIsThere)
+{
+    ASSERT_TRUE(WriteTone(folder / "tone.wav", 0.05));  // 1102 frames of 2 bytes
+    std::ifstream in(folder / "tone.wav", std::ios::binary);
+    const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t dataStart = whole.find("data") + 8;
+    ASSERT_GT(dataStart, 8u);
+    std::ofstream(folder / "header.wav", std::ios::binary) << whole.substr(0, dataStart);
+    std::ofstream(folder / "cut.wav", std::ios::binary) << whole.substr(0, dataStart + 1001);
+
+    const std::string header = (folder / "header.wav").string();
+    EXPECT_FALSE(audio.LoadSample(header.c_str(), "header"));
+    EXPECT_EQ(audio.lastError, "Unable to load sample from " + header + ": it holds no sound");
+    EXPECT_EQ(audio.FindSound("header"), -1);
+
+    const std::string cut = (folder / "cut.wav").string();
+    ASSERT_TRUE(audio.LoadSample(cut.c_str(), "cut"));
+    EXPECT_TRUE(ConsoleHas(cut + " is cut short: 1001 of its 2204 bytes of sound are there"));
+    const int number = audio.FindSound("cut");
+    ASSERT_NE(number, -1);
+    EXPECT_EQ(al_get_sample_length(audio.sounds[number].samples[0]), 500u) << "no made-up silence after the cut";
+    const int16_t* frames = static_cast<const int16_t*>(al_get_sample_data(audio.sounds[number].samples[0]));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(frames), 1000), whole.substr(dataStart, 1000));
 }

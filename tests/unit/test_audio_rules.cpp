@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <utility>
 
@@ -65,6 +67,8 @@ TEST(AudioSettings, VolumesAreReadAsNumbersHeldToTheRangeAndWrittenAsDecimals)
     EXPECT_EQ(read.soundVolume, 81);
     EXPECT_EQ(read.musicVolume, 0);
     EXPECT_EQ(read.musicLoadPath, "base/music/tune 100%.xm");
+    ASSERT_EQ(read.problems.size(), 1u) << "a number with a unit is still a volume";
+    EXPECT_EQ(read.problems[0], "MusicVolume in kwui2.ini is not a number from 0 to 255 (\"loud\"); 0 is used");
 
     // Hand-edited volumes outside 0..255 are held to the range.
     const std::pair<const char*, int> held[] = {{"300", 255}, {"99999999999", 255}, {"-70", 0},
@@ -75,7 +79,15 @@ TEST(AudioSettings, VolumesAreReadAsNumbersHeldToTheRangeAndWrittenAsDecimals)
         read = ReadAudioSettings(config);
         EXPECT_EQ(read.soundVolume, expected) << text;
         EXPECT_EQ(read.musicVolume, expected) << text;
+        // Each is noted for the error log, with what is used instead.
+        ASSERT_EQ(read.problems.size(), 2u) << text;
+        EXPECT_EQ(read.problems[0].rfind("SoundVolume in kwui2.ini is not a volume from 0 to 255 (\"" +
+                                             std::string(text).substr(0, 20), 0), 0u) << read.problems[0];
+        EXPECT_NE(read.problems[1].find("; " + std::to_string(expected) + " is used"), std::string::npos);
     }
+    al_set_config_value(config, "audio", "SoundVolume", "0");
+    al_set_config_value(config, "audio", "MusicVolume", "255");
+    EXPECT_TRUE(ReadAudioSettings(config).problems.empty()) << "the ends of the range are volumes";
     al_destroy_config(config);
 
     ALLEGRO_CONFIG* out = al_create_config();
@@ -90,4 +102,33 @@ TEST(AudioSettings, VolumesAreReadAsNumbersHeldToTheRangeAndWrittenAsDecimals)
     audio.soundVolume = 240;
     audio.musicVolume = 140;
     audio.musicLoadPath.clear();
+}
+
+TEST(AudioRules, WavDataExtentWalksTheChunksAndMeasuresWhatFollowsData)
+{
+    const std::string fmt = std::string("fmt \x10\0\0\0", 8) + std::string(16, '\1');
+    const std::string riff = std::string("RIFF\0\0\0\0WAVE", 12);
+    const struct {
+        std::string bytes;
+        bool riff;
+        uint64_t declared, present;
+    } cases[] = {
+        {riff + fmt + std::string("data\x10\0\0\0", 8), true, 16, 0},                            // header only
+        {riff + fmt + std::string("data\0\0\0\0", 8), true, 0, 0},                               // says none
+        {riff + fmt + std::string("data\x10\0\0\0", 8) + "abcdef", true, 16, 6},                 // cut short
+        {riff + fmt + std::string("data\x04\0\0\0", 8) + "abcdefgh", true, 4, 4},                // more after it
+        {riff + std::string("LIST\x03\0\0\0xyz\0", 12) + std::string("data\x02\0\0\0ab", 10), true, 2, 2},  // odd pad
+        {riff + fmt, false, 0, 0},                                                               // no data chunk
+        {riff + std::string("LIST\xff\xff\xff\x7f", 8) + std::string("data\x02\0\0\0ab", 10), false, 0, 0},
+        {"not a wave file", false, 0, 0}};
+    const std::string path = testing::TempDir() + "extent_test.wav";
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        std::ofstream(path, std::ios::binary) << cases[i].bytes;
+        const WavDataExtent extent = InspectWavData(path.c_str());
+        EXPECT_EQ(extent.riff, cases[i].riff) << "case " << i;
+        EXPECT_EQ(extent.declaredBytes, cases[i].declared) << "case " << i;
+        EXPECT_EQ(extent.presentBytes, cases[i].present) << "case " << i;
+    }
+    std::remove(path.c_str());
+    EXPECT_FALSE(InspectWavData((testing::TempDir() + "no_such.wav").c_str()).riff);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -33,6 +34,11 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     EXPECT_FALSE(Read("[video]\nwidth=800\nheight=600\nwindow=no\n").windowed);
     for (const char* yes : {"TRUE", "Yes", "1", "true"}) EXPECT_TRUE(KW_ParseWindowFlag(yes)) << yes;
     for (const char* no : {"0", "no", "False", "windowed", ""}) EXPECT_FALSE(KW_ParseWindowFlag(no)) << no;
+
+    // Numbers too long for an int are held at its limits, never wrapped into a size that looks usable.
+    const KW_VideoSettings wrapped = Read("[video]\nwidth=4294968096\nheight=-4294966696\n");
+    EXPECT_EQ(std::make_tuple(wrapped.width, wrapped.height), std::make_tuple(INT_MAX, INT_MIN));
+    EXPECT_FALSE(KW_IsUsableScreenSize(wrapped.width, 600));
 
     const KW_VideoSettings none = KW_ReadVideoSettings(nullptr);
     EXPECT_EQ(std::make_tuple(none.width, none.height, none.windowed), std::make_tuple(-1, -1, true)) << "no file";

@@ -3,6 +3,8 @@
 #include "app/paths.h"
 #include "app/resources.h"
 #include "content/savegame.h"
+#include "kwui/console.h"
+#include "kwui/core.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
 
@@ -11,6 +13,7 @@
 #include <allegro5/allegro_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -52,6 +55,14 @@ TEST_F(GameIni, ListsEveryLevelAndASectionWithoutMapGivesTheBareFolder)
     EXPECT_TRUE(IsLevelInMapsList(2));
     EXPECT_FALSE(IsLevelInMapsList(3));
     EXPECT_FALSE(IsLevelInMapsList(-1));
+
+    // A name too long for a path buffer stays whole (cut, it could name another map).
+    const std::string longName(400, 'x');
+    WriteGameIni("[info]\nMapsCount=1\n[map0]\nmap=" + longName + "\n");
+    gPlay.mapPaths.clear();
+    gPlay.musicNames.clear();
+    ASSERT_TRUE(LoadMapsList());
+    EXPECT_EQ(gPlay.mapPaths, std::vector<std::string>{"maps/" + longName});
 }
 
 TEST_F(GameIni, NoUsableCountMeansNoEntries)
@@ -64,6 +75,17 @@ TEST_F(GameIni, NoUsableCountMeansNoEntries)
         EXPECT_TRUE(gPlay.mapPaths.empty());
     }
     EXPECT_EQ(ParseMapsCount("65537"), 1) << "taken as a signed 16-bit value";
+    // ... and said so, since a count that wraps looks like a different list.
+    kwInitialised = true;
+    WriteGameIni("[info]\nMapsCount=65537\n[map0]\nmap=a.map\n");
+    ASSERT_TRUE(LoadMapsList());
+    EXPECT_EQ(gPlay.mapPaths.size(), 1u);
+    const std::vector<std::string>& lines = KW_ConsoleWindowLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "MapsCount in " + (mods / "game.ini").string() + " is 65537, which is taken as 1"),
+              lines.end());
+    kwInitialised = false;
+    EXPECT_EQ(ParseMapsCount("99999999999999999999999"), -1) << "held at the longest number, whose low bits are -1";
+    EXPECT_EQ(ParseMapsCount("-65535"), 1);
 }
 
 TEST_F(GameIni, AModWithoutItsOwnMusicPlaysTheGamesTunes)

@@ -1,0 +1,11 @@
+// Pictures written for the user (the editors' image export): like every
+// other save, through a temporary file beside the target.
+#pragma once
+
+#include <allegro5/allegro.h>
+
+// Saves the bitmap in the format its extension names (".png", ".bmp",
+// ".tga", ...) to path + ".tmp~", checks the write and the close, and renames
+// it over path. On failure the temporary file goes and an existing file at
+// path stays as it was.
+bool SaveBitmapReplacing(const char* path, ALLEGRO_BITMAP* bitmap);
