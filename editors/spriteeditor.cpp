@@ -409,6 +409,7 @@ void DrawEditorScreen(SpriteEditor& editor)
 
 void RunSpriteEditor(SpriteEditor& editor)
 {
+    editor.history.SetByteBudget(UndoHistory<SpriteUndoStep>::kEditorByteBudget, SpriteUndoStepBytes);
     KW_InitToolbar(editor.toolbar);
     for (const ToolbarEntry& entry : kToolbarEntries)
         KW_AddToolbarButton(editor.toolbar, entry.icon, entry.caption, entry.hotKey);

@@ -549,6 +549,7 @@ bool OverToolbar(const KW_Toolbar& toolbar, int x, int y)
 
 void RunTileEditor(TileEditor& editor, const char* path, int startTile)
 {
+    editor.history.SetByteBudget(UndoHistory<TileEditStep>::kEditorByteBudget, TileEditStepBytes);
     editor.clipboard = al_create_bitmap(Tileset::kTileSize, Tileset::kTileSize);
     if (!editor.clipboard) {
         KW_ShowMessage("%s", "Unable to allocate tile image clipboard bitmap");

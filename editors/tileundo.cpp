@@ -196,3 +196,10 @@ int TileToShowAfterStep(const TileEditStep& step, int currentTile)
         if (tile.index == currentTile) return currentTile;
     return step.tiles.front().index;
 }
+
+size_t TileEditStepBytes(const TileEditStep& step)
+{
+    size_t bytes = step.setDescription.size();
+    for (const TileSnapshot& tile : step.tiles) bytes += tile.pixels.size() * sizeof(uint32_t) + tile.description.size();
+    return bytes;
+}

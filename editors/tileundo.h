@@ -28,6 +28,9 @@ struct TileEditStep {
     std::string setDescription;
 };
 
+// The picture and text bytes a step holds (what it costs in the history).
+size_t TileEditStepBytes(const TileEditStep& step);
+
 // A 32-bit pixel of a tile snapshot from a colour, and back.
 uint32_t PackTilePixel(ALLEGRO_COLOR colour);
 ALLEGRO_COLOR UnpackTilePixel(uint32_t pixel);

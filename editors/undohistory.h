@@ -11,28 +11,39 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <utility>
 
 template <typename Step>
 class UndoHistory {
 public:
     static constexpr std::size_t kDefaultLimit = 200;
+    // What an editor's pictures may hold in its history (tile sets and sprites).
+    static constexpr std::size_t kEditorByteBudget = std::size_t(256) << 20;
 
     explicit UndoHistory(std::size_t limit = kDefaultLimit) : limit(limit < 1 ? 1 : limit) {}
+
+    // Bounds the memory all kept steps may hold together, as sizeOf counts
+    // it; the oldest steps go first, and the newest always stays.
+    void SetByteBudget(std::size_t bytes, std::function<std::size_t(const Step&)> sizeOf)
+    {
+        byteBudget = bytes;
+        stepBytes = std::move(sizeOf);
+    }
 
     // Keeps the step that undoes a change just made; the redo side is dropped.
     // The oldest step goes once the history is full.
     void Record(Step undoStep)
     {
-        undo.push_back({std::move(undoStep), revision});
-        if (undo.size() > limit) undo.pop_front();
         redo.clear();
+        Push(undo, std::move(undoStep), revision);
         revision = ++lastRevision;
     }
 
     bool CanUndo() const { return !undo.empty(); }
     bool CanRedo() const { return !redo.empty(); }
     std::size_t UndoCount() const { return undo.size(); }
+    std::size_t HeldBytes() const { return heldBytes; }
     std::size_t RedoCount() const { return redo.size(); }
 
     // restore(const Step&) -> Step: applies the step, returns its reverse.
@@ -53,6 +64,7 @@ public:
     {
         undo.clear();
         redo.clear();
+        heldBytes = 0;
         revision = ++lastRevision;
         savedRevision = revision;
     }
@@ -66,7 +78,31 @@ private:
     struct Entry {
         Step step;
         uint64_t revision;  // the document's revision once the step is applied
+        std::size_t bytes;
     };
+
+    void Push(std::deque<Entry>& side, Step step, uint64_t stepRevision)
+    {
+        const std::size_t bytes = stepBytes ? stepBytes(step) : 0;
+        side.push_back({std::move(step), stepRevision, bytes});
+        heldBytes += bytes;
+        if (side.size() > limit) Drop(side);
+        // over budget: the oldest undo steps first, then the farthest redo
+        // steps, never the one just kept
+        while (heldBytes > byteBudget) {
+            if (undo.size() > (&side == &undo ? 1u : 0u))
+                Drop(undo);
+            else if (redo.size() > (&side == &redo ? 1u : 0u))
+                Drop(redo);
+            else
+                break;
+        }
+    }
+    void Drop(std::deque<Entry>& side)
+    {
+        heldBytes -= side.front().bytes;
+        side.pop_front();
+    }
 
     template <typename Restore>
     bool Move(std::deque<Entry>& from, std::deque<Entry>& to, Restore& restore)
@@ -74,14 +110,16 @@ private:
         if (from.empty()) return false;
         Entry entry = std::move(from.back());
         from.pop_back();
+        heldBytes -= entry.bytes;
         Step reverse = restore(static_cast<const Step&>(entry.step));
-        to.push_back({std::move(reverse), revision});
-        if (to.size() > limit) to.pop_front();
+        Push(to, std::move(reverse), revision);
         revision = entry.revision;
         return true;
     }
 
     std::deque<Entry> undo, redo;
     std::size_t limit;
+    std::size_t byteBudget = static_cast<std::size_t>(-1), heldBytes = 0;
+    std::function<std::size_t(const Step&)> stepBytes;
     uint64_t revision = 0, savedRevision = 0, lastRevision = 0;
 };

@@ -102,3 +102,33 @@ TEST(UndoHistory, TitleMarkerAndQuestionNameTheUnsavedFile)
     EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", false, "Exit?"), "Exit?");
     EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", true, "Exit?"), "There are unsaved changes in maps/a.map.  Exit?");
 }
+
+TEST(UndoHistory, AByteBudgetDropsTheOldestStepsButKeepsTheNewest)
+{
+    // a step "costs" its value in bytes
+    Counter doc;
+    doc.history.SetByteBudget(100, [](int v) { return static_cast<std::size_t>(v); });
+    doc.Set(40);  // keeps 0
+    doc.Set(30);  // keeps 40
+    doc.Set(20);  // keeps 30: 70 held
+    EXPECT_EQ(doc.history.HeldBytes(), 70u);
+    doc.Set(10);  // keeps 20: 90
+    doc.Set(5);   // keeps 10: 100
+    EXPECT_EQ(doc.history.UndoCount(), 5u);
+    doc.Set(1);   // keeps 5: 105, so the oldest (0 bytes) and 40 go
+    EXPECT_EQ(doc.history.UndoCount(), 4u);
+    EXPECT_EQ(doc.history.HeldBytes(), 65u);
+
+    // undo moves steps to the redo side, the count follows what is held
+    while (doc.Undo()) {}
+    EXPECT_EQ(doc.value, 30);
+    while (doc.Redo()) {}
+    EXPECT_EQ(doc.value, 1);
+
+    // one step larger than the whole budget still stays
+    doc.Set(500);
+    doc.Set(2);
+    EXPECT_EQ(doc.history.UndoCount(), 1u);
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.value, 500);
+}
