@@ -38,8 +38,7 @@ LIGHT_BLUE=81a2ff
 start_checked_app() {
   rm -f "$WORK"/*.vg
   if [ $MODE = valgrind ]; then
-    # llvmpipe's drawing threads only add switching under valgrind, which runs one thread at a time.
-    (cd "$WORK" && LP_NUM_THREADS=0 exec valgrind --leak-check=full --show-leak-kinds=definite \
+    (cd "$WORK" && exec valgrind --leak-check=full --undef-value-errors=no --show-leak-kinds=definite \
        --errors-for-leak-kinds=definite --suppressions="$HERE/leaks.supp" --num-callers=50 \
        --fullpath-after="$REPO/" --log-file="$WORK/%p.vg" \
        "$BIN" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &
