@@ -15,13 +15,24 @@ open_browser() {
   wait_pixel 400 590 "#81A2FF" "the browser's backdrop"
 }
 # menu_at X Y: a right press there, then a wait until the pop-up menu has drawn below it; MENU_AREA and
-# MENU_BEFORE say where it lies and what was there before.
+# MENU_BEFORE say where it lies and what was there before. The area is taken once the hover (the picture's
+# tooltip) has settled, and a press that a slow frame missed is given again.
 menu_at() {
   MENU_AREA="120x80+$1+$2"
-  xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.3
-  MENU_BEFORE=$(area_sum "$MENU_AREA")
-  press_at "$1" "$2" 3
-  wait_for "the pop-up menu" 15 area_differs "$MENU_AREA" "$MENU_BEFORE"
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"
+  local previous="" tries
+  MENU_BEFORE=""
+  for tries in $(seq 30); do
+    sleep 0.3
+    MENU_BEFORE=$(area_sum "$MENU_AREA")
+    [ "$MENU_BEFORE" = "$previous" ] && break
+    previous=$MENU_BEFORE
+  done
+  for tries in 1 2 3; do
+    press_at "$1" "$2" 3
+    wait_until 5 area_differs "$MENU_AREA" "$MENU_BEFORE" && return 0
+  done
+  fail "the pop-up menu did not open"
 }
 # pop_up ITEM_DY: the browser opened, the pop-up menu of picture 12, a press ITEM_DY below the pointer.
 pop_up() {
