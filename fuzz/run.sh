@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the content fuzz targets (libFuzzer, AddressSanitizer, UBSan) and
-# runs each for the given number of seconds (default 60).
+# runs each for the given number of seconds (default 60), as many side by
+# side as the machine has cores (FUZZ_JOBS=N to choose).
 #   fuzz/run.sh [seconds]
 # Seeds are valid files written by the program's own savers; what a run
 # finds is kept in build-fuzz/corpus/<target>/, crashes in build-fuzz/crashes/.
@@ -41,23 +42,50 @@ for target in "${targets[@]}"; do mkdir -p "$out/seeds/$target" "$out/corpus/$ta
 (cd "$out" && ASAN_OPTIONS=detect_leaks=0 ./make_seeds "$out/seeds")
 
 declare -A max_len=([tileset]=40000 [map]=2000 [sprite]=4096 [savegame]=64 [zentor_tileset]=870000 [zentor_sprite]=4096)
+# As many targets build and then run side by side as there are cores (FUZZ_JOBS to choose), each for the full time.
+jobs="${FUZZ_JOBS:-$(nproc)}"
+pids=()
+wait_for_slot() {   # waits for the oldest job once $jobs are running; its failure is remembered
+  if [ ${#pids[@]} -ge "$jobs" ]; then wait "${pids[0]}" || failed=1; pids=("${pids[@]:1}"); fi
+}
+failed=0
+for target in "${targets[@]}"; do
+  wait_for_slot
+  "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer "$repo/fuzz/fuzz_$target.cpp" \
+    $(printf '%s\n' "${objects[@]}") $allegro_libs -o "$out/fuzz_$target" &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+[ $failed = 0 ] || { echo "fuzz: a target did not build" >&2; exit 1; }
+
+run_target() {
+  local target="$1" log="$out/fuzz_$1.log" code=0
+  # Run where no base/ folder exists, so a loaded map gets the blank tile set.
+  (cd "$out" && ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+     "./fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+     -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$out/crashes/${target}-" \
+     -print_final_stats=1 "$out/corpus/$target" "$out/seeds/$target" >"$log" 2>&1) || code=$?
+  echo "$code" >"$out/fuzz_$target.status"
+}
+echo "fuzz: ${targets[*]}, ${seconds} s each, $jobs at a time"
+pids=()
+for target in "${targets[@]}"; do
+  wait_for_slot
+  rm -f "$out/fuzz_$target.status"
+  run_target "$target" &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do wait "$pid"; done
+
 status=0
 for target in "${targets[@]}"; do
-  "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer "$repo/fuzz/fuzz_$target.cpp" \
-    $(printf '%s\n' "${objects[@]}") $allegro_libs -o "$out/fuzz_$target"
   log="$out/fuzz_$target.log"
-  echo "fuzz_$target: ${seconds} s"
-  # Run where no base/ folder exists, so a loaded map gets the blank tile set.
-  if ! (cd "$out" && ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-        "./fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
-        -rss_limit_mb=2048 -timeout=10 -artifact_prefix="$out/crashes/${target}-" \
-        -print_final_stats=1 "$out/corpus/$target" "$out/seeds/$target" >"$log" 2>&1); then
+  if [ "$(cat "$out/fuzz_$target.status" 2>/dev/null)" != 0 ]; then
     echo "fuzz_$target FAILED; see $log" >&2
     tail -n 40 "$log" >&2
     status=1
   else
-    grep -E "stat::number_of_executed_units|stat::new_units_added" "$log" | tr '\n' ' ' || true
-    echo
+    echo "fuzz_$target: $(grep -E "stat::number_of_executed_units|stat::new_units_added" "$log" | tr '\n' ' ')"
   fi
 done
 exit $status

@@ -38,7 +38,7 @@ LIGHT_BLUE=81a2ff
 start_checked_app() {
   rm -f "$WORK"/*.vg
   if [ $MODE = valgrind ]; then
-    (cd "$WORK" && exec valgrind --leak-check=full --show-leak-kinds=definite \
+    (cd "$WORK" && exec valgrind --leak-check=full --undef-value-errors=no --show-leak-kinds=definite \
        --errors-for-leak-kinds=definite --suppressions="$HERE/leaks.supp" --num-callers=50 \
        --fullpath-after="$REPO/" --log-file="$WORK/%p.vg" \
        "$BIN" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt") &

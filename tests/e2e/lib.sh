@@ -64,6 +64,15 @@ wait_for() {
   done
 }
 
+# wait_until SECONDS COMMAND...: like wait_for, but gives back failure instead of failing the test.
+wait_until() {
+  local end=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.1
+  done
+}
+
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 window_present() { [ -n "$(find_window "$1")" ]; }
 
@@ -110,6 +119,10 @@ answer_native_box() {
 pixel() {
   import -window "$APP_WIN" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -n1
 }
+# area_sum WxH+X+Y: a checksum of the pixels of that part of the window, to wait for a change or its undoing.
+area_sum() { import -window "$APP_WIN" -crop "$1" +repage -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1; }
+area_differs() { [ "$(area_sum "$1")" != "$2" ]; }
+area_equals() { [ "$(area_sum "$1")" = "$2" ]; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 pixel_not() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [ "$p" != "$3" ]; }
 wait_pixel() { wait_for "colour $3 at $1,$2 ($4)" 20 pixel_is "$1" "$2" "$3"; }

@@ -14,12 +14,31 @@ open_browser() {
   key Return
   wait_pixel 400 590 "#81A2FF" "the browser's backdrop"
 }
+# menu_at X Y: a right press there, then a wait until the pop-up menu has drawn below it; MENU_AREA and
+# MENU_BEFORE say where it lies and what was there before. The area is taken once the hover (the picture's
+# tooltip) has settled, and a press that a slow frame missed is given again.
+menu_at() {
+  MENU_AREA="120x80+$1+$2"
+  xdotool mousemove --window "$APP_WIN" "$1" "$2"
+  local previous="" tries
+  MENU_BEFORE=""
+  for tries in $(seq 30); do
+    sleep 0.3
+    MENU_BEFORE=$(area_sum "$MENU_AREA")
+    [ "$MENU_BEFORE" = "$previous" ] && break
+    previous=$MENU_BEFORE
+  done
+  for tries in 1 2 3; do
+    press_at "$1" "$2" 3
+    wait_until 5 area_differs "$MENU_AREA" "$MENU_BEFORE" && return 0
+  done
+  fail "the pop-up menu did not open"
+}
 # pop_up ITEM_DY: the browser opened, the pop-up menu of picture 12, a press ITEM_DY below the pointer.
 pop_up() {
   open_browser
   x=$(item_x 12); y=$(item_y 12)
-  press_at "$x" "$y" 3
-  sleep 0.5
+  menu_at "$x" "$y"
   press_at $((x + 20)) $((y + $1))
 }
 
@@ -42,10 +61,9 @@ wait_for "the second cancel" 15 count_is '^browser=-1 edit=false$' 2
 
 # Escape closes only the pop-up menu; the browser stays for a left click.
 open_browser
-press_at "$x" "$y" 3
-sleep 0.5
+menu_at "$x" "$y"
 key Escape
-sleep 0.5
+wait_for "the pop-up menu to close" 15 area_equals "$MENU_AREA" "$MENU_BEFORE"
 press_at "$(item_x 40)" "$(item_y 40)"
 wait_line "browser=40 edit=false"
 
