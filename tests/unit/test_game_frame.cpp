@@ -1,8 +1,6 @@
-// Screen test of the game frame: the frame as the game draws it (straight
-// onto the screen when the field is shown 1:1, the level line kept between
-// frames) must match, pixel for pixel, the frame drawn the plain way: field
-// cell by cell into the map window, the status line formatted anew, the map
-// window copied onto the screen. Needs a display; skipped without one.
+// The game frame as the game draws it (straight onto the screen at 1:1, the
+// level line kept between frames) matches, pixel for pixel, the frame drawn
+// the plain way through the map window. Needs a display; skipped without one.
 #include "app/resources.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -24,8 +22,7 @@ struct ScreenSize {
     int width, height;
 };
 
-// Everything a frame changes (the clouds move and draw random numbers), so
-// both renderings start from the same state.
+// Everything a frame changes, so both renderings start from the same state.
 struct FrameStart {
     std::vector<Cloud> clouds;
     uint8_t cutFlags[kFieldRows][kFieldColumns];
@@ -58,8 +55,7 @@ protected:
         ASSERT_TRUE(gResources.mowerSprite.Load("base/sprites/mower.spr"));
         ASSERT_TRUE(gResources.cloudSprite1.Load("base/sprites/cloud01.spr"));
         ASSERT_TRUE(gResources.cloudSprite2.Load("base/sprites/cloud02.spr"));
-        // Frames that step with every draw, not with the clock, so that both
-        // renderings show the same frame of each sprite.
+        // Frames step with every draw, not with the clock, so both renderings match.
         for (Sprite* sprite : {&gResources.mowerSprite, &gResources.cloudSprite1, &gResources.cloudSprite2})
             for (int16_t i = 0; i < sprite->GetFrameCount(); ++i) sprite->SetFrameTime(i, 0);
         gPlay.mapWindow = al_create_bitmap(kFieldWidth, kFieldHeight);
@@ -70,9 +66,8 @@ protected:
         gPlay.windowHeight = fit.height;
         gPlay.windowX = fit.x;
 
-        // A level under way: some grass cut, the mower turned and hanging over
-        // the field's bottom right corner (its picture must be cut off there),
-        // a cloud at the bottom edge whose shadow reaches past the field.
+        // A level under way: some grass cut, the turned mower hanging over the bottom
+        // right corner, a cloud at the bottom edge whose shadow reaches past the field.
         gPlay.levelIndex = 4;
         CountGrass();
         for (int row = 0; row < kFieldRows; row += 3)
@@ -192,8 +187,7 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
 {
     al_set_target_backbuffer(display);
     FrameStart start = Remember();
-    // Three frames each way: the second draws the kept level line, the third
-    // one more cut cell (a new percentage).
+    // Three frames each way: the second draws the kept level line, the third a new percentage.
     std::vector<uint32_t> plain, game;
     for (int frame = 0; frame < 3; ++frame) {
         if (frame == 2) {
@@ -208,9 +202,8 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
         game = ReadScreen();
         ASSERT_EQ(plain.size(), game.size());
         ASSERT_FALSE(plain.empty()) << "the back buffer could not be read";
-        // Tolerance: the turned mower is filtered in the map window's
-        // upside-down texture space there and on the screen here, which may
-        // round a channel of an odd pixel one step the other way.
+        // The turned mower is filtered in the map window's upside-down texture space
+        // there and on the screen here: an odd channel may round one step apart.
         size_t differing = 0, first = 0;
         int worst = 0;
         for (size_t i = 0; i < plain.size(); ++i) {

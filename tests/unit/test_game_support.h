@@ -8,24 +8,36 @@
 #include <allegro5/allegro.h>
 
 #include <cstring>
+#include <initializer_list>
 
 namespace gametest {
 
-// Paints the map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
+// Paints a map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
 // '#' Solid, '~' Water (tiles 0 to 3, typed so). Missing rows and cells are Land.
-inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
+inline void PaintMap(Map& map, const char* const* rows, int rowCount)
 {
-    for (auto& tile : gPlay.map.tileSet.tiles) tile.type = TileLand;
-    gPlay.map.tileSet.tiles[1].type = TileGrass;
-    gPlay.map.tileSet.tiles[2].type = TileSolid;
-    gPlay.map.tileSet.tiles[3].type = TileWater;
-    gPlay.map.cells.fill(0);
+    for (auto& tile : map.tileSet.tiles) tile.type = TileLand;
+    map.tileSet.tiles[1].type = TileGrass;
+    map.tileSet.tiles[2].type = TileSolid;
+    map.tileSet.tiles[3].type = TileWater;
+    map.cells.fill(0);
     for (int r = 0; r < rowCount && r < kFieldRows; ++r)
         for (int c = 0; c < kFieldColumns && rows[r][c]; ++c) {
             static const char kKinds[] = "g#~";
             const char* kind = std::strchr(kKinds, rows[r][c]);
-            gPlay.map.SetCell(c, r, kind ? static_cast<uint16_t>(kind - kKinds + 1) : 0);
+            map.SetCell(c, r, kind ? static_cast<uint16_t>(kind - kKinds + 1) : 0);
         }
+}
+
+inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
+{
+    PaintMap(map, rows.begin(), static_cast<int>(rows.size()));
+}
+
+// The game's own field, its grass counted.
+inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
+{
+    PaintMap(gPlay.map, rows, rowCount);
     CountGrass();
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <utility>
 
 using gametest::GiveSpriteFrame;
@@ -152,18 +153,22 @@ TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileNameAndTextsKeepUs
 }
 
 // ---------------------------------------------------------------------------
-// Undo, redo and the unsaved marker
+// Undo, redo, the unsaved marker and Check Map
 
 namespace {
+
+// One frame of the brush with the pointer over a cell.
+void PressAt(MapEditor& editor, int column, int row, bool left = true, bool right = false)
+{
+    editor.cursorColumn = column;
+    editor.cursorRow = row;
+    editor.ApplyTileBrush(left, right);
+}
 
 // A stroke as the loop makes it: the button held over several cells, then released.
 void Stroke(MapEditor& editor, std::initializer_list<std::pair<int, int>> cells)
 {
-    for (const auto& [column, row] : cells) {
-        editor.cursorColumn = column;
-        editor.cursorRow = row;
-        editor.ApplyTileBrush(true, false);
-    }
+    for (const auto& [column, row] : cells) PressAt(editor, column, row);
     editor.EndPointerChange();
 }
 
@@ -202,7 +207,7 @@ TEST(MapEditorUndo, AStrokeOverFiveCellsUndoesInOneStepAndRedoesAndTheMarkerFoll
     const size_t steps = editor.history.UndoCount();
     editor.brushTile = 0;
     Stroke(editor, {{20, 0}});
-    editor.ApplyTileBrush(false, true);
+    PressAt(editor, 20, 0, false, true);
     editor.EndPointerChange();
     EXPECT_EQ(editor.history.UndoCount(), steps);
 
@@ -221,15 +226,14 @@ TEST(MapEditorUndo, ADragOfTheStartPointAndTitleAndTimeChangesAreStepsOfTheirOwn
     editor.EndPointerChange();
     EXPECT_EQ(std::pair(editor.map.startX, editor.map.startY), (std::pair<uint16_t, uint16_t>(140, 50)));
 
-    MapSnapshot before = TakeMapSnapshot(editor.map);
-    editor.map.title = "Back Lawn";
-    editor.RecordChange(before);
-    before = TakeMapSnapshot(editor.map);
-    editor.map.timeLimit = 240;
-    editor.map.cloudCount = 4;
-    editor.RecordChange(before);
-    before = TakeMapSnapshot(editor.map);
-    editor.RecordChange(before);  // a dialog left with the same value
+    auto change = [&](const std::function<void()>& edit) {
+        const MapSnapshot before = TakeMapSnapshot(editor.map);
+        edit();
+        editor.RecordChange(before);
+    };
+    change([&] { editor.map.title = "Back Lawn"; });
+    change([&] { editor.map.timeLimit = 240; editor.map.cloudCount = 4; });
+    change([] {});  // a dialog left with the same value
     EXPECT_EQ(editor.history.UndoCount(), 3u);
 
     editor.Undo();
@@ -245,9 +249,6 @@ TEST(MapEditorUndo, ADragOfTheStartPointAndTitleAndTimeChangesAreStepsOfTheirOwn
     EXPECT_EQ(TakeMapSnapshot(editor.map).timeLimit, 240);
     EXPECT_EQ(editor.map.title, "Back Lawn");
 }
-
-// ---------------------------------------------------------------------------
-// Check Map
 
 TEST(MapEditorCheck, TheReportNamesTheUnreachableCountOrTheRouteTimeAgainstTheNormalLimit)
 {
@@ -284,9 +285,7 @@ TEST(MapEditorCheck, AWalledOffCellIsMarkedUntilAnEditChangesTheMap)
     MapEditor editor;
     editor.StartNewDocument();
     GiveSpriteFrame(gResources.mowerSprite, 32, 32);
-    for (auto& tile : editor.map.tileSet.tiles) tile.type = TileLand;
-    editor.map.tileSet.tiles[1].type = TileGrass;
-    editor.map.tileSet.tiles[2].type = TileSolid;
+    gametest::PaintMap(editor.map, {});
     editor.brushWidth = editor.brushHeight = 3;
     editor.brushTile = 2;
     Stroke(editor, {{4, 4}});
@@ -302,13 +301,10 @@ TEST(MapEditorCheck, AWalledOffCellIsMarkedUntilAnEditChangesTheMap)
 
     // Painting a tile over itself keeps the marks; a real change clears them.
     editor.brushTile = 0;
-    editor.cursorColumn = 0;
-    editor.cursorRow = 0;
-    editor.ApplyTileBrush(true, false);
+    PressAt(editor, 0, 0);
     EXPECT_FALSE(editor.unreachableMarks.empty());
-    editor.cursorColumn = 1;
     editor.brushTile = 1;
-    editor.ApplyTileBrush(true, false);
+    PressAt(editor, 1, 0);
     EXPECT_TRUE(editor.unreachableMarks.empty());
     editor.EndPointerChange();
 

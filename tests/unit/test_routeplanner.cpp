@@ -8,30 +8,12 @@
 
 #include <array>
 #include <chrono>
-#include <cstring>
+#include <tuple>
+#include <vector>
 
 using namespace gametest;
 
 namespace {
-
-// Paints a map of its own (not gPlay.map) from rows of 25 characters: '.'
-// Land, 'g' Grass, '#' Solid, '~' Water; missing rows and cells are Land.
-void PaintMap(Map& map, std::initializer_list<const char*> rows)
-{
-    map.tileSet.tiles[1].type = TileGrass;
-    map.tileSet.tiles[2].type = TileSolid;
-    map.tileSet.tiles[3].type = TileWater;
-    map.cells.fill(0);
-    int r = 0;
-    for (const char* row : rows) {
-        for (int c = 0; c < Map::kColumns && row[c]; ++c) {
-            static const char kKinds[] = "g#~";
-            const char* kind = std::strchr(kKinds, row[c]);
-            map.SetCell(c, r, kind ? static_cast<uint16_t>(kind - kKinds + 1) : 0);
-        }
-        ++r;
-    }
-}
 
 int CellIndex(int column, int row) { return row * Map::kColumns + column; }
 
@@ -140,6 +122,19 @@ TEST_F(RoutePlanner, NoGrassNeedsNoRouteAndAStartInAWallLeavesTheMowerStuck)
 
 TEST_F(RoutePlanner, ThePlayStateAndTheGameMowerAreLeftAsTheyWere)
 {
+    // Everything of the game's the planner borrows.
+    const auto gameState = [] {
+        const Sprite& m = gResources.mowerSprite;
+        const CellRect& cells = gPlay.mowerCells;
+        const auto& tiles = gPlay.map.tileSet.tiles;
+        return std::make_tuple(
+            gPlay.map.cells, std::array{tiles[1].type, tiles[2].type, tiles[3].type},
+            std::array{gPlay.mowerX, gPlay.mowerY, gPlay.heading, gPlay.targetHeading, gPlay.speed},
+            std::array{cells.firstColumn, cells.firstRow, cells.lastColumn, cells.lastRow},
+            std::vector<uint8_t>(&gPlay.cutFlags[0][0], &gPlay.cutFlags[0][0] + sizeof gPlay.cutFlags),
+            std::array<int, 3>{gPlay.cutCount, gPlay.grassTotal, gPlay.mowingTimer},
+            std::array{m.left, m.top, m.right, m.bottom});
+    };
     // A game in progress on another map.
     PaintField();
     for (int i = 0; i < Map::kCellCount; ++i) gPlay.map.cells[i] = static_cast<uint16_t>(i % 4);
@@ -155,11 +150,7 @@ TEST_F(RoutePlanner, ThePlayStateAndTheGameMowerAreLeftAsTheyWere)
     gPlay.grassTotal = 9;
     gPlay.mowingTimer = 12;
     GiveSpriteFrame(gResources.mowerSprite, 20, 40);
-    const auto cells = gPlay.map.cells;
-    std::array<uint8_t, Map::kCellCount> cutFlags;
-    std::memcpy(cutFlags.data(), gPlay.cutFlags, sizeof gPlay.cutFlags);
-    const std::array<int32_t, 4> box = {gResources.mowerSprite.left, gResources.mowerSprite.top,
-                                        gResources.mowerSprite.right, gResources.mowerSprite.bottom};
+    const auto before = gameState();
 
     PaintMap(map, {"ggggg", "ggggg", "ggggg"});
     map.tileSet.tiles[5].type = TileGrass;  // Land in the game's set
@@ -167,22 +158,7 @@ TEST_F(RoutePlanner, ThePlayStateAndTheGameMowerAreLeftAsTheyWere)
     const RoutePlan plan = PlanMowingRoute(map, mower);
     EXPECT_TRUE(plan.unreachableCells.empty());
     EXPECT_EQ(plan.grassTotal, 16) << "the planned map's own tile types count";
-
-    EXPECT_EQ(gPlay.map.cells, cells);
-    EXPECT_EQ(gPlay.map.tileSet.tiles[1].type, TileGrass);
-    EXPECT_EQ(gPlay.map.tileSet.tiles[2].type, TileSolid);
-    EXPECT_EQ(gPlay.map.tileSet.tiles[3].type, TileWater);
-    EXPECT_EQ((std::array{gPlay.mowerX, gPlay.mowerY, gPlay.heading, gPlay.targetHeading, gPlay.speed}),
-              (std::array{123.5f, 77.0f, 64.0f, 128.0f, 3.0f}));
-    EXPECT_EQ((std::array{gPlay.mowerCells.firstColumn, gPlay.mowerCells.firstRow, gPlay.mowerCells.lastColumn,
-                          gPlay.mowerCells.lastRow}),
-              (std::array{1, 2, 3, 4}));
-    EXPECT_EQ(std::memcmp(cutFlags.data(), gPlay.cutFlags, sizeof gPlay.cutFlags), 0);
-    EXPECT_EQ((std::array<int, 3>{gPlay.cutCount, gPlay.grassTotal, gPlay.mowingTimer}),
-              (std::array<int, 3>{7, 9, 12}));
-    EXPECT_EQ((std::array{gResources.mowerSprite.left, gResources.mowerSprite.top, gResources.mowerSprite.right,
-                          gResources.mowerSprite.bottom}),
-              box);
+    EXPECT_EQ(gameState(), before);
     gResources.mowerSprite.Clear();
 
     // Planning gPlay's own map leaves it as it was as well.

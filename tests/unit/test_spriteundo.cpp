@@ -10,42 +10,31 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-// Everything of a sprite a user can see or save.
-struct SpriteState {
-    std::string description, fileName;
-    std::vector<int16_t> times;
-    std::vector<std::string> names;
-    std::vector<FramePicture> pictures;
-    bool operator==(const SpriteState& o) const
-    {
-        if (description != o.description || fileName != o.fileName || times != o.times || names != o.names ||
-            pictures.size() != o.pictures.size())
-            return false;
-        for (size_t i = 0; i < pictures.size(); ++i)
-            if (pictures[i].width != o.pictures[i].width || pictures[i].height != o.pictures[i].height ||
-                pictures[i].pixels != o.pictures[i].pixels)
-                return false;
-        return true;
-    }
-};
+// Everything of a sprite a user can see or save: description, file name, and
+// each frame's time, name and picture.
+using Picture = std::tuple<int, int, std::vector<uint8_t>>;
+using SpriteState =
+    std::tuple<std::string, std::string, std::vector<int16_t>, std::vector<std::string>, std::vector<Picture>>;
 
 SpriteState StateOf(const Sprite& sprite, const std::string& fileName)
 {
     SpriteState state{sprite.description, fileName, {}, {}, {}};
     for (const SpriteFrame& frame : sprite.frames) {
-        state.times.push_back(frame.displayTime);
-        state.names.push_back(frame.name);
-        state.pictures.push_back(CaptureFramePicture(frame.image));
+        const FramePicture picture = CaptureFramePicture(frame.image);
+        std::get<2>(state).push_back(frame.displayTime);
+        std::get<3>(state).push_back(frame.name);
+        std::get<4>(state).emplace_back(picture.width, picture.height, picture.pixels);
     }
     return state;
 }
 
 // A w x h picture of one colour with a transparent top-left pixel.
-ALLEGRO_BITMAP* Picture(int w, int h, int r, int g, int b)
+ALLEGRO_BITMAP* MakePicture(int w, int h, int r, int g, int b)
 {
     ALLEGRO_BITMAP* bitmap = MakeFilledBitmap(w, h, al_map_rgb(r, g, b));
     PutPixelOn(bitmap, 0, 0, al_map_rgba(0, 0, 0, 0));
@@ -54,32 +43,21 @@ ALLEGRO_BITMAP* Picture(int w, int h, int r, int g, int b)
 
 void AddPicture(Sprite& sprite, int w, int h, int r, int g, int b, const char* name)
 {
-    ALLEGRO_BITMAP* bitmap = Picture(w, h, r, g, b);
+    ALLEGRO_BITMAP* bitmap = MakePicture(w, h, r, g, b);
     ASSERT_TRUE(sprite.AddFrame(bitmap, name));
     al_destroy_bitmap(bitmap);
 }
 
-// The editor's way of running a command: the step is taken before the change
-// and recorded after it.
+// A sprite under editing, its history and the frame shown.
 struct Editing {
     Sprite sprite;
     std::string fileName = "(unsaved file)";
     UndoHistory<SpriteUndoStep> history;
     int16_t shown = 0;
 
-    void Change(SpriteUndoStep undo, const std::function<void()>& change)
-    {
-        change();
-        history.Record(std::move(undo));
-    }
-    bool Undo()
-    {
-        return history.Undo([&](const SpriteUndoStep& s) { return ApplySpriteUndoStep(sprite, fileName, s, shown); });
-    }
-    bool Redo()
-    {
-        return history.Redo([&](const SpriteUndoStep& s) { return ApplySpriteUndoStep(sprite, fileName, s, shown); });
-    }
+    SpriteUndoStep Apply(const SpriteUndoStep& step) { return ApplySpriteUndoStep(sprite, fileName, step, shown); }
+    bool Undo() { return history.Undo([this](const SpriteUndoStep& s) { return Apply(s); }); }
+    bool Redo() { return history.Redo([this](const SpriteUndoStep& s) { return Apply(s); }); }
 };
 
 }  // namespace
@@ -91,67 +69,56 @@ TEST(SpriteUndo, EveryCommandUndoesToTheStateBeforeItAndRedoesToTheStateAfterIt)
     AddPicture(e.sprite, 5, 2, 0, 255, 0, "green.bmp");
     e.sprite.SetFrameTime(1, 20);
 
+    // Each command: the step taken before it, the change (which may complete the step), and the frame
+    // shown after its undo (-7: the shown frame is left alone).
     struct Command {
         const char* what;
-        std::function<void(Editing&)> run;
-        int16_t shownAfterUndo;  // -7: the shown frame is left alone
+        std::function<SpriteUndoStep(const Sprite&)> capture;
+        std::function<void(Editing&, SpriteUndoStep&)> change;
+        int16_t shownAfterUndo;
     };
     const std::vector<Command> commands = {
-        {"add frame",
-         [](Editing& e) {
-             e.Change(CaptureSpriteFrames(e.sprite, e.sprite.GetFrameCount(), 0, 1),
-                      [&] { AddPicture(e.sprite, 2, 2, 0, 0, 255, "blue.tga"); });
-         },
+        {"add frame", [](const Sprite& s) { return CaptureSpriteFrames(s, s.GetFrameCount(), 0, 1); },
+         [](Editing& e, SpriteUndoStep&) { AddPicture(e.sprite, 2, 2, 0, 0, 255, "blue.tga"); },
          1},  // the frame before the removed one
-        {"delete frame 1",
-         [](Editing& e) {
-             e.Change(CaptureSpriteFrames(e.sprite, 1, 1, 0), [&] { e.sprite.DeleteFrame(1); });
-         },
-         1},
-        {"new picture for frame 0",
-         [](Editing& e) {
-             e.Change(CaptureSpriteFrames(e.sprite, 0, 1, 1), [&] {
-                 ALLEGRO_BITMAP* bitmap = Picture(6, 6, 9, 9, 9);
-                 e.sprite.SetFrameImage(0, bitmap);
-                 al_destroy_bitmap(bitmap);
-             });
+        {"delete frame 1", [](const Sprite& s) { return CaptureSpriteFrames(s, 1, 1, 0); },
+         [](Editing& e, SpriteUndoStep&) { e.sprite.DeleteFrame(1); }, 1},
+        {"new picture for frame 0", [](const Sprite& s) { return CaptureSpriteFrames(s, 0, 1, 1); },
+         [](Editing& e, SpriteUndoStep&) {
+             ALLEGRO_BITMAP* bitmap = MakePicture(6, 6, 9, 9, 9);
+             e.sprite.SetFrameImage(0, bitmap);
+             al_destroy_bitmap(bitmap);
          },
          0},
-        {"time of frame 1",
-         [](Editing& e) { e.Change(CaptureSpriteTimes(e.sprite, 1, 1), [&] { e.sprite.SetFrameTime(1, -1); }); }, 1},
-        {"time of every frame",
-         [](Editing& e) {
-             e.Change(CaptureSpriteTimes(e.sprite, 0, e.sprite.GetFrameCount()), [&] {
-                 for (int16_t i = 0; i < e.sprite.GetFrameCount(); ++i) e.sprite.SetFrameTime(i, 1000);
-             });
+        {"time of frame 1", [](const Sprite& s) { return CaptureSpriteTimes(s, 1, 1); },
+         [](Editing& e, SpriteUndoStep&) { e.sprite.SetFrameTime(1, -1); }, 1},
+        {"time of every frame", [](const Sprite& s) { return CaptureSpriteTimes(s, 0, s.GetFrameCount()); },
+         [](Editing& e, SpriteUndoStep&) {
+             for (int16_t i = 0; i < e.sprite.GetFrameCount(); ++i) e.sprite.SetFrameTime(i, 1000);
          },
          -7},
-        {"description",
-         [](Editing& e) {
-             e.Change(CaptureSpriteFrames(e.sprite, 0, 0, 0), [&] { e.sprite.description = "Fast mower"; });
-         },
-         -7},
+        {"description", [](const Sprite& s) { return CaptureSpriteFrames(s, 0, 0, 0); },
+         [](Editing& e, SpriteUndoStep&) { e.sprite.description = "Fast mower"; }, -7},
         {"legacy import over everything",
-         [](Editing& e) {
-             SpriteUndoStep undo = CaptureSpriteFrames(e.sprite, 0, e.sprite.GetFrameCount(), 0);
+         [](const Sprite& s) { return CaptureSpriteFrames(s, 0, s.GetFrameCount(), 0); },
+         [](Editing& e, SpriteUndoStep& undo) {
              undo.restoresFileName = true;
              undo.fileName = e.fileName;
              Sprite fresh;
-             AddPicture(fresh, 3, 3, 50, 60, 70, "old");
-             AddPicture(fresh, 3, 3, 80, 90, 100, "old");
-             AddPicture(fresh, 3, 3, 110, 120, 130, "old");
+             for (int c = 50; c <= 110; c += 30) AddPicture(fresh, 3, 3, c, c + 10, c + 20, "old");
              fresh.description = "Old mower";
              e.sprite.Swap(fresh);
              undo.replaceCount = e.sprite.GetFrameCount();
              e.fileName = "legacy/old3.spr";
-             e.history.Record(std::move(undo));
          },
          0},
     };
 
     std::vector<SpriteState> states = {StateOf(e.sprite, e.fileName)};
     for (const Command& command : commands) {
-        command.run(e);
+        SpriteUndoStep undo = command.capture(e.sprite);
+        command.change(e, undo);
+        e.history.Record(std::move(undo));
         states.push_back(StateOf(e.sprite, e.fileName));
         EXPECT_FALSE(states.back() == states[states.size() - 2]) << command.what << " changed nothing";
     }
@@ -187,14 +154,12 @@ TEST(SpriteUndo, StepsHoldOnlyThePicturesACommandChanged)
     EXPECT_EQ(CaptureSpriteTimes(sprite, 2, 9).times.size(), 2u);
 
     // Undoing the only frame's addition leaves no frames and frame 0 shown.
-    Sprite single;
-    std::string name = "x.spr";
-    const SpriteUndoStep add = CaptureSpriteFrames(single, 0, 0, 1);
-    AddPicture(single, 2, 2, 1, 2, 3, "one");
-    int16_t shown = 0;
-    const SpriteUndoStep redo = ApplySpriteUndoStep(single, name, add, shown);
-    EXPECT_EQ(single.GetFrameCount(), 0);
-    EXPECT_EQ(shown, 0);
-    EXPECT_EQ(SpriteUndoStepBytes(redo), 2u * 2u * 4u);
-    EXPECT_EQ(name, "x.spr");  // only a legacy import's step carries the file name
+    Editing single;
+    single.fileName = "x.spr";
+    const SpriteUndoStep add = CaptureSpriteFrames(single.sprite, 0, 0, 1);
+    AddPicture(single.sprite, 2, 2, 1, 2, 3, "one");
+    EXPECT_EQ(SpriteUndoStepBytes(single.Apply(add)), 2u * 2u * 4u);
+    EXPECT_EQ(single.sprite.GetFrameCount(), 0);
+    EXPECT_EQ(single.shown, 0);
+    EXPECT_EQ(single.fileName, "x.spr");  // only a legacy import's step carries the file name
 }

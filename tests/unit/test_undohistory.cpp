@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // A document that is one number; a step is the number to go back to.
@@ -18,14 +20,8 @@ struct Counter {
         history.Record(value);
         value = v;
     }
-    int Restore(int v)
-    {
-        const int before = value;
-        value = v;
-        return before;
-    }
-    bool Undo() { return history.Undo([this](int v) { return Restore(v); }); }
-    bool Redo() { return history.Redo([this](int v) { return Restore(v); }); }
+    bool Undo() { return history.Undo([this](int v) { return std::exchange(value, v); }); }
+    bool Redo() { return history.Redo([this](int v) { return std::exchange(value, v); }); }
 };
 
 }  // namespace
@@ -67,7 +63,7 @@ TEST(UndoHistory, KeepsTheNewestStepsUpToItsLimit)
     EXPECT_EQ(doc.value, 150);
 }
 
-TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClear)
+TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClearAndMarksTheTitle)
 {
     Counter doc;
     EXPECT_FALSE(doc.history.IsModified());
@@ -93,10 +89,7 @@ TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClear)
     EXPECT_FALSE(doc.history.IsModified());
     EXPECT_FALSE(doc.history.CanUndo());
     EXPECT_FALSE(doc.history.CanRedo());
-}
 
-TEST(UndoHistory, TitleMarkerAndQuestionNameTheUnsavedFile)
-{
     EXPECT_EQ(MarkedFileName("maps/a.map", true), "maps/a.map*");
     EXPECT_EQ(MarkedFileName("maps/a.map", false), "maps/a.map");
     EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", false, "Exit?"), "Exit?");
