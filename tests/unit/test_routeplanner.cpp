@@ -78,7 +78,7 @@ TEST_F(RoutePlanner, GrassBehindWallsWaterOrANarrowGapIsReportedAndTheRestIsMown
     EXPECT_TRUE(PlanMowingRoute(map, mower).unreachableCells.empty());
 }
 
-TEST_F(RoutePlanner, NoGrassNeedsNoRouteAndAStartInAWallLeavesTheMowerStuck)
+TEST_F(RoutePlanner, NoGrassNeedsNoRouteAndAStartInAWallOrOffTheFieldLeavesTheMowerStuck)
 {
     PaintMap(map, {"#########", "#########", "#########"});
     RoutePlan plan = PlanMowingRoute(map, mower);
@@ -87,27 +87,22 @@ TEST_F(RoutePlanner, NoGrassNeedsNoRouteAndAStartInAWallLeavesTheMowerStuck)
     EXPECT_EQ(plan.frames, 0);
     EXPECT_FALSE(plan.mowerStuck) << "nothing to mow, nothing to report";
 
-    // Deep in the wall (the grass under the start is cut where the mower stands).
+    // Starts in the wall, and off the field or half off it (a hand-edited file): the mower
+    // cannot move and cuts only the field's grass under its box.
     map.SetCell(0, 0, 1);
     map.SetCell(12, 10, 1);
-    map.startX = 16 + 64;
-    map.startY = 16 + 32;
-    plan = PlanMowingRoute(map, mower);
-    EXPECT_TRUE(plan.mowerStuck);
-    EXPECT_EQ(plan.unreachableCells, (std::vector<int>{CellIndex(0, 0), CellIndex(12, 10)}));
-    map.startX = 16;
-    map.startY = 16;
-    plan = PlanMowingRoute(map, mower);
-    EXPECT_EQ(plan.unreachableCells, (std::vector<int>{CellIndex(12, 10)}));
-
-    // A start that a hand-edited file put off the field, or half off it: the
-    // mower cannot move, and cuts only the field's cells under its box.
-    for (const auto& [x, y, unreachable] : {std::array{2000, 300, 2}, {300, 65535, 2}, {0, 0, 1}}) {
-        map.startX = static_cast<uint16_t>(x);
-        map.startY = static_cast<uint16_t>(y);
+    const int corner = CellIndex(0, 0), far = CellIndex(12, 10);
+    const struct {
+        uint16_t x, y;
+        std::vector<int> unreachable;
+    } starts[] = {{16 + 64, 16 + 32, {corner, far}}, {16, 16, {far}},      {2000, 300, {corner, far}},
+                  {300, 65535, {corner, far}},        {0, 0, {far}}};
+    for (const auto& start : starts) {
+        map.startX = start.x;
+        map.startY = start.y;
         plan = PlanMowingRoute(map, mower);
-        EXPECT_TRUE(plan.mowerStuck) << x << "," << y;
-        EXPECT_EQ(plan.UnreachableCount(), unreachable) << x << "," << y;
+        EXPECT_TRUE(plan.mowerStuck) << start.x << "," << start.y;
+        EXPECT_EQ(plan.unreachableCells, start.unreachable) << start.x << "," << start.y;
     }
 
     // A box that pokes one pixel into the wall gets out with its first move.
