@@ -61,4 +61,17 @@ const char* __lsan_default_suppressions()
 
 }  // extern "C"
 
+#ifndef _WIN32
+#include <dlfcn.h>
+
+// The software OpenGL driver is loaded with the display and unloaded when the
+// display goes, before the leak report: its blocks then show no module name
+// and the suppression above cannot match them. Holding the driver for the
+// whole process keeps its name in the report.
+__attribute__((constructor)) static void KeepOpenGlDriverLoaded()
+{
+    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_LAZY | RTLD_NODELETE);
+}
+#endif
+
 #endif
