@@ -55,22 +55,8 @@ definite_leaks() {
   awk '/definitely lost in loss record/ { on = 1 } on { print } on && /^==[0-9]+== $/ { on = 0 }' "$1"
 }
 
-# LeakSanitizer's records that hold a frame of a loaded module other than the allocator (the software renderer is
-# unloaded before the report, so its blocks show only "<unknown module>" frames and no name to suppress).
-lsan_records_with_known_frames() {
-  awk '/^(Direct|Indirect) leak of/ { if (rec && known) n++; rec = 1; known = 0; next }
-       rec && /^ *#[0-9]+ / { if ($0 !~ /<unknown module>/ && $0 !~ / in (malloc|calloc|realloc|operator new)/) known = 1 }
-       END { if (rec && known) n++; print n + 0 }' "$1"
-}
-
 judge() {   # after the program ended: did it leak?
   local name="$1"
-  if [ $MODE = lsan ] && [ "$EXIT_CODE" != 0 ] && grep -q 'ERROR: LeakSanitizer' "$WORK/stderr.txt" &&
-     ! grep -Eq 'ERROR: AddressSanitizer|runtime error:' "$WORK/stderr.txt" &&
-     [ "$(lsan_records_with_known_frames "$WORK/stderr.txt")" = 0 ]; then
-    echo "leaks: $name: only blocks of an unloaded system library reported"
-    return
-  fi
   if [ "$EXIT_CODE" != 0 ]; then
     echo "leaks: $name: exit code $EXIT_CODE"; tail -n 40 "$WORK/stderr.txt"; FAILED+=("$name"); return
   fi
