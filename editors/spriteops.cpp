@@ -2,6 +2,8 @@
 // and the export picture.
 #include "editors/spriteops.h"
 
+#include "editors/editorzoom.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -47,28 +49,9 @@ std::string SpriteEditorTitle(const std::string& fileName) { return fileName + "
 
 // [SECTION] Zoom
 
-bool SpriteZoomIn(int16_t& zoom)
-{
-    if (zoom >= kSpriteZoomMax) return false;
-    zoom = static_cast<int16_t>(zoom + 1);
-    return true;
-}
-
-bool SpriteZoomOut(int16_t& zoom)
-{
-    if (zoom <= kSpriteZoomMin) return false;
-    zoom = static_cast<int16_t>(zoom - 1);
-    return true;
-}
-
-bool SpriteWheelZoom(int16_t& zoom, int clicks)
-{
-    for (; clicks > 0; --clicks)
-        if (!SpriteZoomIn(zoom)) return false;
-    for (; clicks < 0; ++clicks)
-        if (!SpriteZoomOut(zoom)) return false;
-    return true;
-}
+bool SpriteZoomIn(int16_t& zoom) { return StepZoom(zoom, 1, kSpriteZoomMin, kSpriteZoomMax); }
+bool SpriteZoomOut(int16_t& zoom) { return StepZoom(zoom, -1, kSpriteZoomMin, kSpriteZoomMax); }
+bool SpriteWheelZoom(int16_t& zoom, int clicks) { return StepZoom(zoom, clicks, kSpriteZoomMin, kSpriteZoomMax); }
 
 // [SECTION] Onion skin
 

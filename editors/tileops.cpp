@@ -1,6 +1,8 @@
 // The tile editor's operations on one tile image and the rules of its screen.
 #include "editors/tileops.h"
 
+#include "editors/editorzoom.h"
+
 #include "content/tileset.h"
 
 #include <algorithm>
@@ -27,28 +29,9 @@ int8_t NextTileType(int8_t type)
     return static_cast<int8_t>(type + 1);
 }
 
-bool ZoomInStep(int16_t& scale)
-{
-    if (scale >= kTileEditorMaxScale) return false;
-    ++scale;
-    return true;
-}
-
-bool ZoomOutStep(int16_t& scale)
-{
-    if (scale <= kTileEditorMinScale) return false;
-    --scale;
-    return true;
-}
-
-bool ZoomByWheel(int16_t& scale, int clicks)
-{
-    for (; clicks > 0; --clicks)
-        if (!ZoomInStep(scale)) return false;
-    for (; clicks < 0; ++clicks)
-        if (!ZoomOutStep(scale)) return false;
-    return true;
-}
+bool ZoomInStep(int16_t& scale) { return StepZoom(scale, 1, kTileEditorMinScale, kTileEditorMaxScale); }
+bool ZoomOutStep(int16_t& scale) { return StepZoom(scale, -1, kTileEditorMinScale, kTileEditorMaxScale); }
+bool ZoomByWheel(int16_t& scale, int clicks) { return StepZoom(scale, clicks, kTileEditorMinScale, kTileEditorMaxScale); }
 
 bool FloodFillPixels(std::vector<uint32_t>& pixels, int width, int height, int x, int y, uint32_t colour)
 {
