@@ -424,16 +424,20 @@ void RunSpriteEditor(SpriteEditor& editor)
         const int button = KW_DoToolbar(editor.toolbar);
         DrawEditorScreen(editor);
         KW_PresentFrame();
+        const unsigned frame = KW_FramesPresented();
+        // the wheel is read once a frame, so a click that comes in while
+        // this frame is handled counts in the next one
+        const int z = KW_GetMouseZ();
+        const int clicks = z - wheel;
+        wheel = z;
 
         if (button >= 0) {
             exitConfirmed = RunCommand(editor, button);
-        } else {
-            // one zoom step per wheel click; turns made inside a command's
-            // dialog are taken up below and never reach the view
-            const int z = KW_GetMouseZ();
-            if (z != wheel && PointerOverFrameView(editor)) WheelZoom(editor, z - wheel);
+        } else if (clicks != 0 && PointerOverFrameView(editor)) {
+            WheelZoom(editor, clicks);
         }
-        wheel = KW_GetMouseZ();
+        // turns made inside a command's dialog stay there
+        if (KW_FramesPresented() != frame) wheel = KW_GetMouseZ();
     }
 
     editor.sprite.Clear();

@@ -584,20 +584,25 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
         if (OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh))
             KW_QueueToolTip(mx + 16, my + 16, "%s", "Left click to change colour, right click to fill tile.");
         KW_PresentFrame();
+        const unsigned frame = KW_FramesPresented();
+        // the wheel is read once a frame, so a click that comes in while
+        // this frame is handled counts in the next one
+        const int z = KW_GetMouseZ();
+        const int clicks = z - wheel;
+        wheel = z;
 
         const TileCommand command = CommandOfButton(button);
         if (command != CmdNone) {
             // a key pressed while the button is held ends the stroke first
             EndStroke(editor);
             exitConfirmed = RunCommand(editor, command);
-        } else if (!OverToolbar(editor.toolbar, mx, my)) {
-            // one zoom step per wheel click; turns made in a dialog were
-            // taken up when it closed
-            if (!ZoomByWheel(editor.scale, KW_GetMouseZ() - wheel))
-                KW_Message("%s", KW_GetMouseZ() > wheel ? "Maximum zoom" : "Minimum zoom");
+        } else if (clicks != 0 && !OverToolbar(editor.toolbar, mx, my)) {
+            if (!ZoomByWheel(editor.scale, clicks))
+                KW_Message("%s", clicks > 0 ? "Maximum zoom" : "Minimum zoom");
         }
         HandleMouse(editor, lh);
-        wheel = KW_GetMouseZ();
+        // turns made inside a dialog stay there
+        if (KW_FramesPresented() != frame) wheel = KW_GetMouseZ();
     }
 
     EndStroke(editor);

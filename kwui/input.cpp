@@ -86,8 +86,13 @@ void KW_WaitMouseRelease()
     }
 }
 
+static unsigned framesPresented = 0;
+
+unsigned KW_FramesPresented() { return framesPresented; }
+
 void KW_PresentFrame()
 {
+    ++framesPresented;
     KW_PollEvents();
     KW_WaitForTick();
     KW_DrawConsole();

@@ -22,3 +22,6 @@ void KW_RefreshMouse();
 void KW_WaitMouseRelease();
 // Poll events, wait for the tick, console, tool tips, flip.
 void KW_PresentFrame();
+// Frames presented so far: a loop that sees it change across a call knows
+// the call ran a dialog (or another loop) of its own.
+unsigned KW_FramesPresented();
