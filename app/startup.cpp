@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/resources.h"
 #include "app/toolpaths.h"
+#include "game/playgame.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
 #include "kwui/kwui.h"
@@ -73,6 +74,7 @@ void ShutDown()
 {
     if (gShutDownDone) return;
     gShutDownDone = true;
+    EndGame();
     FreeGameResources();
     SaveToolPaths();
     ClearSaveSlots();

@@ -382,6 +382,8 @@ void RunMapEditor(MapEditor& editor)
     editor.pulse = kCursorPulseStart;
     editor.exitRequested = false;
     editor.pointerArmed = false;
+    const KW_CloseGuard unsavedMap(
+        [&editor] { return MayQuitWithUnsavedChanges(editor.fileName, editor.history.IsModified()); });
 
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     while (!editor.exitRequested) {

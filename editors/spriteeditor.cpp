@@ -416,6 +416,8 @@ void RunSpriteEditor(SpriteEditor& editor)
     EmptySprite(editor);
     editor.zoom = kSpriteZoomStart;
     editor.onionSkin = false;
+    const KW_CloseGuard unsavedSprite(
+        [&editor] { return MayQuitWithUnsavedChanges(editor.fileName, editor.history.IsModified()); });
     int wheel = KW_GetMouseZ();
 
     bool exitConfirmed = false;

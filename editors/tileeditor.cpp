@@ -569,6 +569,8 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
     editor.fillTool = false;
     editor.gridShown = false;
     editor.strokeActive = false;
+    const KW_CloseGuard unsavedTiles(
+        [&editor] { return MayQuitWithUnsavedChanges(FileNameOnly(editor.fileName), Modified(editor)); });
     int wheel = KW_GetMouseZ();
 
     bool exitConfirmed = false;

@@ -201,7 +201,7 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
 // ---------------------------------------------------------------------------
 // [SECTION] Start and end
 
-static void EndGame()
+void EndGame()
 {
     if (gPlay.map.tileSet.loaded) gPlay.map.tileSet.Unload();
     gPlay.map.loaded = false;

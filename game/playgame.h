@@ -8,6 +8,10 @@
 
 // False only when the game could not start; GetGameError then says why.
 bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
+// Gives back what a game holds (its map, tiles, clouds and bitmaps); nothing
+// to do when no game runs. A game ends with it, and so does a program closed
+// in the middle of one, before the toolkit goes.
+void EndGame();
 // Sets up one level; false (with the play state's error text) when its map
 // cannot be loaded.
 bool LoadLevel(int16_t levelIndex);

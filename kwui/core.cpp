@@ -165,6 +165,8 @@ static void SetUpDisplay(bool windowed)
     kwWindowed = windowed;
     kwScreenW = al_get_display_width(kwDisplay);
     kwScreenH = al_get_display_height(kwDisplay);
+    // the close button comes in with the keys and the mouse
+    if (kwQueue) al_register_event_source(kwQueue, al_get_display_event_source(kwDisplay));
 }
 
 // The first display without a word on failure, so that start-up can try
@@ -342,6 +344,7 @@ bool KW_Init()
 
     al_register_event_source(kwQueue, al_get_keyboard_event_source());
     al_register_event_source(kwQueue, al_get_mouse_event_source());
+    if (kwDisplay) al_register_event_source(kwQueue, al_get_display_event_source(kwDisplay));
 
     if (!KW_CreateConsole()) {
         FailInit("KW_Init: KW_CreateConsole failed.");

@@ -2,6 +2,7 @@
 #include "kwui/input.h"
 
 #include "audio/audio.h"
+#include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/timing.h"
@@ -19,6 +20,10 @@ void KW_PollEvents()
     ALLEGRO_EVENT event;
     while (discarded < 16 && !al_is_event_queue_empty(kwQueue)) {
         if (!al_wait_for_event_timed(kwQueue, &event, 1.0f)) break;
+        if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE) {
+            KW_CloseWindow();
+            continue;
+        }
         if (event.type == ALLEGRO_EVENT_KEY_CHAR) {
             kwKeyPending = true;
             kwKeyCode = event.keyboard.keycode;

@@ -3,6 +3,7 @@
 
 #include "kwui/button.h"
 #include "kwui/checkbox.h"
+#include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/dialogs.h"

@@ -2,6 +2,7 @@
 // the watch for a close of the window while a long job runs.
 #include "kwui/progress.h"
 
+#include "kwui/closing.h"
 #include "kwui/core.h"
 #include "kwui/draw.h"
 
@@ -74,9 +75,7 @@ static void EndOnClose(KW_Progress& progress)
     while (al_get_next_event(progress.closeWatch.get(), &event)) {
         if (event.type != ALLEGRO_EVENT_DISPLAY_CLOSE) continue;
         progress.closeWatch.reset();
-        if (kwCloseHandler) kwCloseHandler();
-        else KW_Shutdown();
-        std::exit(0);
+        KW_CloseWindow();
     }
 }
 

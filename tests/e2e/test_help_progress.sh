@@ -28,38 +28,6 @@ bar_fill() {
 }
 bar_shown() { [ "$(bar_fill)" -gt 0 ] 2>/dev/null; }
 
-# close_window ID: the window manager's close (WM_DELETE_WINDOW), as the title bar's close button sends it.
-close_window() {
-  python3 - "$1" <<'PY'
-import ctypes, sys
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
-x11.XFlush.argtypes = [ctypes.c_void_p]
-x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x11.XOpenDisplay(None)
-window = int(sys.argv[1])
-event = XEvent()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x11.XFlush(display)
-x11.XCloseDisplay(display)
-PY
-}
-
 # The bar shows and grows while the file loads, then the viewer shows the help.
 big_help 8
 start_app

@@ -1,0 +1,53 @@
+// The window's close button and the guards that may hold it.
+#include "kwui/closing.h"
+
+#include "kwui/core.h"
+#include "kwui/input.h"
+
+#include <allegro5/allegro.h>
+
+#include <cstdlib>
+
+namespace {
+std::vector<std::function<bool()>>& Guards()
+{
+    static std::vector<std::function<bool()>> guards;
+    return guards;
+}
+bool asking = false;
+} // namespace
+
+KW_CloseGuard::KW_CloseGuard(std::function<bool()> mayClose) : depth(Guards().size())
+{
+    Guards().push_back(std::move(mayClose));
+}
+
+KW_CloseGuard::~KW_CloseGuard() { Guards().resize(depth); }
+
+bool KW_GuardsAllowClose()
+{
+    if (asking) return false;
+    asking = true;
+    bool allowed = true;
+    // by index: a guard's question may stand up (and take down) guards of its own
+    for (size_t i = Guards().size(); allowed && i-- > 0;) {
+        if (i >= Guards().size()) continue;
+        const std::function<bool()> ask = Guards()[i];
+        allowed = !ask || ask();
+    }
+    asking = false;
+    return allowed;
+}
+
+void KW_CloseWindow()
+{
+    if (!KW_GuardsAllowClose()) {
+        // the answer's own key and click stay with the question
+        KW_ClearKey();
+        if (al_is_mouse_installed()) KW_WaitMouseRelease();
+        return;
+    }
+    if (kwCloseHandler) kwCloseHandler();
+    else KW_Shutdown();
+    std::exit(0);
+}

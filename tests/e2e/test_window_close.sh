@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The window's close button ends the program in order from any screen (exit code 0, settings written), but an
+# editor holding unsaved work asks first: No keeps the work on screen, and once nothing is unsaved any more it
+# closes without a question. Nothing reaches the files on disk.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/tileeditor_lib.sh"   # its shot/pix (no file argument) from here on
+
+hex() { printf '#%02X%02X%02X' $1 $2 $3; }
+cell_is() { shot; [ "$(pix "$(cell_x "$1")" "$(cell_y "$2")")" = "$3" ]; }
+old_settings() { touch -d '2001-01-01' "$WORK/kwui2.ini"; }
+settings_written() { [ "$(stamp "$WORK/kwui2.ini")" != "$(stamp "$WORK/.old")" ]; }
+# paint_pixel: the left button held on tile pixel 0,10 until it shows the drawing colour (white)
+paint_pixel() {
+  xdotool mousemove --window "$APP_WIN" "$(cell_x 0)" "$(cell_y 10)"; sleep 0.15
+  xdotool mousedown 1
+  wait_for "the button to paint tile pixel 0,10 white" 20 cell_is 0 10 "$WHITE"
+  xdotool mouseup 1; sleep 0.2
+}
+closed_in_order() {
+  expect_exit 0 20
+  settings_written || fail "kwui2.ini was not written on the way out ($1)"
+  ! grep -qiE 'segmentation|abort|runtime error|AddressSanitizer' "$WORK/stderr.txt" || fail "crash report ($1)"
+}
+
+tileed_workdir
+touch -d '2001-01-01' "$WORK/.old"
+dump_tile "$TILES" 0 "$WORK/before0.txt"
+before=$(md5sum < "$TILES")
+WHITE=$(hex 255 255 255)
+was=$(hex $(pixel_in "$WORK/before0.txt" 0 10))
+[ "$was" != "$WHITE" ] || fail "tile 0 of the content pack has a white pixel at 0,10; the test needs another colour"
+
+# [the main menu: closes at once] ---------------------------------------------
+old_settings
+start_app
+wait_window '^Sodbolt$' 90
+focus_app
+wait_for "the main menu" 60 menu_shown
+close_window "$APP_WIN"
+closed_in_order "main menu"
+
+# [the tile editor with an unsaved pixel: asks; No keeps it] -------------------
+old_settings
+start_from_tools 2
+wait_editor
+paint_pixel
+close_window "$APP_WIN"
+wait_for "the question about the unsaved tile set" 20 editor_gone
+sleep 0.5
+app_running || fail "the program closed with unsaved changes without asking"
+key Escape                                       # No
+wait_for "the tile editor back after No" 20 editor_shown
+cell_is 0 10 "$WHITE" || fail "No to the question lost the painted pixel"
+# [...once undone nothing is unsaved: closes without a question] --------------
+focus_app
+key ctrl+z
+wait_for "Ctrl+Z to take the pixel back" 20 cell_is 0 10 "$was"
+close_window "$APP_WIN"
+closed_in_order "tile editor after undo"
+[ "$(md5sum < "$TILES")" = "$before" ] || fail "the tile set on disk changed"
+
+# [Yes to the question closes; the file is left as it was] --------------------
+old_settings
+start_from_tools 2
+wait_editor
+paint_pixel
+close_window "$APP_WIN"
+wait_for "the question about the unsaved tile set" 20 editor_gone
+sleep 0.5
+key Return                                       # Yes
+closed_in_order "tile editor, Yes"
+[ "$(md5sum < "$TILES")" = "$before" ] || fail "the tile set on disk changed"
+
+# [a level being played: closes at once] ---------------------------------------
+old_settings
+rm -f "$WORK"/base/savegames/*.sav
+start_app
+wait_window '^Sodbolt$' 90
+focus_app
+wait_for "the main menu" 60 menu_shown
+sleep 0.5
+play_first_slot
+wait_for "the new game's save in slot 1" 20 test -s "$WORK/base/savegames/000.sav"
+sleep 1
+menu_shown && fail "no level on screen after starting a game"
+close_window "$APP_WIN"
+closed_in_order "game"
+pass
