@@ -145,6 +145,7 @@ void BeginStroke(TileEditor& editor)
     if (editor.strokeActive) return;
     editor.strokeStart = CaptureTile(editor.tileset, editor.currentTile);
     editor.strokeActive = true;
+    editor.strokeHasLast = false;
 }
 
 void EndStroke(TileEditor& editor)
@@ -513,14 +514,24 @@ void HandleMouse(TileEditor& editor, int lh)
     ALLEGRO_BITMAP* image = CurrentImage(editor);
 
     if (!left) EndStroke(editor);
+    // a stroke that leaves the view starts a new trail where it comes back
+    if (!overView) editor.strokeHasLast = false;
     if (left) {
         if (overView && editor.fillTool) {
             FloodFillAt(editor, px, py);
             KW_WaitMouseRelease();
         } else if (overView) {
-            // held down, this paints one pixel of the trail each frame
+            // held down, this paints the trail from last frame's pixel
             BeginStroke(editor);
-            PaintTilePixel(image, px, py, editor.drawingColour);
+            if (!editor.strokeHasLast) {
+                editor.strokeLastX = px;
+                editor.strokeLastY = py;
+            }
+            for (const TilePoint& point : TileLinePixels(editor.strokeLastX, editor.strokeLastY, px, py))
+                PaintTilePixel(image, point.x, point.y, editor.drawingColour);
+            editor.strokeHasLast = true;
+            editor.strokeLastX = px;
+            editor.strokeLastY = py;
         } else if (overSwatch) {
             KW_WaitMouseRelease();
             KW_SelectColour(editor.drawingColour);

@@ -28,6 +28,10 @@ struct TileEditor {
     // The tile as it was when the current brush stroke began (strokeActive).
     TileSnapshot strokeStart;
     bool strokeActive = false;
+    // The tile pixel the stroke painted last frame, while the pointer stays
+    // over the view: the next frame draws the line from there.
+    bool strokeHasLast = false;
+    int strokeLastX = 0, strokeLastY = 0;
     // fileName names a Zentor file imported since the last save: the set in
     // memory is unsaved whatever the history says.
     bool importUnsaved = false;

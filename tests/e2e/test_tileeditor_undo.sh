@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Undo and redo in the tile editor: a painted stroke goes and comes back with Ctrl+Z and Ctrl+Y in one step; a flood
-# fill stops at a painted line and undoes from another tile (the view goes back to it); the mouse wheel zooms the
-# view one step a click but not over the toolbar; Ctrl+G lays a grid over the pixels; the saved set holds exactly
-# what was left after undoing.
+# fill stops at a painted line (drawn with one fast move of the pointer) and undoes from another tile (the view goes
+# back to it); the mouse wheel zooms the view one step a click but not over the toolbar; Ctrl+G lays a grid over the
+# pixels; the saved set holds exactly what was left after undoing.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -66,7 +66,9 @@ press_at "$(cell_x 0)" "$(cell_y 0)" 3       # pick the colour of tile 0's (0, 0
 focus_app
 key Right Right
 wait_cell 5 5 "$W" "tile 2 shown again"
-stroke "$P" $(for y in $(seq 0 31); do echo 10,$y; done)
+# down column 10 in one move of the pointer: the stroke fills in the line between, or the fill below leaks
+stroke "$P" 10,0 10,31
+for y in 1 9 16 30; do cell_is 10 $y "$P" || fail "a fast stroke left a gap at 10,$y"; done
 focus_app
 key b
 press_at "$(cell_x 20)" "$(cell_y 20)"

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -271,6 +273,39 @@ TEST(TileEditorFloodFill, AWholeThirtyTwoByThirtyTwoTileFillsAndTheWheelZoomsACl
     EXPECT_FALSE(TileGridVisible(false, 14));
     EXPECT_FALSE(TileGridVisible(true, 3)) << "too small to see lines between pixels";
     EXPECT_TRUE(TileGridVisible(true, 4));
+}
+
+TEST(TileEditorStroke, AFastDragPaintsAGaplessLineFromLastFramesPixelToThisOne)
+{
+    const struct {
+        int x0, y0, x1, y1;
+    } lines[] = {{3, 3, 3, 3}, {0, 10, 5, 10}, {5, 10, 0, 10}, {2, 0, 2, 31}, {0, 0, 31, 31},
+                 {31, 0, 0, 9}, {4, 20, 7, 2},  {0, 0, 1, 31}};
+    for (const auto& l : lines) {
+        const std::vector<TilePoint> points = TileLinePixels(l.x0, l.y0, l.x1, l.y1);
+        const std::string what = std::to_string(l.x0) + "," + std::to_string(l.y0) + " to " +
+                                 std::to_string(l.x1) + "," + std::to_string(l.y1);
+        ASSERT_FALSE(points.empty()) << what;
+        EXPECT_EQ(points.front().x, l.x0) << what;
+        EXPECT_EQ(points.front().y, l.y0) << what;
+        EXPECT_EQ(points.back().x, l.x1) << what;
+        EXPECT_EQ(points.back().y, l.y1) << what;
+        // one pixel a step along the longer axis: no gaps, nothing painted twice
+        EXPECT_EQ(points.size(), static_cast<size_t>(std::max(std::abs(l.x1 - l.x0), std::abs(l.y1 - l.y0))) + 1)
+            << what;
+        for (size_t i = 1; i < points.size(); ++i) {
+            EXPECT_LE(std::abs(points[i].x - points[i - 1].x), 1) << what << " step " << i;
+            EXPECT_LE(std::abs(points[i].y - points[i - 1].y), 1) << what << " step " << i;
+        }
+        // and it stays within half a pixel of the true line
+        for (const TilePoint& p : points) {
+            const double cross = double(l.x1 - l.x0) * (p.y - l.y0) - double(l.y1 - l.y0) * (p.x - l.x0);
+            const double length = std::hypot(l.x1 - l.x0, l.y1 - l.y0);
+            if (length > 0) {
+                EXPECT_LE(std::abs(cross) / length, 0.75) << what;
+            }
+        }
+    }
 }
 
 }  // namespace
