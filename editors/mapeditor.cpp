@@ -7,6 +7,7 @@
 #include "audio/audio.h"
 #include "content/savegame.h"
 #include "editors/documentstate.h"
+#include "editors/gridline.h"
 #include "editors/tilepicker.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -116,6 +117,7 @@ void MapEditor::BeginPointerChange()
 
 void MapEditor::EndPointerChange()
 {
+    brushHasLast = false;
     if (!pointerChange) return;
     pointerChange = false;
     RecordChange(pointerChangeStart);
@@ -307,7 +309,15 @@ void MapEditor::ApplyTileBrush(bool leftDown, bool rightDown)
     if (leftDown) {
         BeginPointerChange();
         const auto before = map.cells;
-        PaintBrush(map, cursorColumn, cursorRow, brushWidth, brushHeight, static_cast<uint16_t>(brushTile));
+        if (!brushHasLast) {
+            brushLastColumn = cursorColumn;
+            brushLastRow = cursorRow;
+        }
+        for (const GridPoint& cell : GridLine(brushLastColumn, brushLastRow, cursorColumn, cursorRow))
+            PaintBrush(map, cell.x, cell.y, brushWidth, brushHeight, static_cast<uint16_t>(brushTile));
+        brushHasLast = true;
+        brushLastColumn = cursorColumn;
+        brushLastRow = cursorRow;
         if (map.cells != before) ClearCheckMarks();
     } else if (rightDown) {
         brushTile = PickBrushTile(map, cursorColumn, cursorRow);
@@ -431,6 +441,8 @@ void RunMapEditor(MapEditor& editor)
         }
         // The stroke or drag ends with the button, over the map or not.
         if (!leftDown) editor.EndPointerChange();
+        // a stroke that leaves the map starts a new line where it comes back
+        if (!editor.inGrid) editor.brushHasLast = false;
 
         KW_PresentFrame();
     }

@@ -74,6 +74,10 @@ public:
     // A brush stroke or a start point drag in progress: the map before it.
     bool pointerChange = false;
     MapSnapshot pointerChangeStart;
+    // The cell the brush painted last frame while the button stays down over
+    // the map: the next frame paints the line of cells from there.
+    bool brushHasLast = false;
+    int brushLastColumn = 0, brushLastRow = 0;
     // Grass cells the last Check Map found out of reach (row-major indices),
     // marked on the field until the map changes.
     std::vector<int> unreachableMarks;

@@ -7,6 +7,7 @@
 #include "content/imagefile.h"
 #include "content/zentor.h"
 #include "editors/documentstate.h"
+#include "editors/gridline.h"
 #include "editors/tileops.h"
 #include "editors/tilepicker.h"
 #include "kwui/kwui.h"
@@ -527,7 +528,7 @@ void HandleMouse(TileEditor& editor, int lh)
                 editor.strokeLastX = px;
                 editor.strokeLastY = py;
             }
-            for (const TilePoint& point : TileLinePixels(editor.strokeLastX, editor.strokeLastY, px, py))
+            for (const GridPoint& point : GridLine(editor.strokeLastX, editor.strokeLastY, px, py))
                 PaintTilePixel(image, point.x, point.y, editor.drawingColour);
             editor.strokeHasLast = true;
             editor.strokeLastX = px;

@@ -52,15 +52,6 @@ std::string TileEditorTitle(const std::string& fileName);
 // "Tile %d: %s - %s": a tile's caption in the picker (numbered from 0).
 std::string TilePickerCaption(int tileIndex, const std::string& description, int8_t type);
 
-// The pixels of a straight line from (x0, y0) to (x1, y1), both ends
-// included, each touching the one before by an edge or a corner: what a
-// stroke paints between the pointer's places in two frames, so a fast drag
-// leaves no gaps.
-struct TilePoint {
-    int x = 0, y = 0;
-};
-std::vector<TilePoint> TileLinePixels(int x0, int y0, int x1, int y1);
-
 // Flood fill over a width x height block of pixels (row by row): the
 // 4-connected region of the colour at (x, y) takes the new colour; pixels
 // that only touch it diagonally stay. False (nothing changed) off the block

@@ -180,8 +180,12 @@ TEST(MapEditorUndo, AStrokeOverFiveCellsUndoesInOneStepAndRedoesAndTheMarkerFoll
     editor.StartNewDocument();
     const auto blank = editor.map.cells;
     editor.brushTile = 7;
-    Stroke(editor, {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}});
+    // the pointer jumps two cells a frame: the cells between are painted too
+    Stroke(editor, {{1, 1}, {3, 1}, {3, 3}});
     const auto painted = editor.map.cells;
+    for (const auto& [column, row] : {std::pair(1, 1), {2, 1}, {3, 1}, {3, 2}, {3, 3}})
+        EXPECT_EQ(editor.map.cells[row * Map::kColumns + column], 7) << column << "," << row;
+    EXPECT_EQ(std::count(painted.begin(), painted.end(), 7), 5);
     EXPECT_EQ(editor.history.UndoCount(), 1u);
     EXPECT_EQ(editor.toolbar.title, "(unsaved file)* - Map Editor (Editing tiles)");
 
@@ -291,7 +295,8 @@ TEST(MapEditorCheck, AWalledOffCellIsMarkedUntilAnEditChangesTheMap)
     Stroke(editor, {{4, 4}});
     editor.brushWidth = editor.brushHeight = 1;
     editor.brushTile = 1;
-    Stroke(editor, {{5, 5}, {20, 12}});
+    Stroke(editor, {{5, 5}});
+    Stroke(editor, {{20, 12}});
     const size_t steps = editor.history.UndoCount();
 
     const RoutePlan plan = editor.CheckReachableGrass();

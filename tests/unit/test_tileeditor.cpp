@@ -1,5 +1,6 @@
 // The tile editor's operations on tiles and the rules of its screen.
 #include "content/tileset.h"
+#include "editors/gridline.h"
 #include "editors/tileops.h"
 
 #include "content_testing.h"
@@ -282,7 +283,7 @@ TEST(TileEditorStroke, AFastDragPaintsAGaplessLineFromLastFramesPixelToThisOne)
     } lines[] = {{3, 3, 3, 3}, {0, 10, 5, 10}, {5, 10, 0, 10}, {2, 0, 2, 31}, {0, 0, 31, 31},
                  {31, 0, 0, 9}, {4, 20, 7, 2},  {0, 0, 1, 31}};
     for (const auto& l : lines) {
-        const std::vector<TilePoint> points = TileLinePixels(l.x0, l.y0, l.x1, l.y1);
+        const std::vector<GridPoint> points = GridLine(l.x0, l.y0, l.x1, l.y1);
         const std::string what = std::to_string(l.x0) + "," + std::to_string(l.y0) + " to " +
                                  std::to_string(l.x1) + "," + std::to_string(l.y1);
         ASSERT_FALSE(points.empty()) << what;
@@ -298,7 +299,7 @@ TEST(TileEditorStroke, AFastDragPaintsAGaplessLineFromLastFramesPixelToThisOne)
             EXPECT_LE(std::abs(points[i].y - points[i - 1].y), 1) << what << " step " << i;
         }
         // and it stays within half a pixel of the true line
-        for (const TilePoint& p : points) {
+        for (const GridPoint& p : points) {
             const double cross = double(l.x1 - l.x0) * (p.y - l.y0) - double(l.y1 - l.y0) * (p.x - l.x0);
             const double length = std::hypot(l.x1 - l.x0, l.y1 - l.y0);
             if (length > 0) {
