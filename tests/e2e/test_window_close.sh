@@ -17,6 +17,16 @@ paint_pixel() {
   wait_for "the button to paint tile pixel 0,10 white" 20 cell_is 0 10 "$WHITE"
   xdotool mouseup 1; sleep 0.2
 }
+# close_with_unsaved_pixel: the tile editor with one pixel painted, the window closed, its question up
+close_with_unsaved_pixel() {
+  old_settings
+  start_from_tools 2
+  wait_editor
+  paint_pixel
+  close_window "$APP_WIN"
+  wait_for "the question about the unsaved tile set" 20 editor_gone
+  sleep 0.5
+}
 closed_in_order() {
   expect_exit 0 20
   settings_written || fail "kwui2.ini was not written on the way out ($1)"
@@ -41,13 +51,7 @@ close_window "$APP_WIN"
 closed_in_order "main menu"
 
 # [the tile editor with an unsaved pixel: asks; No keeps it] -------------------
-old_settings
-start_from_tools 2
-wait_editor
-paint_pixel
-close_window "$APP_WIN"
-wait_for "the question about the unsaved tile set" 20 editor_gone
-sleep 0.5
+close_with_unsaved_pixel
 app_running || fail "the program closed with unsaved changes without asking"
 key Escape                                       # No
 wait_for "the tile editor back after No" 20 editor_shown
@@ -61,13 +65,7 @@ closed_in_order "tile editor after undo"
 [ "$(md5sum < "$TILES")" = "$before" ] || fail "the tile set on disk changed"
 
 # [Yes to the question closes; the file is left as it was] --------------------
-old_settings
-start_from_tools 2
-wait_editor
-paint_pixel
-close_window "$APP_WIN"
-wait_for "the question about the unsaved tile set" 20 editor_gone
-sleep 0.5
+close_with_unsaved_pixel
 key Return                                       # Yes
 closed_in_order "tile editor, Yes"
 [ "$(md5sum < "$TILES")" = "$before" ] || fail "the tile set on disk changed"
