@@ -475,7 +475,8 @@ TEST(ContentPack, HelpExplainsEveryTopicAndTheSaveFolderExists)
 {
     std::ifstream help("base/help.txt");
     std::string text((std::istreambuf_iterator<char>(help)), std::istreambuf_iterator<char>());
-    for (const char* topic : {"Arrow keys", "F5", "Escape", "Clouds", "Map Editor", "Tile Editor", "Sprite Editor", "-base"})
+    for (const char* topic : {"Arrow keys", "F5", "Escape", "Clouds", "Map Editor", "Tile Editor", "Sprite Editor",
+                              "Ctrl+Z", "check map", "-base"})
         EXPECT_NE(text.find(topic), std::string::npos) << "help.txt explains " << topic;
     EXPECT_TRUE(fs::is_directory("base/savegames"));
 }
