@@ -41,7 +41,12 @@ bool KW_GuardsAllowClose()
 
 void KW_CloseWindow()
 {
-    if (!KW_GuardsAllowClose()) {
+    // a question goes to the screen whatever the loop was drawing into
+    ALLEGRO_BITMAP* const target = al_get_target_bitmap();
+    if (kwDisplay) al_set_target_backbuffer(kwDisplay);
+    const bool allowed = KW_GuardsAllowClose();
+    if (target) al_set_target_bitmap(target);
+    if (!allowed) {
         // the answer's own key and click stay with the question
         KW_ClearKey();
         if (al_is_mouse_installed()) KW_WaitMouseRelease();
