@@ -125,29 +125,29 @@ bool MapSnapshot::operator==(const MapSnapshot& other) const
            cloudCount == other.cloudCount && startX == other.startX && startY == other.startY;
 }
 
+namespace {
+// The map's own data (not its tile set) from a map or a snapshot into the other.
+template <typename To, typename From>
+void CopyMapData(To& to, const From& from)
+{
+    to.cells = from.cells;
+    to.title = from.title;
+    to.author = from.author;
+    to.timeLimit = from.timeLimit;
+    to.cloudCount = from.cloudCount;
+    to.startX = from.startX;
+    to.startY = from.startY;
+}
+}  // namespace
+
 MapSnapshot TakeMapSnapshot(const Map& map)
 {
     MapSnapshot snapshot;
-    snapshot.cells = map.cells;
-    snapshot.title = map.title;
-    snapshot.author = map.author;
-    snapshot.timeLimit = map.timeLimit;
-    snapshot.cloudCount = map.cloudCount;
-    snapshot.startX = map.startX;
-    snapshot.startY = map.startY;
+    CopyMapData(snapshot, map);
     return snapshot;
 }
 
-void RestoreMapSnapshot(Map& map, const MapSnapshot& snapshot)
-{
-    map.cells = snapshot.cells;
-    map.title = snapshot.title;
-    map.author = snapshot.author;
-    map.timeLimit = snapshot.timeLimit;
-    map.cloudCount = snapshot.cloudCount;
-    map.startX = snapshot.startX;
-    map.startY = snapshot.startY;
-}
+void RestoreMapSnapshot(Map& map, const MapSnapshot& snapshot) { CopyMapData(map, snapshot); }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Check Map
