@@ -1,4 +1,4 @@
-// The squares of a straight stroke.
+// Strokes and flood fills on a grid of squares.
 #include "editors/gridline.h"
 
 #include <algorithm>
@@ -26,4 +26,29 @@ std::vector<GridPoint> GridLine(int x0, int y0, int x1, int y1)
             y0 += sy;
         }
     }
+}
+
+bool FloodFillGrid(std::vector<uint32_t>& cells, int width, int height, int x, int y, uint32_t value)
+{
+    if (width <= 0 || height <= 0 || cells.size() != static_cast<size_t>(width) * height) return false;
+    if (x < 0 || y < 0 || x >= width || y >= height) return false;
+    const uint32_t region = cells[static_cast<size_t>(y) * width + x];
+    if (region == value) return false;
+    // Each pixel is valueed as it is found, so none is queued twice.
+    std::vector<int> pending{y * width + x};
+    cells[static_cast<size_t>(pending.back())] = value;
+    while (!pending.empty()) {
+        const int at = pending.back();
+        pending.pop_back();
+        const int px = at % width, py = at / width;
+        const int neighbours[4][2] = {{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}};
+        for (const auto& n : neighbours) {
+            if (n[0] < 0 || n[1] < 0 || n[0] >= width || n[1] >= height) continue;
+            const int next = n[1] * width + n[0];
+            if (cells[static_cast<size_t>(next)] != region) continue;
+            cells[static_cast<size_t>(next)] = value;
+            pending.push_back(next);
+        }
+    }
+    return true;
 }

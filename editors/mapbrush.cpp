@@ -4,12 +4,14 @@
 
 #include "content/map.h"
 #include "content/savegame.h"
+#include "editors/gridline.h"
 #include "game/playstate.h"
 #include "game/routeplanner.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 MapViewOrigin MapEditorOrigin(int screenW, int lineHeight)
 {
@@ -39,6 +41,14 @@ int PaintBrush(Map& map, int column, int row, int brushWidth, int brushHeight, u
         }
     }
     return painted;
+}
+
+bool FillMapArea(Map& map, int column, int row, uint16_t tile)
+{
+    std::vector<uint32_t> cells(map.cells.begin(), map.cells.end());
+    if (!FloodFillGrid(cells, Map::kColumns, Map::kRows, column, row, tile)) return false;
+    for (size_t i = 0; i < cells.size(); ++i) map.cells[i] = static_cast<uint16_t>(cells[i]);
+    return true;
 }
 
 int PickBrushTile(const Map& map, int column, int row) { return map.GetCell(column, row); }

@@ -32,6 +32,11 @@ bool MapEditorCellAt(int x, int y, MapViewOrigin origin, int& column, int& row);
 // Returns how many cells were set.
 int PaintBrush(Map& map, int column, int row, int brushWidth, int brushHeight, uint16_t tile);
 
+// Flood fill: the 4-connected area of the tile at (column, row) takes the
+// new tile. False (nothing changed) off the map or when the area already
+// has that tile.
+bool FillMapArea(Map& map, int column, int row, uint16_t tile);
+
 // The tile of a cell, for the right-click pick (the map is not touched).
 int PickBrushTile(const Map& map, int column, int row);
 

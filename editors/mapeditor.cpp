@@ -45,6 +45,7 @@ const ToolbarEntry kToolbarEntries[kMapButtonCount] = {
     {"pstart", "Player Start Mode", ALLEGRO_KEY_P},
     {"seperator", "", -1},
     {"brush", "Set Tile Brush Size", ALLEGRO_KEY_B},
+    {"fill", "Flood Fill", ALLEGRO_KEY_F},
     {"colour", "Toggle Passable Colours", ALLEGRO_KEY_C},
     {"grid", "Toggle Grid", ALLEGRO_KEY_G},
     {"seperator", "", -1},
@@ -85,6 +86,7 @@ void MapEditor::StartNewDocument()
     passableView = false;
     brushWidth = 1;
     brushHeight = 1;
+    fillTool = false;
     pointerChange = false;
     history.Clear();
     ClearCheckMarks();
@@ -291,6 +293,10 @@ void MapEditor::RunCommand(int button)
     case kMapButtonTileMode: ChooseTile(); break;
     case kMapButtonPlayerStart: EnterPlayerStartMode(); break;
     case kMapButtonBrushSize: SetBrushSize(); break;
+    case kMapButtonFill:
+        fillTool = !fillTool;
+        KW_Message("%s", fillTool ? "Flood fill: click a cell to fill its area" : "Flood fill off");
+        break;
     case kMapButtonPassable: passableView = !passableView; break;
     case kMapButtonGrid: showGrid = !showGrid; break;
     case kMapButtonTitle: EditTitle(); break;
@@ -306,7 +312,12 @@ void MapEditor::RunCommand(int button)
 
 void MapEditor::ApplyTileBrush(bool leftDown, bool rightDown)
 {
-    if (leftDown) {
+    if (leftDown && fillTool) {
+        // one fill a click: the button must come up before the next
+        BeginPointerChange();
+        if (FillMapArea(map, cursorColumn, cursorRow, static_cast<uint16_t>(brushTile))) ClearCheckMarks();
+        pointerArmed = false;
+    } else if (leftDown) {
         BeginPointerChange();
         const auto before = map.cells;
         if (!brushHasLast) {
@@ -400,6 +411,7 @@ void RunMapEditor(MapEditor& editor)
         // toolbar and its command
         al_clear_to_color(KW_Colour(KWC_LightBlue));
         const int clicked = KW_DoToolbar(editor.toolbar);
+        if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, kMapButtonFill);
         if (clicked >= 0) {
             editor.RunCommand(clicked);
             // A button still held from closing a dialog must not paint.
@@ -433,6 +445,8 @@ void RunMapEditor(MapEditor& editor)
         if (editor.inGrid) {
             if (editor.mode == kMapTileMode) {
                 DrawBrushPreview(editor, origin);
+                if (editor.fillTool)
+                    KW_QueueToolTip(mouseX + 16, mouseY + 16, "%s", "Click to fill this area - F to stop");
                 if (editor.pointerArmed) editor.ApplyTileBrush(leftDown, rightDown);
             } else {
                 KW_QueueToolTip(mouseX + 16, mouseY + 16, "%s", "Click to move player start point");

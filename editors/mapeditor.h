@@ -31,6 +31,7 @@ enum MapEditorButton {
     kMapButtonPlayerStart,
     kMapSeparator3,
     kMapButtonBrushSize,
+    kMapButtonFill,
     kMapButtonPassable,
     kMapButtonGrid,
     kMapSeparator4,
@@ -68,6 +69,8 @@ public:
     bool pointerArmed = false;
     // Lines between the cells; a view setting, not part of the document.
     bool showGrid = false;
+    // A left click flood-fills the clicked tile's area instead of painting.
+    bool fillTool = false;
 
     // Undo steps are whole copies of the map's own data.
     UndoHistory<MapSnapshot> history;

@@ -485,11 +485,7 @@ void DrawEditorScreen(TileEditor& editor, int lh)
 // The Flood Fill button framed while the tool is on.
 void DrawActiveTool(const TileEditor& editor)
 {
-    const int index = ButtonOfCommand(CmdFloodFill);
-    if (!editor.fillTool || index < 0) return;
-    const KW_Button& button = editor.toolbar.buttons[static_cast<size_t>(index)];
-    al_draw_rectangle(button.x - 1.0f, button.y - 1.0f, button.x + button.width + 1.0f, button.y + button.height + 1.0f,
-                      al_map_rgb(255, 255, 0), 2);
+    if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, ButtonOfCommand(CmdFloodFill));
 }
 
 // [SECTION] The mouse
@@ -500,7 +496,7 @@ void FloodFillAt(TileEditor& editor, int x, int y)
     ALLEGRO_BITMAP* image = CurrentImage(editor);
     int width = 0, height = 0;
     std::vector<uint32_t> pixels = ReadTilePixels(image, width, height);
-    if (!FloodFillPixels(pixels, width, height, x, y, PackTilePixel(editor.drawingColour))) return;
+    if (!FloodFillGrid(pixels, width, height, x, y, PackTilePixel(editor.drawingColour))) return;
     ChangeCurrentTile(editor, [image, &pixels] { WriteTilePixels(image, pixels); });
 }
 

@@ -33,31 +33,6 @@ bool ZoomInStep(int16_t& scale) { return StepZoom(scale, 1, kTileEditorMinScale,
 bool ZoomOutStep(int16_t& scale) { return StepZoom(scale, -1, kTileEditorMinScale, kTileEditorMaxScale); }
 bool ZoomByWheel(int16_t& scale, int clicks) { return StepZoom(scale, clicks, kTileEditorMinScale, kTileEditorMaxScale); }
 
-bool FloodFillPixels(std::vector<uint32_t>& pixels, int width, int height, int x, int y, uint32_t colour)
-{
-    if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * height) return false;
-    if (x < 0 || y < 0 || x >= width || y >= height) return false;
-    const uint32_t region = pixels[static_cast<size_t>(y) * width + x];
-    if (region == colour) return false;
-    // Each pixel is coloured as it is found, so none is queued twice.
-    std::vector<int> pending{y * width + x};
-    pixels[static_cast<size_t>(pending.back())] = colour;
-    while (!pending.empty()) {
-        const int at = pending.back();
-        pending.pop_back();
-        const int px = at % width, py = at / width;
-        const int neighbours[4][2] = {{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}};
-        for (const auto& n : neighbours) {
-            if (n[0] < 0 || n[1] < 0 || n[0] >= width || n[1] >= height) continue;
-            const int next = n[1] * width + n[0];
-            if (pixels[static_cast<size_t>(next)] != region) continue;
-            pixels[static_cast<size_t>(next)] = colour;
-            pending.push_back(next);
-        }
-    }
-    return true;
-}
-
 bool TileViewPixelAt(int mouseX, int mouseY, int scale, int lineHeight, int& pixelX, int& pixelY)
 {
     if (scale < 1) return false;

@@ -52,12 +52,6 @@ std::string TileEditorTitle(const std::string& fileName);
 // "Tile %d: %s - %s": a tile's caption in the picker (numbered from 0).
 std::string TilePickerCaption(int tileIndex, const std::string& description, int8_t type);
 
-// Flood fill over a width x height block of pixels (row by row): the
-// 4-connected region of the colour at (x, y) takes the new colour; pixels
-// that only touch it diagonally stay. False (nothing changed) off the block
-// or when the region already has that colour.
-bool FloodFillPixels(std::vector<uint32_t>& pixels, int width, int height, int x, int y, uint32_t colour);
-
 // [SECTION] Operations on a tile image (null images are left alone)
 
 // Turns the tile upside down / left to right, pixel by pixel on a lock.

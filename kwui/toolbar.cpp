@@ -8,6 +8,8 @@
 #include "kwui/tooltip.h"
 #include "platform/platform.h"
 
+#include <allegro5/allegro_primitives.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -178,4 +180,13 @@ int KW_DoToolbar(KW_Toolbar& toolbar)
     const int result = FirstClicked(toolbar);
     if (result == -1 && tip[0]) KW_QueueToolTip(mx + 16, toolbar.y + 16, "%s", tip);
     return result;
+}
+
+void KW_FrameToolbarButton(const KW_Toolbar& toolbar, int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= toolbar.buttons.size()) return;
+    if (toolbar.autoHide && toolbar.hidden) return;
+    const KW_Button& button = toolbar.buttons[static_cast<size_t>(index)];
+    al_draw_rectangle(button.x - 1.0f, button.y - 1.0f, button.x + button.width + 1.0f, button.y + button.height + 1.0f,
+                      al_map_rgb(255, 255, 0), 2);
 }

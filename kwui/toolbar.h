@@ -34,6 +34,9 @@ void KW_SetToolbarTitle(KW_Toolbar& toolbar, const char* format, ...) __attribut
 void KW_ClearToolbar(KW_Toolbar& toolbar);
 // Update and draw; the index of the clicked button (the lowest if several), or -1.
 int KW_DoToolbar(KW_Toolbar& toolbar);
+// A yellow frame round button index (as KW_DoToolbar lays it out): the tool
+// that is switched on. Nothing for an index the toolbar does not have.
+void KW_FrameToolbarButton(const KW_Toolbar& toolbar, int index);
 
 // [SECTION] Layout helpers (plain values, used by the toolbar and its tests)
 

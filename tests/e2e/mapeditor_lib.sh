@@ -5,8 +5,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 MAPDUMP="$BUILD_DIR/mapdump"
 BRUSH_BLUE="#0000F0"   # squares of the brush-size grid
 OUTLINE_GREEN="#00FF00"
-TOOLBAR_SEPARATORS="5 8 11 15 20 23"
-TIME_LIMIT_BUTTON=18   # "Change Time Limit" has no hot key
+TOOLBAR_SEPARATORS="5 8 11 16 21 24"
+TIME_LIMIT_BUTTON=19   # "Change Time Limit" has no hot key
 
 [ -x "$MAPDUMP" ] || fail "mapdump not built in '$BUILD_DIR'"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Undo and redo in the map editor: a click and a drag stroke come back off the screen with Ctrl+Z and return with
-# Ctrl+Y, one step each; the grid toggles on and off; Check Map reports a walled-off grass cell and marks it, Run Map
-# asks before running such a map; saved files hold the undone state.
+# Ctrl+Y, one step each; a flood fill stops at a wall and undoes in one step; the grid toggles on and off; Check Map
+# reports a walled-off grass cell and marks it, Run Map asks before running such a map; saved files hold the undone
+# state.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
@@ -71,6 +72,20 @@ for column in 10 11 13 14; do
   [ "$(cell_pixel $column 10)" = "$grass_px" ] || fail "cell $column,10 was not undone with the stroke"
 done
 [ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "one Ctrl+Z undid more than the drag"
+
+# Flood fill (F): a click turns the open grass to Land, the walled-in cell stays grass; one Ctrl+Z takes it back.
+key f
+press_at "$(cell_x 20)" "$(cell_y 12)"
+pointer_off
+wait_cell 0 0 "$land_px" "the flood fill over the open grass"
+[ "$(cell_pixel 24 15)" = "$land_px" ] || fail "the fill missed the far corner"
+[ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "the fill crossed the wall"
+[ "$(cell_pixel 7 7)" = "$solid_px" ] || fail "the fill changed the wall"   # (5,5) lies under the console line
+screenshot "$WORK/filled.png"
+key ctrl+z
+wait_cell 0 0 "$grass_px" "Ctrl+Z takes the fill back"
+[ "$(cell_pixel 24 15)" = "$grass_px" ] || fail "one Ctrl+Z left part of the fill"
+key f
 
 # The grid: a dark line between columns 20 and 21, gone again with the second G.
 line_x=$((32 * 21)) line_y=$(( $(cell_y 2) + 5 ))

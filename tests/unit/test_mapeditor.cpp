@@ -222,6 +222,40 @@ TEST(MapEditorUndo, AStrokeOverFiveCellsUndoesInOneStepAndRedoesAndTheMarkerFoll
     EXPECT_EQ(editor.map.cells, blank);
 }
 
+TEST(MapEditorFill, AClickFillsTheClickedTilesAreaUpToOtherTilesAsOneStep)
+{
+    MapEditor editor;
+    editor.StartNewDocument();
+    editor.brushTile = 2;
+    Stroke(editor, {{10, 0}, {10, 15}});  // a wall down column 10
+    const size_t steps = editor.history.UndoCount();
+    const auto walled = editor.map.cells;
+
+    editor.fillTool = true;
+    editor.brushTile = 5;
+    editor.unreachableMarks = {3};
+    editor.pointerArmed = true;
+    Stroke(editor, {{3, 3}});
+    EXPECT_FALSE(editor.pointerArmed) << "the button must come up before the next fill";
+    for (int row = 0; row < Map::kRows; ++row) {
+        EXPECT_EQ(editor.map.GetCell(0, row), 5) << row;
+        EXPECT_EQ(editor.map.GetCell(9, row), 5) << row;
+        EXPECT_EQ(editor.map.GetCell(10, row), 2) << "the wall stops the fill, row " << row;
+        EXPECT_EQ(editor.map.GetCell(11, row), 0) << "nothing past the wall, row " << row;
+    }
+    EXPECT_TRUE(editor.unreachableMarks.empty());
+    EXPECT_EQ(editor.history.UndoCount(), steps + 1);
+
+    // the area already has the tile: no change, no step; a right click still picks
+    Stroke(editor, {{0, 0}});
+    EXPECT_EQ(editor.history.UndoCount(), steps + 1);
+    PressAt(editor, 10, 4, false, true);
+    EXPECT_EQ(editor.brushTile, 2);
+
+    editor.Undo();
+    EXPECT_EQ(editor.map.cells, walled);
+}
+
 TEST(MapEditorUndo, ADragOfTheStartPointAndTitleAndTimeChangesAreStepsOfTheirOwn)
 {
     MapEditor editor;

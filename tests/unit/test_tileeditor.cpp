@@ -242,19 +242,19 @@ TEST(TileEditorFloodFill, FillsTheFourConnectedAreaOfTheClickedColourOnly)
     for (const Case& c : cases) {
         std::vector<uint32_t> pixels = PixelsFromRows(c.before);
         const int width = static_cast<int>(c.before[0].size()), height = static_cast<int>(c.before.size());
-        EXPECT_EQ(FloodFillPixels(pixels, width, height, c.x, c.y, 'F'), c.changes) << c.what;
+        EXPECT_EQ(FloodFillGrid(pixels, width, height, c.x, c.y, 'F'), c.changes) << c.what;
         EXPECT_EQ(pixels, PixelsFromRows(c.after)) << c.what;
     }
     // a block whose size does not match its pixels is left alone
     std::vector<uint32_t> short_ = PixelsFromRows({"aaa"});
-    EXPECT_FALSE(FloodFillPixels(short_, 2, 2, 0, 0, 'F'));
+    EXPECT_FALSE(FloodFillGrid(short_, 2, 2, 0, 0, 'F'));
 }
 
 TEST(TileEditorFloodFill, AWholeThirtyTwoByThirtyTwoTileFillsAndTheWheelZoomsAClickAStepWithinTheLimits)
 {
     std::vector<uint32_t> tile(32 * 32, 7);
     tile[33] = 9;  // one pixel of another colour keeps its own
-    ASSERT_TRUE(FloodFillPixels(tile, 32, 32, 31, 31, 5));
+    ASSERT_TRUE(FloodFillGrid(tile, 32, 32, 31, 31, 5));
     EXPECT_EQ(std::count(tile.begin(), tile.end(), 5u), 32 * 32 - 1);
     EXPECT_EQ(tile[33], 9u);
 
