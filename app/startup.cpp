@@ -4,9 +4,9 @@
 #include "app/paths.h"
 #include "app/resources.h"
 #include "app/toolpaths.h"
-#include "game/playgame.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
+#include "game/playgame.h"
 #include "kwui/kwui.h"
 
 #include <allegro5/allegro_native_dialog.h>

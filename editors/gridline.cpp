@@ -34,7 +34,7 @@ bool FloodFillGrid(std::vector<uint32_t>& cells, int width, int height, int x, i
     if (x < 0 || y < 0 || x >= width || y >= height) return false;
     const uint32_t region = cells[static_cast<size_t>(y) * width + x];
     if (region == value) return false;
-    // Each pixel is valueed as it is found, so none is queued twice.
+    // Each square takes the value as it is found, so none is queued twice.
     std::vector<int> pending{y * width + x};
     cells[static_cast<size_t>(pending.back())] = value;
     while (!pending.empty()) {
