@@ -36,8 +36,8 @@ LaunchOptions ParseArguments(int argc, const char* const* argv)
 }
 
 static void FatalFromToolkit(const char* text) { FatalError("%s", text); }
-// The window closed during a long load: shut down in order; the toolkit then
-// ends the process.
+// The window's close button (on any screen, or during a long load): shut down
+// in order; the toolkit then ends the process.
 static void CloseFromToolkit() { ShutDown(); }
 
 bool StartUp()

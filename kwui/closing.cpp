@@ -15,7 +15,7 @@ std::vector<std::function<bool()>>& Guards()
     return guards;
 }
 bool asking = false;
-} // namespace
+}  // namespace
 
 KW_CloseGuard::KW_CloseGuard(std::function<bool()> mayClose) : depth(Guards().size())
 {

@@ -154,9 +154,9 @@ bool KW_GetDesktopSize(int& width, int& height);
 // Called when the toolkit cannot go on (no display could be made); the
 // program installs its fatal-error path here.
 extern void (*kwFatalHandler)(const char* text);
-// Called when the window is closed while the toolkit watches for it (a long
-// load under a progress bar); the program installs its orderly shut-down
-// here, and the process then ends with exit code 0.
+// Called when the window's close button ends the program (from any screen,
+// or during a long load under a progress bar); the program installs its
+// orderly shut-down here, and the process then ends with exit code 0.
 extern void (*kwCloseHandler)();
 
 // Shows a native box titled "Error" with an empty heading and the error icon.
