@@ -228,6 +228,8 @@ bool ListBoxClass::HandleKey(int keyCode)
     case ALLEGRO_KEY_DOWN: MoveSelection(1); return true;
     case ALLEGRO_KEY_PGUP: PageUp(); return true;
     case ALLEGRO_KEY_PGDN: PageDown(); return true;
+    case ALLEGRO_KEY_HOME: MoveSelection(-RowCount()); return true;
+    case ALLEGRO_KEY_END: MoveSelection(RowCount()); return true;
     default: return false;
     }
 }

@@ -34,7 +34,7 @@ public:
     bool verticalBarShown = false, horizontalBarShown = false;
     bool horizontalScrolling = true;
     bool highlightSelection = true;
-    bool keyboard = false;  // arrow, page keys and wheel move the selection
+    bool keyboard = false;  // arrow, page, Home and End keys and wheel move the selection
     int activated = -1;     // row activated by a double click; the owner resets it
     int lastClicked = -1;
     KW_DateTime clickStamp;
@@ -63,7 +63,8 @@ public:
     void MoveSelection(int delta);
     void PageUp();
     void PageDown();
-    // Applies a navigation key code; true when it was one.
+    // Applies a navigation key code (arrows, Page Up/Down, Home, End); true
+    // when it was one.
     bool HandleKey(int keyCode);
     // One frame of keys and wheel; nothing happens while the keyboard is off.
     void ApplyNavigation(bool keyPending, int keyCode, int wheel);

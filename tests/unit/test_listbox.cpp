@@ -102,8 +102,10 @@ TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
     EXPECT_EQ(keys.selected, 0);
     for (int i = 0; i < 12; ++i) keys.HandleKey(ALLEGRO_KEY_DOWN);
     EXPECT_EQ(SelectedAndTop(keys), Pair(12, 3));
-    keys.MoveSelection(100);
+    EXPECT_TRUE(keys.HandleKey(ALLEGRO_KEY_END));
     EXPECT_EQ(SelectedAndTop(keys), Pair(29, 20));
+    EXPECT_TRUE(keys.HandleKey(ALLEGRO_KEY_HOME));
+    EXPECT_EQ(SelectedAndTop(keys), Pair(0, 0));
     EXPECT_FALSE(keys.HandleKey(ALLEGRO_KEY_A));
 
     // Keys and wheel only count with the keyboard on; the wheel moves by the notches turned since the last frame.
