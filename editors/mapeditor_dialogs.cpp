@@ -48,6 +48,7 @@ void MapEditor::SetBrushSize()
     bool done = false;
     while (!done) {
         al_clear_to_color(KW_Colour(KWC_LightBlue));
+        KW_DrawConsoleUnderDialog();
         al_draw_bitmap(gridBitmap, 0, grid.top, 0);
 
         // the block under the pointer

@@ -83,6 +83,20 @@ void KW_DrawConsole()
     }
 }
 
+static bool consoleDrawnUnder = false;
+
+void KW_DrawConsoleUnderDialog()
+{
+    KW_DrawConsole();
+    consoleDrawnUnder = true;
+}
+
+void KW_DrawConsoleAtFrameEnd()
+{
+    if (!consoleDrawnUnder) KW_DrawConsole();
+    consoleDrawnUnder = false;
+}
+
 // [SECTION] Console window
 
 bool KW_CreateConsole()

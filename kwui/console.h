@@ -26,7 +26,13 @@ void KW_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Adds one line as it stands (no formatting); what KW_Message does after formatting.
 void KW_AddConsoleLine(const char* text);
 void KW_ClearConsole();
+// Draws the recent lines; once a frame, from the frame's end (KW_PresentFrame).
 void KW_DrawConsole();
+// A dialog's frame draws the lines first, under its panel, so that they do
+// not run across its text; the frame's end then leaves them out.
+void KW_DrawConsoleUnderDialog();
+// The frame's end: the lines, unless the dialog drew them already.
+void KW_DrawConsoleAtFrameEnd();
 
 bool KW_CreateConsole();
 void KW_DestroyConsole();

@@ -108,6 +108,7 @@ static void MakeDialogButton(KW_Button& button, int x, int y, const char* text, 
 static void BeginDialogFrame(const KW_DialogRect& panel, const char* title)
 {
     al_clear_to_color(KW_Colour(KWC_Background));
+    KW_DrawConsoleUnderDialog();
     KW_DrawWindowFrame(panel.x, panel.y, panel.x + panel.w - 1, panel.y + panel.h - 1, "%s", title);
 }
 

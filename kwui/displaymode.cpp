@@ -3,6 +3,7 @@
 
 #include "kwui/button.h"
 #include "kwui/checkbox.h"
+#include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
@@ -67,6 +68,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
     bool accepted = false;
     for (;;) {
         al_clear_to_color(KW_Colour(KWC_Background));
+        KW_DrawConsoleUnderDialog();
         KW_DrawWindowFrame(left, top, right, bottom, "%s", "Select Display Mode");
         list.Update();
         const bool okClicked = KW_DoButton(ok);

@@ -5,6 +5,7 @@
 // [SECTION] KW_SelectFile, KW_SelectImageFile
 #include "kwui/filedialog.h"
 
+#include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/dialogs.h"
 #include "kwui/dirlist.h"
@@ -305,6 +306,7 @@ bool FileDialogClass::Run()
         }
 
         al_clear_to_color(KW_Colour(KWC_Background));
+        KW_DrawConsoleUnderDialog();
         KW_DrawWindowFrame(x, y, x + width - 1, y + height - 1, "%s (%s)", title.c_str(), currentFolder.c_str());
 
         bool accept = false;

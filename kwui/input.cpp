@@ -100,7 +100,7 @@ void KW_PresentFrame()
     ++framesPresented;
     KW_PollEvents();
     KW_WaitForTick();
-    KW_DrawConsole();
+    KW_DrawConsoleAtFrameEnd();
     KW_DrawToolTips();
     if (kwDisplay) al_flip_display();
 }

@@ -4,6 +4,7 @@
 // [SECTION] ObjectBrowser
 #include "kwui/objectbrowser.h"
 
+#include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/input.h"
@@ -178,6 +179,7 @@ int ObjectBrowser::Run(int start, bool allowEdit)
         KW_SetToolbarTitle(toolbar, "%s (%d objects) - Page %d of %d", title.c_str(), ItemCount(),
                            static_cast<int>(currentPage) + 1, pages);
         al_clear_to_color(KW_Colour(KWC_LightBlue));
+        KW_DrawConsoleUnderDialog();
 
         // the pictures of this page, then the one under the pointer
         int first = 0, end = 0;

@@ -1,6 +1,7 @@
 // PopupMenuClass: a modal menu of icon-and-text items with its own frame loop.
 #include "kwui/popupmenu.h"
 
+#include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/input.h"
@@ -65,6 +66,7 @@ int PopupMenuClass::Run(int atX, int atY)
     int result = -1;
     for (;;) {
         al_clear_to_color(KW_Colour(KWC_Background));
+        KW_DrawConsoleUnderDialog();
         const int mx = KW_GetMouseX();
         const int my = KW_GetMouseY();
         const bool leftDown = (kwMouse.buttons & 1) != 0;

@@ -1,4 +1,4 @@
-// The message console keeps at most nine recent lines.
+// The message console keeps at most nine recent lines, drawn under dialogs.
 #include "kwui/console.h"
 #include "kwui/core.h"
 
@@ -41,4 +41,45 @@ TEST(Console, KeepsNineLinesCutsLongOnesAndSkipsEmptyFormats)
     ASSERT_EQ(kwConsoleLines.size(), 3u) << "only an empty format string is skipped";
     EXPECT_EQ(kwConsoleLines[1].text, "100% cut");
     EXPECT_EQ(kwConsoleLines[2].text.size(), 1023u) << "long messages are cut, not overflowed";
+}
+
+TEST(Console, ADialogDrawsTheLinesUnderItsPanelSoTheyDoNotRunAcrossItsText)
+{
+    kwInitialised = true;
+    KW_ClearConsole();
+    KW_Message("Saved map to %s", "maps/a.map");
+    kwConsoleTop = 10;
+    kwConsoleColour = al_map_rgb(255, 255, 255);
+    kwConsoleWindowVisible = false;
+    const int flags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* screen = al_create_bitmap(40, 40);
+    al_set_new_bitmap_flags(flags);
+    ASSERT_NE(screen, nullptr);
+    al_set_target_bitmap(screen);
+    const ALLEGRO_COLOR panel = al_map_rgb(128, 128, 128);
+    // the console's bracket at the left edge shows whether the lines were drawn
+    auto bracketShown = [screen] {
+        unsigned char r, g, b;
+        al_unmap_rgb(al_get_pixel(screen, 1, 12), &r, &g, &b);
+        return r == 255 && g == 255 && b == 255;
+    };
+
+    // a dialog's frame: the lines first, its panel over them, then the frame's end
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    KW_DrawConsoleUnderDialog();
+    EXPECT_TRUE(bracketShown());
+    al_clear_to_color(panel);
+    KW_DrawConsoleAtFrameEnd();
+    EXPECT_FALSE(bracketShown()) << "the frame's end drew the lines over the dialog";
+
+    // any other frame: the frame's end draws them
+    al_clear_to_color(panel);
+    KW_DrawConsoleAtFrameEnd();
+    EXPECT_TRUE(bracketShown());
+
+    al_set_target_bitmap(nullptr);
+    al_destroy_bitmap(screen);
+    KW_ClearConsole();
+    kwInitialised = false;
 }
