@@ -128,8 +128,8 @@ void NaiveStatus()
     const std::string title = gPlay.map.GetTitle();
     FormatLevelLine(line, sizeof line, gPlay.levelIndex + 1, title.c_str(), CutPercentage());
     const int lineX = kwScreenW - gPlay.windowX - KW_TextWidth(line) - 2;
-    const int lineY =
-        LevelLineY(lineX, lineX + KW_TextWidth(line), kwScreenH - 65, kStatusBandHeight, KW_LineHeight());
+    const int lineY = LevelLineY(lineX, lineX + KW_TextWidth(line), kwScreenH - 65, kStatusBandHeight,
+                                 KW_LineHeight(), gPlay.audioButton);
     KW_DrawTextF(lineX, lineY, white, "%s", line);
     al_set_target_bitmap(previous);
 }

@@ -9,13 +9,24 @@
 #include <cstdint>
 #include <string>
 
+// The field every map fills and the game is played on: 25 x 16 cells of
+// 32 x 32 pixels, 800 x 512 in all, origin top left.
+constexpr int kFieldColumns = 25;
+constexpr int kFieldRows = 16;
+constexpr int kCellSize = Tileset::kTileSize;
+constexpr int kFieldWidth = kFieldColumns * kCellSize;
+constexpr int kFieldHeight = kFieldRows * kCellSize;
+// The last tile of a set is the mown-grass image a cut cell shows.
+constexpr int kMownGrassTile = Tileset::kTileCount - 1;
+
 class Map {
 public:
-    static constexpr int kColumns = 25;
-    static constexpr int kRows = 16;
+    // The field's sizes under the record's own name, as the editors and tools spell them.
+    static constexpr int kColumns = kFieldColumns;
+    static constexpr int kRows = kFieldRows;
     static constexpr int kCellCount = kColumns * kRows;
-    static constexpr int kCellSize = 32;
-    static constexpr int kMowedTile = Tileset::kTileCount - 1; // mown grass
+    static constexpr int kCellSize = ::kCellSize;
+    static constexpr int kMowedTile = kMownGrassTile;
     static constexpr const char* kDefaultTileset = "tiles/sodbolt.til";
 
     bool loaded = false;

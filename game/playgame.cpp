@@ -115,15 +115,11 @@ void ShowPlayArea()
                           gPlay.windowHeight, 0);
 }
 
-// Where the Audio Panel button stands on the screen, so the level line can
-// keep clear of it (on narrow screens the two would overlap).
-static int gButtonLeft = 0, gButtonTop = 0, gButtonRight = -1, gButtonBottom = -1;
-
-int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight)
+int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight, const PixelBox& button)
 {
     const int top = stripTop + 2;
-    const bool overlaps = lineLeft <= gButtonRight && lineRight >= gButtonLeft && top <= gButtonBottom &&
-                          top + lineHeight >= gButtonTop;
+    const bool overlaps = lineLeft <= button.right && lineRight >= button.left && top <= button.bottom &&
+                          top + lineHeight >= button.top;
     return overlaps ? stripHeight - lineHeight - 2 : 2;
 }
 
@@ -167,7 +163,8 @@ void DrawStatus()
     const LevelLineCache& line = CurrentLevelLine();
     const int lineX = kwScreenW - gPlay.windowX - line.width - 2;
     const int stripTop = kwScreenH - 65;
-    const int lineY = LevelLineY(lineX, lineX + line.width, stripTop, kStatusBandHeight, KW_LineHeight());
+    const int lineY =
+        LevelLineY(lineX, lineX + line.width, stripTop, kStatusBandHeight, KW_LineHeight(), gPlay.audioButton);
     KW_DrawFontText(kwFont, lineX, lineY, white, line.text);
     al_set_target_bitmap(previous);
 }
@@ -300,10 +297,8 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
     KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
     KW_SetButtonSize(audioButton, -1, -1);
     audioButton.x = (kwScreenW - audioButton.width) / 2;
-    gButtonLeft = audioButton.x;
-    gButtonTop = audioButton.y;
-    gButtonRight = audioButton.x + audioButton.width;
-    gButtonBottom = audioButton.y + audioButton.height;
+    gPlay.audioButton = {audioButton.x, audioButton.y, audioButton.x + audioButton.width,
+                         audioButton.y + audioButton.height};
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+struct PixelBox;
+
 // False only when the game could not start; GetGameError then says why.
 bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
 // Gives back what a game holds (its map, tiles, clouds and bitmaps); nothing
@@ -34,7 +36,7 @@ void DrawStatus();
 // The map window scaled onto the screen (nothing to do when it is shown 1:1).
 void ShowPlayArea();
 // The y of the level line in the status band: 2, or near the band's bottom
-// when the line would run into the Audio Panel button.
-int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight);
+// when the line would run into the Audio Panel button (its screen rectangle).
+int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight, const PixelBox& button);
 // The status line of the level: "Level 2: Back Lawn (45.0% complete)".
 void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent);

@@ -74,7 +74,15 @@ CellRect PixelRectToCells(int left, int top, int right, int bottom)
 
 int CellType(const Map& map, int column, int row) { return map.GetCellType(column, row); }
 
-bool IsAreaPassable(int left, int top, int right, int bottom, int mode)
+PixelBox CollisionBoxOf(const Sprite& sprite) { return {sprite.left, sprite.top, sprite.right, sprite.bottom}; }
+
+PixelBox BoxAt(const PixelBox& box, double x, double y)
+{
+    return {static_cast<int>(x + box.left), static_cast<int>(y + box.top), static_cast<int>(x + box.right),
+            static_cast<int>(y + box.bottom)};
+}
+
+bool IsAreaPassable(const PlayState& state, int left, int top, int right, int bottom, int mode)
 {
     if (left < 0 || top < 0 || left >= kFieldWidth || top >= kFieldHeight) return false;
     if (right < 0 || right >= kFieldWidth || bottom < 0 || bottom >= kFieldHeight) return false;
@@ -83,106 +91,96 @@ bool IsAreaPassable(int left, int top, int right, int bottom, int mode)
     const CellRect cells = PixelRectToCells(left, top, right, bottom);
     for (int row = cells.firstRow; row <= cells.lastRow; ++row)
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            const int type = CellType(gPlay.map, column, row);
-            if (type == kTileSolid || type == kTileWater) return false;
+            const int type = CellType(state.map, column, row);
+            if (type == TileSolid || type == TileWater) return false;
         }
     return true;
 }
 
-void SpriteBoxAt(const Sprite& sprite, double x, double y, int& left, int& top, int& right, int& bottom)
+static bool MowerFitsAt(const PlayState& state, const PixelBox& mowerBox, double x, double y)
 {
-    left = static_cast<int>(x + sprite.left);
-    top = static_cast<int>(y + sprite.top);
-    right = static_cast<int>(x + sprite.right);
-    bottom = static_cast<int>(y + sprite.bottom);
-}
-
-static bool MowerFitsAt(double x, double y)
-{
-    int left, top, right, bottom;
-    SpriteBoxAt(gResources.mowerSprite, x, y, left, top, right, bottom);
-    return IsAreaPassable(left, top, right, bottom, kPassCells);
+    const PixelBox box = BoxAt(mowerBox, x, y);
+    return IsAreaPassable(state, box.left, box.top, box.right, box.bottom, kPassCells);
 }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Mower
 
-void MoveMower()
+void MoveMower(PlayState& state, const PixelBox& mowerBox)
 {
-    if (!(gPlay.speed > 0.0f)) return;
-    for (int step = 0; step < gPlay.speed; ++step) {
-        double newX = gPlay.mowerX, newY = gPlay.mowerY;
-        KW_MoveByAngle(newX, newY, gPlay.targetHeading, 1.0);
-        if (MowerFitsAt(newX, newY)) {
-            gPlay.mowerX = static_cast<float>(newX);
-            gPlay.mowerY = static_cast<float>(newY);
-        } else if (MowerFitsAt(newX, gPlay.mowerY)) {
-            gPlay.mowerX = static_cast<float>(newX);
-        } else if (MowerFitsAt(gPlay.mowerX, newY)) {
-            gPlay.mowerY = static_cast<float>(newY);
+    if (!(state.speed > 0.0f)) return;
+    for (int step = 0; step < state.speed; ++step) {
+        double newX = state.mowerX, newY = state.mowerY;
+        KW_MoveByAngle(newX, newY, state.targetHeading, 1.0);
+        if (MowerFitsAt(state, mowerBox, newX, newY)) {
+            state.mowerX = static_cast<float>(newX);
+            state.mowerY = static_cast<float>(newY);
+        } else if (MowerFitsAt(state, mowerBox, newX, state.mowerY)) {
+            state.mowerX = static_cast<float>(newX);
+        } else if (MowerFitsAt(state, mowerBox, state.mowerX, newY)) {
+            state.mowerY = static_cast<float>(newY);
         } else {
             break;
         }
     }
 }
 
-void UpdateMowerCells()
+void UpdateMowerCells(PlayState& state, const PixelBox& mowerBox)
 {
-    int left, top, right, bottom;
-    SpriteBoxAt(gResources.mowerSprite, gPlay.mowerX, gPlay.mowerY, left, top, right, bottom);
-    gPlay.mowerCells = PixelRectToCells(left, top, right, bottom);
+    const PixelBox box = BoxAt(mowerBox, state.mowerX, state.mowerY);
+    state.mowerCells = PixelRectToCells(box.left, box.top, box.right, box.bottom);
 }
 
-void MowCells()
+void MowCells(PlayState& state)
 {
-    const CellRect& cells = gPlay.mowerCells;
+    const CellRect& cells = state.mowerCells;
     for (int row = cells.firstRow; row <= cells.lastRow; ++row)
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            if (gPlay.cutFlags[row][column] != 0) continue;
-            if (CellType(gPlay.map, column, row) != kTileGrass) continue;
-            gPlay.cutFlags[row][column] = 1;
-            ++gPlay.cutCount;
-            gPlay.mowingTimer = 20;
+            if (state.cutFlags[row][column] != 0) continue;
+            if (CellType(state.map, column, row) != TileGrass) continue;
+            state.cutFlags[row][column] = 1;
+            ++state.cutCount;
+            state.mowingTimer = 20;
         }
 }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Grass
 
-void CountGrass()
+void CountGrass(PlayState& state)
 {
-    gPlay.cutCount = 0;
-    gPlay.grassTotal = 0;
+    state.cutCount = 0;
+    state.grassTotal = 0;
     for (int row = 0; row < kFieldRows; ++row)
         for (int column = 0; column < kFieldColumns; ++column) {
-            gPlay.cutFlags[row][column] = 0;
-            if (CellType(gPlay.map, column, row) == kTileGrass) ++gPlay.grassTotal;
+            state.cutFlags[row][column] = 0;
+            if (CellType(state.map, column, row) == TileGrass) ++state.grassTotal;
         }
 }
 
-void CutAllGrass()
+void CutAllGrass(PlayState& state)
 {
-    gPlay.cutCount = 0;
+    state.cutCount = 0;
     for (int row = 0; row < kFieldRows; ++row)
         for (int column = 0; column < kFieldColumns; ++column)
-            if (CellType(gPlay.map, column, row) == kTileGrass) {
-                gPlay.cutFlags[row][column] = 1;
-                ++gPlay.cutCount;
+            if (CellType(state.map, column, row) == TileGrass) {
+                state.cutFlags[row][column] = 1;
+                ++state.cutCount;
             }
 }
 
-double CutPercentage()
+double CutPercentage(const PlayState& state)
 {
-    if (gPlay.grassTotal <= 0) return 100.0;
-    return static_cast<double>(gPlay.cutCount) / gPlay.grassTotal * 100.0;
+    if (state.grassTotal <= 0) return 100.0;
+    return static_cast<double>(state.cutCount) / state.grassTotal * 100.0;
 }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Clouds
 
-void ScatterClouds(int cloudCount, Sprite* firstCloud, Sprite* secondCloud)
+void ScatterClouds(PlayState& state, int cloudCount, Sprite* firstCloud, Sprite* secondCloud)
 {
-    gPlay.clouds.clear();
+    state.clouds.clear();
     for (int i = 0; i < cloudCount; ++i) {
         Cloud cloud;
         cloud.sprite = (std::rand() % 2 == 0) ? secondCloud : firstCloud;
@@ -195,28 +193,27 @@ void ScatterClouds(int cloudCount, Sprite* firstCloud, Sprite* secondCloud)
         cloud.heading = 0.0f;
         cloud.speed = 1.0f;
         cloud.shadowDistance = 32;
-        gPlay.clouds.push_back(cloud);
+        state.clouds.push_back(cloud);
     }
 }
 
-static void RegrowUnderCloud(const Cloud& cloud)
+static void RegrowUnderCloud(PlayState& state, const Cloud& cloud)
 {
-    int left, top, right, bottom;
-    SpriteBoxAt(*cloud.sprite, cloud.x, cloud.y, left, top, right, bottom);
-    const CellRect cells = PixelRectToCells(left, top, right, bottom);
+    const PixelBox box = BoxAt(CollisionBoxOf(*cloud.sprite), cloud.x, cloud.y);
+    const CellRect cells = PixelRectToCells(box.left, box.top, box.right, box.bottom);
     for (int row = cells.firstRow; row <= cells.lastRow; ++row)
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
             // One draw for every cell, cut or not.
             if (std::rand() % 5 != 0) continue;
-            if (gPlay.cutFlags[row][column] != 1) continue;
-            gPlay.cutFlags[row][column] = 0;
-            --gPlay.cutCount;
+            if (state.cutFlags[row][column] != 1) continue;
+            state.cutFlags[row][column] = 0;
+            --state.cutCount;
             AudioClass::GetInstance().PlaySound(gResources.respawnSound, "GRASS_RESPAWN", kCellSize * column - 400,
                                                 kCellSize * row - 256, false);
         }
 }
 
-void UpdateCloud(Cloud& cloud)
+void UpdateCloud(PlayState& state, Cloud& cloud)
 {
     if (!cloud.sprite) return;
     const float oldX = cloud.x, oldY = cloud.y;
@@ -225,18 +222,32 @@ void UpdateCloud(Cloud& cloud)
     cloud.x = static_cast<float>(x);
     cloud.y = static_cast<float>(y);
 
-    int left, top, right, bottom;
-    SpriteBoxAt(*cloud.sprite, cloud.x, cloud.y, left, top, right, bottom);
+    const PixelBox box = BoxAt(CollisionBoxOf(*cloud.sprite), cloud.x, cloud.y);
     const int mode = cloud.shadowDistance > 16 ? kPassBoundsOnly : kPassCells;
-    if (!IsAreaPassable(left, top, right, bottom, mode)) {
+    if (!IsAreaPassable(state, box.left, box.top, box.right, box.bottom, mode)) {
         // Back to where it was: a bouncing cloud stands still for that frame.
         cloud.x = oldX;
         cloud.y = oldY;
         cloud.heading = static_cast<float>(std::rand() % 256);
     }
 
-    if (std::rand() % 120 == 0) RegrowUnderCloud(cloud);
+    if (std::rand() % 120 == 0) RegrowUnderCloud(state, cloud);
 }
+
+// ---------------------------------------------------------------------------
+// [SECTION] The game's own state
+
+void MoveMower() { MoveMower(gPlay, CollisionBoxOf(gResources.mowerSprite)); }
+void UpdateMowerCells() { UpdateMowerCells(gPlay, CollisionBoxOf(gResources.mowerSprite)); }
+void MowCells() { MowCells(gPlay); }
+void UpdateCloud(Cloud& cloud) { UpdateCloud(gPlay, cloud); }
+void ScatterClouds(int cloudCount, Sprite* firstCloud, Sprite* secondCloud)
+{
+    ScatterClouds(gPlay, cloudCount, firstCloud, secondCloud);
+}
+void CountGrass() { CountGrass(gPlay); }
+void CutAllGrass() { CutAllGrass(gPlay); }
+double CutPercentage() { return CutPercentage(gPlay); }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Endings

@@ -12,15 +12,8 @@
 #include <string>
 #include <vector>
 
-constexpr int kFieldColumns = 25;
-constexpr int kFieldRows = 16;
-constexpr int kCellSize = 32;
-constexpr int kFieldWidth = 800;
-constexpr int kFieldHeight = 512;
+// The band under the field for the status texts and the Audio Panel button.
 constexpr int kStatusBandHeight = 64;
-constexpr int kMownGrassTile = 1023;
-
-enum { kTileLand = 0, kTileGrass = 1, kTileSolid = 2, kTileWater = 3 };
 
 // IsAreaPassable modes: cells and bounds, or bounds only (high clouds).
 enum { kPassCells = 1, kPassBoundsOnly = 2 };
@@ -35,6 +28,12 @@ struct Cloud {
 
 struct CellRect {
     int firstColumn = 0, firstRow = 0, lastColumn = 0, lastRow = 0;
+};
+
+// Four pixel edges, all inclusive: a sprite's collision box relative to its
+// frame's top-left corner, or placed on the field or the screen.
+struct PixelBox {
+    int left = 0, top = 0, right = 0, bottom = 0;
 };
 
 struct PlayState {
@@ -62,8 +61,14 @@ struct PlayState {
     int16_t timeLeft = 0;
     int16_t mowingTimer = 0;
     KW_DateTime secondStopwatch;
+
+    // Where the Audio Panel button stands on the screen, so the level line
+    // can keep clear of it (on narrow screens the two would overlap).
+    PixelBox audioButton{0, 0, -1, -1};
 };
 
+// The game's own state. The rules below take a state of their own, so a
+// planner can run them beside a game; the short forms play on this one.
 extern PlayState gPlay;
 
 std::string GetGameError();
@@ -88,35 +93,46 @@ bool SteerFromKeys(bool up, bool down, bool left, bool right, float& targetHeadi
 // Pixel rectangle to the cells it touches, clamped to the field.
 CellRect PixelRectToCells(int left, int top, int right, int bottom);
 
-// The tile type of a cell of the current map; tiles outside the tile array
-// count as Land.
+// The tile type of a cell of the map; tiles outside the tile array count as Land.
 int CellType(const Map& map, int column, int row);
 
-// True when the box lies wholly inside the field and (mode 1) touches no
-// Solid or Water cell.
-bool IsAreaPassable(int left, int top, int right, int bottom, int mode);
+// A sprite's collision box, and a box placed with its frame's top-left at
+// (x, y), corners truncated.
+PixelBox CollisionBoxOf(const Sprite& sprite);
+PixelBox BoxAt(const PixelBox& box, double x, double y);
 
-// A sprite's collision box placed at (x, y), corners truncated.
-void SpriteBoxAt(const Sprite& sprite, double x, double y, int& left, int& top, int& right, int& bottom);
+// True when the box lies wholly inside the field and (mode 1) touches no
+// Solid or Water cell of the state's map.
+bool IsAreaPassable(const PlayState& state, int left, int top, int right, int bottom, int mode);
 
 // One frame of mower movement at its speed towards the target heading,
 // sliding along obstacles.
-void MoveMower();
-// Cuts the grass under the mower cells.
-void MowCells();
+void MoveMower(PlayState& state, const PixelBox& mowerBox);
 // The mower cells from the mower's collision box at its position.
-void UpdateMowerCells();
+void UpdateMowerCells(PlayState& state, const PixelBox& mowerBox);
+// Cuts the grass under the mower cells.
+void MowCells(PlayState& state);
 
 // One frame of a cloud: drift, bounce at the field's edges, regrow grass.
-void UpdateCloud(Cloud& cloud);
-// Scatters the map's clouds (random draws in a fixed order).
-void ScatterClouds(int cloudCount, Sprite* firstCloud, Sprite* secondCloud);
+void UpdateCloud(PlayState& state, Cloud& cloud);
+// Scatters the map's clouds, each wholly inside the field where it fits.
+void ScatterClouds(PlayState& state, int cloudCount, Sprite* firstCloud, Sprite* secondCloud);
 
 // Clears the cut flags and counts the map's grass.
-void CountGrass();
+void CountGrass(PlayState& state);
 // Marks every grass cell cut (the test chord).
-void CutAllGrass();
+void CutAllGrass(PlayState& state);
 // Percentage of grass cut; 100 for a map without grass.
+double CutPercentage(const PlayState& state);
+
+// The same rules on the game's own state and mower sprite.
+void MoveMower();
+void UpdateMowerCells();
+void MowCells();
+void UpdateCloud(Cloud& cloud);
+void ScatterClouds(int cloudCount, Sprite* firstCloud, Sprite* secondCloud);
+void CountGrass();
+void CutAllGrass();
 double CutPercentage();
 
 // What ends a frame: the clock first, then a level completed one frame earlier.

@@ -1,16 +1,14 @@
 // The mowing route planner: a breadth-first search over the positions the
 // mower can hold, driven leg by leg with the game's MoveMower, UpdateMowerCells
-// and MowCells on a borrowed play state.
+// and MowCells on a play state of its own.
 #include "game/routeplanner.h"
 
-#include "app/resources.h"
 #include "content/map.h"
 #include "content/sprite.h"
 #include "game/playstate.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -26,83 +24,13 @@ constexpr uint8_t kAllExits = 0x0F;
 int FloorDiv(int value, int divisor) { return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor); }
 
 // ---------------------------------------------------------------------------
-// [SECTION] The borrowed play state
-
-// Puts the planned map's cells and tile types into gPlay.map and the mower's
-// collision box into the game's mower sprite, and puts everything the planner
-// touches back when it goes out of scope. Tile images and texts stay as they
-// are: the rules read only cells and types.
-class BorrowedPlayState {
-public:
-    BorrowedPlayState(const Map& map, const Sprite& mower)
-    {
-        Sprite& gameMower = gResources.mowerSprite;
-        cells = gPlay.map.cells;
-        for (int i = 0; i < Tileset::kTileCount; ++i) types[i] = gPlay.map.tileSet.tiles[i].type;
-        box = {gameMower.left, gameMower.top, gameMower.right, gameMower.bottom};
-        mowerX = gPlay.mowerX;
-        mowerY = gPlay.mowerY;
-        heading = gPlay.heading;
-        targetHeading = gPlay.targetHeading;
-        speed = gPlay.speed;
-        mowerCells = gPlay.mowerCells;
-        std::memcpy(cutFlags, gPlay.cutFlags, sizeof cutFlags);
-        cutCount = gPlay.cutCount;
-        grassTotal = gPlay.grassTotal;
-        mowingTimer = gPlay.mowingTimer;
-
-        // The map may be gPlay.map itself: everything was saved before this.
-        gPlay.map.cells = map.cells;
-        for (int i = 0; i < Tileset::kTileCount; ++i) gPlay.map.tileSet.tiles[i].type = map.tileSet.tiles[i].type;
-        gameMower.left = mower.left;
-        gameMower.top = mower.top;
-        gameMower.right = mower.right;
-        gameMower.bottom = mower.bottom;
-    }
-
-    ~BorrowedPlayState()
-    {
-        Sprite& gameMower = gResources.mowerSprite;
-        gPlay.map.cells = cells;
-        for (int i = 0; i < Tileset::kTileCount; ++i) gPlay.map.tileSet.tiles[i].type = types[i];
-        gameMower.left = box[0];
-        gameMower.top = box[1];
-        gameMower.right = box[2];
-        gameMower.bottom = box[3];
-        gPlay.mowerX = mowerX;
-        gPlay.mowerY = mowerY;
-        gPlay.heading = heading;
-        gPlay.targetHeading = targetHeading;
-        gPlay.speed = speed;
-        gPlay.mowerCells = mowerCells;
-        std::memcpy(gPlay.cutFlags, cutFlags, sizeof cutFlags);
-        gPlay.cutCount = cutCount;
-        gPlay.grassTotal = grassTotal;
-        gPlay.mowingTimer = mowingTimer;
-    }
-
-    BorrowedPlayState(const BorrowedPlayState&) = delete;
-    BorrowedPlayState& operator=(const BorrowedPlayState&) = delete;
-
-private:
-    std::array<uint16_t, Map::kCellCount> cells;
-    std::array<TileType, Tileset::kTileCount> types;
-    std::array<int32_t, 4> box;
-    float mowerX, mowerY, heading, targetHeading, speed;
-    CellRect mowerCells;
-    uint8_t cutFlags[kFieldRows][kFieldColumns];
-    int16_t cutCount, grassTotal, mowingTimer;
-};
-
-// ---------------------------------------------------------------------------
 // [SECTION] The lattice
 
 struct Lattice {
     // Every place on the start's lattice where the mower's box could lie
     // inside the field, and one step round it (a start there can still step in).
-    Lattice(int startX, int startY)
+    Lattice(const PlayState& state, const PixelBox& mower, int startX, int startY)
     {
-        const Sprite& mower = gResources.mowerSprite;
         originX = LowPoint(startX, -mower.left - kStep);
         originY = LowPoint(startY, -mower.top - kStep);
         columns = std::max(0, (kFieldWidth - mower.right + kStep - originX) / kStep + 1);
@@ -113,10 +41,9 @@ struct Lattice {
         covered.assign(count, CellRect{});
         for (int j = 0; j < rows; ++j)
             for (int i = 0; i < columns; ++i) {
-                int left, top, right, bottom;
-                SpriteBoxAt(mower, X(i), Y(j), left, top, right, bottom);
-                passable[Index(i, j)] = IsAreaPassable(left, top, right, bottom, kPassCells);
-                covered[Index(i, j)] = PixelRectToCells(left, top, right, bottom);
+                const PixelBox box = BoxAt(mower, X(i), Y(j));
+                passable[Index(i, j)] = IsAreaPassable(state, box.left, box.top, box.right, box.bottom, kPassCells);
+                covered[Index(i, j)] = PixelRectToCells(box.left, box.top, box.right, box.bottom);
             }
     }
 
@@ -133,12 +60,12 @@ struct Lattice {
     std::vector<CellRect> covered;  // the cells the mower's box touches there
 };
 
-bool CoversUncutGrass(const Lattice& lattice, int node)
+bool CoversUncutGrass(const PlayState& state, const Lattice& lattice, int node)
 {
     const CellRect& cells = lattice.covered[node];
     for (int r = cells.firstRow; r <= cells.lastRow; ++r)
         for (int c = cells.firstColumn; c <= cells.lastColumn; ++c)
-            if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass) return true;
+            if (state.cutFlags[r][c] == 0 && CellType(state.map, c, r) == TileGrass) return true;
     return false;
 }
 
@@ -147,23 +74,23 @@ bool CoversUncutGrass(const Lattice& lattice, int node)
 // fits at is complete; from one it does not fit at (a start on a wall), only
 // a move that gets out within its first pixel is, and one that stops part
 // of the way would leave the lattice. Far off the field it cannot move.
-uint8_t StartExits(const Lattice& lattice, int startI, int startJ)
+uint8_t StartExits(PlayState& state, const PixelBox& mower, const Lattice& lattice, int startI, int startJ)
 {
     if (!lattice.Contains(startI, startJ)) return 0;
     if (lattice.passable[lattice.Index(startI, startJ)]) return kAllExits;
     uint8_t exits = 0;
     for (int d = 0; d < kDirections; ++d) {
-        gPlay.mowerX = static_cast<float>(lattice.X(startI));
-        gPlay.mowerY = static_cast<float>(lattice.Y(startJ));
-        gPlay.targetHeading = kHeading[d];
-        gPlay.speed = 3.0f;
-        MoveMower();
-        if (gPlay.mowerX == lattice.X(startI + kDi[d]) && gPlay.mowerY == lattice.Y(startJ + kDj[d]))
+        state.mowerX = static_cast<float>(lattice.X(startI));
+        state.mowerY = static_cast<float>(lattice.Y(startJ));
+        state.targetHeading = kHeading[d];
+        state.speed = 3.0f;
+        MoveMower(state, mower);
+        if (state.mowerX == lattice.X(startI + kDi[d]) && state.mowerY == lattice.Y(startJ + kDj[d]))
             exits |= static_cast<uint8_t>(1 << d);
     }
-    gPlay.mowerX = static_cast<float>(lattice.X(startI));
-    gPlay.mowerY = static_cast<float>(lattice.Y(startJ));
-    gPlay.speed = 0.0f;
+    state.mowerX = static_cast<float>(lattice.X(startI));
+    state.mowerY = static_cast<float>(lattice.Y(startJ));
+    state.speed = 0.0f;
     return exits;
 }
 
@@ -172,8 +99,8 @@ uint8_t StartExits(const Lattice& lattice, int startI, int startJ)
 
 class RouteSearch {
 public:
-    explicit RouteSearch(const Lattice& lattice)
-        : lattice(lattice), from(lattice.passable.size(), -1), how(lattice.passable.size(), -1)
+    RouteSearch(const PlayState& state, const Lattice& lattice)
+        : state(state), lattice(lattice), from(lattice.passable.size(), -1), how(lattice.passable.size(), -1)
     {
         queue.reserve(lattice.passable.size());
     }
@@ -189,7 +116,7 @@ public:
         queue.push_back(start);
         for (size_t head = 0; head < queue.size(); ++head) {
             const int node = queue[head];
-            if (node != start && CoversUncutGrass(lattice, node)) return PathTo(start, node);
+            if (node != start && CoversUncutGrass(state, lattice, node)) return PathTo(start, node);
             const int ni = node % lattice.columns, nj = node / lattice.columns;
             for (int d = 0; d < kDirections; ++d) {
                 if (node == start && !(exits & (1 << d))) continue;
@@ -214,6 +141,7 @@ private:
         return path;
     }
 
+    const PlayState& state;
     const Lattice& lattice;
     std::vector<int> from;
     std::vector<int8_t> how;
@@ -227,52 +155,57 @@ private:
 
 RoutePlan PlanMowingRoute(const Map& map, const Sprite& mower)
 {
-    const BorrowedPlayState borrowed(map, mower);
+    // A state of the planner's own with the map's cells and tile types: the
+    // rules read nothing else of a map. Held on the heap for its tile set's size.
+    const auto owned = std::make_unique<PlayState>();
+    PlayState& state = *owned;
+    state.map.cells = map.cells;
+    for (int i = 0; i < Tileset::kTileCount; ++i) state.map.tileSet.tiles[i].type = map.tileSet.tiles[i].type;
+    const PixelBox box = CollisionBoxOf(mower);
     RoutePlan plan;
 
     // Set up as a level starts, then the first frame's cut where it stands.
     int width = 0, height = 0;
     mower.GetSize(width, height);
     const int startX = map.startX - width / 2, startY = map.startY - height / 2;
-    gPlay.mowerX = static_cast<float>(startX);
-    gPlay.mowerY = static_cast<float>(startY);
-    gPlay.heading = gPlay.targetHeading = gPlay.speed = 0.0f;
-    CountGrass();
-    UpdateMowerCells();
-    MowCells();
-    plan.grassTotal = gPlay.grassTotal;
+    state.mowerX = static_cast<float>(startX);
+    state.mowerY = static_cast<float>(startY);
+    CountGrass(state);
+    UpdateMowerCells(state, box);
+    MowCells(state);
+    plan.grassTotal = state.grassTotal;
 
-    const Lattice lattice(startX, startY);
+    const Lattice lattice(state, box, startX, startY);
     int i = FloorDiv(startX - lattice.originX, kStep), j = FloorDiv(startY - lattice.originY, kStep);
-    uint8_t exits = StartExits(lattice, i, j);
+    uint8_t exits = StartExits(state, box, lattice, i, j);
     plan.mowerStuck = exits == 0;
 
     // Every leg ends with a cut, so this stops after at most one leg a cell.
-    RouteSearch search(lattice);
-    while (exits != 0 && gPlay.cutCount < gPlay.grassTotal) {
+    RouteSearch search(state, lattice);
+    while (exits != 0 && state.cutCount < state.grassTotal) {
         const std::vector<int8_t> path = search.PathToNearestGrass(lattice.Index(i, j), exits);
         if (path.empty()) break;
         for (int8_t d : path) {
-            gPlay.targetHeading = kHeading[d];
-            gPlay.speed = 3.0f;
-            MoveMower();
-            UpdateMowerCells();
-            MowCells();
+            state.targetHeading = kHeading[d];
+            state.speed = 3.0f;
+            MoveMower(state, box);
+            UpdateMowerCells(state, box);
+            MowCells(state);
             ++plan.frames;
             i += kDi[d];
             j += kDj[d];
         }
-        if (gPlay.mowerX != lattice.X(i) || gPlay.mowerY != lattice.Y(j)) {
+        if (state.mowerX != lattice.X(i) || state.mowerY != lattice.Y(j)) {
             plan.leftRoute = true;
             break;
         }
         exits = kAllExits;  // the start is left behind for good
     }
-    if (plan.mowerStuck && gPlay.grassTotal == gPlay.cutCount) plan.mowerStuck = false;
+    if (plan.mowerStuck && state.grassTotal == state.cutCount) plan.mowerStuck = false;
 
     for (int r = 0; r < kFieldRows; ++r)
         for (int c = 0; c < kFieldColumns; ++c)
-            if (gPlay.cutFlags[r][c] == 0 && CellType(gPlay.map, c, r) == kTileGrass)
+            if (state.cutFlags[r][c] == 0 && CellType(state.map, c, r) == TileGrass)
                 plan.unreachableCells.push_back(r * kFieldColumns + c);
     return plan;
 }

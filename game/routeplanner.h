@@ -27,6 +27,5 @@ struct RoutePlan {
 };
 
 // Plans over the map's cells and tile types with the mower's frame size and
-// collision box. The game's play state (gPlay) and the game's mower sprite
-// are borrowed for the run and left exactly as they were found.
+// collision box, on a play state of its own: a game's state is never touched.
 RoutePlan PlanMowingRoute(const Map& map, const Sprite& mower);

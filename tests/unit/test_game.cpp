@@ -14,12 +14,8 @@ using namespace gametest;
 
 class GameRules : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        GiveSpriteFrame(gResources.mowerSprite, 32, 32);
-        PaintField();
-    }
-    void TearDown() override { gResources.mowerSprite.Clear(); }
+    void SetUp() override { PaintField(state); }
+    PlayState state;
 };
 
 TEST(GameSetUp, TheFieldScalesAboveTheStatusBandAndEasyDoublesNormalKeepsHardTakesThreeQuarters)
@@ -54,72 +50,66 @@ TEST(GameSteering, TableOrderDecidesConflictingKeys)
 
 TEST_F(GameRules, ReleasingTheKeysStopsAtOnceAndKeepsTheHeading)
 {
-    PlaceMower(400, 256);
-    Drive(64);
-    EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f);
-    EXPECT_FALSE(SteerFromKeys(false, false, false, false, gPlay.targetHeading)) << "no key: no row applies";
-    gPlay.speed = 0.0f;
-    MoveMower();
-    EXPECT_FLOAT_EQ(gPlay.mowerX, 403.0f) << "no coasting";
-    EXPECT_EQ(gPlay.targetHeading, 64.0f) << "same direction again makes no skid";
+    PlaceMower(state, 400, 256);
+    Drive(state, 64);
+    EXPECT_FLOAT_EQ(state.mowerX, 403.0f);
+    EXPECT_FALSE(SteerFromKeys(false, false, false, false, state.targetHeading)) << "no key: no row applies";
+    state.speed = 0.0f;
+    MoveMower(state, kMowerBox);
+    EXPECT_FLOAT_EQ(state.mowerX, 403.0f) << "no coasting";
+    EXPECT_EQ(state.targetHeading, 64.0f) << "same direction again makes no skid";
 }
 
 TEST_F(GameRules, DiagonalIntoAWallSlidesStraightIntoItStops)
 {
     // A wall of Solid cells in column 15, from x = 480; the mower's box spans x .. x + 32.
-    const char* rows[16];
-    for (auto& row : rows) row = "...............#.........";
-    PaintField(rows, 16);
-    PlaceMower(447, 200);
-    Drive(96, 4);  // down and right
-    EXPECT_LT(gPlay.mowerX, 448.0f);
-    EXPECT_GT(gPlay.mowerY, 208.0f) << "slides down along the wall";
+    PaintColumns(state.map, "...............#.........");
+    PlaceMower(state, 447, 200);
+    Drive(state, 96, 4);  // down and right
+    EXPECT_LT(state.mowerX, 448.0f);
+    EXPECT_GT(state.mowerY, 208.0f) << "slides down along the wall";
 
-    const float x = gPlay.mowerX, y = gPlay.mowerY;
-    Drive(64, 5);  // straight right
-    EXPECT_FLOAT_EQ(gPlay.mowerX, x);
-    EXPECT_FLOAT_EQ(gPlay.mowerY, y) << "straight into the wall stops";
+    const float x = state.mowerX, y = state.mowerY;
+    Drive(state, 64, 5);  // straight right
+    EXPECT_FLOAT_EQ(state.mowerX, x);
+    EXPECT_FLOAT_EQ(state.mowerY, y) << "straight into the wall stops";
 
     // Water blocks the same way.
-    for (auto& row : rows) row = "...............~.........";
-    PaintField(rows, 16);
-    PlaceMower(447, 200);
-    Drive(64, 3);
-    EXPECT_FLOAT_EQ(gPlay.mowerX, 447.0f);
+    PaintColumns(state.map, "...............~.........");
+    PlaceMower(state, 447, 200);
+    Drive(state, 64, 3);
+    EXPECT_FLOAT_EQ(state.mowerX, 447.0f);
 }
 
 TEST_F(GameRules, TheMowerNeverLeavesTheField)
 {
     const float headings[] = {0, 32, 64, 96, 128, 160, 192, 224, 17, 201};
     for (float heading : headings) {
-        PlaceMower(384, 240);
-        Drive(heading, 400);
-        int left, top, right, bottom;
-        SpriteBoxAt(gResources.mowerSprite, gPlay.mowerX, gPlay.mowerY, left, top, right, bottom);
-        EXPECT_GE(left, 0) << heading;
-        EXPECT_GE(top, 0) << heading;
-        EXPECT_LT(right, 800) << heading;
-        EXPECT_LT(bottom, 512) << heading;
-        EXPECT_GT(std::min(gPlay.mowerX, gPlay.mowerY), -1.0f) << heading;
+        PlaceMower(state, 384, 240);
+        Drive(state, heading, 400);
+        const PixelBox box = BoxAt(kMowerBox, state.mowerX, state.mowerY);
+        EXPECT_GE(std::min(box.left, box.top), 0) << heading;
+        EXPECT_LT(box.right, 800) << heading;
+        EXPECT_LT(box.bottom, 512) << heading;
+        EXPECT_GT(std::min(state.mowerX, state.mowerY), -1.0f) << heading;
     }
     // Pressed into a corner it still cannot move out.
-    PlaceMower(0, 0);
-    Drive(224, 10);
-    EXPECT_EQ(std::pair(static_cast<int>(gPlay.mowerX), static_cast<int>(gPlay.mowerY)), std::pair(0, 0));
+    PlaceMower(state, 0, 0);
+    Drive(state, 224, 10);
+    EXPECT_EQ(std::pair(static_cast<int>(state.mowerX), static_cast<int>(state.mowerY)), std::pair(0, 0));
 }
 
-TEST(GameCollision, BoundsAndCellsOfIsAreaPassable)
+TEST_F(GameRules, BoundsAndCellsOfIsAreaPassable)
 {
-    const char* rows[] = {"g#~......................"};
-    PaintField(rows, 1);
-    EXPECT_TRUE(IsAreaPassable(0, 0, 31, 31, kPassCells)) << "grass is passable";
-    EXPECT_FALSE(IsAreaPassable(0, 0, 32, 31, kPassCells)) << "one pixel into solid";
-    EXPECT_FALSE(IsAreaPassable(64, 0, 70, 10, kPassCells)) << "water";
-    EXPECT_TRUE(IsAreaPassable(32, 0, 90, 10, kPassBoundsOnly)) << "high clouds see only the bounds";
-    EXPECT_FALSE(IsAreaPassable(-1, 40, 10, 60, kPassBoundsOnly));
-    EXPECT_FALSE(IsAreaPassable(700, 40, 800, 60, kPassBoundsOnly));
-    EXPECT_FALSE(IsAreaPassable(10, 400, 20, 512, kPassBoundsOnly));
-    EXPECT_TRUE(IsAreaPassable(768, 480, 799, 511, kPassCells));
+    PaintField(state, {"g#~......................"});
+    EXPECT_TRUE(IsAreaPassable(state, 0, 0, 31, 31, kPassCells)) << "grass is passable";
+    EXPECT_FALSE(IsAreaPassable(state, 0, 0, 32, 31, kPassCells)) << "one pixel into solid";
+    EXPECT_FALSE(IsAreaPassable(state, 64, 0, 70, 10, kPassCells)) << "water";
+    EXPECT_TRUE(IsAreaPassable(state, 32, 0, 90, 10, kPassBoundsOnly)) << "high clouds see only the bounds";
+    EXPECT_FALSE(IsAreaPassable(state, -1, 40, 10, 60, kPassBoundsOnly));
+    EXPECT_FALSE(IsAreaPassable(state, 700, 40, 800, 60, kPassBoundsOnly));
+    EXPECT_FALSE(IsAreaPassable(state, 10, 400, 20, 512, kPassBoundsOnly));
+    EXPECT_TRUE(IsAreaPassable(state, 768, 480, 799, 511, kPassCells));
 
     auto cellsOf = [](int left, int top, int right, int bottom) {
         const CellRect cells = PixelRectToCells(left, top, right, bottom);
@@ -129,39 +119,70 @@ TEST(GameCollision, BoundsAndCellsOfIsAreaPassable)
     EXPECT_EQ(cellsOf(31, 32, 63, 64), (std::array{0, 1, 1, 2}));
 
     // A tile number outside the tile set is Land.
-    gPlay.map.cells[1] = 5000;
-    EXPECT_EQ(CellType(gPlay.map, 1, 0), kTileLand);
-    EXPECT_TRUE(IsAreaPassable(32, 0, 63, 31, kPassCells));
+    state.map.cells[1] = 5000;
+    EXPECT_EQ(CellType(state.map, 1, 0), TileLand);
+    EXPECT_TRUE(IsAreaPassable(state, 32, 0, 63, 31, kPassCells));
 }
 
 TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
 {
-    const char* rows[] = {"ggggg", "ggggg", "ggggg", "ggg#~"};
-    PaintField(rows, 4);
-    ASSERT_EQ(gPlay.grassTotal, 18);
+    PaintField(state, {"ggggg", "ggggg", "ggggg", "ggg#~"});
+    ASSERT_EQ(state.grassTotal, 18);
     // Box 33..65 x 33..65: columns 1..2, rows 1..2, though it only grazes 2.
-    PlaceMower(33, 33);
-    UpdateMowerCells();
-    MowCells();
-    EXPECT_EQ(gPlay.cutCount, 4);
-    EXPECT_EQ(gPlay.cutFlags[2][2], 1);
-    EXPECT_EQ(gPlay.mowingTimer, 20);
+    PlaceMower(state, 33, 33);
+    UpdateMowerCells(state, kMowerBox);
+    MowCells(state);
+    EXPECT_EQ(state.cutCount, 4);
+    EXPECT_EQ(state.cutFlags[2][2], 1);
+    EXPECT_EQ(state.mowingTimer, 20);
 
     // Mowing the same cells again changes nothing; Land is never marked.
-    gPlay.mowingTimer = 0;
-    MowCells();
-    EXPECT_EQ(gPlay.cutCount, 4);
-    EXPECT_EQ(gPlay.mowingTimer, 0);
-    PlaceMower(600, 300);
+    state.mowingTimer = 0;
+    MowCells(state);
+    EXPECT_EQ(state.cutCount, 4);
+    EXPECT_EQ(state.mowingTimer, 0);
+    PlaceMower(state, 600, 300);
+    UpdateMowerCells(state, kMowerBox);
+    MowCells(state);
+    EXPECT_EQ(state.cutFlags[9][18], 0);
+    EXPECT_EQ(state.cutCount, 4);
+
+    CutAllGrass(state);
+    EXPECT_EQ(state.cutCount, 18);
+    EXPECT_EQ(state.cutFlags[3][2], 1);
+    EXPECT_EQ(state.cutFlags[3][3] + state.cutFlags[3][4] + state.cutFlags[9][18], 0) << "only grass is cut";
+}
+
+TEST_F(GameRules, TwoPlayStatesSideBySideKeepTheirOwnMowerAndGrass)
+{
+    // This state and the game's own, each on its own map; the short forms play on
+    // the game's state with the game's mower sprite.
+    PaintField(state, {"ggggg", "ggggg"});
+    PaintField(gPlay, {".....", "#####"});
+    PlaceMower(state, 0, 0);
+    PlaceMower(gPlay, 0, 0);
+    GiveSpriteFrame(gResources.mowerSprite, 32, 32);
+
+    Drive(state, 64, 11);
+    EXPECT_EQ(state.cutCount, 6) << "columns 0 to 2 of both rows";
+    EXPECT_FLOAT_EQ(state.mowerX, 33.0f);
+    EXPECT_FLOAT_EQ(gPlay.mowerX, 0.0f);
+    EXPECT_EQ(gPlay.cutCount, 0);
+
+    gPlay.targetHeading = 128;
+    gPlay.speed = 3.0f;
+    MoveMower();
     UpdateMowerCells();
     MowCells();
-    EXPECT_EQ(gPlay.cutFlags[9][18], 0);
-    EXPECT_EQ(gPlay.cutCount, 4);
-
+    EXPECT_FLOAT_EQ(gPlay.mowerY, 0.0f) << "the game's map walls row 1 off; this state's does not";
+    Drive(state, 128, 1);
+    EXPECT_FLOAT_EQ(state.mowerY, 3.0f);
     CutAllGrass();
-    EXPECT_EQ(gPlay.cutCount, 18);
-    EXPECT_EQ(gPlay.cutFlags[3][2], 1);
-    EXPECT_EQ(gPlay.cutFlags[3][3] + gPlay.cutFlags[3][4] + gPlay.cutFlags[9][18], 0) << "only grass is cut";
+    EXPECT_EQ(gPlay.cutCount, 0);
+    EXPECT_EQ(state.cutCount, 6);
+    EXPECT_EQ(CutPercentage(), 100.0) << "the game's map has no grass";
+    EXPECT_DOUBLE_EQ(CutPercentage(state), 60.0);
+    gResources.mowerSprite.Clear();
 }
 
 TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
@@ -172,12 +193,20 @@ TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
     FormatLevelLine(line, sizeof line, 3, "100% %s %d Lawn", 12.34);
     EXPECT_STREQ(line, "Level 3: 100% %s %d Lawn (12.3% complete)");
 
-    gPlay.grassTotal = 0;
-    gPlay.cutCount = 0;
-    EXPECT_EQ(CutPercentage(), 100.0) << "a map without grass reads complete, not nan";
-    gPlay.grassTotal = 8;
-    gPlay.cutCount = 3;
-    EXPECT_DOUBLE_EQ(CutPercentage(), 37.5);
+    PlayState state;
+    EXPECT_EQ(CutPercentage(state), 100.0) << "a map without grass reads complete, not nan";
+    state.grassTotal = 8;
+    state.cutCount = 3;
+    EXPECT_DOUBLE_EQ(CutPercentage(state), 37.5);
+}
+
+TEST(GameStatus, TheLevelLineDropsToTheBandsFootWhereItWouldRunIntoTheAudioButton)
+{
+    // A 64-pixel band at y 535 with the button at 350..450 x 516..548 and a 22-pixel line.
+    const PixelBox button{350, 516, 450, 548};
+    EXPECT_EQ(LevelLineY(500, 790, 535, 64, 22, button), 2) << "beside the button";
+    EXPECT_EQ(LevelLineY(300, 790, 535, 64, 22, button), 40) << "across the button";
+    EXPECT_EQ(LevelLineY(300, 790, 535, 64, 22, PixelBox{0, 0, -1, -1}), 2) << "no button";
 }
 
 TEST(GameEndings, CompleteOneFrameAfterTheLastCutButOutOfTimeComesFirst)

@@ -1,11 +1,11 @@
-// Clouds: scattering and drifting draw random numbers in a fixed order,
-// bounce at the field's edges without moving, and regrow only cut grass.
+// Clouds: every cloud starts inside the field, drifts over everything, bounces
+// at the field's edges without leaving it, and regrows only cut grass.
 #include "test_game_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 using namespace gametest;
 
@@ -13,134 +13,107 @@ class Clouds : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        GiveSpriteFrame(gResources.cloudSprite1, 128, 96);  // box 16..112 x 0..96
-        GiveSpriteFrame(gResources.cloudSprite2, 160, 64);
+        GiveSpriteFrame(first, 128, 96);  // box 16..112 x 0..96
+        GiveSpriteFrame(second, 160, 64);
         gResources.respawnSound = -1;
-        PaintField();
-    }
-    void TearDown() override
-    {
-        gResources.cloudSprite1.Clear();
-        gResources.cloudSprite2.Clear();
-        gPlay.clouds.clear();
+        PaintField(state);
     }
     // A high cloud (shadow 32) of the first sprite.
-    static Cloud MakeCloud(float x, float y, float heading) { return {x, y, heading, 32, 1.0f, &gResources.cloudSprite1}; }
+    Cloud MakeCloud(float x, float y, float heading) { return {x, y, heading, 32, 1.0f, &first}; }
+    // The cloud's collision box stays wholly inside the field.
+    static bool InsideTheField(const Cloud& cloud)
+    {
+        const PixelBox box = BoxAt(CollisionBoxOf(*cloud.sprite), cloud.x, cloud.y);
+        return box.left >= 0 && box.top >= 0 && box.right < kFieldWidth && box.bottom < kFieldHeight;
+    }
+    Sprite first, second;
+    PlayState state;
 };
 
-TEST_F(Clouds, ScatteringDrawsSpriteUnusedYThenX)
+TEST_F(Clouds, EveryScatteredCloudStartsInsideTheFieldDriftingUp)
 {
     std::srand(4242);
-    ScatterClouds(6, &gResources.cloudSprite1, &gResources.cloudSprite2);
-    ASSERT_EQ(gPlay.clouds.size(), 6u);
-
-    std::srand(4242);
-    for (const Cloud& cloud : gPlay.clouds) {
-        const bool second = std::rand() % 2 == 0;
-        (void)std::rand();
-        const int w = second ? 160 : 128, h = second ? 64 : 96;
-        const int y = std::rand() % (512 - h);
-        const int x = std::rand() % (800 - w);
-        EXPECT_EQ(cloud.sprite, second ? &gResources.cloudSprite2 : &gResources.cloudSprite1);
-        EXPECT_EQ(cloud.x, x);
-        EXPECT_EQ(cloud.y, y);
+    ScatterClouds(state, 40, &first, &second);
+    ASSERT_EQ(state.clouds.size(), 40u);
+    int firstCount = 0;
+    for (const Cloud& cloud : state.clouds) {
+        ASSERT_TRUE(cloud.sprite == &first || cloud.sprite == &second);
+        firstCount += cloud.sprite == &first;
+        int w = 0, h = 0;
+        cloud.sprite->GetSize(w, h);
+        EXPECT_TRUE(cloud.x >= 0 && cloud.y >= 0 && cloud.x + w <= kFieldWidth && cloud.y + h <= kFieldHeight)
+            << cloud.x << "," << cloud.y;
         EXPECT_EQ(cloud.heading, 0.0f);
         EXPECT_EQ(cloud.speed, 1.0f);
         EXPECT_EQ(cloud.shadowDistance, 32);
     }
+    EXPECT_GT(firstCount, 0);
+    EXPECT_LT(firstCount, 40) << "both cloud pictures drift over a level";
+    EXPECT_TRUE(gPlay.clouds.empty()) << "the game's own clouds are another state's";
 
     for (int none : {0, -3}) {
-        ScatterClouds(none, &gResources.cloudSprite1, &gResources.cloudSprite2);
-        EXPECT_TRUE(gPlay.clouds.empty()) << none;
+        ScatterClouds(state, none, &first, &second);
+        EXPECT_TRUE(state.clouds.empty()) << none;
     }
-    GiveSpriteFrame(gResources.cloudSprite2, 900, 600);
-    std::srand(7);
-    ScatterClouds(4, &gResources.cloudSprite1, &gResources.cloudSprite2);
-    EXPECT_EQ(gPlay.clouds.size(), 4u) << "a cloud bigger than the field still gets a place";
+    GiveSpriteFrame(second, 900, 600);
+    ScatterClouds(state, 4, &first, &second);
+    EXPECT_EQ(state.clouds.size(), 4u) << "a cloud bigger than the field still gets a place";
 }
 
-TEST_F(Clouds, DriftsOverSolidCellsAtShadowDistance32AndBouncesAtTheEdgeWithoutMoving)
+TEST_F(Clouds, DriftsOverSolidCellsAndBouncesAtTheEdgesWithoutLeavingTheField)
 {
-    const char* rows[16];
-    for (auto& row : rows) row = "#########################";
-    PaintField(rows, 16);
+    PaintColumns(state.map, "#########################");
     Cloud cloud = MakeCloud(300, 200, 64);
-    UpdateCloud(cloud);
+    UpdateCloud(state, cloud);
     EXPECT_FLOAT_EQ(cloud.x, 301.0f);
     EXPECT_FLOAT_EQ(cloud.y, 200.0f);
     EXPECT_EQ(cloud.heading, 64.0f);
 
     // A low cloud (shadow 16 or less) is stopped by solid cells.
     cloud.shadowDistance = 16;
-    std::srand(99);
-    UpdateCloud(cloud);
+    UpdateCloud(state, cloud);
     EXPECT_FLOAT_EQ(cloud.x, 301.0f);
 
-    PaintField();
-    cloud = MakeCloud(100, 0, 0);  // drifting up, already at the top
+    // At the top, drifting up: it stands still that frame, then leaves in
+    // another direction, however often it bounces, and never leaves the field.
+    PaintField(state);
     std::srand(31337);
-    const int expectedHeading = std::rand() % 256;
-    std::srand(31337);
-    UpdateCloud(cloud);
+    cloud = MakeCloud(100, 0, 0);
+    UpdateCloud(state, cloud);
     EXPECT_FLOAT_EQ(cloud.x, 100.0f);
     EXPECT_FLOAT_EQ(cloud.y, 0.0f);
-    EXPECT_EQ(cloud.heading, static_cast<float>(expectedHeading));
+    float lowest = 0.0f;
+    for (int frame = 0; frame < 5000; ++frame) {
+        UpdateCloud(state, cloud);
+        ASSERT_TRUE(InsideTheField(cloud)) << "frame " << frame << ": " << cloud.x << "," << cloud.y;
+        lowest = std::max(lowest, cloud.y);
+    }
+    EXPECT_GT(lowest, 50.0f) << "the cloud drifted away from the edge";
 
     // Right edge: box right is x + 112, so x = 687 touches 799.
     cloud = MakeCloud(687, 200, 64);
-    UpdateCloud(cloud);
+    UpdateCloud(state, cloud);
     EXPECT_FLOAT_EQ(cloud.x, 687.0f);
 }
 
-TEST_F(Clouds, RegrowsOnlyCutGrassOneDrawPerCell)
+TEST_F(Clouds, OnlyCutGrassUnderTheCloudGrowsBackAndTheCutCountFollows)
 {
-    // Grass under the cloud's box (columns 0..3, rows 0..3), half of it cut; column 3 is Land.
-    const char* rows[] = {"gggg.", "gggg.", "gggg.", "gggg."};
-    PaintField(rows, 4);
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c)
-            if ((r + c) % 2 == 0) gPlay.cutFlags[r][c] = 1;
-    const int cut = 6;
-    gPlay.cutCount = cut;
+    // Under the cloud's box (columns 0..3, rows 0..3): grass, some of it cut, and a wall.
+    PaintField(state, {"ggg#gg", "ggg#gg", "gggggg", "gggggg"});
+    const int cutCells[][2] = {{0, 0}, {2, 1}, {1, 2}, {3, 3}, {4, 0}};  // column, row; (4, 0) lies outside
+    for (const auto& cell : cutCells) state.cutFlags[cell[1]][cell[0]] = 1;
+    state.cutCount = 5;
 
-    unsigned seed = 1;  // one whose first draw makes a regrowth pass
-    for (std::srand(seed); std::rand() % 120 != 0; std::srand(++seed)) {}
-    // The cloud drifts right into free space; then the regrowth pass.
-    Cloud cloud = MakeCloud(0, 0, 64);
-    std::srand(seed);
-    (void)std::rand();
-    std::vector<bool> regrow;
-    for (int i = 0; i < 16; ++i) regrow.push_back(std::rand() % 5 == 0);
-    const int after = std::rand();
-
-    std::srand(seed);
-    UpdateCloud(cloud);
-    EXPECT_EQ(std::rand(), after) << "exactly one draw for every cell of the rectangle";
-
-    int expectedCount = cut;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            const int wasCut = c < 3 && (r + c) % 2 == 0;
-            const bool grows = regrow[r * 4 + c] && wasCut;
-            if (grows) --expectedCount;
-            EXPECT_EQ(gPlay.cutFlags[r][c], grows ? 0 : wasCut) << r << "," << c;
-        }
-    EXPECT_EQ(gPlay.cutCount, expectedCount);
-}
-
-TEST_F(Clouds, TheCutCountNeverFallsBelowZero)
-{
-    const char* rows[] = {"gggg", "gggg", "gggg", "gggg"};
-    PaintField(rows, 4);
-    gPlay.cutFlags[1][1] = 1;
-    gPlay.cutCount = 1;
     std::srand(5);
     for (int frame = 0; frame < 20000; ++frame) {
         Cloud cloud = MakeCloud(0, 0, 128);
-        UpdateCloud(cloud);
-        ASSERT_GE(gPlay.cutCount, 0);
+        UpdateCloud(state, cloud);
+        int flagged = 0;
+        for (int r = 0; r < kFieldRows; ++r)
+            for (int c = 0; c < kFieldColumns; ++c) flagged += state.cutFlags[r][c];
+        ASSERT_EQ(state.cutCount, flagged) << "frame " << frame;
     }
-    EXPECT_EQ(gPlay.cutCount, 0) << "the one cut cell grew back in 20000 frames";
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) EXPECT_EQ(gPlay.cutFlags[r][c], 0);
+    for (const auto& cell : cutCells)
+        EXPECT_EQ(state.cutFlags[cell[1]][cell[0]], cell[0] == 4 ? 1 : 0) << cell[0] << "," << cell[1];
+    EXPECT_EQ(state.cutCount, 1) << "every cut cell under the cloud grew back in 20000 frames, no more";
 }

@@ -1,5 +1,5 @@
-// Shared set-up for the game tests: a field painted from a character map and
-// a square mower, without a display.
+// Shared set-up for the game tests: a field painted from a character map, a
+// square mower box and driving, on a play state of the test's own.
 #pragma once
 
 #include "app/resources.h"
@@ -12,33 +12,40 @@
 
 namespace gametest {
 
+// The collision box of a 32 x 32 mower frame: 33 pixels a side.
+constexpr PixelBox kMowerBox{0, 0, 32, 32};
+
 // Paints a map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
 // '#' Solid, '~' Water (tiles 0 to 3, typed so). Missing rows and cells are Land.
-inline void PaintMap(Map& map, const char* const* rows, int rowCount)
+inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
 {
     for (auto& tile : map.tileSet.tiles) tile.type = TileLand;
     map.tileSet.tiles[1].type = TileGrass;
     map.tileSet.tiles[2].type = TileSolid;
     map.tileSet.tiles[3].type = TileWater;
     map.cells.fill(0);
-    for (int r = 0; r < rowCount && r < kFieldRows; ++r)
-        for (int c = 0; c < kFieldColumns && rows[r][c]; ++c) {
+    int r = 0;
+    for (const char* row : rows) {
+        for (int c = 0; c < kFieldColumns && row[c]; ++c) {
             static const char kKinds[] = "g#~";
-            const char* kind = std::strchr(kKinds, rows[r][c]);
+            const char* kind = std::strchr(kKinds, row[c]);
             map.SetCell(c, r, kind ? static_cast<uint16_t>(kind - kKinds + 1) : 0);
         }
+        if (++r == kFieldRows) break;
+    }
 }
 
-inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
+// Every row of the field alike.
+inline void PaintColumns(Map& map, const char* row)
 {
-    PaintMap(map, rows.begin(), static_cast<int>(rows.size()));
+    PaintMap(map, {row, row, row, row, row, row, row, row, row, row, row, row, row, row, row, row});
 }
 
-// The game's own field, its grass counted.
-inline void PaintField(const char* const* rows = nullptr, int rowCount = 0)
+// The state's field painted and its grass counted.
+inline void PaintField(PlayState& state, std::initializer_list<const char*> rows = {})
 {
-    PaintMap(gPlay.map, rows, rowCount);
-    CountGrass();
+    PaintMap(state.map, rows);
+    CountGrass(state);
 }
 
 // A sprite with one w x h frame (its collision box comes from it).
@@ -51,23 +58,23 @@ inline void GiveSpriteFrame(Sprite& sprite, int w, int h)
     al_destroy_bitmap(image);
 }
 
-inline void PlaceMower(float x, float y)
+inline void PlaceMower(PlayState& state, float x, float y)
 {
-    gPlay.mowerX = x;
-    gPlay.mowerY = y;
-    gPlay.heading = gPlay.targetHeading = 0.0f;
-    gPlay.speed = 0.0f;
+    state.mowerX = x;
+    state.mowerY = y;
+    state.heading = state.targetHeading = 0.0f;
+    state.speed = 0.0f;
 }
 
-// Drives the mower at full speed for some frames.
-inline void Drive(float heading, int frames = 1)
+// Drives the mower at full speed for some frames, mowing as the game does.
+inline void Drive(PlayState& state, float heading, int frames = 1)
 {
     for (int i = 0; i < frames; ++i) {
-        gPlay.targetHeading = heading;
-        gPlay.speed = 3.0f;
-        MoveMower();
-        UpdateMowerCells();
-        MowCells();
+        state.targetHeading = heading;
+        state.speed = 3.0f;
+        MoveMower(state, kMowerBox);
+        UpdateMowerCells(state, kMowerBox);
+        MowCells(state);
     }
 }
 
