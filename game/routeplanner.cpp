@@ -3,10 +3,10 @@
 // and MowCells on a borrowed play state.
 #include "game/routeplanner.h"
 
-#include "app/resources.h"
 #include "content/map.h"
 #include "content/sprite.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 
 #include <algorithm>
 #include <array>

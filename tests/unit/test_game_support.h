@@ -2,8 +2,8 @@
 // a square mower, without a display.
 #pragma once
 
-#include "app/resources.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 
 #include <allegro5/allegro.h>
 
