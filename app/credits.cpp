@@ -2,10 +2,10 @@
 // the credits picture, with the credits music, repeating until dismissed.
 #include "app/credits.h"
 
-#include "app/paths.h"
-#include "app/resources.h"
 #include "app/startup.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 const char* const kToolkitBanner = "KWUI2 immediate-mode toolkit";

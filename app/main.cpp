@@ -1,6 +1,6 @@
 // Sodbolt entry point.
-#include "app/paths.h"
 #include "app/startup.h"
+#include "content/datapath.h"
 
 #include <cstdlib>
 #include <ctime>

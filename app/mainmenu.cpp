@@ -2,16 +2,16 @@
 // (save slot, then skill level) and the delete-saved-game screen.
 #include "app/credits.h"
 #include "app/menu.h"
-#include "app/paths.h"
-#include "app/resources.h"
 #include "app/startup.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
 #include "editors/mapeditor.h"
 #include "editors/spriteeditor.h"
 #include "editors/tileeditor.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <cstdio>
@@ -78,7 +78,13 @@ void StartGameInSlot(SaveGameSlot& slot, ALLEGRO_BITMAP* background)
         KW_ShowMessage("%s", slot.GetLastError().c_str());
         return;
     }
-    if (!PlayGame("", level, skill, false)) KW_ShowMessage("%s", GetGameError().c_str());
+    const GameEnd end = PlayGame("", level, skill, false);
+    if (end == GameEnd::Error) {
+        KW_ShowMessage("%s", GetGameError().c_str());
+    } else if (end == GameEnd::Won) {
+        ShowCredits();
+        KW_Message("%s", "Well done, you completed the game.");
+    }
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // Start-up and shut-down in their fixed order, and FatalError.
 #include "app/startup.h"
 
-#include "app/paths.h"
-#include "app/resources.h"
-#include "app/toolpaths.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
+#include "editors/toolpaths.h"
 #include "game/playgame.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <allegro5/allegro_native_dialog.h>
@@ -52,7 +52,8 @@ bool StartUp()
 
     AudioClass& audio = AudioClass::GetInstance();
     KW_ShowConsoleWindow(true);
-    audio.LoadSounds();
+    // The sounds always come from the base folder, also when a mod folder is set.
+    audio.LoadSoundsFrom(std::string(kBaseFolder) + "sound");
     audio.volumeTestSound = audio.FindSound("interface\\voltest");
     KW_ShowConsoleWindow(false);
 

@@ -1,18 +1,12 @@
 // sodbolt.ini: read at start-up, rewritten whole at exit.
-#include "app/toolpaths.h"
-
 #include "app/startup.h"
+
+#include "editors/toolpaths.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/filedialog.h"
 
 #include <allegro5/allegro.h>
-
-
-std::string ImageImportPath;
-std::string ImageExportPath;
-std::string ImportZentorTilesPath;
-std::string ImportZentorSpritePath;
 
 namespace {
 struct ToolPathKey {

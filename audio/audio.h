@@ -36,8 +36,6 @@ public:
     bool Init();
     void Shutdown();
     void UpdateInstances();
-    // Every WAV under base/sound.
-    void LoadSounds();
     // Every WAV under the folder, named by its path relative to it.
     void LoadSoundsFrom(const std::string& folder);
     bool LoadSample(const char* path, const char* name);

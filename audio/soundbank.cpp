@@ -4,7 +4,6 @@
 #include "audio/audio.h"
 #include "audio/audiorules.h"
 
-#include "app/paths.h"
 #include "kwui/console.h"
 #include "kwui/dirlist.h"
 #include "kwui/geometry.h"
@@ -85,8 +84,6 @@ void AudioClass::Shutdown()
 }
 
 // [SECTION] Loading
-
-void AudioClass::LoadSounds() { LoadSoundsFrom(std::string(kBaseFolder) + "sound"); }
 
 void AudioClass::LoadSoundsFrom(const std::string& folder)
 {

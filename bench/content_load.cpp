@@ -2,7 +2,7 @@
 // the tile set with it), each next to a plain read of the same bytes into
 // memory, the floor any loader stands on. Video bitmaps, as in the game.
 //   scripts/with-display.sh build/bench/bench_content_load [rounds]
-#include "app/paths.h"
+#include "content/datapath.h"
 #include "content/map.h"
 #include "content/tileset.h"
 

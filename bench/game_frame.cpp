@@ -5,9 +5,9 @@
 // the map window, status line formatted anew, the map window copied to the
 // screen. Run under a display:
 //   scripts/with-display.sh build/bench/bench_game_frame [frames [width height]]
-#include "app/resources.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <allegro5/allegro_font.h>

@@ -4,13 +4,13 @@
 // a fresh process (the program starts once per process), several times.
 //   scripts/with-display.sh build/bench/bench_startup [rounds [level-seconds]]
 #include "app/menu.h"
-#include "app/paths.h"
-#include "app/resources.h"
 #include "app/startup.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <algorithm>
@@ -135,7 +135,7 @@ int ChildProgram(double execStamp, double levelSeconds)
     gCurrentSlot = &gSaveSlots[0];
     {
         DelayedEscape escape(levelSeconds);
-        if (!PlayGame("", 0, 1, false)) {
+        if (PlayGame("", 0, 1, false) == GameEnd::Error) {
             std::fprintf(stderr, "the level did not start: %s\n", GetGameError().c_str());
             ShutDown();
             return 2;

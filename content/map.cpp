@@ -2,8 +2,8 @@
 // the game tile set every map is shown with.
 #include "content/map.h"
 
-#include "app/paths.h"
 #include "content/binarystream.h"
+#include "content/datapath.h"
 #include "kwui/console.h"
 
 static const char* const kMapMagic = "Sodbolt Map File";

@@ -1,8 +1,8 @@
 // Saved games: the eight player slots, the current slot, and the slot file.
 #include "content/savegame.h"
 
-#include "app/paths.h"
 #include "content/binarystream.h"
+#include "content/datapath.h"
 #include "kwui/console.h"
 
 #include <cstdio>

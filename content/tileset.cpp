@@ -2,8 +2,8 @@
 // and the tile set file format.
 #include "content/tileset.h"
 
-#include "app/startup.h"
 #include "content/binarystream.h"
+#include "kwui/core.h"
 
 #include <cstring>
 #include <utility>
@@ -74,7 +74,9 @@ void Tileset::New()
     }
     if (!CreateAtlas()) {
         Unload();
-        FatalError("%s", "Unable to allocate tile");
+        // No memory for the atlas: a fault the program cannot go on from.
+        if (kwFatalHandler) kwFatalHandler("Unable to allocate tile");
+        else KW_NativeError("Unable to allocate tile");
         return;
     }
     loaded = true;

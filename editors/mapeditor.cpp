@@ -2,15 +2,15 @@
 // start marker, status line, and the commands behind the toolbar buttons.
 #include "editors/mapeditor.h"
 
-#include "app/paths.h"
-#include "app/resources.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
 #include "editors/documentstate.h"
 #include "editors/gridline.h"
 #include "editors/tilepicker.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "kwui/dialogs.h"
 #include "kwui/filedialog.h"
 #include "kwui/kwui.h"
@@ -273,7 +273,7 @@ void MapEditor::RunMap()
     SaveGameSlot testSlot(kTestSlotName);
     gCurrentSlot = &testSlot;
     const std::string path = MapTestRunPath(fileName);
-    if (!PlayGame(path.c_str(), 0, SkillNormal, true)) KW_ShowMessage("%s", GetGameError().c_str());
+    if (PlayGame(path.c_str(), 0, SkillNormal, true) == GameEnd::Error) KW_ShowMessage("%s", GetGameError().c_str());
     gCurrentSlot = nullptr;
 }
 

@@ -3,7 +3,7 @@
 // grid lines over the map view.
 #include "editors/mapeditor.h"
 
-#include "app/resources.h"
+#include "game/resources.h"
 #include "kwui/dialogs.h"
 
 #include <allegro5/allegro_primitives.h>

@@ -2,12 +2,12 @@
 // frame lines, and the commands behind the toolbar buttons.
 #include "editors/spriteeditor.h"
 
-#include "app/paths.h"
-#include "app/toolpaths.h"
+#include "content/datapath.h"
 #include "content/imagefile.h"
 #include "content/zentor.h"
 #include "editors/documentstate.h"
 #include "editors/spriteops.h"
+#include "editors/toolpaths.h"
 #include "kwui/dialogs.h"
 #include "kwui/filedialog.h"
 #include "kwui/kwui.h"

@@ -2,14 +2,14 @@
 // preview, the commands and the mouse painting.
 #include "editors/tileeditor.h"
 
-#include "app/paths.h"
-#include "app/toolpaths.h"
+#include "content/datapath.h"
 #include "content/imagefile.h"
 #include "content/zentor.h"
 #include "editors/documentstate.h"
 #include "editors/gridline.h"
 #include "editors/tileops.h"
 #include "editors/tilepicker.h"
+#include "editors/toolpaths.h"
 #include "kwui/kwui.h"
 #include "kwui/dialogs.h"
 #include "kwui/filedialog.h"

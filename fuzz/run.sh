@@ -18,7 +18,7 @@ common=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$repo" $allegro_flags)
 sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 
 # The content formats and what they call, built once per change.
-sources=("$repo"/content/*.cpp "$repo/app/paths.cpp" "$repo/platform/platform.cpp" "$repo/fuzz/support.cpp")
+sources=("$repo"/content/*.cpp "$repo/platform/platform.cpp" "$repo/fuzz/support.cpp")
 objects=()
 pids=()
 for src in "${sources[@]}"; do

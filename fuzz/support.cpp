@@ -1,7 +1,7 @@
-// Stand-ins for the few toolkit and shell calls the content code makes, so
-// the fuzz targets link the content formats alone.
-#include "app/startup.h"
+// Stand-ins for the few toolkit calls the content code makes, so the fuzz
+// targets link the content formats alone.
 #include "kwui/console.h"
+#include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/timing.h"
 
@@ -10,11 +10,13 @@
 
 void KW_Message(const char*, ...) {}
 
-void FatalError(const char* format, ...)
+static void AbortOnFatal(const char* text)
 {
-    std::fprintf(stderr, "FatalError: %s\n", format);
+    std::fprintf(stderr, "Fatal: %s\n", text);
     std::abort();
 }
+void (*kwFatalHandler)(const char* text) = &AbortOnFatal;
+void KW_NativeError(const char*) {}
 
 ALLEGRO_COLOR KW_ColourFrom565(uint16_t value)
 {

@@ -3,10 +3,10 @@
 #include "game/playgame.h"
 #include "game/playstate.h"
 
-#include "app/paths.h"
-#include "app/resources.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <algorithm>

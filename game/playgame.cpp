@@ -3,9 +3,8 @@
 #include "game/playgame.h"
 #include "game/playstate.h"
 
-#include "app/credits.h"
-#include "app/resources.h"
 #include "audio/audio.h"
+#include "game/resources.h"
 #include "kwui/button.h"
 #include "kwui/kwui.h"
 
@@ -289,9 +288,9 @@ static void CountSecond()
     }
 }
 
-bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
 {
-    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode)) return false;
+    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode)) return GameEnd::Error;
 
     KW_Button audioButton;
     KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
@@ -302,6 +301,7 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;
+    GameEnd end = GameEnd::Quit;
     bool quit = false;
     KW_ClearKey();
     while (!quit) {
@@ -354,8 +354,7 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
             if (testMode) {
                 quit = true;
             } else if (static_cast<size_t>(gPlay.levelIndex) + 1 >= gPlay.mapPaths.size()) {
-                ShowCredits();
-                KW_Message("%s", "Well done, you completed the game.");
+                end = GameEnd::Won;
                 quit = true;
             } else if (!LoadLevel(static_cast<int16_t>(gPlay.levelIndex + 1))) {
                 KW_ShowMessage("%s", GetGameError().c_str());
@@ -366,5 +365,5 @@ bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, b
     }
 
     EndGame();
-    return true;
+    return end;
 }

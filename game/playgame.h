@@ -8,8 +8,12 @@
 
 struct PixelBox;
 
-// False only when the game could not start; GetGameError then says why.
-bool PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
+// How a game ended: the player left it (or a level could not be loaded, which
+// was shown), the last level of the maps list was completed (never in test
+// mode), or the game could not start (GetGameError then says why).
+enum class GameEnd { Quit, Won, Error };
+
+GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
 // Gives back what a game holds (its map, tiles, clouds and bitmaps); nothing
 // to do when no game runs. A game ends with it, and so does a program closed
 // in the middle of one, before the toolkit goes.

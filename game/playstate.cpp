@@ -2,8 +2,8 @@
 // collision, mowing, clouds and the order of a frame's endings.
 #include "game/playstate.h"
 
-#include "app/resources.h"
 #include "audio/audio.h"
+#include "game/resources.h"
 #include "kwui/geometry.h"
 
 #include <algorithm>

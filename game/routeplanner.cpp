@@ -6,6 +6,7 @@
 #include "content/map.h"
 #include "content/sprite.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 
 #include <algorithm>
 #include <memory>

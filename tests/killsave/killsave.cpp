@@ -9,13 +9,13 @@
 // Prints one line of figures per kind; the exit code is 0 when every kill left
 // a whole file.
 #include "app/startup.h"
-#include "app/toolpaths.h"
 #include "audio/audiorules.h"
 #include "content/imagefile.h"
 #include "content/map.h"
 #include "content/savegame.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
+#include "editors/toolpaths.h"
 #include "kwui/core.h"
 
 #include <allegro5/allegro.h>

@@ -1,9 +1,9 @@
 // The game frame as the game draws it (straight onto the screen at 1:1, the
 // level line kept between frames) matches, pixel for pixel, the frame drawn
 // the plain way through the map window. Needs a display; skipped without one.
-#include "app/resources.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "kwui/kwui.h"
 
 #include <allegro5/allegro_font.h>

@@ -1,9 +1,9 @@
 // Every shipped level can be won: the route planner drives the game's own
 // mower over each map of game.ini (no clouds) and cuts every grass cell within
 // 70 % of the level's Normal time.
-#include "app/paths.h"
-#include "app/resources.h"
+#include "content/datapath.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 #include "game/routeplanner.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // square mower box and driving, on a play state of the test's own.
 #pragma once
 
-#include "app/resources.h"
 #include "game/playstate.h"
+#include "game/resources.h"
 
 #include <allegro5/allegro.h>
 

@@ -1,7 +1,7 @@
 // Map files of versions 1 to 3, the default tile set, damage, and drawing.
 #include "content/map.h"
 
-#include "app/paths.h"
+#include "content/datapath.h"
 #include "content_testing.h"
 
 #include <unistd.h>

@@ -1,8 +1,8 @@
 // game.ini's level list and the overlay pictures, read from a mod folder made
 // by the test.
-#include "app/paths.h"
-#include "app/resources.h"
+#include "content/datapath.h"
 #include "content/savegame.h"
+#include "game/resources.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
 #include "game/playgame.h"

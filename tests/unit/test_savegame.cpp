@@ -1,7 +1,7 @@
 // Saved games: the 26-byte file, versions, descriptions, slots and damage.
 #include "content/savegame.h"
 
-#include "app/paths.h"
+#include "content/datapath.h"
 #include "content_testing.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Command line, content path resolution and the platform's path rules.
-#include "app/paths.h"
 #include "app/startup.h"
+#include "content/datapath.h"
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>

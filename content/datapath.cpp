@@ -1,5 +1,5 @@
 // Content path resolution.
-#include "app/paths.h"
+#include "content/datapath.h"
 
 #include "platform/platform.h"
 

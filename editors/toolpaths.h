@@ -1,4 +1,5 @@
-// The editors' remembered folders, kept in sodbolt.ini section "other".
+// The editors' remembered folders (image import and export, the two Zentor
+// imports); the program keeps them in sodbolt.ini section "other".
 #pragma once
 
 #include <string>
@@ -7,6 +8,3 @@ extern std::string ImageImportPath;
 extern std::string ImageExportPath;
 extern std::string ImportZentorTilesPath;
 extern std::string ImportZentorSpritePath;
-
-void LoadToolPaths();
-void SaveToolPaths();

@@ -1,9 +1,9 @@
 // GameResources and game.ini: the overlay pictures, sprites, game sounds and
 // music names loaded at start-up, and the level list read at each game start.
-#include "app/resources.h"
+#include "game/resources.h"
 
-#include "app/paths.h"
 #include "audio/audio.h"
+#include "content/datapath.h"
 #include "game/playstate.h"
 #include "kwui/kwui.h"
 
