@@ -6,7 +6,6 @@
 #include "content/map.h"
 #include "content/sprite.h"
 #include "game/playstate.h"
-#include "game/resources.h"
 
 #include <algorithm>
 #include <memory>
