@@ -44,6 +44,7 @@ bool StartUp()
 {
     kwFatalHandler = &FatalFromToolkit;
     kwCloseHandler = &CloseFromToolkit;
+    InstallAudioHooks();
     if (!KW_Init()) return false;
     gShutDownDone = false;
 
