@@ -95,7 +95,10 @@ struct KW_Context {
     // [SECTION] Closing and hooks
     std::vector<std::function<bool()>> closeGuards;
     bool askingGuards = false;
+    // the program's fatal-error path, taken when the toolkit cannot go on (KW_Fatal)
     void (*fatalHandler)(const char* text) = nullptr;
+    // the program's orderly shut-down when the window's close button ends it
+    // (from any screen, or during a long load); the process then ends with 0
     void (*closeHandler)() = nullptr;
     KW_AudioHooks audio;
 };

@@ -78,8 +78,8 @@ ALLEGRO_COLOR KW_Colour(KW_ThemeColour which);
 void KW_BuildTheme();
 
 // ---------------------------------------------------------------------------
-// Fonts (the toolkit's state, kwDisplay, kwFont, kwMouse and the rest, is
-// the one record of kwui/context.h).
+// Fonts. (The toolkit's state, kwDisplay, kwFont, kwMouse and the rest, is
+// the one record of kwui/context.h.)
 extern const char* const kwFontPath;
 
 // Line heights; fall back to the nominal pixel size while no font is loaded.
@@ -133,18 +133,10 @@ bool KW_ChangeResolution();
 // Desktop size of monitor 0.
 bool KW_GetDesktopSize(int& width, int& height);
 
-// kwFatalHandler (kwui/context.h) is called when the toolkit cannot go on;
-// the program installs its fatal-error path there.
 // The end of a fault nothing can go on from (no display, no memory for the
-// tile set): the installed fatal hook, else the native "Error" box, then
-// exit code 1.
+// tile set): kwFatalHandler, the program's fatal path, else the native
+// "Error" box, then exit code 1.
 [[noreturn]] void KW_Fatal(const char* text);
-// kwCloseHandler is called when the window's close button ends the program
-// (from any screen, or during a long load under a progress bar); the program
-// installs its orderly shut-down there, and the process then ends with exit
-// code 0.
-
-// The sound hooks (kwAudioHooks, kwui/context.h) are installed at start-up.
 
 // Shows a native box titled "Error" with an empty heading and the error icon.
 void KW_NativeError(const char* text);
