@@ -169,16 +169,18 @@ void MapEditor::LoadMap()
     char path[kPathBufferSize];
     StartInMapsFolder(path);
     if (!KW_SelectFile("map", "Load Map", path)) return;
+    // An installed map's edited copy is what the game plays, so it is what loads.
+    const std::string source = ReadableContentPath(path);
     // A failed load leaves the map as it was.
-    if (!map.Load(path)) {
+    if (!map.Load(source.c_str())) {
         KW_ShowMessage("%s", map.lastError.c_str());
         return;
     }
-    fileName = path;
+    fileName = source;
     history.Clear();
     ClearCheckMarks();
     UpdateTitle();
-    KW_Message("Loaded map from %s", path);
+    KW_Message("Loaded map from %s", source.c_str());
 }
 
 bool MapEditor::SaveMap(bool ask)
@@ -191,6 +193,8 @@ bool MapEditor::SaveMap(bool ask)
         if (al_filename_exists(chosen) && !KW_Confirm("%s", "Overwrite existing file?")) return false;
         path = chosen;
     }
+    // A shipped map is read-only: its edited copy goes under the user's folder.
+    path = WritableContentPath(path);
     if (!map.Save(path.c_str())) {
         KW_ShowMessage("%s", map.lastError.c_str());
         return false;

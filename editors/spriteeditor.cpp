@@ -121,6 +121,8 @@ void LoadSprite(SpriteEditor& editor)
 {
     std::string path = SpritesFolder();
     if (!KW_SelectFile("spr", "Load Sprite", path)) return;
+    // An installed file's edited copy is what the game uses, so it is what loads.
+    path = ReadableContentPath(path);
     // A failed load leaves the sprite as it was.
     if (!editor.sprite.Load(path.c_str())) {
         KW_ShowMessage("%s", editor.sprite.lastError.c_str());
@@ -137,6 +139,7 @@ void SaveSpriteAs(SpriteEditor& editor)
     std::string path = SpritesFolder();
     if (!KW_SelectFile("spr", "Save Sprite As", path)) return;
     if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
+    path = WritableContentPath(path);
     if (!editor.sprite.Save(path.c_str())) {
         KW_ShowMessage("%s", editor.sprite.lastError.c_str());
         return;
@@ -153,13 +156,15 @@ void SaveSprite(SpriteEditor& editor)
         return;
     }
     // A failed save says so: the old file is still there, the edits are not.
-    if (!editor.sprite.Save(editor.fileName.c_str())) {
+    const std::string path = WritableContentPath(editor.fileName);
+    if (!editor.sprite.Save(path.c_str())) {
         KW_ShowMessage("%s", editor.sprite.lastError.c_str());
         return;
     }
-    KW_Message("Saved sprite to %s", editor.fileName.c_str());
+    KW_Message("Saved sprite to %s", path.c_str());
     editor.history.MarkSaved();
-    ShowTitle(editor);
+    if (path != editor.fileName) SetFile(editor, path);
+    else ShowTitle(editor);
 }
 
 void ImportZentor(SpriteEditor& editor)

@@ -183,8 +183,10 @@ void SetFile(TileEditor& editor, const std::string& path)
     UpdateTitle(editor);
 }
 
-bool LoadTileset(TileEditor& editor, const std::string& path)
+bool LoadTileset(TileEditor& editor, const std::string& chosen)
 {
+    // An installed file's edited copy is what the game uses, so it is what loads.
+    const std::string path = ReadableContentPath(chosen);
     if (!editor.tileset.Load(path.c_str())) {
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return false;
@@ -213,6 +215,7 @@ void SaveTilesetAs(TileEditor& editor)
     std::string path = TilesFolder();
     if (!KW_SelectFile("til", "Save Tileset As", path)) return;
     if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
+    path = WritableContentPath(path);
     if (!editor.tileset.Save(path.c_str())) {
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
@@ -230,13 +233,15 @@ void SaveTileset(TileEditor& editor)
         return;
     }
     // A failed save says so: the old file is still there, the edits are not.
-    if (!editor.tileset.Save(editor.fileName.c_str())) {
+    const std::string path = WritableContentPath(editor.fileName);
+    if (!editor.tileset.Save(path.c_str())) {
         KW_ShowMessage("%s", editor.tileset.lastError.c_str());
         return;
     }
     editor.history.MarkSaved();
     editor.importUnsaved = false;
-    KW_Message("Saved tileset to %s", editor.fileName.c_str());
+    KW_Message("Saved tileset to %s", path.c_str());
+    if (path != editor.fileName) SetFile(editor, path);
 }
 
 void ImportZentor(TileEditor& editor)

@@ -16,7 +16,7 @@
 ALLEGRO_FONT* kwFont = nullptr;
 ALLEGRO_FONT* kwFontMedium = nullptr;
 ALLEGRO_FONT* kwFontLarge = nullptr;
-const char* const kwFontPath = "kwuidata/fonts/DejaVuSans.ttf";
+std::string kwFontPath = "kwuidata/fonts/DejaVuSans.ttf";
 
 // [SECTION] Fonts
 
@@ -43,9 +43,9 @@ bool KW_LoadFonts()
         {&kwFontLarge, 72, "KW_LoadFonts: Unable to read large font from %s"},
     };
     for (const FontSlot& slot : slots) {
-        *slot.font = al_load_font(kwFontPath, slot.size, 0);
+        *slot.font = al_load_font(kwFontPath.c_str(), slot.size, 0);
         if (!*slot.font) {
-            KW_NativeMessage(slot.failure, kwFontPath);
+            KW_NativeMessage(slot.failure, kwFontPath.c_str());
             KW_DestroyFonts();
             return false;
         }

@@ -11,7 +11,7 @@
 #include <cmath>
 
 const char* const kwDefaultTextureName = "(no texture)";
-const char* const kwTextureFolder = "kwuidata/textures/";
+std::string kwTextureFolder = "kwuidata/textures/";
 
 static std::vector<KW_Texture> gTextures;
 
