@@ -5,7 +5,8 @@ RUNTIME_PACKAGES="build-essential cmake pkg-config fonts-dejavu-core
   liballegro5-dev liballegro-acodec5-dev liballegro-audio5-dev
   liballegro-dialog5-dev liballegro-image5-dev liballegro-ttf5-dev"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox valgrind"
+  xvfb xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox valgrind
+  desktop-file-utils appstream lintian dpkg-dev file fakeroot"
 
 install_packages() {
   local missing=()
