@@ -8,6 +8,8 @@
 #include "game/resources.h"
 #include "kwui/kwui.h"
 
+#include <algorithm>
+
 const char* const kToolkitBanner = "KWUI2 immediate-mode toolkit";
 
 std::vector<CreditsPage> BuildCreditsPages()
@@ -51,6 +53,46 @@ static void DrawCreditsLine(int x, int y, const std::string& line)
     KW_DrawFontText(font, x, y, al_map_rgb(255, 255, 255), line.c_str());
 }
 
+CreditsLayout LayoutCreditsPage(int lineCount, int screenHeight, int mediumHeight, int statusTop)
+{
+    CreditsLayout layout;
+    const int bottomLimit = statusTop - 4;
+    layout.panelTop = static_cast<int>(screenHeight * 0.5 - 5);
+    layout.textTop = layout.panelTop + 5;
+    layout.spacing = 2 * mediumHeight;
+    // The panel ends 10 pixels below the last line's bottom.
+    const auto bottom = [&] { return layout.textTop + lineCount * layout.spacing + mediumHeight + 10; };
+    if (lineCount > 0 && bottom() > bottomLimit)
+        layout.spacing =
+            std::max(mediumHeight, (bottomLimit - 10 - mediumHeight - layout.textTop) / lineCount);
+    if (bottom() > bottomLimit) {
+        layout.textTop = std::max(5, layout.textTop - (bottom() - bottomLimit));
+        layout.panelTop = layout.textTop - 5;
+    }
+    layout.panelBottom = bottom();
+    return layout;
+}
+
+int CreditsStatusTop() { return kwScreenH - KW_LineHeight() - 2; }
+
+void DrawCreditsPage(ALLEGRO_BITMAP* background, const CreditsPage& page, int linesShown, int slideX)
+{
+    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
+    const int lineCount = static_cast<int>(page.lines.size());
+    const CreditsLayout layout =
+        LayoutCreditsPage(lineCount, kwScreenH, KW_MediumLineHeight(), CreditsStatusTop());
+    al_clear_to_color(KW_Colour(KWC_Background));
+    if (background)
+        al_draw_scaled_bitmap(background, 0, 0, al_get_bitmap_width(background), al_get_bitmap_height(background),
+                              0, 0, kwScreenW, kwScreenH, 0);
+    KW_DrawRect(0, layout.panelTop, kwScreenW - 1, layout.panelBottom, true, KW_Colour(KWC_Background), 192);
+    KW_DrawFontText(kwFontMedium, 10, layout.textTop, white, page.heading.c_str());
+    for (int i = 0; i < linesShown && i < lineCount; ++i) DrawCreditsLine(10, layout.LineTop(i), page.lines[i]);
+    if (linesShown < lineCount) DrawCreditsLine(slideX, layout.LineTop(linesShown), page.lines[linesShown]);
+    KW_DrawTextF(2, CreditsStatusTop(), white, "%s | %s | Using %s", kVersionText, kToolkitBanner,
+                 KW_GetAllegroVersionString().c_str());
+}
+
 void ShowCredits()
 {
     const std::string backgroundPath = ResolveDataPath(std::string("CreditsBack.tga"));
@@ -67,32 +109,14 @@ void ShowCredits()
     show.pageCount = static_cast<int>(pages.size());
     show.StartPage(0, kwScreenW);
 
-    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
-    const std::string allegroVersion = KW_GetAllegroVersionString();
     KW_ClearKey();
     for (;;) {
         const CreditsPage& page = pages[show.pageIndex];
-        const int lineCount = static_cast<int>(page.lines.size());
-        const int medium = KW_MediumLineHeight();
-        const int panelTop = static_cast<int>(kwScreenH * 0.5 - 5);
-        const int panelBottom = static_cast<int>(kwScreenH * 0.5 + medium + 20 + lineCount * 2 * medium + 5);
-
-        al_clear_to_color(KW_Colour(KWC_Background));
-        al_draw_scaled_bitmap(background, 0, 0, al_get_bitmap_width(background), al_get_bitmap_height(background), 0,
-                              0, kwScreenW, kwScreenH, 0);
-        KW_DrawRect(0, panelTop, kwScreenW - 1, panelBottom, true, KW_Colour(KWC_Background), 192);
-        const int textTop = panelTop + 5;
-        KW_DrawFontText(kwFontMedium, 10, textTop, white, page.heading.c_str());
-        for (int i = 0; i < show.linesShown && i < lineCount; ++i)
-            DrawCreditsLine(10, textTop + (i + 1) * 2 * medium, page.lines[i]);
-        if (show.linesShown < lineCount)
-            DrawCreditsLine(show.slideX, textTop + (show.linesShown + 1) * 2 * medium, page.lines[show.linesShown]);
-        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s | %s | Using %s", kVersionText, kToolkitBanner,
-                     allegroVersion.c_str());
+        DrawCreditsPage(background, page, show.linesShown, show.slideX);
         KW_PresentFrame();
 
         // Every frame waits for one tick of the frame timer.
-        show.Tick(lineCount, kwScreenW);
+        show.Tick(static_cast<int>(page.lines.size()), kwScreenW);
         if (kwKeyPending && (kwKeyCode == ALLEGRO_KEY_ESCAPE || kwKeyCode == ALLEGRO_KEY_SPACE)) break;
     }
     KW_ClearKey();

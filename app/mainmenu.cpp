@@ -34,7 +34,12 @@ int RunMenuFrame(MenuScreen& menu, ALLEGRO_BITMAP* background, const char* modLi
         KW_DrawFontText(kwFont, kwScreenW - 2 - KW_TextWidth(text), kwScreenH - 2 - KW_LineHeight(),
                         KW_Colour(KWC_Background), text);
     }
+    // The console's lines go where they cover no entry, for this frame only.
+    const int consoleX = kwConsoleX, consoleTop = kwConsoleTop;
+    menu.PlaceConsole(static_cast<int>(kwConsoleLines.size()), kwConsoleX, kwConsoleTop);
     KW_PresentFrame();
+    kwConsoleX = consoleX;
+    kwConsoleTop = consoleTop;
     return result;
 }
 

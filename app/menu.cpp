@@ -105,22 +105,59 @@ static void DrawScaledIcon(const KW_Texture& icon, float cx, float cy, float sca
     al_draw_scaled_rotated_bitmap(bitmap, w / 2, h / 2, cx, cy, sx, sy, 0.0f, 0);
 }
 
-void MenuScreen::Draw(bool& clicked)
+// The title at the left of the bar and the web line at its right, in the
+// medium font while both fit side by side; else the web line, then the title
+// too, in the standard font, so the two never run into each other.
+void MenuScreen::DrawTitleBar()
+{
+    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
+    const int mediumHeight = KW_MediumLineHeight();
+    KW_DrawRect(0, 8, kwScreenW - 1, mediumHeight + 7, true, al_map_rgb(0, 0, 240), 128);
+
+    constexpr int kGap = 24;
+    ALLEGRO_FONT* titleFont = kwFontMedium;
+    ALLEGRO_FONT* webFont = kwFontMedium;
+    int webRight = kwScreenW - 32;
+    const auto fits = [&] {
+        return 15 + KW_TextWidth(titleFont, title.c_str()) + kGap <=
+               webRight - KW_TextWidth(webFont, webLine.c_str());
+    };
+    if (!fits()) {
+        webFont = kwFont;
+        webRight = kwScreenW - 15;
+    }
+    if (!fits()) titleFont = kwFont;
+    const auto middle = [&](ALLEGRO_FONT* font) {
+        return font == kwFontMedium ? 8 : 8 + (mediumHeight - KW_LineHeight()) / 2;
+    };
+    KW_DrawFontText(titleFont, 15, middle(titleFont), white, title.c_str());
+    KW_DrawFontText(webFont, webRight - KW_TextWidth(webFont, webLine.c_str()), middle(webFont), white,
+                    webLine.c_str());
+}
+
+void MenuScreen::PlaceConsole(int lineCount, int& x, int& top) const
+{
+    const int lineHeight = KW_LineHeight();
+    const int rowsBottom = ItemRowTop(static_cast<int>(items.size()));
+    const int barTop = kwScreenH - 51;
+    if (rowsBottom + 8 + lineCount * lineHeight < barTop) {
+        x = 3;
+        top = rowsBottom + 8;
+    } else {
+        x = width + 30;
+        top = ItemRowTop(0);
+    }
+}
+
+void MenuScreen::DrawWithPointer(int mouseX, int mouseY, int buttons, bool& clicked)
 {
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     const ALLEGRO_COLOR blue = al_map_rgb(0, 0, 240);
-    const int mediumHeight = KW_MediumLineHeight();
     const int lineHeight = KW_LineHeight();
 
-    // title bar
-    KW_DrawRect(0, 8, kwScreenW - 1, mediumHeight + 7, true, blue, 128);
-    KW_DrawFontText(kwFontMedium, 15, 8, white, title.c_str());
-    KW_DrawFontText(kwFontMedium, kwScreenW - 32 - KW_TextWidth(kwFontMedium, webLine.c_str()), 8, white,
-                    webLine.c_str());
+    DrawTitleBar();
 
     // item rows, with the mouse choosing as it moves
-    KW_RefreshMouse();
-    const int mouseX = kwMouse.x, mouseY = kwMouse.y;
     const bool mouseMoved = mouseX != lastMouseX || mouseY != lastMouseY;
     const int h = ItemRowHeight();
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
@@ -131,7 +168,7 @@ void MenuScreen::Draw(bool& clicked)
             PlayMenuSound(moveSound);
             descriptionX = kwScreenW;
         }
-        if (over && i == selected && (kwMouse.buttons & 1)) clicked = true;
+        if (over && i == selected && (buttons & 1)) clicked = true;
 
         const bool isSelected = i == selected;
         KW_DrawRect(15, y + 1, width + 14, y + h - 1, true, isSelected ? blue : white, 96);
@@ -176,7 +213,8 @@ void MenuScreen::Draw(bool& clicked)
 int MenuScreen::Update()
 {
     bool clicked = false;
-    Draw(clicked);
+    KW_RefreshMouse();
+    DrawWithPointer(kwMouse.x, kwMouse.y, kwMouse.buttons, clicked);
 
     if (clicked) {
         PlayMenuSound(selectSound);

@@ -45,6 +45,12 @@ public:
     int RowHeight() const { return rowHeight; }
     int ItemRowTop(int index) const;
     int ItemRowHeight() const;
+    // Draws one frame of the menu for a pointer at (mouseX, mouseY) with
+    // those buttons held; clicked is set when the selected row is pressed.
+    void DrawWithPointer(int mouseX, int mouseY, int buttons, bool& clicked);
+    // Where the message console goes on this menu: under the last row when
+    // its lines fit there, else right of the rows, so no entry is covered.
+    void PlaceConsole(int lineCount, int& x, int& top) const;
 
     std::string title;
     std::string versionText;
@@ -60,7 +66,7 @@ public:
     int selectSound = -1, moveSound = -1, cancelSound = -1;
 
 private:
-    void Draw(bool& clicked);
+    void DrawTitleBar();
     void PlayMenuSound(int number) const;
     void KeepSelectionInRange();
 };

@@ -29,6 +29,7 @@ bool StartUp()
 {
     kwFatalHandler = &FatalFromToolkit;
     kwCloseHandler = &CloseFromToolkit;
+    InstallAudioHooks();
     if (!KW_Init()) {
         ReportToolkitFailure();
         return false;

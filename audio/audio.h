@@ -102,3 +102,7 @@ private:
     void FreeSlot(SampleInstanceSlot& slot);
     void DropMusic();
 };
+
+// Puts the toolkit's sound hooks (kwAudioHooks: settings, start, stop, the
+// per-frame update) onto the one audio object; called at start-up before KW_Init.
+void InstallAudioHooks();

@@ -1,6 +1,7 @@
 // CPU use of a screen idling at 60 frames a second: the toolkit's frame end
 // (which rests between timer polls) next to the same loop with a busy wait.
 //   scripts/with-display.sh build/bench/bench_menu_cpu [seconds]
+#include "audio/audio.h"
 #include "kwui/kwui.h"
 
 #include <cstdio>
@@ -62,6 +63,8 @@ int main(int argc, char** argv)
     std::fputs("[video]\nwidth=800\nheight=600\nwindow=True\n", ini);
     std::fclose(ini);
     fs::current_path(work);
+
+    InstallAudioHooks();
 
     if (!KW_Init()) return 1;
     std::printf("Idle screen, %.0f s each, 800 x 600 window\n", seconds);

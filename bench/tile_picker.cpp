@@ -5,6 +5,7 @@
 //   scripts/with-display.sh build/bench/bench_tile_picker [rounds]
 #include "content/tileset.h"
 #include "editors/tilepicker.h"
+#include "audio/audio.h"
 #include "kwui/kwui.h"
 #include "kwui/objectbrowser.h"
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv)
     std::fputs("[video]\nwidth=800\nheight=600\nwindow=True\n", ini);
     std::fclose(ini);
     fs::current_path(work);
+    InstallAudioHooks();
     if (!KW_Init()) return 1;
 
     // The game's own tile set, as the map editor holds it.

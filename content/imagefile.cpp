@@ -1,6 +1,7 @@
 // Exported pictures, written beside the target and renamed over it.
 #include "content/imagefile.h"
 
+#include "content/binarystream.h"
 #include "platform/platform.h"
 
 #include <cstdio>
@@ -24,4 +25,12 @@ bool SaveBitmapReplacing(const char* path, ALLEGRO_BITMAP* bitmap)
     if (ok) ok = PlatformReplaceFile(temporary, target);
     if (!ok) std::remove(temporary.c_str());
     return ok;
+}
+
+bool SaveTextReplacing(const char* path, const std::string& text)
+{
+    BinaryStream out;
+    if (!path || !out.OpenForWriting(path)) return false;
+    out.WriteBytes(text.data(), text.size());
+    return out.Finish();
 }

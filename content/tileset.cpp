@@ -75,9 +75,7 @@ void Tileset::New()
     if (!CreateAtlas()) {
         Unload();
         // No memory for the atlas: a fault the program cannot go on from.
-        if (kwFatalHandler) kwFatalHandler("Unable to allocate tile");
-        else KW_NativeError("Unable to allocate tile");
-        return;
+        KW_Fatal("Unable to allocate tile");
     }
     loaded = true;
 }

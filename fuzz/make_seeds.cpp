@@ -90,6 +90,29 @@ int main(int argc, char** argv)
     for (int version : {1, 3, 4, 6})
         ok &= WriteBytes(root + "/zentor_sprite/v" + std::to_string(version) + ".spr", ZentorSprite(version, "Qdx Sprite File", 2, 1));
 
+    // Tiled files: a map with its tile set inside (so one file gets past the
+    // tile set check), CSV and base64-zlib layers, and a TSX.
+    const std::string tileset = "<tileset firstgid=\"1\" name=\"sodbolt\" tilewidth=\"32\" tileheight=\"32\" "
+                                "tilecount=\"1024\" columns=\"32\"><image source=\"sodbolt.png\" trans=\"ff00ff\"/></tileset>";
+    const std::string start = "<?xml version=\"1.0\"?>\n<map version=\"1.8\" orientation=\"orthogonal\" width=\"25\" "
+                              "height=\"16\" tilewidth=\"32\" tileheight=\"32\" infinite=\"0\"><properties>"
+                              "<property name=\"title\" value=\"Seed\"/><property name=\"timeLimit\" type=\"int\" "
+                              "value=\"90\"/></properties>" + tileset + "<layer id=\"1\" name=\"field\" width=\"25\" height=\"16\">";
+    const std::string end = "</layer><objectgroup id=\"2\" name=\"start\"><object id=\"1\" x=\"400\" y=\"256\"><point/>"
+                            "</object></objectgroup></map>\n";
+    std::string csv;
+    for (int i = 0; i < 400; ++i) csv += std::to_string(i % 7 + 1) + (i < 399 ? "," : "");
+    const std::string csvMap = start + "<data encoding=\"csv\">" + csv + "</data>" + end;
+    ok &= WriteBytes(root + "/tiled/csv.tmx", Bytes(csvMap.begin(), csvMap.end()));
+    // 400 ids of 1, packed with zlib and written in base64.
+    const std::string zlibMap = start + "<data encoding=\"base64\" compression=\"zlib\">eJxjZGBgYBzFo3gUj+JRPIpJxADrnAGR</data>" + end;
+    ok &= WriteBytes(root + "/tiled/zlib.tmx", Bytes(zlibMap.begin(), zlibMap.end()));
+    const std::string tsx = "<?xml version=\"1.0\"?>\n<tileset name=\"sodbolt\" tilewidth=\"32\" tileheight=\"32\" "
+                            "tilecount=\"1024\" columns=\"32\"><properties><property name=\"description\" value=\"x\"/>"
+                            "</properties><image source=\"sodbolt.png\" trans=\"ff00ff\" width=\"1024\" height=\"1024\"/>"
+                            "<tile id=\"1\"><properties><property name=\"type\" value=\"Grass\"/></properties></tile></tileset>\n";
+    ok &= WriteBytes(root + "/tiled/set.tsx", Bytes(tsx.begin(), tsx.end()));
+
     if (!ok) std::fprintf(stderr, "make_seeds: could not write every seed\n");
     return ok ? 0 : 1;
 }

@@ -12,8 +12,8 @@ out="${FUZZ_BUILD_DIR:-$repo/build-fuzz}"
 cxx="${CXX_FUZZ:-clang++}"
 mkdir -p "$out/obj" "$out/crashes"
 
-allegro_flags=$(pkg-config --cflags allegro-5)
-allegro_libs=$(pkg-config --libs allegro-5)
+allegro_flags=$(pkg-config --cflags allegro-5 tinyxml2 zlib)
+allegro_libs="$(pkg-config --libs allegro-5 tinyxml2 zlib)"
 common=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$repo" $allegro_flags)
 sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 
@@ -37,11 +37,11 @@ for pid in "${pids[@]}"; do wait "$pid"; done
 # Seeds.
 "$cxx" "${common[@]}" "${sanitize[@]}" "$repo/fuzz/make_seeds.cpp" \
   $(printf '%s\n' "${objects[@]}") $allegro_libs -o "$out/make_seeds"
-targets=(tileset map sprite savegame zentor_tileset zentor_sprite)
+targets=(tileset map sprite savegame zentor_tileset zentor_sprite tiled)
 for target in "${targets[@]}"; do mkdir -p "$out/seeds/$target" "$out/corpus/$target"; done
 (cd "$out" && ASAN_OPTIONS=detect_leaks=0 ./make_seeds "$out/seeds")
 
-declare -A max_len=([tileset]=40000 [map]=2000 [sprite]=4096 [savegame]=64 [zentor_tileset]=870000 [zentor_sprite]=4096)
+declare -A max_len=([tileset]=40000 [map]=2000 [sprite]=4096 [savegame]=64 [zentor_tileset]=870000 [zentor_sprite]=4096 [tiled]=16384)
 # As many targets build and then run side by side as there are cores (FUZZ_JOBS to choose), each for the full time.
 jobs="${FUZZ_JOBS:-$(nproc)}"
 pids=()

@@ -2,7 +2,6 @@
 // the theme colours.
 #include "kwui/core.h"
 
-#include "audio/audio.h"
 #include "kwui/console.h"
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
@@ -32,6 +31,7 @@ bool kwInitialised = false;
 int kwTickRate = 60;
 void (*kwFatalHandler)(const char* text) = nullptr;
 void (*kwCloseHandler)() = nullptr;
+KW_AudioHooks kwAudioHooks;
 
 bool kwKeyPending = false;
 int kwKeyCode = -1;
@@ -141,6 +141,13 @@ void KW_NativeError(const char* text)
     al_show_native_message_box(nullptr, "Error", "", text, nullptr, ALLEGRO_MESSAGEBOX_ERROR);
 }
 
+void KW_Fatal(const char* text)
+{
+    if (kwFatalHandler) kwFatalHandler(text);
+    else KW_NativeError(text);
+    std::exit(1);
+}
+
 bool KW_GetDesktopSize(int& width, int& height)
 {
     ALLEGRO_MONITOR_INFO info;
@@ -246,9 +253,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
         // Without a display nothing can go on: end through the program's fatal path.
         char text[256];
         std::snprintf(text, sizeof text, "Unable to restore the display mode %d by %d", oldW, oldH);
-        if (kwFatalHandler) kwFatalHandler(text);
-        else KW_NativeError(text);
-        std::exit(1);
+        KW_Fatal(text);
     }
     AdoptNewDisplay(oldWindowed);
     KW_Message("Unable to set new display mode %d by %d", width, height);
@@ -301,7 +306,7 @@ bool KW_Init()
     KW_VideoSettings video;
     if (ALLEGRO_CONFIG* config = al_load_config_file(kwSettingsPath.c_str())) {
         video = KW_ReadVideoSettings(config);
-        AudioClass::GetInstance().LoadSettings(config);
+        if (kwAudioHooks.loadSettings) kwAudioHooks.loadSettings(config);
         al_destroy_config(config);
     }
     gStoredWindowed = video.windowed;
@@ -394,7 +399,7 @@ bool KW_Init()
         if (KW_SelectDisplayMode(choice)) KW_ChangeDisplayMode(choice.width, choice.height, choice.windowed);
     }
 
-    AudioClass::GetInstance().Init();
+    if (kwAudioHooks.start) kwAudioHooks.start();
     return true;
 }
 
@@ -413,7 +418,7 @@ void KW_Shutdown()
 
     if (ALLEGRO_CONFIG* config = al_create_config()) {
         KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwForcedWindowed >= 0 ? gStoredWindowed : kwWindowed);
-        AudioClass::GetInstance().SaveSettings(config);
+        if (kwAudioHooks.saveSettings) kwAudioHooks.saveSettings(config);
         if (!KW_SaveConfigReplacing(kwSettingsPath.c_str(), config))
             KW_LogError("KW_Shutdown: Unable to write %s", kwSettingsPath.c_str());
         al_destroy_config(config);
@@ -428,5 +433,5 @@ void KW_Shutdown()
     kwQueue = nullptr;
 
     kwInitialised = false;
-    AudioClass::GetInstance().Shutdown();
+    if (kwAudioHooks.stop) kwAudioHooks.stop();
 }

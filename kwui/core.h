@@ -163,10 +163,29 @@ bool KW_GetDesktopSize(int& width, int& height);
 // Called when the toolkit cannot go on (no display could be made); the
 // program installs its fatal-error path here.
 extern void (*kwFatalHandler)(const char* text);
+// The end of a fault nothing can go on from (no display, no memory for the
+// tile set): the installed fatal hook, else the native "Error" box, then
+// exit code 1.
+[[noreturn]] void KW_Fatal(const char* text);
 // Called when the window's close button ends the program (from any screen,
 // or during a long load under a progress bar); the program installs its
 // orderly shut-down here, and the process then ends with exit code 0.
 extern void (*kwCloseHandler)();
+
+// The sound layer sits above the toolkit, so the toolkit reaches it through
+// these hooks, which the program installs at start-up (InstallAudioHooks).
+// KW_Init reads the "audio" settings from kwui2.ini right after the video
+// ones and starts the sound last; KW_Shutdown writes them after the video
+// ones and stops the sound last; KW_PollEvents updates the sound first,
+// every frame. An empty hook is skipped.
+struct KW_AudioHooks {
+    void (*loadSettings)(const ALLEGRO_CONFIG* config) = nullptr;
+    void (*saveSettings)(ALLEGRO_CONFIG* config) = nullptr;
+    void (*start)() = nullptr;
+    void (*stop)() = nullptr;
+    void (*update)() = nullptr;
+};
+extern KW_AudioHooks kwAudioHooks;
 
 // Shows a native box titled "Error" with an empty heading and the error icon.
 void KW_NativeError(const char* text);

@@ -1,7 +1,6 @@
 // Input: one key character latched per frame, the mouse helpers, frame end.
 #include "kwui/input.h"
 
-#include "audio/audio.h"
 #include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
@@ -10,7 +9,7 @@
 
 void KW_PollEvents()
 {
-    AudioClass::GetInstance().UpdateInstances();
+    if (kwAudioHooks.update) kwAudioHooks.update();
     KW_ClearKey();
     if (!kwQueue) return;
 

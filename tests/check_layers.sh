@@ -17,13 +17,6 @@ rank() {
   esac
 }
 
-# TEMPORARY: the toolkit still calls the audio object directly; the change
-# that puts those calls behind start-up hooks removes these two lines.
-allowed=(
-  "kwui/core.cpp -> audio/audio.h"
-  "kwui/input.cpp -> audio/audio.h"
-)
-
 bad=0
 for f in $(find platform kwui content audio game editors app -name '*.h' -o -name '*.cpp' | sort); do
   from=${f%%/*}; rf=$(rank "$from")
@@ -31,9 +24,7 @@ for f in $(find platform kwui content audio game editors app -name '*.h' -o -nam
     to=${inc%%/*}; rt=$(rank "$to")
     [ "$rt" -eq 0 ] && continue
     if [ "$rt" -gt "$rf" ] || { [ "$rt" -eq 3 ] && [ "$rf" -eq 3 ] && [ "$from" != "$to" ]; }; then
-      line="$f -> $inc"
-      for a in "${allowed[@]}"; do [ "$line" = "$a" ] && continue 2; done
-      echo "$line: $from may not include $to"
+      echo "$f -> $inc: $from may not include $to"
       bad=1
     fi
   done

@@ -1,4 +1,4 @@
-// Buttons: creation rules, labelled sizes and offsets, hover and tool tip text.
+// Buttons: creation rules, a labelled button's look, hover and tool tip text.
 #include "kwui/button.h"
 
 #include "kwui/console.h"
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -28,17 +28,24 @@ KW_Texture RealIcon()
 }
 }  // namespace
 
-TEST(Button, LabelledLayoutHoverAndToolTipText)
+TEST(Button, LabelledButtonCentresIconAndLabelAndNamesItsHotKey)
 {
-    // Automatic size; a tall font makes it line height + 2 high; a fixed size keeps the pair centred.
-    const struct { int w, h, textW, lineH; std::array<int, 6> sizeIconText; } cases[] = {
-        {-1, -1, 60, 26, {100, 34, 3, 1, 37, 4}},
-        {-1, -1, 60, 40, {100, 42, 3, 5, 37, 1}},
-        {200, 50, 60, 26, {200, 50, 53, 9, 87, 12}}};
+    // What the player sees: the 32-pixel icon and the label beside it sit in
+    // the middle of the button, across and down, whatever its size; an
+    // automatic button fits its label and is never lower than the icon.
+    const struct { int w, h, textW, lineH; } cases[] = {
+        {-1, -1, 60, 26}, {-1, -1, 60, 40}, {200, 50, 60, 26}, {150, 90, 17, 22}};
     for (const auto& c : cases) {
         const KW_LabelledLayout l = KW_LayoutLabelledButton(c.w, c.h, c.textW, c.lineH);
-        EXPECT_EQ((std::array<int, 6>{l.width, l.height, l.iconX, l.iconY, l.textX, l.textY}), c.sizeIconText)
-            << c.w << " x " << c.h << ", line height " << c.lineH;
+        const int left = l.iconX, right = l.width - (l.textX + c.textW);
+        EXPECT_LE(std::abs(left - right), 1) << c.w << " x " << c.h;
+        EXPECT_GT(l.textX, l.iconX + 32) << "the label starts after the icon";
+        EXPECT_LE(std::abs(l.iconY - (l.height - 32 - l.iconY)), 1) << c.w << " x " << c.h;
+        EXPECT_LE(std::abs(l.textY - (l.height - c.lineH - l.textY)), 1) << c.w << " x " << c.h;
+        if (c.w == -1) {
+            EXPECT_GE(left, 2);
+            EXPECT_GE(l.height, std::max(34, c.lineH + 2));
+        }
     }
 
     KW_Button button;

@@ -5,6 +5,7 @@
 //   dialoghost message|confirm|text|string|number|colour|file [start path]|image|browser|browser-edit
 //
 // Escape on the host screen itself writes "screen-escape" and quits.
+#include "audio/audio.h"
 #include "kwui/kwui.h"
 #include "tools/reportlog.h"
 
@@ -89,6 +90,7 @@ int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "confirm";
     const std::string startPath = argc > 2 ? argv[2] : "";
+    InstallAudioHooks();
     if (!KW_Init()) return 1;
     OpenReportLog("dialoghost.txt", "a");
     Report("ready lh=%d w=%d h=%d", KW_LineHeight(), kwScreenW, kwScreenH);

@@ -10,6 +10,7 @@
 #include "tools/gallery/dialogs_page.h"
 #include "tools/gallery/gallery.h"
 
+#include "audio/audio.h"
 #include "kwui/kwui.h"
 #include "tools/reportlog.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[i], "--dialogs") == 0) dialogsPage = true;
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "--textures") == 0) textureFolder = argv[i + 1];
+
+    InstallAudioHooks();
 
     if (!KW_Init()) return 1;
     if (!textureFolder.empty()) KW_LoadInternalTexturesFrom(textureFolder);

@@ -1,0 +1,367 @@
+// The formats other tools read: TMX maps, TSX tile sets with their PNG sheet,
+// PNG sprite strips with their JSON; round trips and refusals.
+#include "content/map.h"
+#include "content/sheets.h"
+#include "content/sprite.h"
+#include "content/tiledmap.h"
+#include "content_testing.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <regex>
+
+namespace {
+
+std::string ReadText(const std::string& path)
+{
+    const Bytes bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    WriteFileBytes(path, Bytes(text.begin(), text.end()));
+}
+
+std::string Base64(const Bytes& bytes)
+{
+    static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string text;
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const uint32_t chunk = bytes[i] << 16 | (i + 1 < bytes.size() ? bytes[i + 1] << 8 : 0) |
+                               (i + 2 < bytes.size() ? bytes[i + 2] : 0);
+        for (int k = 0; k < 4; ++k)
+            text += i * 8 + k * 6 < bytes.size() * 8 ? digits[(chunk >> (18 - 6 * k)) & 63] : '=';
+    }
+    return text;
+}
+
+// Packs with zlib's header (windowBits 15) or gzip's (31).
+Bytes Deflate(const Bytes& bytes, int windowBits)
+{
+    z_stream stream;
+    std::memset(&stream, 0, sizeof stream);
+    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
+    Bytes packed(deflateBound(&stream, bytes.size()) + 32);
+    stream.next_in = const_cast<uint8_t*>(bytes.data());
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = packed.data();
+    stream.avail_out = static_cast<uInt>(packed.size());
+    deflate(&stream, Z_FINISH);
+    packed.resize(packed.size() - stream.avail_out);
+    deflateEnd(&stream);
+    return packed;
+}
+
+class TiledMapTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        map.New();
+        map.title = "Lawn <&> \"Ünïcode\"";
+        map.author = "Jo & Sam";
+        map.timeLimit = 123;
+        map.cloudCount = 4;
+        map.startX = 410;
+        map.startY = 97;
+        for (int i = 0; i < Map::kCellCount; ++i) map.cells[i] = static_cast<uint16_t>((i * 37) % 1024);
+        map.cells[399] = 1023;
+        ASSERT_TRUE(map.Save(scratch.Path("original.map").c_str()));
+        std::string error;
+        ASSERT_TRUE(ExportMapToTmx(map, scratch.Path("level.tmx"), error)) << error;
+        tmx = ReadText(scratch.Path("level.tmx"));
+    }
+    // Imports TEXT as level.tmx into a map holding the original and expects
+    // the refusal MESSAGE with every field kept.
+    void ExpectRefused(const std::string& text, const std::string& message, bool startOnly = false)
+    {
+        WriteText(scratch.Path("level.tmx"), text);
+        Map kept;
+        ASSERT_TRUE(kept.Load(scratch.Path("original.map").c_str()));
+        std::string error;
+        EXPECT_FALSE(ImportMapFromTmx(kept, scratch.Path("level.tmx"), error));
+        EXPECT_EQ(startOnly ? error.substr(0, message.size()) : error, message);
+        ASSERT_TRUE(kept.Save(scratch.Path("kept.map").c_str()));
+        EXPECT_EQ(ReadFileBytes(scratch.Path("kept.map")), ReadFileBytes(scratch.Path("original.map")));
+    }
+    // The exported file with its layer data replaced.
+    std::string WithData(const std::string& dataElement) const
+    {
+        return std::regex_replace(tmx, std::regex("<data encoding=\"csv\">[^<]*</data>"), dataElement);
+    }
+    Bytes CellBytes() const
+    {
+        Bytes bytes;
+        for (uint16_t cell : map.cells) PutU32(bytes, cell + 1u);
+        return bytes;
+    }
+
+    ScratchFolder scratch;
+    Map map;
+    std::string tmx;
+};
+
+TEST_F(TiledMapTest, ExportThenImportGivesTheIdenticalMapFile)
+{
+    EXPECT_NE(tmx.find("<data encoding=\"csv\">"), std::string::npos);
+    EXPECT_NE(tmx.find("source=\"sodbolt.tsx\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(scratch.Path("sodbolt.tsx")));
+    EXPECT_TRUE(std::filesystem::exists(scratch.Path("sodbolt.png")));
+    Map back;
+    back.New();
+    std::string error;
+    ASSERT_TRUE(ImportMapFromTmx(back, scratch.Path("level.tmx"), error)) << error;
+    ASSERT_TRUE(back.Save(scratch.Path("back.map").c_str()));
+    EXPECT_EQ(ReadFileBytes(scratch.Path("back.map")), ReadFileBytes(scratch.Path("original.map")));
+}
+
+TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainZlibAndGzip)
+{
+    std::string xmlTiles = "<data>";
+    for (uint16_t cell : map.cells) xmlTiles += "<tile gid=\"" + std::to_string(cell + 1) + "\"/>";
+    xmlTiles += "</data>";
+    const std::vector<std::string> layers = {
+        xmlTiles,
+        "<data encoding=\"base64\">\n   " + Base64(CellBytes()) + "\n  </data>",
+        "<data encoding=\"base64\" compression=\"zlib\">" + Base64(Deflate(CellBytes(), 15)) + "</data>",
+        "<data encoding=\"base64\" compression=\"gzip\">" + Base64(Deflate(CellBytes(), 31)) + "</data>",
+    };
+    for (const std::string& layer : layers) {
+        WriteText(scratch.Path("packed.tmx"), WithData(layer));
+        Map back;
+        back.New();
+        std::string error;
+        ASSERT_TRUE(ImportMapFromTmx(back, scratch.Path("packed.tmx"), error)) << error << " for " << layer.substr(0, 60);
+        EXPECT_EQ(back.cells, map.cells);
+    }
+}
+
+TEST_F(TiledMapTest, RefusalsNameTheFileAndReasonAndKeepTheMap)
+{
+    const std::string sized = std::regex_replace(
+        tmx, std::regex("<map ([^>]*)width=\"25\" height=\"16\""), "<map $1width=\"30\" height=\"20\"");
+    ExpectRefused(sized, "level.tmx: the map is 30 x 20 tiles; Sodbolt maps are 25 x 16");
+    std::string flipped = tmx;
+    flipped.replace(flipped.find("\n1,") + 1, 1, "2147483649");
+    ExpectRefused(flipped, "level.tmx: cell (0, 0) is flipped or turned; Sodbolt tiles cannot be");
+    std::string outside = tmx;
+    outside.replace(outside.find("\n1,") + 1, 1, "1025");
+    ExpectRefused(outside, "level.tmx: cell (0, 0) holds tile 1025, outside the Sodbolt tile set");
+    std::string empty = tmx;
+    empty.replace(empty.find("\n1,") + 1, 1, "0");
+    ExpectRefused(empty, "level.tmx: cell (0, 0) is empty; every Sodbolt cell holds a tile");
+    ExpectRefused(std::regex_replace(tmx, std::regex("<layer[\\s\\S]*</layer>"), ""),
+                  "level.tmx: the map has no tile layer");
+    ExpectRefused(WithData("<data encoding=\"csv\">1,2,3</data>"),
+                  "level.tmx: the tile layer holds 3 cells; a Sodbolt map has 400");
+    ExpectRefused(WithData("<data encoding=\"csv\">1,99999999999</data>"),
+                  "level.tmx: the tile layer's data is not 400 tile numbers");
+    ExpectRefused(WithData("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"),
+                  "level.tmx: the tile layer is compressed with zstd; use zlib, gzip or none");
+    ExpectRefused(WithData("<data encoding=\"base64\" compression=\"zlib\">" +
+                           Base64(Deflate(CellBytes(), 15)).substr(0, 40) + "</data>"),
+                  "level.tmx: the tile layer's zlib data is damaged or truncated");
+    ExpectRefused(std::regex_replace(tmx, std::regex("value=\"123\""), "value=\"-5\""),
+                  "level.tmx: the property timeLimit is \"-5\"; it must be a whole number from 0 to 65535");
+    ExpectRefused(tmx.substr(0, tmx.size() / 2), "level.tmx: not well-formed XML", true);
+    // A tile set of another program's.
+    WriteText(scratch.Path("other.tsx"), "<tileset name=\"x\" tilewidth=\"16\" tileheight=\"16\" tilecount=\"256\" "
+                                         "columns=\"16\"><image source=\"x.png\"/></tileset>");
+    ExpectRefused(std::regex_replace(tmx, std::regex("sodbolt\\.tsx"), "other.tsx"),
+                  "level.tmx: the tile set other.tsx is not a Sodbolt tile set (1024 tiles of 32 x 32 pixels in 32 "
+                  "columns)");
+}
+
+TEST_F(TiledMapTest, ExportRefusesACellThatNamesNoTile)
+{
+    map.cells[26] = 1024;
+    std::string error;
+    EXPECT_FALSE(ExportMapToTmx(map, scratch.Path("beyond.tmx"), error));
+    EXPECT_NE(error.find("(1, 1)"), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(scratch.Path("beyond.tmx")));
+}
+
+// A set whose tiles differ in picture, type and description.
+void PaintTileset(Tileset& set)
+{
+    set.New();
+    set.description = "Garden <set> & more";
+    for (int i : {0, 1, 33, 500, 1023}) FillBitmap(set.tiles[i].image, al_map_rgb(i % 256, (i * 7) % 256, 90));
+    PutPixelOn(set.tiles[33].image, 3, 4, al_map_rgb(255, 0, 255));
+    set.tiles[1].type = TileGrass;
+    set.tiles[33].type = TileSolid;
+    set.tiles[500].type = TileWater;
+    set.tiles[501].type = static_cast<TileType>(7);
+    set.tiles[1].description = "Grass \"long\"";
+    set.tiles[1023].description = "Mown";
+}
+
+TEST(TileSheet, TsxExportThenImportGivesTheIdenticalTilesetFile)
+{
+    ScratchFolder scratch;
+    Tileset set;
+    PaintTileset(set);
+    ASSERT_TRUE(set.Save(scratch.Path("original.til").c_str()));
+    std::string error;
+    ASSERT_TRUE(ExportTilesetToTsx(set, scratch.Path("garden.tsx"), error)) << error;
+    ALLEGRO_BITMAP* sheet = LoadPictureAsMemory(scratch.Path("garden.png"));
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(al_get_bitmap_width(sheet), 1024);
+    EXPECT_EQ(al_get_bitmap_height(sheet), 1024);
+    EXPECT_EQ(PixelOf(sheet, 32 + 5, 32 + 5), (Rgba{33, 231, 90, 255})); // tile 33: column 1, row 1
+    EXPECT_EQ(PixelOf(sheet, 32 + 3, 32 + 4), (Rgba{255, 0, 255, 255}));
+    al_destroy_bitmap(sheet);
+    const std::string tsx = ReadText(scratch.Path("garden.tsx"));
+    EXPECT_NE(tsx.find("trans=\"ff00ff\""), std::string::npos);
+    EXPECT_NE(tsx.find("<property name=\"type\" value=\"Water\"/>"), std::string::npos);
+
+    Tileset back;
+    back.New();
+    ASSERT_TRUE(ImportTilesetFromTsx(back, scratch.Path("garden.tsx"), error)) << error;
+    ASSERT_TRUE(back.Save(scratch.Path("back.til").c_str()));
+    EXPECT_EQ(ReadFileBytes(scratch.Path("back.til")), ReadFileBytes(scratch.Path("original.til")));
+}
+
+TEST(TileSheet, BarePngFillsTheTilesItHoldsAndKeepsTheRest)
+{
+    ScratchFolder scratch;
+    Tileset set;
+    PaintTileset(set);
+    ALLEGRO_BITMAP* small = MakeFilledBitmap(64, 32, al_map_rgb(10, 20, 30));
+    PutPixelOn(small, 40, 2, al_map_rgba(0, 0, 0, 0));
+    ASSERT_TRUE(al_save_bitmap(scratch.Path("two.png").c_str(), small));
+    al_destroy_bitmap(small);
+    std::string error;
+    ASSERT_TRUE(ImportTileSheetPng(set, scratch.Path("two.png"), error)) << error;
+    EXPECT_EQ(PixelOf(set.tiles[0].image, 0, 0), (Rgba{10, 20, 30, 255}));
+    EXPECT_EQ(PixelOf(set.tiles[1].image, 8, 2), (Rgba{255, 0, 255, 255})); // transparent comes in as magenta
+    EXPECT_EQ(PixelOf(set.tiles[33].image, 3, 4), (Rgba{255, 0, 255, 255}));
+    EXPECT_EQ(PixelOf(set.tiles[33].image, 0, 0), (Rgba{33, 231, 90, 255}));
+    EXPECT_EQ(set.tiles[1].type, TileGrass);
+}
+
+TEST(TileSheet, RefusesOddSizesAndMoreThan1024TilesKeepingTheSet)
+{
+    ScratchFolder scratch;
+    Tileset set;
+    PaintTileset(set);
+    ASSERT_TRUE(set.Save(scratch.Path("original.til").c_str()));
+    const struct {
+        int width, height;
+        const char* message;
+    } cases[] = {
+        {33, 32, "odd.png: the sheet is 33 x 32 pixels; a tile sheet's sides are multiples of 32"},
+        {2048, 1024 + 32, "odd.png: the sheet holds 2112 tiles; a Sodbolt tile set has 1024"},
+    };
+    for (const auto& c : cases) {
+        ALLEGRO_BITMAP* picture = MakeFilledBitmap(c.width, c.height, al_map_rgb(1, 2, 3));
+        ASSERT_TRUE(al_save_bitmap(scratch.Path("odd.png").c_str(), picture));
+        al_destroy_bitmap(picture);
+        std::string error;
+        EXPECT_FALSE(ImportTileSheetPng(set, scratch.Path("odd.png"), error));
+        EXPECT_EQ(error, c.message);
+    }
+    ASSERT_TRUE(set.Save(scratch.Path("kept.til").c_str()));
+    EXPECT_EQ(ReadFileBytes(scratch.Path("kept.til")), ReadFileBytes(scratch.Path("original.til")));
+}
+
+class SpriteStripTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sprite.description = "Mower & friends";
+        const int sizes[3][2] = {{16, 16}, {24, 10}, {8, 20}};
+        const int16_t times[3] = {50, -1, 7};
+        for (int i = 0; i < 3; ++i) {
+            ALLEGRO_BITMAP* image = MakeFilledBitmap(sizes[i][0], sizes[i][1], al_map_rgb(40 * i, 100, 200));
+            PutPixelOn(image, 1, 1, al_map_rgba(0, 0, 0, 0));
+            ASSERT_TRUE(sprite.AddFrame(image, ("frame \"" + std::to_string(i) + "\"").c_str()));
+            al_destroy_bitmap(image);
+            sprite.SetFrameTime(static_cast<int16_t>(i), times[i]);
+        }
+        ASSERT_TRUE(sprite.Save(scratch.Path("original.spr").c_str()));
+    }
+    void ExpectKept()
+    {
+        ASSERT_TRUE(sprite.Save(scratch.Path("kept.spr").c_str()));
+        EXPECT_EQ(ReadFileBytes(scratch.Path("kept.spr")), ReadFileBytes(scratch.Path("original.spr")));
+    }
+    ScratchFolder scratch;
+    Sprite sprite;
+};
+
+TEST_F(SpriteStripTest, ExportThenImportGivesTheIdenticalSpriteFile)
+{
+    std::string error;
+    ASSERT_TRUE(ExportSpriteStrip(sprite, scratch.Path("strip.png"), error)) << error;
+    ALLEGRO_BITMAP* strip = LoadPictureAsMemory(scratch.Path("strip.png"));
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(al_get_bitmap_width(strip), 3 * 24);
+    EXPECT_EQ(al_get_bitmap_height(strip), 20);
+    EXPECT_EQ(PixelOf(strip, 24 + 1, 1).a, 0);
+    EXPECT_EQ(PixelOf(strip, 24 + 2, 2), (Rgba{40, 100, 200, 255}));
+    EXPECT_EQ(PixelOf(strip, 24 + 2, 15).a, 0); // below the 10-pixel frame
+    al_destroy_bitmap(strip);
+    const std::string json = ReadText(scratch.Path("strip.json"));
+    EXPECT_NE(json.find("\"x\": 24,"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"duration\": 500"), std::string::npos);
+
+    Sprite back;
+    ASSERT_TRUE(ImportSpriteStrip(back, scratch.Path("strip.png"), 0, error)) << error;
+    ASSERT_TRUE(back.Save(scratch.Path("back.spr").c_str()));
+    EXPECT_EQ(ReadFileBytes(scratch.Path("back.spr")), ReadFileBytes(scratch.Path("original.spr")));
+}
+
+TEST_F(SpriteStripTest, OtherToolsListsAndBareStripsImport)
+{
+    ALLEGRO_BITMAP* picture = MakeFilledBitmap(30, 12, al_map_rgb(255, 0, 255));
+    PutPixelOn(picture, 11, 3, al_map_rgb(1, 2, 3));
+    ASSERT_TRUE(al_save_bitmap(scratch.Path("other.png").c_str(), picture));
+    al_destroy_bitmap(picture);
+    WriteText(scratch.Path("other.json"),
+              R"({"frames": [{"filename": "a", "frame": {"x": 0, "y": 0, "w": 10, "h": 12}, "duration": 120},
+                             {"filename": "b", "frame": {"x": 10, "y": 2, "w": 20, "h": 10}, "duration": 100}],
+                  "meta": {"app": "elsewhere"}})");
+    Sprite other;
+    std::string error;
+    ASSERT_TRUE(ImportSpriteStrip(other, scratch.Path("other.png"), 0, error)) << error;
+    ASSERT_EQ(other.GetFrameCount(), 2);
+    EXPECT_EQ(other.frames[1].name, "b");
+    EXPECT_EQ(other.GetFrameTime(0), 12);
+    EXPECT_EQ(other.GetFrameWidth(1), 20);
+    EXPECT_EQ(PixelOf(other.frames[1].image, 1, 1), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(PixelOf(other.frames[1].image, 0, 0).a, 0); // magenta is transparent
+
+    ASSERT_TRUE(ImportSpriteStrip(other, scratch.Path("other.png"), 15, error)) << error;
+    EXPECT_EQ(other.GetFrameCount(), 2);
+    EXPECT_EQ(other.GetFrameHeight(0), 12);
+}
+
+TEST_F(SpriteStripTest, RefusalsKeepTheSprite)
+{
+    ALLEGRO_BITMAP* picture = MakeFilledBitmap(30, 12, al_map_rgb(5, 5, 5));
+    ASSERT_TRUE(al_save_bitmap(scratch.Path("strip.png").c_str(), picture));
+    al_destroy_bitmap(picture);
+    std::string error;
+    EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 0, error));
+    EXPECT_EQ(error, "strip.json cannot be read; a strip without it needs a frame width");
+    EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 7, error));
+    EXPECT_EQ(error, "strip.png: the strip's width of 30 pixels is not a whole number of frames 7 pixels wide");
+    const std::pair<std::string, std::string> lists[] = {
+        {"{\"frames\": [", "strip.json: not a JSON frame list"},
+        {"{\"frames\": {}}", "strip.json: there is no \"frames\" array of frames"},
+        {R"({"frames": [{"frame": {"x": 25, "y": 0, "w": 10, "h": 12}}]})",
+         "strip.png: frame 0 reaches outside the 30 x 12 strip"},
+        {R"({"frames": [{"frame": {"x": -1, "y": 0, "w": 10, "h": 12}}]})",
+         "strip.json: frame 0 has no \"frame\" rectangle of whole numbers (x, y from 0, w, h from 1)"},
+    };
+    for (const auto& list : lists) {
+        WriteText(scratch.Path("strip.json"), list.first);
+        EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 0, error));
+        EXPECT_EQ(error, list.second);
+    }
+    ExpectKept();
+}
+
+} // namespace
