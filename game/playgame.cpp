@@ -5,9 +5,11 @@
 
 #include "audio/audio.h"
 #include "game/resources.h"
+#include "game/results.h"
 #include "kwui/button.h"
 #include "kwui/kwui.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -210,10 +212,12 @@ void EndGame()
     gPlay.clouds.clear();
 }
 
-static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
+                      int16_t savedLevel)
 {
     gPlay.levelIndex = levelIndex;
     gPlay.skillLevel = skillLevel;
+    gPlay.progressLevel = std::max(levelIndex, savedLevel);
     gPlay.mapPaths.clear();
     gPlay.musicNames.clear();
     if (!LoadMapsList()) return false;
@@ -288,9 +292,10 @@ static void CountSecond()
     }
 }
 
-GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
+                 int16_t savedLevel)
 {
-    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode)) return GameEnd::Error;
+    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode, savedLevel)) return GameEnd::Error;
 
     KW_Button audioButton;
     KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
@@ -339,6 +344,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
         ShowPlayArea();
         if (KW_DoButton(audioButton)) audio.RunAudioPanel();
         KW_PresentFrame();
+        ++gPlay.levelFrames;
 
         const FrameEnding ending = endings.Check(gPlay.timeLeft);
         if (ending == FrameEnding::OutOfTime) {
@@ -350,7 +356,9 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             }
         } else if (ending == FrameEnding::LevelComplete) {
             KW_Message("%s", "Level complete");
+            const int frames = gPlay.levelFrames;
             ShowOverlayScreen(gResources.levelCompleteImage);
+            if (!testMode) ShowResultsScreen(RecordLevelWin(frames));
             if (testMode) {
                 quit = true;
             } else if (static_cast<size_t>(gPlay.levelIndex) + 1 >= gPlay.mapPaths.size()) {

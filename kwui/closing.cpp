@@ -8,14 +8,7 @@
 
 #include <cstdlib>
 
-namespace {
-std::vector<std::function<bool()>>& Guards()
-{
-    static std::vector<std::function<bool()>> guards;
-    return guards;
-}
-bool asking = false;
-}  // namespace
+static std::vector<std::function<bool()>>& Guards() { return kwContext.closeGuards; }
 
 KW_CloseGuard::KW_CloseGuard(std::function<bool()> mayClose) : depth(Guards().size())
 {
@@ -26,8 +19,8 @@ KW_CloseGuard::~KW_CloseGuard() { Guards().resize(depth); }
 
 bool KW_GuardsAllowClose()
 {
-    if (asking) return false;
-    asking = true;
+    if (kwContext.askingGuards) return false;
+    kwContext.askingGuards = true;
     bool allowed = true;
     // by index: a guard's question may stand up (and take down) guards of its own
     for (size_t i = Guards().size(); allowed && i-- > 0;) {
@@ -35,7 +28,7 @@ bool KW_GuardsAllowClose()
         const std::function<bool()> ask = Guards()[i];
         allowed = !ask || ask();
     }
-    asking = false;
+    kwContext.askingGuards = false;
     return allowed;
 }
 

@@ -14,17 +14,7 @@
 #include <cstdio>
 #include <ctime>
 
-std::vector<KW_ConsoleLine> kwConsoleLines;
-int kwConsoleMaxLines = 10;
-int kwConsoleX = 3;
-int kwConsoleTop = 0;
-ALLEGRO_COLOR kwConsoleColour = {1.0f, 1.0f, 1.0f, 1.0f};
-int kwConsoleLifetime = 6;
-bool kwConsoleWindowVisible = false;
 std::string kwErrorLogName = "KWUI2 Error Log.txt";
-
-static TextWindowClass gConsoleWindow;
-static bool gConsoleWindowMade = false;
 
 static long WallSecond() { return static_cast<long>(std::time(nullptr)); }
 
@@ -84,40 +74,38 @@ void KW_DrawConsole()
     }
 }
 
-static bool consoleDrawnUnder = false;
-
 void KW_DrawConsoleUnderDialog()
 {
     KW_DrawConsole();
-    consoleDrawnUnder = true;
+    kwContext.consoleDrawnUnder = true;
 }
 
 void KW_DrawConsoleAtFrameEnd()
 {
-    if (!consoleDrawnUnder) KW_DrawConsole();
-    consoleDrawnUnder = false;
+    if (!kwContext.consoleDrawnUnder) KW_DrawConsole();
+    kwContext.consoleDrawnUnder = false;
 }
 
 // [SECTION] Console window
 
 bool KW_CreateConsole()
 {
-    TextWindowClass::Create(gConsoleWindow, kwScreenW - 20, kwScreenH - 20);
-    gConsoleWindowMade = true;
+    TextWindowClass::Create(kwContext.consoleWindow, kwScreenW - 20, kwScreenH - 20);
+    kwContext.consoleWindowMade = true;
     kwConsoleWindowVisible = false;
     return true;
 }
 
 void KW_DestroyConsole()
 {
-    TextWindowClass::Clear(gConsoleWindow);
-    gConsoleWindowMade = false;
+    TextWindowClass::Clear(kwContext.consoleWindow);
+    kwContext.consoleWindowMade = false;
     kwConsoleWindowVisible = false;
 }
 
-void KW_ShowConsoleWindow(bool visible) { kwConsoleWindowVisible = visible && gConsoleWindowMade; }
+void KW_ShowConsoleWindow(bool visible) { kwConsoleWindowVisible = visible && kwContext.consoleWindowMade; }
 
-const std::vector<std::string>& KW_ConsoleWindowLines() { return gConsoleWindow.lines; }
+const std::vector<std::string>& KW_ConsoleWindowLines() { return kwContext.consoleWindow.lines; }
 
 void KW_ConsolePrint(const char* format, ...)
 {
@@ -126,10 +114,10 @@ void KW_ConsolePrint(const char* format, ...)
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    TextWindowClass::Print(gConsoleWindow, text);
+    TextWindowClass::Print(kwContext.consoleWindow, text);
     if (kwConsoleWindowVisible && kwDisplay) {
         al_clear_to_color(KW_Colour(KWC_Background));
-        TextWindowClass::Draw(gConsoleWindow);
+        TextWindowClass::Draw(kwContext.consoleWindow);
         KW_PresentFrame();
     }
 }

@@ -2,25 +2,15 @@
 // log and native message boxes.
 #pragma once
 
+#include "kwui/context.h"
+
 #include <allegro5/allegro.h>
 
 #include <string>
 #include <vector>
 
-struct KW_ConsoleLine {
-    std::string text;
-    ALLEGRO_COLOR colour;
-    int age = 0;
-    long lastSecond = 0;
-};
-
-extern std::vector<KW_ConsoleLine> kwConsoleLines;
-extern int kwConsoleMaxLines;
-extern int kwConsoleX;
-extern int kwConsoleTop;
-extern ALLEGRO_COLOR kwConsoleColour;
-extern int kwConsoleLifetime;
-extern bool kwConsoleWindowVisible;
+// The console's lines and settings (kwConsoleLines, kwConsoleTop, ...) are
+// part of the toolkit's record, kwui/context.h.
 
 void KW_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Adds one line as it stands (no formatting); what KW_Message does after formatting.

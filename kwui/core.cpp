@@ -22,25 +22,9 @@
 #include <thread>
 #include <string>
 
-ALLEGRO_DISPLAY* kwDisplay = nullptr;
-ALLEGRO_EVENT_QUEUE* kwQueue = nullptr;
-int kwScreenW = 0;
-int kwScreenH = 0;
-bool kwWindowed = true;
-bool kwInitialised = false;
-int kwTickRate = 60;
-void (*kwFatalHandler)(const char* text) = nullptr;
-void (*kwCloseHandler)() = nullptr;
-KW_AudioHooks kwAudioHooks;
+KW_Context kwContext;
 
-bool kwKeyPending = false;
-int kwKeyCode = -1;
-int kwKeyChar = -1;
-int kwKeyModifiers = 0;
-ALLEGRO_MOUSE_STATE kwMouse{};
-
-uint8_t kwFieldSlots[256] = {};
-uint8_t kwFocusedField = 0;
+void KW_ResetContext() { kwContext = KW_Context{}; }
 
 std::string kwSettingsPath = "kwui2.ini";
 std::vector<std::string> kwWindowIconPaths;
@@ -63,21 +47,18 @@ const KW_Rgb kwThemeRgb[KWC_Count] = {
     {0, 0, 240},
 };
 
-static ALLEGRO_COLOR gTheme[KWC_Count];
-static bool gThemeBuilt = false;
-
 void KW_BuildTheme()
 {
     for (int i = 0; i < KWC_Count; ++i)
-        gTheme[i] = al_map_rgb(kwThemeRgb[i].r, kwThemeRgb[i].g, kwThemeRgb[i].b);
-    gThemeBuilt = true;
+        kwContext.theme[i] = al_map_rgb(kwThemeRgb[i].r, kwThemeRgb[i].g, kwThemeRgb[i].b);
+    kwContext.themeBuilt = true;
 }
 
 ALLEGRO_COLOR KW_Colour(KW_ThemeColour which)
 {
-    if (!gThemeBuilt) KW_BuildTheme();
-    if (which < 0 || which >= KWC_Count) return gTheme[KWC_Background];
-    return gTheme[which];
+    if (!kwContext.themeBuilt) KW_BuildTheme();
+    if (which < 0 || which >= KWC_Count) return kwContext.theme[KWC_Background];
+    return kwContext.theme[which];
 }
 
 void KW_ClearKey()

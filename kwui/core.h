@@ -2,6 +2,8 @@
 // start-up and shut-down, and the display-mode change.
 #pragma once
 
+#include "kwui/context.h"
+
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
 
@@ -66,7 +68,7 @@ enum KW_ThemeColour {
     // Buttons share the window body's fill.
     KWC_ButtonFace = KWC_WindowFill
 };
-static_assert(KWC_Count == 49, "the theme has 49 colours");
+static_assert(KWC_Count == 49 && KWC_Count == kwThemeSize, "the theme has 49 colours");
 
 // RGB of each entry, in enum order (usable without Allegro being up).
 struct KW_Rgb { uint8_t r, g, b; };
@@ -76,17 +78,8 @@ ALLEGRO_COLOR KW_Colour(KW_ThemeColour which);
 void KW_BuildTheme();
 
 // ---------------------------------------------------------------------------
-// Toolkit globals.
-extern ALLEGRO_DISPLAY* kwDisplay;
-extern ALLEGRO_EVENT_QUEUE* kwQueue;
-extern int kwScreenW, kwScreenH;
-extern bool kwWindowed;
-extern bool kwInitialised;
-extern int kwTickRate;
-
-extern ALLEGRO_FONT* kwFont;        // standard, 22 px
-extern ALLEGRO_FONT* kwFontMedium;  // 48 px
-extern ALLEGRO_FONT* kwFontLarge;   // 72 px
+// Fonts. (The toolkit's state, kwDisplay, kwFont, kwMouse and the rest, is
+// the one record of kwui/context.h.)
 extern std::string kwFontPath;  // "kwuidata/fonts/DejaVuSans.ttf" unless start-up sets another
 
 // Line heights; fall back to the nominal pixel size while no font is loaded.
@@ -95,17 +88,6 @@ int KW_MediumLineHeight();
 int KW_LargeLineHeight();
 int KW_TextWidth(const char* text);
 int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
-
-// Input latched by KW_PollEvents.
-extern bool kwKeyPending;
-extern int kwKeyCode;   // Allegro key code of this frame's key character, -1 when none
-extern int kwKeyChar;   // its Unicode character, -1 when none
-extern int kwKeyModifiers;  // ALLEGRO_KEYMOD_* flags held with it, 0 when none
-extern ALLEGRO_MOUSE_STATE kwMouse;
-
-// Text-field registry (one slot per field id) and the focused field.
-extern uint8_t kwFieldSlots[256];
-extern uint8_t kwFocusedField;
 
 // Clears the latched key character (dialogs do this on entry and exit).
 void KW_ClearKey();
@@ -160,32 +142,10 @@ bool KW_ChangeResolution();
 // Desktop size of monitor 0.
 bool KW_GetDesktopSize(int& width, int& height);
 
-// Called when the toolkit cannot go on (no display could be made); the
-// program installs its fatal-error path here.
-extern void (*kwFatalHandler)(const char* text);
 // The end of a fault nothing can go on from (no display, no memory for the
-// tile set): the installed fatal hook, else the native "Error" box, then
-// exit code 1.
+// tile set): kwFatalHandler, the program's fatal path, else the native
+// "Error" box, then exit code 1.
 [[noreturn]] void KW_Fatal(const char* text);
-// Called when the window's close button ends the program (from any screen,
-// or during a long load under a progress bar); the program installs its
-// orderly shut-down here, and the process then ends with exit code 0.
-extern void (*kwCloseHandler)();
-
-// The sound layer sits above the toolkit, so the toolkit reaches it through
-// these hooks, which the program installs at start-up (InstallAudioHooks).
-// KW_Init reads the "audio" settings from kwui2.ini right after the video
-// ones and starts the sound last; KW_Shutdown writes them after the video
-// ones and stops the sound last; KW_PollEvents updates the sound first,
-// every frame. An empty hook is skipped.
-struct KW_AudioHooks {
-    void (*loadSettings)(const ALLEGRO_CONFIG* config) = nullptr;
-    void (*saveSettings)(ALLEGRO_CONFIG* config) = nullptr;
-    void (*start)() = nullptr;
-    void (*stop)() = nullptr;
-    void (*update)() = nullptr;
-};
-extern KW_AudioHooks kwAudioHooks;
 
 // Shows a native box titled "Error" with an empty heading and the error icon.
 void KW_NativeError(const char* text);

@@ -13,9 +13,6 @@
 #include <cstdarg>
 #include <cstdio>
 
-ALLEGRO_FONT* kwFont = nullptr;
-ALLEGRO_FONT* kwFontMedium = nullptr;
-ALLEGRO_FONT* kwFontLarge = nullptr;
 std::string kwFontPath = "kwuidata/fonts/DejaVuSans.ttf";
 
 // [SECTION] Fonts

@@ -90,13 +90,11 @@ void KW_WaitMouseRelease()
     }
 }
 
-static unsigned framesPresented = 0;
-
-unsigned KW_FramesPresented() { return framesPresented; }
+unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
 void KW_PresentFrame()
 {
-    ++framesPresented;
+    ++kwContext.framesPresented;
     KW_PollEvents();
     KW_WaitForTick();
     KW_DrawConsoleAtFrameEnd();

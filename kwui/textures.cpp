@@ -13,8 +13,6 @@
 const char* const kwDefaultTextureName = "(no texture)";
 std::string kwTextureFolder = "kwuidata/textures/";
 
-static std::vector<KW_Texture> gTextures;
-
 // Bitmaps may outlive the registry in button copies; once Allegro itself has
 // gone (exit), destroying them is neither possible nor needed.
 static void DestroyBitmap(ALLEGRO_BITMAP* bitmap)
@@ -60,15 +58,15 @@ KW_Texture KW_MakeTexture(ALLEGRO_BITMAP* source, const std::string& name)
 
 KW_Texture& KW_RegisterTexture(ALLEGRO_BITMAP* source, const std::string& name)
 {
-    gTextures.push_back(KW_MakeTexture(source, name));
-    return gTextures.back();
+    kwContext.textures.push_back(KW_MakeTexture(source, name));
+    return kwContext.textures.back();
 }
 
-const std::vector<KW_Texture>& KW_InternalTextures() { return gTextures; }
+const std::vector<KW_Texture>& KW_InternalTextures() { return kwContext.textures; }
 
 // [SECTION] Loading and releasing
 
-void KW_ReleaseInternalTextures() { gTextures.clear(); }
+void KW_ReleaseInternalTextures() { kwContext.textures.clear(); }
 
 void KW_LoadInternalTexturesFrom(const std::string& folder)
 {
@@ -113,9 +111,9 @@ void KW_LoadInternalTextures() { KW_LoadInternalTexturesFrom(kwTextureFolder); }
 
 KW_Texture KW_GetInternalTexture(const std::string& name)
 {
-    for (const KW_Texture& texture : gTextures)
+    for (const KW_Texture& texture : kwContext.textures)
         if (PlatformEqualsNoCase(texture.name, name)) return texture;
-    for (const KW_Texture& texture : gTextures)
+    for (const KW_Texture& texture : kwContext.textures)
         if (texture.name == kwDefaultTextureName) return texture;
     // No registry at all (nothing loaded yet): an empty default record.
     KW_Texture none;

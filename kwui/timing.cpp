@@ -8,11 +8,8 @@
 
 #include <cstdlib>
 
-static KW_ClockFn gFrameClock = &PlatformMillis;
-static KW_FrameTimer gFrameTimer;
-
-void KW_SetFrameClock(KW_ClockFn clock) { gFrameClock = clock ? clock : &PlatformMillis; }
-int64_t KW_FrameClock() { return gFrameClock(); }
+void KW_SetFrameClock(KW_ClockFn clock) { kwContext.frameClock = clock; }
+int64_t KW_FrameClock() { return kwContext.frameClock ? kwContext.frameClock() : PlatformMillis(); }
 
 void KW_GetDateTime(KW_DateTime& record)
 {
@@ -50,14 +47,14 @@ bool KW_TimeElapsed(KW_DateTime& stamp, int hundredths)
 
 void KW_StartTimer(KW_FrameTimer& timer)
 {
-    timer.last = gFrameClock();
+    timer.last = KW_FrameClock();
     timer.target = 0.0f;
     timer.done = 0.0f;
 }
 
 bool KW_TimerTickOf(KW_FrameTimer& timer, int tickRate)
 {
-    const int64_t now = gFrameClock();
+    const int64_t now = KW_FrameClock();
     const int64_t elapsed = now - timer.last;
     timer.last = now;
     timer.target += static_cast<float>(elapsed) / 1000.0f * static_cast<float>(tickRate);
@@ -75,9 +72,9 @@ bool KW_TimerTickOf(KW_FrameTimer& timer, int tickRate)
     return true;
 }
 
-void KW_StartFrameTimer() { KW_StartTimer(gFrameTimer); }
+void KW_StartFrameTimer() { KW_StartTimer(kwContext.frameTimer); }
 
-bool KW_TimerTick() { return KW_TimerTickOf(gFrameTimer, kwTickRate); }
+bool KW_TimerTick() { return KW_TimerTickOf(kwContext.frameTimer, kwTickRate); }
 
 void KW_WaitForTick()
 {

@@ -7,8 +7,6 @@
 #include <cstdarg>
 #include <cstdio>
 
-static std::vector<KW_ToolTip> gToolTips;
-
 void KW_QueueToolTip(int x, int y, const char* format, ...)
 {
     char text[256];
@@ -16,12 +14,12 @@ void KW_QueueToolTip(int x, int y, const char* format, ...)
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    gToolTips.push_back(KW_ToolTip{text, x, y});
+    kwContext.toolTips.push_back(KW_ToolTip{text, x, y});
 }
 
-const std::vector<KW_ToolTip>& KW_QueuedToolTips() { return gToolTips; }
+const std::vector<KW_ToolTip>& KW_QueuedToolTips() { return kwContext.toolTips; }
 
-void KW_ClearToolTips() { gToolTips.clear(); }
+void KW_ClearToolTips() { kwContext.toolTips.clear(); }
 
 KW_ToolTipBox KW_PlaceToolTip(int x, int y, int textWidth, int lineHeight, int screenW, int screenH)
 {
@@ -40,7 +38,7 @@ KW_ToolTipBox KW_PlaceToolTip(int x, int y, int textWidth, int lineHeight, int s
 void KW_DrawToolTips()
 {
     if (kwDisplay) {
-        for (const KW_ToolTip& tip : gToolTips) {
+        for (const KW_ToolTip& tip : kwContext.toolTips) {
             const KW_ToolTipBox box =
                 KW_PlaceToolTip(tip.x, tip.y, KW_TextWidth(tip.text.c_str()), KW_LineHeight(), kwScreenW, kwScreenH);
             KW_DrawRect(box.x + 8, box.y + 8, box.x + 8 + box.w - 1, box.y + 8 + box.h - 1, true,
@@ -49,5 +47,5 @@ void KW_DrawToolTips()
             KW_DrawFontText(kwFont, box.x + 2, box.y + 2, KW_Colour(KWC_ToolTipText), tip.text.c_str());
         }
     }
-    gToolTips.clear();
+    kwContext.toolTips.clear();
 }

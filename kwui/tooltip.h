@@ -2,13 +2,10 @@
 // the frame end draws them on top of everything.
 #pragma once
 
+#include "kwui/context.h"
+
 #include <string>
 #include <vector>
-
-struct KW_ToolTip {
-    std::string text;
-    int x = 0, y = 0;
-};
 
 void KW_QueueToolTip(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 // Draws every queued tip in the order queued and empties the queue.

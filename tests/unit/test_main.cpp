@@ -1,12 +1,23 @@
-// Unit test entry: Allegro's system (no display) is brought up once.
+// Unit test entry: Allegro's system (no display) is brought up once, and
+// every test starts from a fresh toolkit record (no display, no fonts, no
+// key, every field slot free, an empty console and tool-tip queue).
+#include "kwui/context.h"
+
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
 #include <allegro5/allegro_primitives.h>
 #include <gtest/gtest.h>
 
+namespace {
+class FreshToolkit : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { KW_ResetContext(); }
+};
+}  // namespace
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshToolkit);
     if (!al_init()) return 2;
     al_init_image_addon();
     al_init_primitives_addon();

@@ -89,7 +89,6 @@ TEST(ObjectBrowserPaging, PageOfAtTheEdgesAndPagesWrapBothWays)
 
 TEST(ObjectBrowserRecord, ItemsKeepTheirCaptionsPagesAndSlider)
 {
-    const int savedW = kwScreenW, savedH = kwScreenH;
     kwScreenW = 800;
     kwScreenH = 600;
     ALLEGRO_BITMAP* tile = al_create_bitmap(32, 32);
@@ -120,6 +119,4 @@ TEST(ObjectBrowserRecord, ItemsKeepTheirCaptionsPagesAndSlider)
         EXPECT_FALSE(browser.hasSlider);
     }
     al_destroy_bitmap(tile);
-    kwScreenW = savedW;
-    kwScreenH = savedH;
 }

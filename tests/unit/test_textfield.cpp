@@ -10,12 +10,6 @@
 #include <utility>
 
 namespace {
-// The field slots are toolkit globals: each test starts with all of them free.
-struct FreshSlots {
-    FreshSlots() { std::memset(kwFieldSlots, 0, sizeof kwFieldSlots); kwFocusedField = 0; }
-    ~FreshSlots() { std::memset(kwFieldSlots, 0, sizeof kwFieldSlots); }
-};
-
 void Type(KW_TextField& field, const char* text)
 {
     for (const char* c = text; *c; ++c) KW_TextFieldKey(field, ALLEGRO_KEY_A, static_cast<unsigned char>(*c));
@@ -28,7 +22,6 @@ int TenPerCharacter(const std::string& text) { return static_cast<int>(text.size
 
 TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAtTheCaret)
 {
-    FreshSlots slots;
     KW_TextField field;
     KW_CreateTextField(field, "Number", 10, 10, 6, 200);
     Type(field, "1234567");
@@ -63,7 +56,6 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
 
 TEST(TextField, SlotsTabFocusWidthAndScrolling)
 {
-    FreshSlots slots;
     KW_TextField a, b, c;
     KW_CreateTextField(a, "", 0, 0, 10, 100);
     KW_FocusTextField(a);
@@ -86,12 +78,10 @@ TEST(TextField, SlotsTabFocusWidthAndScrolling)
     EXPECT_EQ(d.slot, 1);
 
     // The width ends 20 pixels inside the screen; scrolling follows the caret.
-    const int oldW = kwScreenW;
     kwScreenW = 800;
     KW_TextField cut;
     KW_CreateTextField(cut, "", 700, 0, 10, 300);
     EXPECT_EQ(cut.width, 80);
-    kwScreenW = oldW;
 
     // One character a frame.
     KW_TextField field;

@@ -13,9 +13,7 @@ namespace {
 
 // The toolbar reads the screen size from the toolkit; tests set an 800 x 600 one.
 struct Screen800 {
-    int oldW = kwScreenW, oldH = kwScreenH;
     Screen800() { kwScreenW = 800; kwScreenH = 600; }
-    ~Screen800() { kwScreenW = oldW; kwScreenH = oldH; }
 };
 
 KW_Texture Icon()
