@@ -202,7 +202,7 @@ void AudioClass::RunAudioPanel()
 
 bool AudioClass::SelectMusicFile()
 {
-    static const char* const kMusicExtensions[] = {"flac", "ogg", "it", "mod", "s3m", "xm"};
+    static const char* const kMusicExtensions[] = {"flac", "ogg", "wav", "it", "mod", "s3m", "xm"};
     bool chosen;
     std::string path;
     {

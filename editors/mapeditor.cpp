@@ -5,7 +5,6 @@
 #include "audio/audio.h"
 #include "content/datapath.h"
 #include "content/savegame.h"
-#include "editors/documentstate.h"
 #include "editors/gridline.h"
 #include "editors/tilepicker.h"
 #include "game/playgame.h"
@@ -24,49 +23,37 @@ namespace {
 
 constexpr int kTitleLength = 32;  // map title and author
 
-struct ToolbarEntry {
-    const char* icon;
-    const char* caption;
-    int hotKey;
+const DocumentKind kMapDocument = {
+    "Map", "map", "map", "maps/", "New Map - Unsaved tiles will be lost!  Continue?", "Map Editor", "unsaved.map",
 };
-
-// In the order of MapEditorButton; separators are entries of their own.
-const ToolbarEntry kToolbarEntries[kMapButtonCount] = {
-    {"new", "New Map", ALLEGRO_KEY_N},
-    {"load", "Load Map", ALLEGRO_KEY_F3},
-    {"save", "Save Map", ALLEGRO_KEY_F2},
-    {"saveas", "Save Map as", ALLEGRO_KEY_A},
-    {"exit", "Exit", ALLEGRO_KEY_ESCAPE},
-    {"seperator", "", -1},
-    {"undo", "Undo", KW_CtrlKey(ALLEGRO_KEY_Z)},
-    {"redo", "Redo", KW_CtrlKey(ALLEGRO_KEY_Y)},
-    {"seperator", "", -1},
-    {"tileed", "Tile Mode", ALLEGRO_KEY_T},
-    {"pstart", "Player Start Mode", ALLEGRO_KEY_P},
-    {"seperator", "", -1},
-    {"brush", "Set Tile Brush Size", ALLEGRO_KEY_B},
-    {"fill", "Flood Fill", ALLEGRO_KEY_F},
-    {"colour", "Toggle Passable Colours", ALLEGRO_KEY_C},
-    {"grid", "Toggle Grid", ALLEGRO_KEY_G},
-    {"seperator", "", -1},
-    {"cdesc", "Change Map Title", ALLEGRO_KEY_D},
-    {"author", "Change Map Author", -1},
-    {"clock", "Change Time Limit", -1},
-    {"rand", "Change Cloud Count", -1},
-    {"seperator", "", -1},
-    {"checkmap", "Check Map", ALLEGRO_KEY_K},
-    {"run", "Run Map", ALLEGRO_KEY_F9},
-    {"seperator", "", -1},
-    {"speaker", "Audio Panel", ALLEGRO_KEY_F5},
-};
-
-// The maps folder the file dialogs open on (mod folder first).
-void StartInMapsFolder(char (&path)[kPathBufferSize])
-{
-    std::snprintf(path, sizeof path, "%s", ResolveDataPath(std::string("maps/")).c_str());
-}
 
 }  // namespace
+
+const ToolbarTable& MapEditorToolbar()
+{
+    static const ToolbarTable table = [] {
+        ToolbarTable t;
+        t.FileButtons("Map").Separator();
+        t.Add("tileed", "Tile Mode", ALLEGRO_KEY_T, kMapChooseTile);
+        t.Add("pstart", "Player Start Mode", ALLEGRO_KEY_P, kMapStartPointMode).Separator();
+        t.Add("brush", "Set Tile Brush Size", ALLEGRO_KEY_B, kMapBrushSize);
+        t.Add("fill", "Flood Fill", ALLEGRO_KEY_F, kMapFill);
+        t.Add("colour", "Toggle Passable Colours", ALLEGRO_KEY_C, kMapPassable);
+        t.Add("grid", "Toggle Grid", ALLEGRO_KEY_G, kMapGrid).Separator();
+        t.Add("cdesc", "Change Map Title", ALLEGRO_KEY_D, kMapTitle);
+        t.Add("author", "Change Map Author", -1, kMapAuthor);
+        t.Add("clock", "Change Time Limit", -1, kMapTimeLimit);
+        t.Add("rand", "Change Cloud Count", -1, kMapCloudCount).Separator();
+        t.Add("checkmap", "Check Map", ALLEGRO_KEY_K, kMapCheck);
+        t.Add("run", "Run Map", ALLEGRO_KEY_F9, kMapRun).Separator();
+        t.Add("speaker", "Audio Panel", ALLEGRO_KEY_F5, kMapAudio);
+        return t;
+    }();
+    return table;
+}
+
+MapEditor::MapEditor() : EditorDocument(kMapDocument) {}
+
 
 std::string MapTestRunPath(const std::string& fileName)
 {
@@ -77,10 +64,9 @@ std::string MapTestRunPath(const std::string& fileName)
 // ---------------------------------------------------------------------------
 // [SECTION] Document and title
 
-void MapEditor::StartNewDocument()
+void MapEditor::ResetDocument()
 {
     map.New();
-    fileName = kUnsavedName;
     brushTile = 0;
     mode = kMapTileMode;
     passableView = false;
@@ -88,16 +74,20 @@ void MapEditor::StartNewDocument()
     brushHeight = 1;
     fillTool = false;
     pointerChange = false;
-    history.Clear();
     ClearCheckMarks();
-    UpdateTitle();
 }
 
-void MapEditor::UpdateTitle()
+bool MapEditor::ReadFile(const std::string& path)
 {
-    const std::string shownName = MarkedFileName(fileName, history.IsModified());
-    KW_SetToolbarTitle(toolbar, "%s", MapEditorTitle(shownName, mode).c_str());
+    // A failed load leaves the map as it was.
+    if (!map.Load(path.c_str())) return false;
+    ClearCheckMarks();
+    return true;
 }
+
+bool MapEditor::WriteFile(const std::string& path) { return map.Save(path.c_str()); }
+
+std::string MapEditor::Title(const std::string& markedName) const { return MapEditorTitle(markedName, mode); }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Undo and redo
@@ -140,75 +130,15 @@ struct RestoreSnapshot {
 
 }  // namespace
 
-void MapEditor::Undo()
+bool MapEditor::StepHistory(bool undo)
 {
-    if (!history.Undo(RestoreSnapshot{map})) return;
-    ClearCheckMarks();
-    UpdateTitle();
-}
-
-void MapEditor::Redo()
-{
-    if (!history.Redo(RestoreSnapshot{map})) return;
-    ClearCheckMarks();
-    UpdateTitle();
+    const bool done = undo ? history.Undo(RestoreSnapshot{map}) : history.Redo(RestoreSnapshot{map});
+    if (done) ClearCheckMarks();
+    return done;
 }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Commands
-
-void MapEditor::NewMap()
-{
-    const std::string question =
-        UnsavedChangesQuestion(fileName, history.IsModified(), "New Map - Unsaved tiles will be lost!  Continue?");
-    if (KW_Confirm("%s", question.c_str())) StartNewDocument();
-}
-
-void MapEditor::LoadMap()
-{
-    char path[kPathBufferSize];
-    StartInMapsFolder(path);
-    if (!KW_SelectFile("map", "Load Map", path)) return;
-    // A failed load leaves the map as it was.
-    if (!map.Load(path)) {
-        KW_ShowMessage("%s", map.lastError.c_str());
-        return;
-    }
-    fileName = path;
-    history.Clear();
-    ClearCheckMarks();
-    UpdateTitle();
-    KW_Message("Loaded map from %s", path);
-}
-
-bool MapEditor::SaveMap(bool ask)
-{
-    std::string path = fileName;
-    if (ask || fileName == kUnsavedName) {
-        char chosen[kPathBufferSize];
-        StartInMapsFolder(chosen);
-        if (!KW_SelectFile("map", "Save Map As", chosen)) return false;
-        if (al_filename_exists(chosen) && !KW_Confirm("%s", "Overwrite existing file?")) return false;
-        path = chosen;
-    }
-    if (!map.Save(path.c_str())) {
-        KW_ShowMessage("%s", map.lastError.c_str());
-        return false;
-    }
-    KW_Message("Saved map to %s", path.c_str());
-    fileName = path;
-    history.MarkSaved();
-    UpdateTitle();
-    return true;
-}
-
-void MapEditor::Exit()
-{
-    const std::string question = UnsavedChangesQuestion(
-        fileName, history.IsModified(),
-        "Any unsaved changes will be lost.  Are you sure that you want to exit the Map Editor?");
-    if (KW_Confirm("%s", question.c_str())) exitRequested = true;
-}
 
 void MapEditor::ChooseTile()
 {
@@ -265,7 +195,7 @@ void MapEditor::RunMap()
     // An unwinnable map may still be saved and tried, but not by accident.
     const int unreachable = CheckReachableGrass().UnreachableCount();
     if (unreachable > 0 && !KW_Confirm("%s", RunUnreachableQuestion(unreachable).c_str())) return;
-    if (!SaveMap(false)) {
+    if (!SaveDocument(false)) {
         KW_ShowMessage("%s", "Cannot run map without saving first");
         return;
     }
@@ -277,36 +207,30 @@ void MapEditor::RunMap()
     gCurrentSlot = nullptr;
 }
 
-void MapEditor::RunCommand(int button)
+void MapEditor::RunCommand(int command)
 {
     // A stroke still held when a command comes is finished first, so that
     // Undo takes it back whole.
     EndPointerChange();
-    switch (button) {
-    case kMapButtonNew: NewMap(); break;
-    case kMapButtonLoad: LoadMap(); break;
-    case kMapButtonSave: SaveMap(false); break;
-    case kMapButtonSaveAs: SaveMap(true); break;
-    case kMapButtonExit: Exit(); break;
-    case kMapButtonUndo: Undo(); break;
-    case kMapButtonRedo: Redo(); break;
-    case kMapButtonTileMode: ChooseTile(); break;
-    case kMapButtonPlayerStart: EnterPlayerStartMode(); break;
-    case kMapButtonBrushSize: SetBrushSize(); break;
-    case kMapButtonFill:
+    if (RunFrameCommand(command, exitRequested)) return;
+    switch (command) {
+    case kMapChooseTile: ChooseTile(); break;
+    case kMapStartPointMode: EnterPlayerStartMode(); break;
+    case kMapBrushSize: SetBrushSize(); break;
+    case kMapFill:
         fillTool = !fillTool;
         KW_Message("%s", fillTool ? "Flood fill: click a cell to fill its area" : "Flood fill off");
         break;
-    case kMapButtonPassable: passableView = !passableView; break;
-    case kMapButtonGrid: showGrid = !showGrid; break;
-    case kMapButtonTitle: EditTitle(); break;
-    case kMapButtonAuthor: EditAuthor(); break;
-    case kMapButtonTimeLimit: EditTimeLimit(); break;
-    case kMapButtonCloudCount: EditCloudCount(); break;
-    case kMapButtonCheck: CheckMap(); break;
-    case kMapButtonRun: RunMap(); break;
-    case kMapButtonAudio: AudioClass::GetInstance().RunAudioPanel(); break;
-    default: break;  // separators
+    case kMapPassable: passableView = !passableView; break;
+    case kMapGrid: showGrid = !showGrid; break;
+    case kMapTitle: EditTitle(); break;
+    case kMapAuthor: EditAuthor(); break;
+    case kMapTimeLimit: EditTimeLimit(); break;
+    case kMapCloudCount: EditCloudCount(); break;
+    case kMapCheck: CheckMap(); break;
+    case kMapRun: RunMap(); break;
+    case kMapAudio: AudioClass::GetInstance().RunAudioPanel(); break;
+    default: break;
     }
 }
 
@@ -396,24 +320,23 @@ void DrawBrushPreview(const MapEditor& editor, MapViewOrigin origin)
 
 void RunMapEditor(MapEditor& editor)
 {
-    KW_InitToolbar(editor.toolbar);
-    for (const ToolbarEntry& entry : kToolbarEntries)
-        KW_AddToolbarButton(editor.toolbar, entry.icon, entry.caption, entry.hotKey);
+    const ToolbarTable& table = MapEditorToolbar();
+    table.Build(editor.toolbar);
     editor.StartNewDocument();
     editor.pulse = kCursorPulseStart;
     editor.exitRequested = false;
     editor.pointerArmed = false;
-    const KW_CloseGuard unsavedMap(
-        [&editor] { return MayQuitWithUnsavedChanges(editor.fileName, editor.history.IsModified()); });
+    editor.OfferRecovery();
+    const KW_CloseGuard unsavedMap([&editor] { return editor.MayQuit(); });
 
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     while (!editor.exitRequested) {
         // toolbar and its command
         al_clear_to_color(KW_Colour(KWC_LightBlue));
         const int clicked = KW_DoToolbar(editor.toolbar);
-        if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, kMapButtonFill);
+        if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, table.ButtonOf(kMapFill));
         if (clicked >= 0) {
-            editor.RunCommand(clicked);
+            editor.RunCommand(table.CommandOf(clicked));
             // A button still held from closing a dialog must not paint.
             editor.pointerArmed = false;
         }
@@ -439,7 +362,9 @@ void RunMapEditor(MapEditor& editor)
         if (editor.showGrid) DrawMapGrid(origin);
         DrawUnreachableMarks(editor.unreachableMarks, origin);
         DrawStartMarker(editor.map, origin);
-        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", MapEditorStatusLine(editor.map).c_str());
+        const std::string status = MapEditorStatusLine(editor.map, kwScreenW - 4,
+                                                        [](const std::string& text) { return KW_TextWidth(text.c_str()); });
+        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", status.c_str());
 
         // pointer over the map
         if (editor.inGrid) {
@@ -459,6 +384,7 @@ void RunMapEditor(MapEditor& editor)
         if (!editor.inGrid) editor.brushHasLast = false;
 
         KW_PresentFrame();
+        editor.KeepRecoveryCopy();
     }
 
     editor.map.tileSet.Unload();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "content/map.h"
+#include "editors/document.h"
 #include "editors/mapbrush.h"
 #include "editors/undohistory.h"
 #include "game/routeplanner.h"
@@ -16,45 +17,33 @@
 #include <string>
 #include <vector>
 
-// The toolbar's buttons by index (separators count as entries).
-enum MapEditorButton {
-    kMapButtonNew = 0,
-    kMapButtonLoad,
-    kMapButtonSave,
-    kMapButtonSaveAs,
-    kMapButtonExit,
-    kMapSeparator1,
-    kMapButtonUndo,
-    kMapButtonRedo,
-    kMapSeparator2,
-    kMapButtonTileMode,
-    kMapButtonPlayerStart,
-    kMapSeparator3,
-    kMapButtonBrushSize,
-    kMapButtonFill,
-    kMapButtonPassable,
-    kMapButtonGrid,
-    kMapSeparator4,
-    kMapButtonTitle,
-    kMapButtonAuthor,
-    kMapButtonTimeLimit,
-    kMapButtonCloudCount,
-    kMapSeparator5,
-    kMapButtonCheck,
-    kMapButtonRun,
-    kMapSeparator6,
-    kMapButtonAudio,
-    kMapButtonCount
+// The map editor's own toolbar commands (the frame's come first).
+enum MapCommand {
+    kMapChooseTile = kFirstEditorCommand,
+    kMapStartPointMode,
+    kMapBrushSize,
+    kMapFill,
+    kMapPassable,
+    kMapGrid,
+    kMapTitle,
+    kMapAuthor,
+    kMapTimeLimit,
+    kMapCloudCount,
+    kMapCheck,
+    kMapRun,
+    kMapAudio,
 };
 
-class MapEditor {
+// The map editor's buttons in toolbar order.
+const ToolbarTable& MapEditorToolbar();
+
+class MapEditor : public EditorDocument {
 public:
-    static constexpr const char* kUnsavedName = "(unsaved file)";
     static constexpr const char* kTestSlotName = "savegames/mapeditor.sav";
 
-    KW_Toolbar toolbar;
+    MapEditor();
+
     Map map;
-    std::string fileName = kUnsavedName;
     int brushTile = 0;
     bool inGrid = false;
     uint8_t pulse = kCursorPulseStart;
@@ -85,11 +74,6 @@ public:
     // marked on the field until the map changes.
     std::vector<int> unreachableMarks;
 
-    // A fresh map with the editor's starting brush, mode and view.
-    void StartNewDocument();
-    // The title with "*" after the file name while there are unsaved changes.
-    void UpdateTitle();
-
     // Keeps an undo step for a change just made, when the map differs from
     // before (the copy taken before the change).
     void RecordChange(const MapSnapshot& before);
@@ -99,13 +83,7 @@ public:
     void EndPointerChange();
     void ClearCheckMarks() { unreachableMarks.clear(); }
 
-    // The toolbar's commands.
-    void NewMap();
-    void LoadMap();
-    // Saves to fileName, asking for a name when ask is set or the map was
-    // never saved. True when the map was written.
-    bool SaveMap(bool ask);
-    void Exit();
+    // The toolbar's own commands (New, Load, Save, Undo ... are the frame's).
     void ChooseTile();
     void EnterPlayerStartMode();
     void SetBrushSize();  // the brush-size dialog (mapeditor_dialogs.cpp)
@@ -113,20 +91,29 @@ public:
     void EditAuthor();
     void EditTimeLimit();
     void EditCloudCount();
-    void Undo();
-    void Redo();
     // Check Map (mapeditor_check.cpp): plans the mower's route with the
     // game's mower and marks the grass out of reach; CheckMap also reports.
     RoutePlan CheckReachableGrass();
     void CheckMap();
     void RunMap();
-    void RunCommand(int button);
+    void RunCommand(int command);
 
     // One frame's pointer work over the map in tile mode: paint with the left
     // button, pick with the right one.
     void ApplyTileBrush(bool leftDown, bool rightDown);
     // One frame of a start point drag: the start follows the pointer.
     void MoveStartPoint(int x, int y);
+
+protected:
+    // The document: the map with the editor's starting brush, mode and view.
+    void ResetDocument() override;
+    bool ReadFile(const std::string& path) override;
+    bool WriteFile(const std::string& path) override;
+    std::string LastError() const override { return map.lastError; }
+    UndoRevisions& History() override { return history; }
+    const UndoRevisions& History() const override { return history; }
+    bool StepHistory(bool undo) override;
+    std::string Title(const std::string& markedName) const override;
 };
 
 // The grid lines and the unreachable-grass marks over the map view

@@ -5,7 +5,6 @@
 #include "content/datapath.h"
 #include "content/imagefile.h"
 #include "content/zentor.h"
-#include "editors/documentstate.h"
 #include "editors/spriteops.h"
 #include "editors/toolpaths.h"
 #include "kwui/dialogs.h"
@@ -16,57 +15,53 @@
 
 namespace {
 
-struct ToolbarEntry {
-    const char* icon;
-    const char* caption;
-    int hotKey;
+enum SpriteCommand {
+    kSpritePrevious = kFirstEditorCommand,
+    kSpriteNext,
+    kSpriteAddFrame,
+    kSpriteDeleteFrame,
+    kSpriteFrameTime,
+    kSpriteImportImage,
+    kSpriteExportImage,
+    kSpritePreview,
+    kSpriteDescription,
+    kSpriteAllFramesTime,
+    kSpriteZoomIn,
+    kSpriteZoomOut,
+    kSpriteOnionSkin,
+    kSpriteImportZentor,
 };
 
-// In the order of SpriteEditorButton; separators are entries of their own.
-const ToolbarEntry kToolbarEntries[kSpriteButtonCount] = {
-    {"new", "New Sprite", ALLEGRO_KEY_N},
-    {"load", "Load Sprite", ALLEGRO_KEY_F3},
-    {"save", "Save Sprite", ALLEGRO_KEY_F2},
-    {"saveas", "Save Sprite as", ALLEGRO_KEY_A},
-    {"exit", "Exit", ALLEGRO_KEY_ESCAPE},
-    {"seperator", "", -1},
-    {"undo", "Undo", KW_CtrlKey(ALLEGRO_KEY_Z)},
-    {"redo", "Redo", KW_CtrlKey(ALLEGRO_KEY_Y)},
-    {"seperator", "", -1},
-    {"pframe", "Previous Frame", ALLEGRO_KEY_LEFT},
-    {"nframe", "Next Frame", ALLEGRO_KEY_RIGHT},
-    {"seperator", "", -1},
-    {"new", "Add Frame", ALLEGRO_KEY_F},
-    {"bin", "Delete Frame", ALLEGRO_KEY_DELETE},
-    {"clock", "Set Frame Display Time", ALLEGRO_KEY_T},
-    {"import", "Import Frame Image", ALLEGRO_KEY_I},
-    {"export", "Export Frame Image", ALLEGRO_KEY_E},
-    {"seperator", "", -1},
-    {"view", "Preview Sprite", ALLEGRO_KEY_V},
-    {"cdesc", "Change Sprite Description", ALLEGRO_KEY_D},
-    {"clocks", "Set All Frames Display Time", -1},
-    {"seperator", "", -1},
-    {"z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS},
-    {"z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS},
-    {"onion", "Onion Skin", ALLEGRO_KEY_O},
-    {"seperator", "", -1},
-    {"zentor", "Import Zentor Sprite", -1},
+const ToolbarTable& SpriteToolbar()
+{
+    static const ToolbarTable table = [] {
+        ToolbarTable t;
+        t.FileButtons("Sprite").Separator();
+        t.Add("pframe", "Previous Frame", ALLEGRO_KEY_LEFT, kSpritePrevious);
+        t.Add("nframe", "Next Frame", ALLEGRO_KEY_RIGHT, kSpriteNext).Separator();
+        t.Add("new", "Add Frame", ALLEGRO_KEY_F, kSpriteAddFrame);
+        t.Add("bin", "Delete Frame", ALLEGRO_KEY_DELETE, kSpriteDeleteFrame);
+        t.Add("clock", "Set Frame Display Time", ALLEGRO_KEY_T, kSpriteFrameTime);
+        t.Add("import", "Import Frame Image", ALLEGRO_KEY_I, kSpriteImportImage);
+        t.Add("export", "Export Frame Image", ALLEGRO_KEY_E, kSpriteExportImage).Separator();
+        t.Add("view", "Preview Sprite", ALLEGRO_KEY_V, kSpritePreview);
+        t.Add("cdesc", "Change Sprite Description", ALLEGRO_KEY_D, kSpriteDescription);
+        t.Add("clocks", "Set All Frames Display Time", -1, kSpriteAllFramesTime).Separator();
+        t.Add("z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, kSpriteZoomIn);
+        t.Add("z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, kSpriteZoomOut);
+        t.Add("onion", "Onion Skin", ALLEGRO_KEY_O, kSpriteOnionSkin).Separator();
+        t.Add("zentor", "Import Zentor Sprite", -1, kSpriteImportZentor);
+        return t;
+    }();
+    return table;
+}
+
+const DocumentKind kSpriteDocument = {
+    "Sprite", "sprite", "spr", "sprites/", "New Sprite - Unsaved changes will be lost!  Continue?", "Sprite Editor",
+    "unsaved.spr",
 };
 
 // [SECTION] Document and title
-
-// The title names the file, with "*" while it differs from the last save or load.
-void ShowTitle(SpriteEditor& editor)
-{
-    const std::string name = MarkedFileName(editor.fileName, editor.history.IsModified());
-    KW_SetToolbarTitle(editor.toolbar, "%s", SpriteEditorTitle(name).c_str());
-}
-
-void SetFile(SpriteEditor& editor, const std::string& path)
-{
-    editor.fileName = path;
-    ShowTitle(editor);
-}
 
 void ShowFrame(SpriteEditor& editor, int16_t index)
 {
@@ -78,33 +73,7 @@ void ShowFrame(SpriteEditor& editor, int16_t index)
 void Record(SpriteEditor& editor, SpriteUndoStep undoStep)
 {
     editor.history.Record(std::move(undoStep));
-    ShowTitle(editor);
-}
-
-void UndoOrRedo(SpriteEditor& editor, bool redo)
-{
-    int16_t shown = editor.currentFrame;
-    auto restore = [&](const SpriteUndoStep& step) {
-        return ApplySpriteUndoStep(editor.sprite, editor.fileName, step, shown);
-    };
-    const bool done = redo ? editor.history.Redo(restore) : editor.history.Undo(restore);
-    if (!done) {
-        KW_Message("%s", redo ? "Nothing to redo" : "Nothing to undo");
-        return;
-    }
-    ShowFrame(editor, shown);
-    ShowTitle(editor);
-}
-
-void EmptySprite(SpriteEditor& editor)
-{
-    editor.sprite.Clear();
-    editor.sprite.description = "(none)";
-    editor.sprite.currentFrame = 0;
-    KW_GetDateTime(editor.sprite.frameStamp);
-    editor.currentFrame = 0;
-    editor.history.Clear();
-    SetFile(editor, SpriteEditor::kUnsavedName);
+    editor.UpdateTitle();
 }
 
 bool HasCurrentFrame(const SpriteEditor& editor)
@@ -112,55 +81,40 @@ bool HasCurrentFrame(const SpriteEditor& editor)
     return IsValidFrame(editor.currentFrame, editor.sprite.GetFrameCount());
 }
 
-// The start folder of the sprite file dialogs (mod folder first).
-std::string SpritesFolder() { return ResolveDataPath(std::string("sprites/")); }
+}  // namespace
+
+SpriteEditor::SpriteEditor() : EditorDocument(kSpriteDocument) {}
+
+void SpriteEditor::ResetDocument()
+{
+    sprite.Clear();
+    sprite.description = "(none)";
+    sprite.currentFrame = 0;
+    KW_GetDateTime(sprite.frameStamp);
+    currentFrame = 0;
+}
+
+bool SpriteEditor::ReadFile(const std::string& path)
+{
+    if (!sprite.Load(path.c_str())) return false;
+    currentFrame = 0;
+    return true;
+}
+
+bool SpriteEditor::StepHistory(bool undo)
+{
+    int16_t shown = currentFrame;
+    auto restore = [&](const SpriteUndoStep& step) { return ApplySpriteUndoStep(sprite, fileName, step, shown); };
+    const bool done = undo ? history.Undo(restore) : history.Redo(restore);
+    if (done) ShowFrame(*this, shown);
+    return done;
+}
+
+std::string SpriteEditor::Title(const std::string& markedName) const { return SpriteEditorTitle(markedName); }
+
+namespace {
 
 // [SECTION] File commands
-
-void LoadSprite(SpriteEditor& editor)
-{
-    std::string path = SpritesFolder();
-    if (!KW_SelectFile("spr", "Load Sprite", path)) return;
-    // A failed load leaves the sprite as it was.
-    if (!editor.sprite.Load(path.c_str())) {
-        KW_ShowMessage("%s", editor.sprite.lastError.c_str());
-        return;
-    }
-    editor.history.Clear();
-    SetFile(editor, path);
-    editor.currentFrame = 0;
-    KW_Message("Loaded sprite from %s", path.c_str());
-}
-
-void SaveSpriteAs(SpriteEditor& editor)
-{
-    std::string path = SpritesFolder();
-    if (!KW_SelectFile("spr", "Save Sprite As", path)) return;
-    if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
-    if (!editor.sprite.Save(path.c_str())) {
-        KW_ShowMessage("%s", editor.sprite.lastError.c_str());
-        return;
-    }
-    KW_Message("Saved sprite to %s", path.c_str());
-    editor.history.MarkSaved();
-    SetFile(editor, path);
-}
-
-void SaveSprite(SpriteEditor& editor)
-{
-    if (editor.fileName == SpriteEditor::kUnsavedName) {
-        SaveSpriteAs(editor);
-        return;
-    }
-    // A failed save says so: the old file is still there, the edits are not.
-    if (!editor.sprite.Save(editor.fileName.c_str())) {
-        KW_ShowMessage("%s", editor.sprite.lastError.c_str());
-        return;
-    }
-    KW_Message("Saved sprite to %s", editor.fileName.c_str());
-    editor.history.MarkSaved();
-    ShowTitle(editor);
-}
 
 void ImportZentor(SpriteEditor& editor)
 {
@@ -177,7 +131,8 @@ void ImportZentor(SpriteEditor& editor)
     undo.replaceCount = editor.sprite.GetFrameCount();
     Record(editor, std::move(undo));
     // Save now writes the current format over the imported file.
-    SetFile(editor, path);
+    editor.fileName = path;
+    editor.UpdateTitle();
     editor.currentFrame = 0;
     ImportZentorSpritePath = path;
     KW_Message("Imported sprite from %s", path.c_str());
@@ -189,9 +144,10 @@ void AddFrame(SpriteEditor& editor)
 {
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Select Frame Image", path)) return;
-    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str(), error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     SpriteUndoStep undo = CaptureSpriteFrames(editor.sprite, editor.sprite.GetFrameCount(), 0, 1);
@@ -263,9 +219,10 @@ void ImportFrameImage(SpriteEditor& editor)
     }
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Select Frame Image", path)) return;
-    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str(), error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     SpriteUndoStep undo = CaptureSpriteFrames(editor.sprite, editor.currentFrame, 1, 1);
@@ -304,51 +261,36 @@ void EditDescription(SpriteEditor& editor)
 }
 
 // Runs one command; true when the user confirmed Exit.
-bool RunCommand(SpriteEditor& editor, int button)
+bool RunCommand(SpriteEditor& editor, int command)
 {
-    switch (button) {
-    case kSpriteButtonNew:
-        if (KW_Confirm("%s", UnsavedChangesQuestion(editor.fileName, editor.history.IsModified(),
-                                                    "New Sprite - Unsaved changes will be lost!  Continue?")
-                                 .c_str()))
-            EmptySprite(editor);
-        break;
-    case kSpriteButtonLoad: LoadSprite(editor); break;
-    case kSpriteButtonSave: SaveSprite(editor); break;
-    case kSpriteButtonSaveAs: SaveSpriteAs(editor); break;
-    case kSpriteButtonExit:
-        return KW_Confirm(
-            "%s", UnsavedChangesQuestion(
-                      editor.fileName, editor.history.IsModified(),
-                      "Any unsaved changes will be lost.  Are you sure that you want to exit the Sprite Editor?")
-                      .c_str());
-    case kSpriteButtonUndo: UndoOrRedo(editor, false); break;
-    case kSpriteButtonRedo: UndoOrRedo(editor, true); break;
-    case kSpriteButtonPrevious:
+    bool exitConfirmed = false;
+    if (editor.RunFrameCommand(command, exitConfirmed)) return exitConfirmed;
+    switch (command) {
+    case kSpritePrevious:
         editor.currentFrame = PreviousFrameIndex(editor.currentFrame, editor.sprite.GetFrameCount());
         break;
-    case kSpriteButtonNext:
+    case kSpriteNext:
         editor.currentFrame = NextFrameIndex(editor.currentFrame, editor.sprite.GetFrameCount());
         break;
-    case kSpriteButtonAddFrame: AddFrame(editor); break;
-    case kSpriteButtonDeleteFrame: DeleteFrame(editor); break;
-    case kSpriteButtonFrameTime: EditFrameTime(editor); break;
-    case kSpriteButtonImportImage: ImportFrameImage(editor); break;
-    case kSpriteButtonExportImage: ExportFrameImage(editor); break;
-    case kSpriteButtonPreview: RunSpritePreview(editor); break;
-    case kSpriteButtonDescription: EditDescription(editor); break;
-    case kSpriteButtonAllFramesTime: EditAllFramesTime(editor); break;
-    case kSpriteButtonZoomIn:
+    case kSpriteAddFrame: AddFrame(editor); break;
+    case kSpriteDeleteFrame: DeleteFrame(editor); break;
+    case kSpriteFrameTime: EditFrameTime(editor); break;
+    case kSpriteImportImage: ImportFrameImage(editor); break;
+    case kSpriteExportImage: ExportFrameImage(editor); break;
+    case kSpritePreview: RunSpritePreview(editor); break;
+    case kSpriteDescription: EditDescription(editor); break;
+    case kSpriteAllFramesTime: EditAllFramesTime(editor); break;
+    case kSpriteZoomIn:
         if (!SpriteZoomIn(editor.zoom)) KW_Message("%s", "Maximum zoom");
         break;
-    case kSpriteButtonZoomOut:
+    case kSpriteZoomOut:
         if (!SpriteZoomOut(editor.zoom)) KW_Message("%s", "Minimum zoom");
         break;
-    case kSpriteButtonOnionSkin:
+    case kSpriteOnionSkin:
         editor.onionSkin = !editor.onionSkin;
         KW_Message("%s", editor.onionSkin ? "Onion skin on" : "Onion skin off");
         break;
-    case kSpriteButtonImportZentor: ImportZentor(editor); break;
+    case kSpriteImportZentor: ImportZentor(editor); break;
     default: break;  // separators
     }
     return false;
@@ -410,15 +352,14 @@ void DrawEditorScreen(SpriteEditor& editor)
 void RunSpriteEditor(SpriteEditor& editor)
 {
     editor.history.SetByteBudget(UndoHistory<SpriteUndoStep>::kEditorByteBudget, SpriteUndoStepBytes);
-    KW_InitToolbar(editor.toolbar);
-    for (const ToolbarEntry& entry : kToolbarEntries)
-        KW_AddToolbarButton(editor.toolbar, entry.icon, entry.caption, entry.hotKey);
-    EmptySprite(editor);
+    SpriteToolbar().Build(editor.toolbar);
+    editor.StartNewDocument();
     editor.zoom = kSpriteZoomStart;
     editor.onionSkin = false;
-    const KW_CloseGuard unsavedSprite(
-        [&editor] { return MayQuitWithUnsavedChanges(editor.fileName, editor.history.IsModified()); });
-    int wheel = KW_GetMouseZ();
+    editor.OfferRecovery();
+    const KW_CloseGuard unsavedSprite([&editor] { return editor.MayQuit(); });
+    WheelClicks wheel;
+    wheel.Start();
 
     bool exitConfirmed = false;
     while (!exitConfirmed) {
@@ -426,20 +367,15 @@ void RunSpriteEditor(SpriteEditor& editor)
         const int button = KW_DoToolbar(editor.toolbar);
         DrawEditorScreen(editor);
         KW_PresentFrame();
-        const unsigned frame = KW_FramesPresented();
-        // the wheel is read once a frame, so a click that comes in while
-        // this frame is handled counts in the next one
-        const int z = KW_GetMouseZ();
-        const int clicks = z - wheel;
-        wheel = z;
+        const int clicks = wheel.Read();
 
         if (button >= 0) {
-            exitConfirmed = RunCommand(editor, button);
+            exitConfirmed = RunCommand(editor, SpriteToolbar().CommandOf(button));
         } else if (clicks != 0 && PointerOverFrameView(editor)) {
             WheelZoom(editor, clicks);
         }
-        // turns made inside a command's dialog stay there
-        if (KW_FramesPresented() != frame) wheel = KW_GetMouseZ();
+        wheel.Settle();
+        editor.KeepRecoveryCopy();
     }
 
     editor.sprite.Clear();

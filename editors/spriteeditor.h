@@ -3,6 +3,7 @@
 #pragma once
 
 #include "content/sprite.h"
+#include "editors/document.h"
 #include "editors/spriteundo.h"
 #include "editors/undohistory.h"
 #include "kwui/toolbar.h"
@@ -10,48 +11,24 @@
 #include <cstdint>
 #include <string>
 
-// The toolbar's buttons by index (separators count as entries).
-enum SpriteEditorButton {
-    kSpriteButtonNew = 0,
-    kSpriteButtonLoad,
-    kSpriteButtonSave,
-    kSpriteButtonSaveAs,
-    kSpriteButtonExit,
-    kSpriteSeparator1,
-    kSpriteButtonUndo,
-    kSpriteButtonRedo,
-    kSpriteSeparatorUndo,
-    kSpriteButtonPrevious,
-    kSpriteButtonNext,
-    kSpriteSeparator2,
-    kSpriteButtonAddFrame,
-    kSpriteButtonDeleteFrame,
-    kSpriteButtonFrameTime,
-    kSpriteButtonImportImage,
-    kSpriteButtonExportImage,
-    kSpriteSeparator3,
-    kSpriteButtonPreview,
-    kSpriteButtonDescription,
-    kSpriteButtonAllFramesTime,
-    kSpriteSeparator4,
-    kSpriteButtonZoomIn,
-    kSpriteButtonZoomOut,
-    kSpriteButtonOnionSkin,
-    kSpriteSeparator5,
-    kSpriteButtonImportZentor,
-    kSpriteButtonCount
-};
+struct SpriteEditor : EditorDocument {
+    SpriteEditor();
 
-struct SpriteEditor {
-    static constexpr const char* kUnsavedName = "(unsaved file)";
-
-    KW_Toolbar toolbar;
     Sprite sprite;
-    std::string fileName = kUnsavedName;
     int16_t zoom = 5;          // frame view and preview scale, 1 to 16
     int16_t currentFrame = 0;  // a valid index while the sprite has frames
     UndoHistory<SpriteUndoStep> history;
     bool onionSkin = false;  // the previous frame shows faintly under the current one
+protected:
+    // The document: an empty sprite, described "(none)".
+    void ResetDocument() override;
+    bool ReadFile(const std::string& path) override;
+    bool WriteFile(const std::string& path) override { return sprite.Save(path.c_str()); }
+    std::string LastError() const override { return sprite.lastError; }
+    UndoRevisions& History() override { return history; }
+    const UndoRevisions& History() const override { return history; }
+    bool StepHistory(bool undo) override;
+    std::string Title(const std::string& markedName) const override;
 };
 
 // Runs the editor until the user confirms Exit. Every call starts with an

@@ -4,8 +4,8 @@
 
 #include "content/datapath.h"
 #include "content/imagefile.h"
+#include "content/picturefile.h"
 #include "content/zentor.h"
-#include "editors/documentstate.h"
 #include "editors/gridline.h"
 #include "editors/tileops.h"
 #include "editors/tilepicker.h"
@@ -22,22 +22,12 @@
 #include <string>
 #include <vector>
 
-const char* const kUnsavedTileFile = "(unsaved file)";
-
 namespace {
 
 // [SECTION] The toolbar
 
 enum TileCommand {
-    CmdNone = -1,
-    CmdNew,
-    CmdLoad,
-    CmdSave,
-    CmdSaveAs,
-    CmdExit,
-    CmdUndo,
-    CmdRedo,
-    CmdGoto,
+    CmdGoto = kFirstEditorCommand,
     CmdPrevious,
     CmdNext,
     CmdColour,
@@ -57,77 +47,40 @@ enum TileCommand {
     CmdImportZentor,
 };
 
-struct ToolbarEntry {
-    const char* icon;
-    const char* caption;
-    int hotKey;
-    TileCommand command;
+const ToolbarTable& TileToolbar()
+{
+    static const ToolbarTable table = [] {
+        ToolbarTable t;
+        t.FileButtons("Tileset").Separator();
+        t.Add("go", "Goto Tile", ALLEGRO_KEY_G, CmdGoto);
+        t.Add("back", "Previous Tile", ALLEGRO_KEY_LEFT, CmdPrevious);
+        t.Add("forward", "Next Tile", ALLEGRO_KEY_RIGHT, CmdNext).Separator();
+        t.Add("colour", "Select Drawing Colour", ALLEGRO_KEY_C, CmdColour);
+        t.Add("fill", "Flood Fill", ALLEGRO_KEY_B, CmdFloodFill);
+        t.Add("z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, CmdZoomIn);
+        t.Add("z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, CmdZoomOut);
+        t.Add("grid", "Grid", KW_CtrlKey(ALLEGRO_KEY_G), CmdGrid);
+        t.Add("copy", "Copy Tile", ALLEGRO_KEY_F5, CmdCopy);
+        t.Add("paste", "Paste Tile", ALLEGRO_KEY_F6, CmdPaste);
+        t.Add("flip", "Flip", ALLEGRO_KEY_F, CmdFlip);
+        t.Add("mirror", "Mirror", ALLEGRO_KEY_M, CmdMirror);
+        t.Add("rotate", "Rotate", ALLEGRO_KEY_R, CmdRotate).Separator();
+        t.Add("tiletype", "Change Tile Type", ALLEGRO_KEY_Y, CmdTileType);
+        t.Add("cdesc", "Change Tile Description", ALLEGRO_KEY_D, CmdDescription).Separator();
+        t.Add("import", "Import Image", ALLEGRO_KEY_I, CmdImportImage);
+        t.Add("export", "Export Image", ALLEGRO_KEY_E, CmdExportImage).Separator();
+        t.Add("zentor", "Import Zentor Tileset", -1, CmdImportZentor);
+        return t;
+    }();
+    return table;
+}
+
+const DocumentKind kTileDocument = {
+    "Tileset", "tileset", "til", "tiles/", "New Tileset - Unsaved tiles will be lost!  Continue?", "Tile Editor",
+    "unsaved.til",
 };
-
-const ToolbarEntry kToolbarEntries[] = {
-    {"new", "New Tileset", ALLEGRO_KEY_N, CmdNew},
-    {"load", "Load Tileset", ALLEGRO_KEY_F3, CmdLoad},
-    {"save", "Save Tileset", ALLEGRO_KEY_F2, CmdSave},
-    {"saveas", "Save Tileset as", ALLEGRO_KEY_A, CmdSaveAs},
-    {"exit", "Exit", ALLEGRO_KEY_ESCAPE, CmdExit},
-    {"seperator", "", -1, CmdNone},
-    {"undo", "Undo", KW_CtrlKey(ALLEGRO_KEY_Z), CmdUndo},
-    {"redo", "Redo", KW_CtrlKey(ALLEGRO_KEY_Y), CmdRedo},
-    {"seperator", "", -1, CmdNone},
-    {"go", "Goto Tile", ALLEGRO_KEY_G, CmdGoto},
-    {"back", "Previous Tile", ALLEGRO_KEY_LEFT, CmdPrevious},
-    {"forward", "Next Tile", ALLEGRO_KEY_RIGHT, CmdNext},
-    {"seperator", "", -1, CmdNone},
-    {"colour", "Select Drawing Colour", ALLEGRO_KEY_C, CmdColour},
-    {"fill", "Flood Fill", ALLEGRO_KEY_B, CmdFloodFill},
-    {"z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, CmdZoomIn},
-    {"z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, CmdZoomOut},
-    {"grid", "Grid", KW_CtrlKey(ALLEGRO_KEY_G), CmdGrid},
-    {"copy", "Copy Tile", ALLEGRO_KEY_F5, CmdCopy},
-    {"paste", "Paste Tile", ALLEGRO_KEY_F6, CmdPaste},
-    {"flip", "Flip", ALLEGRO_KEY_F, CmdFlip},
-    {"mirror", "Mirror", ALLEGRO_KEY_M, CmdMirror},
-    {"rotate", "Rotate", ALLEGRO_KEY_R, CmdRotate},
-    {"seperator", "", -1, CmdNone},
-    {"tiletype", "Change Tile Type", ALLEGRO_KEY_Y, CmdTileType},
-    {"cdesc", "Change Tile Description", ALLEGRO_KEY_D, CmdDescription},
-    {"seperator", "", -1, CmdNone},
-    {"import", "Import Image", ALLEGRO_KEY_I, CmdImportImage},
-    {"export", "Export Image", ALLEGRO_KEY_E, CmdExportImage},
-    {"seperator", "", -1, CmdNone},
-    {"zentor", "Import Zentor Tileset", -1, CmdImportZentor},
-};
-constexpr int kToolbarEntryCount = static_cast<int>(sizeof kToolbarEntries / sizeof kToolbarEntries[0]);
-
-void BuildToolbar(KW_Toolbar& toolbar)
-{
-    KW_InitToolbar(toolbar);
-    for (const ToolbarEntry& entry : kToolbarEntries)
-        KW_AddToolbarButton(toolbar, entry.icon, entry.caption, entry.hotKey);
-}
-
-TileCommand CommandOfButton(int button)
-{
-    if (button < 0 || button >= kToolbarEntryCount) return CmdNone;
-    return kToolbarEntries[button].command;
-}
-
-int ButtonOfCommand(TileCommand command)
-{
-    for (int i = 0; i < kToolbarEntryCount; ++i)
-        if (kToolbarEntries[i].command == command) return i;
-    return -1;
-}
 
 // [SECTION] Undo and redo
-
-bool Modified(const TileEditor& editor) { return editor.history.IsModified() || editor.importUnsaved; }
-
-// The title names the file, with "*" while the set has unsaved changes.
-void UpdateTitle(TileEditor& editor)
-{
-    KW_SetToolbarTitle(editor.toolbar, "%s - Tile Editor", MarkedFileName(editor.fileName, Modified(editor)).c_str());
-}
 
 // Runs a change to the current tile as one undo step.
 template <typename Change>
@@ -159,85 +112,39 @@ void EndStroke(TileEditor& editor)
     RecordTileChange(editor.history, editor.tileset, std::move(before), editor.tileset.description);
 }
 
-// Undo or redo one step and show the tile it changed.
-void StepHistory(TileEditor& editor, bool undo)
+}  // namespace
+
+TileEditor::TileEditor() : EditorDocument(kTileDocument) {}
+
+void TileEditor::ResetDocument()
 {
-    int show = editor.currentTile;
-    auto restore = [&editor, &show](const TileEditStep& step) {
-        show = TileToShowAfterStep(step, editor.currentTile);
-        return ApplyTileEditStep(editor.tileset, step);
-    };
-    const bool done = undo ? editor.history.Undo(restore) : editor.history.Redo(restore);
-    if (!done) {
-        KW_Message("%s", undo ? "Nothing to undo" : "Nothing to redo");
-        return;
-    }
-    editor.currentTile = show;
+    tileset.New();
+    currentTile = 0;
 }
 
-// [SECTION] File commands
-
-void SetFile(TileEditor& editor, const std::string& path)
+bool TileEditor::ReadFile(const std::string& path)
 {
-    editor.fileName = path;
-    UpdateTitle(editor);
-}
-
-bool LoadTileset(TileEditor& editor, const std::string& path)
-{
-    if (!editor.tileset.Load(path.c_str())) {
-        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
-        return false;
-    }
-    SetFile(editor, path);
-    editor.currentTile = 0;
-    editor.history.Clear();
-    editor.importUnsaved = false;
-    KW_Message("Loaded tileset from %s", path.c_str());
+    if (!tileset.Load(path.c_str())) return false;
+    currentTile = 0;
     return true;
 }
 
-void NewTileset(TileEditor& editor)
+// Undo or redo one step and show the tile it changed.
+bool TileEditor::StepHistory(bool undo)
 {
-    editor.tileset.New();
-    editor.currentTile = 0;
-    editor.history.Clear();
-    editor.importUnsaved = false;
-    SetFile(editor, kUnsavedTileFile);
+    int show = currentTile;
+    auto restore = [this, &show](const TileEditStep& step) {
+        show = TileToShowAfterStep(step, currentTile);
+        return ApplyTileEditStep(tileset, step);
+    };
+    const bool done = undo ? history.Undo(restore) : history.Redo(restore);
+    if (done) currentTile = show;
+    return done;
 }
 
-std::string TilesFolder() { return ResolveDataPath(std::string("tiles/")); }
+namespace {
 
-void SaveTilesetAs(TileEditor& editor)
-{
-    std::string path = TilesFolder();
-    if (!KW_SelectFile("til", "Save Tileset As", path)) return;
-    if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return;
-    if (!editor.tileset.Save(path.c_str())) {
-        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
-        return;
-    }
-    editor.history.MarkSaved();
-    editor.importUnsaved = false;
-    KW_Message("Saved tileset to %s", path.c_str());
-    SetFile(editor, path);
-}
-
-void SaveTileset(TileEditor& editor)
-{
-    if (editor.fileName == kUnsavedTileFile) {
-        SaveTilesetAs(editor);
-        return;
-    }
-    // A failed save says so: the old file is still there, the edits are not.
-    if (!editor.tileset.Save(editor.fileName.c_str())) {
-        KW_ShowMessage("%s", editor.tileset.lastError.c_str());
-        return;
-    }
-    editor.history.MarkSaved();
-    editor.importUnsaved = false;
-    KW_Message("Saved tileset to %s", editor.fileName.c_str());
-}
+// [SECTION] File commands
 
 void ImportZentor(TileEditor& editor)
 {
@@ -251,9 +158,11 @@ void ImportZentor(TileEditor& editor)
         return;
     }
     RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
-    // Save now writes the current format over the imported file.
-    editor.importUnsaved = true;
-    SetFile(editor, path);
+    // Save now writes the current format over the imported file; the set
+    // in memory is unsaved whatever is undone.
+    editor.history.MarkUnsaved();
+    editor.fileName = path;
+    editor.UpdateTitle();
     editor.currentTile = 0;
     ImportZentorTilesPath = path;
     KW_Message("Imported tileset from %s", path.c_str());
@@ -267,9 +176,10 @@ void ImportImage(TileEditor& editor)
 {
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Import Image", path)) return;
-    ALLEGRO_BITMAP* image = al_load_bitmap(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadPicture(path, error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     ChangeCurrentTile(editor, [&editor, image] { ImportImageIntoTile(CurrentImage(editor), image); });
@@ -301,42 +211,13 @@ void EditDescription(TileEditor& editor)
     });
 }
 
-// "sodbolt.til" of ".../tiles/sodbolt.til": the question stays short.
-std::string FileNameOnly(const std::string& path)
-{
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The editor's own New or Exit question, led by the unsaved state.
-std::string Question(const TileEditor& editor, const char* question)
-{
-    return UnsavedChangesQuestion(FileNameOnly(editor.fileName), Modified(editor), question);
-}
-
 // Runs one command; true when the user confirmed Exit.
-bool RunCommand(TileEditor& editor, TileCommand command)
+bool RunCommand(TileEditor& editor, int command)
 {
     Tile& tile = editor.tileset.tiles[editor.currentTile];
+    bool exitConfirmed = false;
+    if (editor.RunFrameCommand(command, exitConfirmed)) return exitConfirmed;
     switch (command) {
-    case CmdNew:
-        if (KW_Confirm("%s", Question(editor, "New Tileset - Unsaved tiles will be lost!  Continue?").c_str()))
-            NewTileset(editor);
-        break;
-    case CmdLoad: {
-        std::string path = TilesFolder();
-        if (KW_SelectFile("til", "Load Tileset", path)) LoadTileset(editor, path);
-        break;
-    }
-    case CmdSave: SaveTileset(editor); break;
-    case CmdSaveAs: SaveTilesetAs(editor); break;
-    case CmdExit:
-        return KW_Confirm(
-            "%s",
-            Question(editor, "Any unsaved changes will be lost.  Are you sure that you want to exit the Tile Editor?")
-                .c_str());
-    case CmdUndo: StepHistory(editor, true); break;
-    case CmdRedo: StepHistory(editor, false); break;
     case CmdGoto: {
         int chosen = editor.currentTile;
         if (SelectTile(editor.tileset, chosen, false)) editor.currentTile = chosen;
@@ -381,7 +262,7 @@ bool RunCommand(TileEditor& editor, TileCommand command)
     case CmdImportImage: ImportImage(editor); break;
     case CmdExportImage: ExportImage(editor); break;
     case CmdImportZentor: ImportZentor(editor); break;
-    case CmdNone: break;
+    default: break;
     }
     return false;
 }
@@ -485,7 +366,7 @@ void DrawEditorScreen(TileEditor& editor, int lh)
 // The Flood Fill button framed while the tool is on.
 void DrawActiveTool(const TileEditor& editor)
 {
-    if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, ButtonOfCommand(CmdFloodFill));
+    if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, TileToolbar().ButtonOf(CmdFloodFill));
 }
 
 // [SECTION] The mouse
@@ -563,13 +444,13 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
         KW_ShowMessage("%s", "Unable to allocate tile image clipboard bitmap");
         return;
     }
-    BuildToolbar(editor.toolbar);
+    TileToolbar().Build(editor.toolbar);
 
     const std::string startPath = path ? path : "";
-    if (!startPath.empty() && LoadTileset(editor, startPath)) {
+    if (!startPath.empty() && editor.OpenFile(startPath)) {
         editor.currentTile = startTile >= 0 && startTile < Tileset::kTileCount ? startTile : 0;
     } else {
-        NewTileset(editor);
+        editor.StartNewDocument();
     }
     editor.drawingColour = al_map_rgb(255, 255, 255);
     editor.clipboardFull = false;
@@ -577,15 +458,16 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
     editor.fillTool = false;
     editor.gridShown = false;
     editor.strokeActive = false;
-    const KW_CloseGuard unsavedTiles(
-        [&editor] { return MayQuitWithUnsavedChanges(FileNameOnly(editor.fileName), Modified(editor)); });
-    int wheel = KW_GetMouseZ();
+    editor.OfferRecovery();
+    const KW_CloseGuard unsavedTiles([&editor] { return editor.MayQuit(); });
+    WheelClicks wheel;
+    wheel.Start();
 
     bool exitConfirmed = false;
     while (!exitConfirmed) {
         const int lh = KW_LineHeight();
         al_clear_to_color(al_map_rgb(129, 162, 255));
-        UpdateTitle(editor);
+        editor.UpdateTitle();
         const int button = KW_DoToolbar(editor.toolbar);
         DrawActiveTool(editor);
         DrawEditorScreen(editor, lh);
@@ -594,15 +476,10 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
         if (OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh))
             KW_QueueToolTip(mx + 16, my + 16, "%s", "Left click to change colour, right click to fill tile.");
         KW_PresentFrame();
-        const unsigned frame = KW_FramesPresented();
-        // the wheel is read once a frame, so a click that comes in while
-        // this frame is handled counts in the next one
-        const int z = KW_GetMouseZ();
-        const int clicks = z - wheel;
-        wheel = z;
+        const int clicks = wheel.Read();
 
-        const TileCommand command = CommandOfButton(button);
-        if (command != CmdNone) {
+        const int command = TileToolbar().CommandOf(button);
+        if (command != kCommandNone) {
             // a key pressed while the button is held ends the stroke first
             EndStroke(editor);
             exitConfirmed = RunCommand(editor, command);
@@ -611,8 +488,8 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
                 KW_Message("%s", clicks > 0 ? "Maximum zoom" : "Minimum zoom");
         }
         HandleMouse(editor, lh);
-        // turns made inside a dialog stay there
-        if (KW_FramesPresented() != frame) wheel = KW_GetMouseZ();
+        wheel.Settle();
+        editor.KeepRecoveryCopy();
     }
 
     EndStroke(editor);

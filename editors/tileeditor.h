@@ -3,6 +3,7 @@
 #pragma once
 
 #include "content/tileset.h"
+#include "editors/document.h"
 #include "editors/tileundo.h"
 #include "editors/undohistory.h"
 #include "kwui/toolbar.h"
@@ -12,9 +13,9 @@
 #include <cstdint>
 #include <string>
 
-struct TileEditor {
-    KW_Toolbar toolbar;
-    std::string fileName = "(unsaved file)";  // the set's path, or "(unsaved file)"
+struct TileEditor : EditorDocument {
+    TileEditor();
+
     Tileset tileset;
     int32_t currentTile = 0;    // 0 to 1023
     int16_t scale = 14;         // zoom of the pixel view, 1 to 24
@@ -32,15 +33,19 @@ struct TileEditor {
     // over the view: the next frame draws the line from there.
     bool strokeHasLast = false;
     int strokeLastX = 0, strokeLastY = 0;
-    // fileName names a Zentor file imported since the last save: the set in
-    // memory is unsaved whatever the history says.
-    bool importUnsaved = false;
     bool fillTool = false;    // a left click flood-fills instead of painting
     bool gridShown = false;   // lines between the zoomed pixels
-};
 
-// The text fileName holds while the set has no file.
-extern const char* const kUnsavedTileFile;
+protected:
+    void ResetDocument() override;
+    bool ReadFile(const std::string& path) override;
+    bool WriteFile(const std::string& path) override { return tileset.Save(path.c_str()); }
+    std::string LastError() const override { return tileset.lastError; }
+    UndoRevisions& History() override { return history; }
+    const UndoRevisions& History() const override { return history; }
+    bool StepHistory(bool undo) override;
+    std::string Title(const std::string& markedName) const override { return markedName + " - Tile Editor"; }
+};
 
 // Runs the editor until the user confirms Exit. path may be empty (a new
 // set); a path that loads opens at startTile, anything else starts a new set

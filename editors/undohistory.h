@@ -14,8 +14,28 @@
 #include <functional>
 #include <utility>
 
+// What the document frame needs of any history: whether the document differs
+// from the file, and a number that changes with every step taken or undone.
+class UndoRevisions {
+public:
+    virtual ~UndoRevisions() = default;
+    // New and Load: no steps, and the document counts as saved.
+    virtual void Clear() = 0;
+    // A successful save: the document as it is now is the one on disk.
+    void MarkSaved() { savedRevision = revision; }
+    // Unsaved whatever is undone later (an import, a restored recovery copy).
+    void MarkUnsaved() { savedRevision = ++lastRevision; }
+    // True while the document differs from what was last saved or loaded
+    // (undoing back to that state counts as not modified).
+    bool IsModified() const { return revision != savedRevision; }
+    uint64_t Revision() const { return revision; }
+
+protected:
+    uint64_t revision = 0, savedRevision = 0, lastRevision = 0;
+};
+
 template <typename Step>
-class UndoHistory {
+class UndoHistory : public UndoRevisions {
 public:
     static constexpr std::size_t kDefaultLimit = 200;
     // What an editor's pictures may hold in its history (tile sets and sprites).
@@ -59,8 +79,7 @@ public:
         return Move(redo, undo, restore);
     }
 
-    // New and Load: no steps, and the document counts as saved.
-    void Clear()
+    void Clear() override
     {
         undo.clear();
         redo.clear();
@@ -68,12 +87,6 @@ public:
         revision = ++lastRevision;
         savedRevision = revision;
     }
-    // A successful save: the document as it is now is the one on disk.
-    void MarkSaved() { savedRevision = revision; }
-    // True while the document differs from what was last saved or loaded
-    // (undoing back to that state counts as not modified).
-    bool IsModified() const { return revision != savedRevision; }
-
 private:
     struct Entry {
         Step step;
@@ -121,5 +134,4 @@ private:
     std::size_t limit;
     std::size_t byteBudget = static_cast<std::size_t>(-1), heldBytes = 0;
     std::function<std::size_t(const Step&)> stepBytes;
-    uint64_t revision = 0, savedRevision = 0, lastRevision = 0;
 };

@@ -392,7 +392,7 @@ static std::vector<std::string> OneExtension(const std::string& extension)
     return {extension};
 }
 
-static const std::vector<std::string> kImageExtensions = {"BMP", "LBM", "PCX", "TGA"};
+static const std::vector<std::string> kImageExtensions = {"BMP", "LBM", "PCX", "PNG", "TGA"};
 
 bool KW_SelectFile(const std::string& extension, const std::string& title, char* path, size_t pathSize)
 {

@@ -16,7 +16,7 @@ toolbar_x() {
 toolbar_y() { echo $(( LH + 8 + 16 )); }
 
 # The toolkit's message box on 800 x 600: its title bar crosses (400, middle).
-wait_message() { wait_pixel 400 $(( (600 - 8 * LH) / 2 + LH / 2 )) "$TITLE_BLUE" "the message box"; }
+wait_message() { wait_for "the message box" 20 message_shown; }
 
 clear_field() { xdotool key --delay 15 --repeat "${1:-40}" BackSpace; sleep 0.3; }
 
@@ -28,9 +28,13 @@ ok_message() { wait_message; key Return; wait_editor; }
 # leave_editor: Exit, Yes (the editor's lib defines editor_gone).
 leave_editor() { key Escape; wait_message; key Return; wait_for "the editor to close" 20 editor_gone; }
 
-# open_editor DUMP_TOOL ENTRY: the line height from the dump tool, then the
-# program from the scratch folder through the main menu's Tools (it opens on
-# Back) to its ENTRY-th entry, until editor_shown.
+# message_shown: a message box or question is up.
+message_shown() { pixel_is 400 $(( (600 - 8 * LH) / 2 + LH / 2 )) "$TITLE_BLUE"; }
+
+# open_editor DUMP_TOOL ENTRY [READY]: the line height from the dump tool, then
+# the program from the scratch folder through the main menu's Tools (it opens
+# on Back) to its ENTRY-th entry, until READY (editor_shown unless given;
+# message_shown for a question the editor asks as it opens).
 open_editor() {
   LH=$(cd "$WORK" && "$1" --line-height) || fail "no line height from $1"
   start_app
@@ -45,5 +49,21 @@ open_editor() {
   for ((i = 0; i < $2; i++)); do steps+=(Down); done
   key "${steps[@]}" Return
   xdotool mousemove --window "$APP_WIN" 790 595
-  wait_for "the editor" 20 editor_shown
+  wait_for "the editor (${3:-editor_shown})" 20 "${3:-editor_shown}"
+}
+
+# [Recovery copies] The toolbar's title (the file name, "*" while unsaved), for area_sum.
+title_area() { echo "360x$((LH - 4))+4+3"; }
+no_recovery_copy() { [ -z "$(ls -A "$WORK/recovery" 2>/dev/null)" ]; }
+# damaged_copy_reported: Yes to the restore question of a damaged copy; a message says so, Enter leads back to the
+# editor, the program still runs and the copy is gone.
+damaged_copy_reported() {
+  key Return
+  sleep 1
+  wait_message
+  screenshot "$WORK/damaged.png"
+  key Return
+  wait_editor
+  app_running || fail "the damaged copy ended the program"
+  no_recovery_copy || fail "the damaged copy was kept: $(ls "$WORK/recovery")"
 }

@@ -185,6 +185,12 @@ expect_fields() {
 
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 app_stopped() { ! kill -0 "$APP_PID" 2>/dev/null; }
+# kill_app: SIGKILL to the program, as a crash or a power cut would end it, and wait until it is gone.
+kill_app() {
+  local program; program=$(pgrep -P "$APP_PID" | head -n1 || true)
+  [ -n "$program" ] && kill -9 "$program"
+  wait_for "the killed program to go" 20 app_stopped
+}
 
 # wait_exit SECONDS: waits for the program to end and prints its exit code.
 wait_exit() {

@@ -48,8 +48,8 @@ save_with_f2() {
   wait_for "F2 to save $(basename "$1")" 20 stamp_differs "$1" "$before"
 }
 
-# start_editor: through the main menu's Tools to the Sprite Editor.
-start_editor() { open_editor "$SPRITEDUMP" 3; }
+# start_editor [READY]: through the main menu's Tools to the Sprite Editor.
+start_editor() { open_editor "$SPRITEDUMP" 3 "$@"; }
 
 # dump_field FILE NAME: one line of spritedump's output for a sprite file.
 dump_field() { "$SPRITEDUMP" "$1" | sed -n "s/^$2=//p"; }

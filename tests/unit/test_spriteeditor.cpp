@@ -52,18 +52,6 @@ TEST(SpriteEditorFrames, PreviousAndNextWrapRoundDeletingLeavesAValidFrameShownA
     EXPECT_EQ(SpriteEditorTitle("100%s.spr"), "100%s.spr - Sprite Editor");
 }
 
-TEST(SpriteEditorZoom, StepsStopAtSixteenAndOne)
-{
-    int16_t zoom = kSpriteZoomStart;
-    EXPECT_EQ(zoom, 5);
-    for (int i = 0; i < 11; ++i) EXPECT_TRUE(SpriteZoomIn(zoom));
-    EXPECT_FALSE(SpriteZoomIn(zoom));  // "Maximum zoom"
-    EXPECT_EQ(zoom, 16);
-    for (int i = 0; i < 15; ++i) EXPECT_TRUE(SpriteZoomOut(zoom));
-    EXPECT_FALSE(SpriteZoomOut(zoom));  // "Minimum zoom"
-    EXPECT_EQ(zoom, 1);
-}
-
 TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
 {
     const int W = 800, H = 600;
@@ -90,34 +78,6 @@ TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
     for (int y = 0; y < H - 80; ++y) soilMiddle += IsSoil(at(W - 105, y));
     EXPECT_GT(soilMiddle, (H - 80) / 4);
     EXPECT_LT(soilMiddle, (H - 80) * 3 / 4);
-}
-
-TEST(SpriteEditorLawn, RandomNumbersAreDrawnInTheStatedOrder)
-{
-    // A grass pixel takes three: the x test, the y test, the shade; on a 1000 x 1000 lawn the first pixels are grass.
-    std::srand(11);
-    std::rand(), std::rand();
-    const int shade1 = std::rand();
-    std::rand(), std::rand();
-    const int shade2 = std::rand();
-    std::srand(11);
-    const std::vector<LawnRgb> wide = GenerateLawn(1000, 1000);
-    EXPECT_EQ(wide[0].g, 100 + shade1 % 40);
-    EXPECT_EQ(wide[1].g, 100 + shade2 % 40);
-
-    // A pixel that the x test makes soil takes no y number: two numbers only.
-    for (unsigned seed = 1; seed < 200; ++seed) {
-        std::srand(seed);
-        const int xa = std::rand(), shadeA = std::rand(), xb = std::rand(), shadeB = std::rand();
-        if (0 + xa % 210 <= 2 || 1 + xb % 210 <= 2) continue;
-        std::srand(seed);
-        const std::vector<LawnRgb> narrow = GenerateLawn(2, 1);
-        ASSERT_TRUE(IsSoil(narrow[0]) && IsSoil(narrow[1]));
-        EXPECT_EQ(narrow[0].g, 70 + shadeA % 40);
-        EXPECT_EQ(narrow[1].g, 70 + shadeB % 40);
-        return;
-    }
-    FAIL() << "no seed made both pixels soil";
 }
 
 TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)

@@ -1,7 +1,7 @@
 // The editors' undo history, driven with a plain integer "document".
 #include "editors/undohistory.h"
 
-#include "editors/documentstate.h"
+#include "editors/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,190 @@
+// The editors' shared frame: the toolbar table, the undo messages every
+// editor gives, and the recovery copy (when it is written, when it goes,
+// what opening an editor does with one).
+#include "content_testing.h"
+
+#include "editors/document.h"
+#include "editors/mapeditor.h"
+#include "editors/spriteeditor.h"
+#include "editors/tileeditor.h"
+#include "kwui/console.h"
+#include "kwui/core.h"
+#include "kwui/input.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs a test in a scratch working folder: the settings folder, so the
+// recovery copies land there.
+class InScratchFolder {
+public:
+    InScratchFolder()
+    {
+        char cwd[4096];
+        previous = getcwd(cwd, sizeof cwd) ? cwd : ".";
+        EXPECT_EQ(chdir(scratch.Path("").c_str()), 0);
+    }
+    ~InScratchFolder() { EXPECT_EQ(chdir(previous.c_str()), 0); }
+    ScratchFolder scratch;
+
+private:
+    std::string previous;
+};
+
+std::string LastConsoleLine() { return kwConsoleLines.empty() ? "" : kwConsoleLines.back().text; }
+
+// A change to the map at nowMs, seen by the frame's once-a-frame look.
+void ChangeTitle(MapEditor& editor, const std::string& title, int64_t nowMs)
+{
+    const MapSnapshot before = TakeMapSnapshot(editor.map);
+    editor.map.title = title;
+    editor.RecordChange(before);
+    editor.KeepRecoveryCopy(nowMs);
+}
+
+std::string TitleIn(const std::string& path)
+{
+    Map map;
+    return map.Load(path.c_str()) ? map.title : "(does not load)";
+}
+
+}  // namespace
+
+TEST(EditorToolbarTable, FileButtonsComeFirstAndCommandsSurviveSeparators)
+{
+    ToolbarTable table;
+    table.FileButtons("Map").Separator().Add("fill", "Flood Fill", ALLEGRO_KEY_F, kFirstEditorCommand);
+    const auto& entries = table.Entries();
+    ASSERT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries[0].caption, "New Map");
+    EXPECT_EQ(entries[3].caption, "Save Map as");
+    EXPECT_EQ(entries[3].hotKey, ALLEGRO_KEY_A);
+    EXPECT_EQ(entries[6].hotKey, KW_CtrlKey(ALLEGRO_KEY_Z));
+    EXPECT_EQ(table.CommandOf(5), kCommandNone) << "a separator runs nothing";
+    EXPECT_EQ(table.CommandOf(7), kCommandRedo);
+    EXPECT_EQ(table.CommandOf(10), kCommandNone);
+    EXPECT_EQ(table.ButtonOf(kFirstEditorCommand), 9);
+    EXPECT_EQ(table.ButtonOf(kCommandNone), -1);
+}
+
+TEST(EditorFrame, EveryEditorSaysNothingToUndoOrRedoWithAnEmptyHistory)
+{
+    MapEditor map;
+    map.StartNewDocument();
+    TileEditor tiles;
+    SpriteEditor sprite;
+    EditorDocument* editors[] = {&map, &tiles, &sprite};
+    // KW_Message writes only while the toolkit is up
+    struct ToolkitUp {
+        ToolkitUp() { kwInitialised = true; }
+        ~ToolkitUp()
+        {
+            KW_ClearConsole();
+            kwInitialised = false;
+        }
+    } up;
+    for (EditorDocument* editor : editors) {
+        KW_ClearConsole();
+        editor->Undo();
+        EXPECT_EQ(LastConsoleLine(), "Nothing to undo");
+        editor->Redo();
+        EXPECT_EQ(LastConsoleLine(), "Nothing to redo");
+    }
+}
+
+TEST(EditorRecovery, ACopyIsWrittenTwoSecondsAfterChangesSettleOrAfterThirtySecondsOfSteadyChanges)
+{
+    InScratchFolder here;
+    MapEditor editor;
+    editor.StartNewDocument();
+    editor.KeepRecoveryCopy(0);
+    ChangeTitle(editor, "First", 1000);
+    editor.KeepRecoveryCopy(2999);
+    EXPECT_FALSE(fs::exists("recovery/unsaved.map")) << "the change has not settled yet";
+    editor.KeepRecoveryCopy(3000);
+    EXPECT_EQ(TitleIn("recovery/unsaved.map"), "First") << "a never-saved map has the editor's fixed name";
+
+    // a change every second never settles; the copy follows it within 30 s
+    for (int second = 0; second < 30; ++second) ChangeTitle(editor, "Steady " + std::to_string(second), 10000 + 1000 * second);
+    EXPECT_EQ(TitleIn("recovery/unsaved.map"), "First");
+    ChangeTitle(editor, "Thirty", 40000);
+    EXPECT_EQ(TitleIn("recovery/unsaved.map"), "Thirty");
+}
+
+TEST(EditorRecovery, SavingUndoingToTheFileOrLeavingRemovesTheCopyAndTheDocumentIsLeftAlone)
+{
+    InScratchFolder here;
+    MapEditor editor;
+    editor.StartNewDocument();
+    const std::string document = here.scratch.Path("level03.map");
+    ASSERT_TRUE(editor.map.Save(document.c_str()));
+    editor.fileName = document;
+    editor.KeepRecoveryCopy(0);
+
+    ChangeTitle(editor, "Edited", 3000);
+    editor.KeepRecoveryCopy(5000);
+    EXPECT_EQ(TitleIn("recovery/level03.map"), "Edited") << "the copy takes the document's name";
+    EXPECT_EQ(TitleIn(document), "New Map") << "the document itself is not written";
+    editor.Undo();
+    editor.KeepRecoveryCopy(5100);
+    EXPECT_FALSE(fs::exists("recovery/level03.map")) << "undone back to the file: nothing to recover";
+
+    editor.Redo();
+    editor.KeepRecoveryCopy(7000);
+    editor.KeepRecoveryCopy(9000);
+    ASSERT_TRUE(fs::exists("recovery/level03.map"));
+    ASSERT_TRUE(editor.SaveDocument(false));
+    EXPECT_EQ(TitleIn(document), "Edited");
+    EXPECT_FALSE(fs::exists("recovery/level03.map"));
+    EXPECT_FALSE(fs::exists("recovery/level03.map.path"));
+
+    ChangeTitle(editor, "Given up", 18000);
+    editor.KeepRecoveryCopy(20000);
+    ASSERT_TRUE(fs::exists("recovery/level03.map"));
+    editor.DiscardRecoveryCopy();
+    EXPECT_FALSE(fs::exists("recovery/level03.map"));
+}
+
+TEST(EditorRecovery, OnOpeningACopyOlderThanItsDocumentOrOneTurnedDownIsRemovedAndNothingLoads)
+{
+    InScratchFolder here;
+    const std::string document = here.scratch.Path("level03.map");
+    {
+        MapEditor crashed;
+        crashed.StartNewDocument();
+        ASSERT_TRUE(crashed.map.Save(document.c_str()));
+        crashed.fileName = document;
+        crashed.KeepRecoveryCopy(0);
+        ChangeTitle(crashed, "Lost work", 3000);
+        crashed.KeepRecoveryCopy(5000);
+        ASSERT_TRUE(fs::exists("recovery/level03.map"));
+        // the run ends without Save or Exit: the copy stays
+    }
+    std::ifstream note("recovery/level03.map.path");
+    std::string line;
+    std::getline(note, line);
+    EXPECT_EQ(line, document);
+
+    // The document saved again after the copy was made: the copy is stale.
+    fs::last_write_time("recovery/level03.map", fs::last_write_time(document) - std::chrono::hours(1));
+    MapEditor reopened;
+    reopened.StartNewDocument();
+    reopened.OfferRecovery();
+    EXPECT_FALSE(fs::exists("recovery/level03.map"));
+    EXPECT_EQ(reopened.fileName, kUnsavedFileName);
+
+    // Without a display the question is answered No: the copy goes.
+    WriteFileBytes("recovery/unsaved.map", Bytes{'x'});
+    reopened.OfferRecovery();
+    EXPECT_FALSE(fs::exists("recovery/unsaved.map"));
+    EXPECT_EQ(reopened.map.title, "New Map");
+    EXPECT_FALSE(reopened.Modified());
+}
