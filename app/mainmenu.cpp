@@ -11,9 +11,12 @@
 #include "editors/tileeditor.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
+#include "game/records.h"
 #include "game/resources.h"
+#include "game/results.h"
 #include "kwui/kwui.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -64,6 +67,61 @@ std::string SlotLabel(int number, SaveGameSlot& slot)
     return label;
 }
 
+// Plays from a level of the slot's game and shows how the game ended.
+void PlayFromLevel(int16_t level, int16_t skill, int16_t savedLevel)
+{
+    const GameEnd end = PlayGame("", level, skill, false, savedLevel);
+    if (end == GameEnd::Error) {
+        KW_ShowMessage("%s", GetGameError().c_str());
+    } else if (end == GameEnd::Won) {
+        ShowCredits();
+        KW_Message("%s", "Well done, you completed the game.");
+    }
+}
+
+// "Level 3: ★★☆ 41.2 s", or "Level 3: not won yet".
+std::string LevelSelectLabel(int level, const Records& records, int skill)
+{
+    std::string label = "Level " + std::to_string(level + 1) + ": ";
+    const LevelRecord* record = records.Find(skill, level);
+    if (!record) return label + "not won yet";
+    return label + StarsText(record->stars) + "  " + FormatSeconds(record->bestMilliseconds / 1000.0);
+}
+
+// The levels reached so far with their stars and best times, eight a page;
+// -1 when the player goes back, else the chosen level.
+int ChooseLevel(SaveGameSlot& slot, int16_t savedLevel, int16_t skill, ALLEGRO_BITMAP* background)
+{
+    if (!LoadMapsList()) {
+        KW_ShowMessage("%s", GetGameError().c_str());
+        return -1;
+    }
+    const int reached = std::min<int>(savedLevel + 1, static_cast<int>(gPlay.mapPaths.size()));
+    Records records;
+    std::string error;
+    if (!LoadRecords(RecordsPathFor(slot.path), records, error)) KW_Message("%s", error.c_str());
+
+    constexpr int kPerPage = 8;
+    int first = 0;
+    for (;;) {
+        MenuScreen levels;
+        levels.Init("Level Select");
+        levels.FindSounds();
+        const int last = std::min(reached, first + kPerPage);
+        for (int level = first; level < last; ++level)
+            levels.AddItem(LevelSelectLabel(level, records, skill),
+                           "Play level " + std::to_string(level + 1) + " on " + GetSkillName(skill), "NewGame");
+        const bool more = reached > kPerPage;
+        if (more) levels.AddItem("More Levels", "The next page of levels", "NewGame");
+        levels.AddItem("Back", "Go back", "back");
+        const int choice = RunMenuUntilChoice(levels, background);
+        const int count = last - first;
+        if (choice >= 0 && choice < count) return first + choice;
+        if (!more || choice != count) return -1;
+        first = last >= reached ? 0 : last;
+    }
+}
+
 void StartGameInSlot(SaveGameSlot& slot, ALLEGRO_BITMAP* background)
 {
     gCurrentSlot = &slot;
@@ -79,16 +137,33 @@ void StartGameInSlot(SaveGameSlot& slot, ALLEGRO_BITMAP* background)
         const int choice = RunMenuUntilChoice(skillMenu, background);
         if (choice < 0 || choice > 2) return;
         skill = static_cast<int16_t>(choice);
-    } else if (!LoadSavedGame(slot, level, skill)) {
+        PlayFromLevel(0, skill, 0);
+        return;
+    }
+    if (!LoadSavedGame(slot, level, skill)) {
         KW_ShowMessage("%s", slot.GetLastError().c_str());
         return;
     }
-    const GameEnd end = PlayGame("", level, skill, false);
-    if (end == GameEnd::Error) {
-        KW_ShowMessage("%s", GetGameError().c_str());
-    } else if (end == GameEnd::Won) {
-        ShowCredits();
-        KW_Message("%s", "Well done, you completed the game.");
+    enum { kContinue, kLevelSelect };
+    MenuScreen slotGame;
+    slotGame.Init(SlotLabel(static_cast<int>(&slot - gSaveSlots.data()) + 1, slot));
+    slotGame.FindSounds();
+    slotGame.AddItem("Continue", "Carry on from level " + std::to_string(level + 1), "NewGame");
+    slotGame.AddItem("Level Select", "Play again a level reached so far", "NewGame");
+    slotGame.AddItem("Back", "Go back", "back");
+    slotGame.selected = kContinue;
+    for (;;) {
+        const int choice = RunMenuUntilChoice(slotGame, background);
+        if (choice == kContinue) {
+            PlayFromLevel(level, skill, level);
+            return;
+        }
+        if (choice != kLevelSelect) return;
+        const int chosen = ChooseLevel(slot, level, skill, background);
+        if (chosen >= 0) {
+            PlayFromLevel(static_cast<int16_t>(chosen), skill, level);
+            return;
+        }
     }
 }
 
@@ -132,6 +207,9 @@ void RunDeleteSaveScreen(ALLEGRO_BITMAP* background)
         if (!al_filename_exists(slot.path.c_str())) continue;
         if (!KW_Confirm("%s", "Are you sure that you want to delete this saved game?")) continue;
         al_remove_filename(slot.path.c_str());
+        // Its records go with it.
+        const std::string records = RecordsPathFor(slot.path);
+        if (al_filename_exists(records.c_str())) al_remove_filename(records.c_str());
         return;
     }
 }

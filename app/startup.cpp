@@ -3,6 +3,7 @@
 
 #include "audio/audio.h"
 #include "content/datapath.h"
+#include "content/picturefile.h"
 #include "content/savegame.h"
 #include "editors/toolpaths.h"
 #include "game/playgame.h"
@@ -46,6 +47,8 @@ bool StartUp()
     kwCloseHandler = &CloseFromToolkit;
     InstallAudioHooks();
     if (!KW_Init()) return false;
+    // TGA in either row order, BMP with alpha, LBM: the program's own readers.
+    RegisterPictureFormats();
     gShutDownDone = false;
 
     gSettingsFileName = "sodbolt.ini";

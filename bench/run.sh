@@ -10,7 +10,7 @@ logs="$build/bench-logs"
 
 cmake -S . -B "$build" -DSODBOLT_WERROR=ON >/dev/null
 cmake --build "$build" -j2 --target bench_startup bench_content_load bench_game_frame bench_menu_cpu \
-  bench_tile_picker >/dev/null
+  bench_tile_picker bench_par >/dev/null
 mkdir -p "$logs"
 
 run() {
@@ -24,6 +24,7 @@ run content_load 20
 run game_frame 300 800 600
 run menu_cpu 10
 run tile_picker 20
+run par 20
 
 # field LOG PATTERN N: the Nth number on the first line matching PATTERN.
 field() { grep -m1 -- "$2" "$logs/$1.txt" | grep -oE '[0-9]+(\.[0-9]+)?' | sed -n "${3}p"; }
@@ -41,6 +42,8 @@ menu_cpu=$(field menu_cpu 'frame end resting' 1)
 busy_cpu=$(field menu_cpu 'busy-wait' 1)
 picker_ms=$(field tile_picker '1024 tiles' 2)
 picker_ref=$(field tile_picker 'one tile' 1)
+par_ms=$(field par 'par of' 2)
+par_cached=$(field par 'par of' 5)
 level_mb=$(field startup 'level 1 played' 3)
 menu_mb=$(field startup 'main menu:' 1)
 bare_mb=$(field startup 'level 1 played' 4)
@@ -58,5 +61,6 @@ under Xvfb with Mesa's software renderer, 800 x 600 window.
 | Full game frame | $frame_ms ms | field drawn cell by cell: $naive_ms ms |
 | Main menu CPU over 10 s | $menu_cpu % of a core | busy-waiting loop: $busy_cpu % |
 | Opening the tile picker (1024 tiles) | $picker_ms ms | one-tile browser: $picker_ref ms |
+| Par times of all 12 levels, planned (limit 100 ms) | $par_ms ms | the same from the cache: $par_cached ms |
 | Peak memory in a level | $level_mb MB (main menu $menu_mb MB) | empty Allegro window: $bare_mb MB |
 EOF

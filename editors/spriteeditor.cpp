@@ -144,9 +144,10 @@ void AddFrame(SpriteEditor& editor)
 {
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Select Frame Image", path)) return;
-    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str(), error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     SpriteUndoStep undo = CaptureSpriteFrames(editor.sprite, editor.sprite.GetFrameCount(), 0, 1);
@@ -218,9 +219,10 @@ void ImportFrameImage(SpriteEditor& editor)
     }
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Select Frame Image", path)) return;
-    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadFrameImage(path.c_str(), error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     SpriteUndoStep undo = CaptureSpriteFrames(editor.sprite, editor.currentFrame, 1, 1);

@@ -4,6 +4,7 @@
 
 #include "content/datapath.h"
 #include "content/imagefile.h"
+#include "content/picturefile.h"
 #include "content/zentor.h"
 #include "editors/gridline.h"
 #include "editors/tileops.h"
@@ -175,9 +176,10 @@ void ImportImage(TileEditor& editor)
 {
     std::string path = ImageImportPath;
     if (!KW_SelectImageFile("Import Image", path)) return;
-    ALLEGRO_BITMAP* image = al_load_bitmap(path.c_str());
+    std::string error;
+    ALLEGRO_BITMAP* image = LoadPicture(path, error);
     if (!image) {
-        KW_ShowMessage("Error reading %s", path.c_str());
+        KW_ShowMessage("%s", error.c_str());
         return;
     }
     ChangeCurrentTile(editor, [&editor, image] { ImportImageIntoTile(CurrentImage(editor), image); });

@@ -62,9 +62,11 @@ bool LoadLevel(int16_t levelIndex)
 
     ShowLoadingScreen();
 
-    // The save always names the level about to be played.
+    // The save names the level about to be played, or the furthest one
+    // reached when that lies beyond it.
     gPlay.levelIndex = levelIndex;
-    if (!SaveLevelProgress(gPlay.levelIndex, gPlay.skillLevel)) KW_ShowMessage("%s", CurrentSlotError().c_str());
+    gPlay.progressLevel = std::max(gPlay.progressLevel, levelIndex);
+    if (!SaveLevelProgress(gPlay.progressLevel, gPlay.skillLevel)) KW_ShowMessage("%s", CurrentSlotError().c_str());
 
     // Whole paths, never cut: a cut name could open another map or tune.
     const std::string mapPath = ResolveDataPath(gPlay.mapPaths[levelIndex]);
@@ -106,5 +108,6 @@ bool LoadLevel(int16_t levelIndex)
     gPlay.timeLeft = std::max<int16_t>(1, SkillTimeLimit(gPlay.skillLevel, gPlay.map.timeLimit));
     KW_GetDateTime(gPlay.secondStopwatch);
     gPlay.mowingTimer = 0;
+    gPlay.levelFrames = 0;
     return true;
 }

@@ -5,9 +5,11 @@
 
 #include "audio/audio.h"
 #include "game/resources.h"
+#include "game/results.h"
 #include "kwui/button.h"
 #include "kwui/kwui.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -210,10 +212,12 @@ void EndGame()
     gPlay.clouds.clear();
 }
 
-static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
+                      int16_t savedLevel)
 {
     gPlay.levelIndex = levelIndex;
     gPlay.skillLevel = skillLevel;
+    gPlay.progressLevel = std::max(levelIndex, savedLevel);
     gPlay.mapPaths.clear();
     gPlay.musicNames.clear();
     if (!LoadMapsList()) return false;
@@ -288,9 +292,20 @@ static void CountSecond()
     }
 }
 
-GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode)
+// True when the window went to the background since the last look.
+static bool WindowLostFocus(ALLEGRO_EVENT_QUEUE* windowEvents)
 {
-    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode)) return GameEnd::Error;
+    bool lost = false;
+    ALLEGRO_EVENT event;
+    while (windowEvents && al_get_next_event(windowEvents, &event))
+        if (event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT) lost = true;
+    return lost;
+}
+
+GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
+                 int16_t savedLevel)
+{
+    if (!StartGame(testMapPath, levelIndex, skillLevel, testMode, savedLevel)) return GameEnd::Error;
 
     KW_Button audioButton;
     KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
@@ -298,6 +313,11 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
     audioButton.x = (kwScreenW - audioButton.width) / 2;
     gPlay.audioButton = {audioButton.x, audioButton.y, audioButton.x + audioButton.width,
                          audioButton.y + audioButton.height};
+
+    // The window's focus events come to the game on a queue of its own: a
+    // level whose window goes to the background pauses.
+    ALLEGRO_EVENT_QUEUE* windowEvents = kwDisplay ? al_create_event_queue() : nullptr;
+    if (windowEvents) al_register_event_source(windowEvents, al_get_display_event_source(kwDisplay));
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;
@@ -313,9 +333,12 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             al_key_down(&keys, kChordKeys[2]))
             CutAllGrass();
 
-        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) {
+        if ((kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) || WindowLostFocus(windowEvents)) {
+            // The overlay's wait lets the engine's looping sound run out; the
+            // clock starts its second afresh.
             ShowOverlayScreen(gResources.pausedImage);
             KW_GetDateTime(gPlay.secondStopwatch);
+            if (windowEvents) al_flush_event_queue(windowEvents);
         } else if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) {
             quit = true;
         }
@@ -339,6 +362,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
         ShowPlayArea();
         if (KW_DoButton(audioButton)) audio.RunAudioPanel();
         KW_PresentFrame();
+        ++gPlay.levelFrames;
 
         const FrameEnding ending = endings.Check(gPlay.timeLeft);
         if (ending == FrameEnding::OutOfTime) {
@@ -350,7 +374,9 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             }
         } else if (ending == FrameEnding::LevelComplete) {
             KW_Message("%s", "Level complete");
+            const int frames = gPlay.levelFrames;
             ShowOverlayScreen(gResources.levelCompleteImage);
+            if (!testMode) ShowResultsScreen(RecordLevelWin(frames));
             if (testMode) {
                 quit = true;
             } else if (static_cast<size_t>(gPlay.levelIndex) + 1 >= gPlay.mapPaths.size()) {
@@ -364,6 +390,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
         endings.AfterEnding(ending, gPlay.cutCount, gPlay.grassTotal);
     }
 
+    if (windowEvents) al_destroy_event_queue(windowEvents);
     EndGame();
     return end;
 }

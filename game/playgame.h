@@ -13,7 +13,10 @@ struct PixelBox;
 // mode), or the game could not start (GetGameError then says why).
 enum class GameEnd { Quit, Won, Error };
 
-GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode);
+// savedLevel is the furthest level the slot has reached: the saves of this
+// game never name less (a level replayed from the level select).
+GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
+                 int16_t savedLevel = 0);
 // Gives back what a game holds (its map, tiles, clouds and bitmaps); nothing
 // to do when no game runs. A game ends with it, and so does a program closed
 // in the middle of one, before the toolkit goes.

@@ -44,6 +44,12 @@ struct PlayState {
     std::vector<Cloud> clouds;
     int16_t levelIndex = 0;
     int16_t skillLevel = 1;
+    // The furthest level the save slot has reached: a level chosen from the
+    // level select never saves less.
+    int16_t progressLevel = 0;
+    // Frames played in the current level (the pause and the pictures between
+    // levels not counted): its time at 60 a second.
+    int levelFrames = 0;
 
     ALLEGRO_BITMAP* mapWindow = nullptr;
     ALLEGRO_BITMAP* audioStrip = nullptr;

@@ -100,7 +100,8 @@ uint8_t StartExits(PlayState& state, const PixelBox& mower, const Lattice& latti
 class RouteSearch {
 public:
     RouteSearch(const PlayState& state, const Lattice& lattice)
-        : state(state), lattice(lattice), from(lattice.passable.size(), -1), how(lattice.passable.size(), -1)
+        : state(state), lattice(lattice), from(lattice.passable.size(), -1), how(lattice.passable.size(), -1),
+          seen(lattice.passable.size(), 0)
     {
         queue.reserve(lattice.passable.size());
     }
@@ -110,9 +111,12 @@ public:
     // exits limits the first move.
     std::vector<int8_t> PathToNearestGrass(int start, uint8_t exits)
     {
-        std::fill(from.begin(), from.end(), -1);
+        // A search marks what it reached with its own number: nothing to clear
+        // between the legs, which mostly end a few steps away.
+        ++search;
         queue.clear();
         from[start] = start;
+        seen[start] = search;
         queue.push_back(start);
         for (size_t head = 0; head < queue.size(); ++head) {
             const int node = queue[head];
@@ -123,7 +127,8 @@ public:
                 const int ti = ni + kDi[d], tj = nj + kDj[d];
                 if (ti < 0 || tj < 0 || ti >= lattice.columns || tj >= lattice.rows) continue;
                 const int next = lattice.Index(ti, tj);
-                if (from[next] != -1 || !lattice.passable[next]) continue;
+                if (seen[next] == search || !lattice.passable[next]) continue;
+                seen[next] = search;
                 from[next] = node;
                 how[next] = static_cast<int8_t>(d);
                 queue.push_back(next);
@@ -145,6 +150,8 @@ private:
     const Lattice& lattice;
     std::vector<int> from;
     std::vector<int8_t> how;
+    std::vector<uint32_t> seen;
+    uint32_t search = 0;
     std::vector<int> queue;
 };
 

@@ -60,12 +60,16 @@ sleep 0.8
 
 # Continue in slot 1: level 1 again; the chord wins it.
 key Down Return
+sleep 0.8
+key Return            # Continue
 sleep 2.5
 shot "$WORK/level1.png"
 before_chord=$(crop_sum "$WORK/level1.png" "$OVERLAY_SPOT")
 xdotool keydown j keydown q keydown z; sleep 0.4; xdotool keyup j keyup q keyup z
 wait_crop_change "$OVERLAY_SPOT" "$before_chord" 10 "the level-complete picture"
 key space
+sleep 1
+key Return            # the results
 wait_for "level 2 in the save file" 20 test "$(save_word "$SAVE" 22)" = 1
 sleep 1
 key Escape
@@ -106,6 +110,8 @@ wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
 key Up Up Up Up Return   # Credits -> Play
 sleep 0.8
 key Down Down Return     # Back -> slot 2
+sleep 0.8
+key Return               # Continue
 sleep 1
 [ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message for a level outside the list"
 key Return

@@ -1,7 +1,9 @@
 // Every shipped level can be won: the route planner drives the game's own
 // mower over each map of game.ini (no clouds) and cuts every grass cell within
-// 70 % of the level's Normal time.
+// 70 % of the level's Normal time; its par (the same route) is below the
+// Normal limit and is planned once per map file.
 #include "content/datapath.h"
+#include "game/par.h"
 #include "game/playstate.h"
 #include "game/resources.h"
 #include "game/routeplanner.h"
@@ -11,8 +13,9 @@
 #include <chrono>
 #include <cstdio>
 
-TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTime)
+TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTimeAndHasAParBelowItsLimit)
 {
+    ClearParCache();
     gUseModFolder = false;
     gPlay.mapPaths.clear();
     gPlay.musicNames.clear();
@@ -37,6 +40,11 @@ TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTime)
         EXPECT_LE(plan.Seconds(), allowed)
             << path << ": " << plan.Seconds() << " s needed, " << allowed << " s allowed";
         EXPECT_LT(planSeconds, 1.0) << path << ": planning is too slow for the editor's Check Map";
+        const double par = LevelParSeconds(path, map, gResources.mowerSprite);
+        EXPECT_NEAR(par, plan.Seconds(), 0.1) << path;
+        EXPECT_LT(par, map.timeLimit) << path << ": par above the Normal limit";
+        map.cells.fill(0);
+        EXPECT_EQ(LevelParSeconds(path, map, gResources.mowerSprite), par) << path << ": the same file planned again";
         std::printf("level %2zu %-28s %4d grass cells, %6.1f s of %5d s (planned in %.3f s)\n", level + 1,
                     map.title.c_str(), plan.grassTotal, plan.Seconds(), map.timeLimit, planSeconds);
     }

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Records of a player's wins: a short row of grass won by driving, the results screen with its stars, the records
+# file beside the save, a slower win that keeps the best, and the level select listing the levels reached.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
+
+make_workdir --copy-base
+rm -f "$WORK"/base/savegames/*.sav
+SAVE="$WORK/base/savegames/000.sav"
+RECORDS="$WORK/base/savegames/000.rec"
+# Two levels of one short row of grass: paving everywhere, grass in row 3 from column 3 to 6, the mower's start
+# just left of it.
+python3 - "$WORK/base/maps/short.map" <<'PY'
+import struct, sys
+def text(s): return struct.pack('<H', len(s)) + s.encode()
+cells = [19] * 400
+for c in range(3, 7): cells[3 * 25 + c] = 0
+data = text('Sodbolt Map File') + struct.pack('<h', 3) + text('Short Row') + text('Test') \
+    + struct.pack('<4H', 60, 0, 48, 112) + struct.pack('<400H', *cells)
+open(sys.argv[1], 'wb').write(data)
+PY
+cat > "$WORK/base/game.ini" <<'INI'
+[music]
+MenuMusic=music/menu.mod
+CreditsMusic=music/credits.mod
+[info]
+MapsCount=2
+[map0]
+map=short.map
+music=level1.mod
+[map1]
+map=short.map
+music=level1.mod
+INI
+# A plain menu picture, so that a row of the level select is told from no row by one pixel.
+convert -size 800x600 xc:'#204020' "$WORK/base/menuback.tga"
+
+# gold_pixels: how many pixels of the window show the results' gold (stars and "New best!").
+gold_pixels() { shot "$WORK/gold.png"; convert "$WORK/gold.png" -fill black +opaque '#ffd700' -fill white -opaque '#ffd700' -format '%[fx:int(mean*w*h)]' info:; }
+# record_word OFFSET: a little-endian 16-bit number of the records file (its entries start at byte 21).
+record_ms() { od -An -tu4 -j 25 -N4 "$RECORDS" | tr -d ' '; }
+
+# win_short_row IDLE: waits IDLE seconds in the level, drives right over the row, and waits for the results.
+win_short_row() {
+  sleep "$1"
+  shot "$WORK/level.png"
+  local before; before=$(crop_sum "$WORK/level.png" "$OVERLAY_SPOT")
+  xdotool keydown Right; sleep 1.5; xdotool keyup Right
+  wait_crop_change "$OVERLAY_SPOT" "$before" 10 "the level-complete picture"
+  sleep 0.3
+  key space
+  wait_for "the results screen" 10 test "$(gold_pixels)" -gt 50
+}
+
+start_app
+wait_window
+focus_app
+wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
+sleep 0.5
+menu_title=$(window_crop_sum "$TITLE_BAR")
+
+play_first_slot
+wait_for "the save file" 20 test -s "$SAVE"
+win_short_row 1.5
+shot "$WORK/results1.png"
+first_gold=$(gold_pixels)
+wait_for "the records file" 5 test -s "$RECORDS"
+head -c 17 "$RECORDS" | tail -c 15 | grep -q 'Sodbolt Records' || fail "the records file lacks its magic"
+[ "$(od -An -tu2 -j 19 -N6 "$RECORDS" | tr -s ' ')" = " 1 1 0" ] || fail "records: $(od -An -tu2 -j 19 -N6 "$RECORDS")"
+best=$(record_ms)
+[ "$best" -gt 300 ] && [ "$best" -lt 4000 ] || fail "the first win took $best ms"
+
+# Enter goes on to level 2.
+key Return
+wait_for "level 2 in the save file" 20 test "$(save_word "$SAVE" 22)" = 1
+sleep 1
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after level 2"
+
+# Play, slot 1: Continue or Level Select; the level select lists levels 1 and 2 and Back.
+key Return
+sleep 0.8
+key Down Return      # Back -> slot 1
+sleep 0.8
+key Down Return      # Continue -> Level Select
+sleep 0.8
+grab || fail "no picture of the level select"
+row_x=17
+for row in 0 1 2; do [ "$(px $row_x $((68 + 40 * row)))" != 204020 ] || fail "level select row $row missing"; done
+[ "$(px $row_x $((68 + 40 * 3)))" = 204020 ] || fail "the level select lists more than two levels"
+key Down Return      # Back -> Level 1
+
+# Level 1 again, slower: the best is kept, no "New best!", and the save still names level 2.
+wait_for "level 1 in play" 20 test "$(save_word "$SAVE" 22)" = 1
+win_short_row 3
+second_gold=$(gold_pixels)
+[ "$second_gold" -lt "$first_gold" ] || fail "the slower win's results show as much gold ($second_gold) as a new best ($first_gold)"
+[ "$(record_ms)" = "$best" ] || fail "the best time changed from $best to $(record_ms) ms"
+key Return
+sleep 1.5
+[ "$(save_word "$SAVE" 22)" = 1 ] || fail "replaying level 1 lowered the saved progress"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
+
+# Deleting the saved game deletes its records.
+key Down Return       # Play -> Options
+sleep 0.5
+key Up Return         # Back -> Delete Saved Game
+sleep 0.5
+key Down Return       # Back -> slot 1
+sleep 0.8
+key Return            # Yes
+wait_for "the records to go" 10 test ! -e "$RECORDS"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"
+key Down Down Down Down Return   # Options -> Exit
+expect_exit 0
+pass
