@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "audio/audio.h"
 #include "content/datapath.h"
+#include "content/picturefile.h"
 #include "content/savegame.h"
 #include "editors/toolpaths.h"
 #include "game/playgame.h"
@@ -34,6 +35,8 @@ bool StartUp()
         ReportToolkitFailure();
         return false;
     }
+    // TGA in either row order, BMP with alpha, LBM: the program's own readers.
+    RegisterPictureFormats();
     gShutDownDone = false;
 
     gSettingsFileName = SettingsPath("sodbolt.ini");

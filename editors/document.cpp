@@ -168,13 +168,19 @@ void WheelClicks::Start()
     frame = KW_FramesPresented();
 }
 
-int WheelClicks::Read()
+bool PointerOverToolbar(const KW_Toolbar& toolbar)
+{
+    const int x = KW_GetMouseX(), y = KW_GetMouseY();
+    return x >= toolbar.x && x < toolbar.x + toolbar.width && y >= toolbar.y && y < toolbar.y + toolbar.height;
+}
+
+int WheelClicks::Read(const KW_Toolbar& toolbar)
 {
     frame = KW_FramesPresented();
     const int z = KW_GetMouseZ();
     const int clicks = z - wheel;
     wheel = z;
-    return clicks;
+    return PointerOverToolbar(toolbar) ? 0 : clicks;
 }
 
 void WheelClicks::Settle()

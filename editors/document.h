@@ -91,14 +91,18 @@ struct DocumentKind {
     const char* unsavedCopy;   // the recovery copy's name while never saved
 };
 
+// True while the pointer is over the toolbar's frame.
+bool PointerOverToolbar(const KW_Toolbar& toolbar);
+
 // The wheel is read once a frame, right after the frame is shown, so a
 // click that comes in while a frame is handled counts in the next one; turns
-// made inside a dialog stay there.
+// made over the toolbar or inside a dialog stay there.
 class WheelClicks {
 public:
     void Start();
-    // Clicks since the last call (positive: away from the user).
-    int Read();
+    // Clicks since the last call (positive: away from the user); none while
+    // the pointer is over the toolbar.
+    int Read(const KW_Toolbar& toolbar);
     // After the frame's work: forgets turns made while a dialog had the screen.
     void Settle();
 

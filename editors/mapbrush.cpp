@@ -99,6 +99,33 @@ std::string MapEditorStatusLine(const Map& map)
     return line;
 }
 
+// text cut to keep characters before the end, with "..." after; whole UTF-8 characters only.
+static std::string ShortenedText(const std::string& text, size_t keep)
+{
+    if (keep >= text.size()) return text;
+    while (keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80) --keep;
+    return text.substr(0, keep) + "...";
+}
+
+std::string MapEditorStatusLine(const Map& map, int width, const std::function<int(const std::string&)>& textWidth)
+{
+    size_t titleKeep = map.title.size(), authorKeep = map.author.size();
+    auto compose = [&] {
+        return "Title: " + ShortenedText(map.title, titleKeep) + " (by " + ShortenedText(map.author, authorKeep) +
+               ") - Time Limit: " + std::to_string(map.timeLimit) + " - Cloud Count: " + std::to_string(map.cloudCount);
+    };
+    std::string line = compose();
+    int excess = textWidth(line) - width;
+    while (excess > 0 && (titleKeep > 0 || authorKeep > 0)) {
+        // Off the longer of the two, a few characters for each 20 pixels too wide.
+        size_t& keep = titleKeep >= authorKeep ? titleKeep : authorKeep;
+        keep -= std::min(keep, std::max<size_t>(1, static_cast<size_t>(excess) / 20));
+        line = compose();
+        excess = textWidth(line) - width;
+    }
+    return line;
+}
+
 BrushGrid BrushGridLayout(int screenW, int screenH, int lineHeight)
 {
     BrushGrid grid;

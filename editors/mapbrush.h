@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct RoutePlan;
@@ -60,6 +61,10 @@ const char* MapEditorModeText(int mode);
 std::string MapEditorTitle(const std::string& fileName, int mode);
 // "Title: %s (by %s) - Time Limit: %d - Cloud Count: %d".
 std::string MapEditorStatusLine(const Map& map);
+// The same line made to fit width (as textWidth measures it): the title and
+// then the author, the longer first, are shortened with "..." so that the
+// time limit and cloud count stay in view.
+std::string MapEditorStatusLine(const Map& map, int width, const std::function<int(const std::string&)>& textWidth);
 
 // The brush-size dialog's grid of blue squares, 33 pixels apart.
 struct BrushGrid {

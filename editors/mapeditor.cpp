@@ -362,7 +362,9 @@ void RunMapEditor(MapEditor& editor)
         if (editor.showGrid) DrawMapGrid(origin);
         DrawUnreachableMarks(editor.unreachableMarks, origin);
         DrawStartMarker(editor.map, origin);
-        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", MapEditorStatusLine(editor.map).c_str());
+        const std::string status = MapEditorStatusLine(editor.map, kwScreenW - 4,
+                                                        [](const std::string& text) { return KW_TextWidth(text.c_str()); });
+        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", status.c_str());
 
         // pointer over the map
         if (editor.inGrid) {

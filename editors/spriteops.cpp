@@ -2,6 +2,7 @@
 // and the export picture.
 #include "editors/spriteops.h"
 
+#include "content/picturefile.h"
 #include "editors/editorzoom.h"
 
 #include <algorithm>
@@ -84,11 +85,17 @@ std::vector<LawnRgb> GenerateLawn(int width, int height)
 
 // [SECTION] Frame pictures
 
-ALLEGRO_BITMAP* LoadFrameImage(const char* path)
+ALLEGRO_BITMAP* LoadFrameImage(const char* path, std::string& error)
 {
-    ALLEGRO_BITMAP* image = al_load_bitmap(path);
+    ALLEGRO_BITMAP* image = LoadPicture(path ? path : "", error);
     if (image) al_convert_mask_to_alpha(image, al_map_rgb(255, 0, 255));
     return image;
+}
+
+ALLEGRO_BITMAP* LoadFrameImage(const char* path)
+{
+    std::string ignored;
+    return LoadFrameImage(path, ignored);
 }
 
 ALLEGRO_BITMAP* MakeFrameExportImage(ALLEGRO_BITMAP* image)

@@ -71,6 +71,9 @@ std::vector<LawnRgb> GenerateLawn(int width, int height);
 // Loads an image file and makes its magenta pixels transparent; null when it
 // cannot be read.
 ALLEGRO_BITMAP* LoadFrameImage(const char* path);
+// The same with the reason it failed: "NAME is damaged or truncated" or
+// "Error reading PATH".
+ALLEGRO_BITMAP* LoadFrameImage(const char* path, std::string& error);
 // A memory copy of a frame fit for an image file: every pixel opaque, the
 // transparent ones magenta, so that the picture imports back the same.
 ALLEGRO_BITMAP* MakeFrameExportImage(ALLEGRO_BITMAP* image);

@@ -213,7 +213,28 @@ void ImportImageIntoTile(ALLEGRO_BITMAP* tile, ALLEGRO_BITMAP* image)
 {
     if (!tile || !image) return;
     al_convert_mask_to_alpha(image, al_map_rgb(255, 0, 255));
-    DrawingInto into(tile, false);
-    al_draw_scaled_bitmap(image, 0, 0, al_get_bitmap_width(image), al_get_bitmap_height(image), 0, 0,
-                          al_get_bitmap_width(tile), al_get_bitmap_height(tile), 0);
+    // Nearest pixel, as pixel art expects: a small picture fills the tile
+    // with hard blocks, never smoothed. Colours are premultiplied, so a pixel
+    // goes over the tile as colour + tile * (1 - alpha).
+    const int tileWidth = al_get_bitmap_width(tile), tileHeight = al_get_bitmap_height(tile);
+    const int imageWidth = al_get_bitmap_width(image), imageHeight = al_get_bitmap_height(image);
+    ALLEGRO_LOCKED_REGION* in = al_lock_bitmap(image, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY);
+    if (!in) return;
+    ALLEGRO_LOCKED_REGION* out = al_lock_bitmap(tile, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READWRITE);
+    if (!out) {
+        al_unlock_bitmap(image);
+        return;
+    }
+    for (int y = 0; y < tileHeight; ++y) {
+        const unsigned char* row = static_cast<const unsigned char*>(in->data) + (y * imageHeight / tileHeight) * in->pitch;
+        unsigned char* target = static_cast<unsigned char*>(out->data) + y * out->pitch;
+        for (int x = 0; x < tileWidth; ++x, target += 4) {
+            const unsigned char* pixel = row + (x * imageWidth / tileWidth) * 4;
+            const int keep = 255 - pixel[3];
+            for (int c = 0; c < 3; ++c) target[c] = static_cast<unsigned char>(std::min(255, pixel[c] + (target[c] * keep + 127) / 255));
+            target[3] = 255;
+        }
+    }
+    al_unlock_bitmap(tile);
+    al_unlock_bitmap(image);
 }

@@ -292,6 +292,16 @@ static void CountSecond()
     }
 }
 
+// True when the window went to the background since the last look.
+static bool WindowLostFocus(ALLEGRO_EVENT_QUEUE* windowEvents)
+{
+    bool lost = false;
+    ALLEGRO_EVENT event;
+    while (windowEvents && al_get_next_event(windowEvents, &event))
+        if (event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT) lost = true;
+    return lost;
+}
+
 GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
                  int16_t savedLevel)
 {
@@ -303,6 +313,11 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
     audioButton.x = (kwScreenW - audioButton.width) / 2;
     gPlay.audioButton = {audioButton.x, audioButton.y, audioButton.x + audioButton.width,
                          audioButton.y + audioButton.height};
+
+    // The window's focus events come to the game on a queue of its own: a
+    // level whose window goes to the background pauses.
+    ALLEGRO_EVENT_QUEUE* windowEvents = kwDisplay ? al_create_event_queue() : nullptr;
+    if (windowEvents) al_register_event_source(windowEvents, al_get_display_event_source(kwDisplay));
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;
@@ -318,9 +333,12 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             al_key_down(&keys, kChordKeys[2]))
             CutAllGrass();
 
-        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) {
+        if ((kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) || WindowLostFocus(windowEvents)) {
+            // The overlay's wait lets the engine's looping sound run out; the
+            // clock starts its second afresh.
             ShowOverlayScreen(gResources.pausedImage);
             KW_GetDateTime(gPlay.secondStopwatch);
+            if (windowEvents) al_flush_event_queue(windowEvents);
         } else if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) {
             quit = true;
         }
@@ -372,6 +390,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
         endings.AfterEnding(ending, gPlay.cutCount, gPlay.grassTotal);
     }
 
+    if (windowEvents) al_destroy_event_queue(windowEvents);
     EndGame();
     return end;
 }

@@ -89,8 +89,18 @@ int KW_LargeLineHeight();
 int KW_TextWidth(const char* text);
 int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
 
-// Clears the latched key character (dialogs do this on entry and exit).
+// Clears the latched key character.
 void KW_ClearKey();
+
+// A modal dialog runs its loop inside one: the key that opened it does not
+// act in it, and the key that closed it does not reach the screen beneath.
+class KW_ModalScope {
+public:
+    KW_ModalScope() { KW_ClearKey(); }
+    ~KW_ModalScope() { KW_ClearKey(); }
+    KW_ModalScope(const KW_ModalScope&) = delete;
+    KW_ModalScope& operator=(const KW_ModalScope&) = delete;
+};
 
 // ---------------------------------------------------------------------------
 // Start-up, shut-down and display modes.

@@ -361,7 +361,7 @@ bool FileDialogClass::Run()
 static bool SelectWithDialog(const std::vector<std::string>& extensions, const std::string& title,
                              std::string& path, size_t limit)
 {
-    KW_ClearKey();
+    KW_ModalScope modal;
     bool chosen;
     {
         FileDialogClass dialog;
@@ -374,7 +374,6 @@ static bool SelectWithDialog(const std::vector<std::string>& extensions, const s
         if (chosen) path = dialog.Result();
         dialog.Close();
     }
-    KW_ClearKey();
     return chosen;
 }
 
@@ -393,7 +392,7 @@ static std::vector<std::string> OneExtension(const std::string& extension)
     return {extension};
 }
 
-static const std::vector<std::string> kImageExtensions = {"BMP", "LBM", "PCX", "TGA"};
+static const std::vector<std::string> kImageExtensions = {"BMP", "LBM", "PCX", "PNG", "TGA"};
 
 bool KW_SelectFile(const std::string& extension, const std::string& title, char* path, size_t pathSize)
 {

@@ -6,6 +6,7 @@
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
 #include <allegro5/allegro_primitives.h>
+#include "content/picturefile.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshToolkit);
     if (!al_init()) return 2;
     al_init_image_addon();
+    RegisterPictureFormats();
     al_init_primitives_addon();
     return RUN_ALL_TESTS();
 }

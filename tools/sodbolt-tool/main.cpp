@@ -15,6 +15,7 @@
 #include "content/datapath.h"
 #include "content/imagefile.h"
 #include "content/map.h"
+#include "content/picturefile.h"
 #include "content/savegame.h"
 #include "content/sheets.h"
 #include "content/sprite.h"
@@ -384,5 +385,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sodbolt-tool: Allegro could not start\n");
         return kBadInput;
     }
+    RegisterPictureFormats();
     return command->run(args);
 }

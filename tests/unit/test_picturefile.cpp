@@ -1,0 +1,174 @@
+// Pictures other programs write (made here with ImageMagick's convert and
+// netpbm's ppmtoilbm) read with their own colours the right way up; damaged
+// ones are refused; an exported TGA reads right in convert; a small picture
+// imported as a tile fills it with hard pixels.
+#include "content/imagefile.h"
+#include "content/picturefile.h"
+#include "editors/tileops.h"
+#include "content_testing.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool Shell(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()) == 0; }
+
+// A 4 x 3 picture: red top left, green top right, blue bottom left, the rest white.
+const Rgba kCorners[3] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}};
+std::string MakeCornerPng(const ScratchFolder& scratch)
+{
+    const std::string path = scratch.Path("corners.png");
+    Shell("convert -size 4x3 xc:white -fill red -draw 'point 0,0' -fill lime -draw 'point 3,0' -fill blue "
+        "-draw 'point 0,2' -type TrueColor PNG24:" + path);
+    return path;
+}
+
+void ExpectCorners(ALLEGRO_BITMAP* picture, const std::string& what)
+{
+    ASSERT_TRUE(picture) << what;
+    ASSERT_EQ(al_get_bitmap_width(picture), 4) << what;
+    EXPECT_EQ(PixelOf(picture, 0, 0), kCorners[0]) << what;
+    EXPECT_EQ(PixelOf(picture, 3, 0), kCorners[1]) << what;
+    EXPECT_EQ(PixelOf(picture, 0, 2), kCorners[2]) << what;
+    EXPECT_EQ(PixelOf(picture, 3, 2), (Rgba{255, 255, 255, 255})) << what;
+}
+
+TEST(PictureFiles, TgaInEitherRowOrderReadsTheRightWayUpAndExportsSoForConvert)
+{
+    ScratchFolder scratch;
+    const std::string png = MakeCornerPng(scratch);
+    // convert writes the rows in the picture's order and only marks the origin,
+    // so a true bottom-up file is the picture flipped and marked bottom left.
+    const std::pair<std::string, std::string> writes[] = {{"bottom-up.tga", "-flip -orient BottomLeft"},
+                                                          {"top-down.tga", "-orient TopLeft"},
+                                                          {"rle.tga", "-flip -orient BottomLeft -compress RLE"}};
+    for (const auto& write : writes) {
+        ASSERT_TRUE(Shell("convert " + png + " " + write.second + " " + scratch.Path(write.first)));
+        std::string error;
+        ALLEGRO_BITMAP* picture = LoadPicture(scratch.Path(write.first), error);
+        ExpectCorners(picture, write.first);
+        if (picture) al_destroy_bitmap(picture);
+    }
+    const Bytes bottomUp = ReadFileBytes(scratch.Path("bottom-up.tga"));
+    ASSERT_GE(bottomUp.size(), 21u);
+    EXPECT_EQ(bottomUp[17] & 0x20, 0);
+    EXPECT_EQ((Rgba{bottomUp[20], bottomUp[19], bottomUp[18], 255}), kCorners[2]) << "the bottom row is not stored first";
+
+    // Ours, read by convert: the same pixels as the picture it came from.
+    std::string error;
+    ALLEGRO_BITMAP* picture = LoadPicture(png, error);
+    ASSERT_TRUE(picture);
+    ASSERT_TRUE(SaveBitmapReplacing(scratch.Path("ours.tga").c_str(), picture));
+    al_destroy_bitmap(picture);
+    for (const char* orient : {"", "-auto-orient "})
+        EXPECT_TRUE(Shell("test \"$(convert " + scratch.Path("ours.tga") + " " + std::string(orient) + "PNG24:- | compare -metric AE " +
+                          png + " - null: 2>&1)\" = 0"))
+            << orient;
+}
+
+TEST(PictureFiles, Bmp32WithAlphaKeepsItsColours)
+{
+    ScratchFolder scratch;
+    const std::string bmp = scratch.Path("alpha.bmp");
+    ASSERT_TRUE(Shell("convert -size 2x2 xc:'rgba(0,0,255,0.5)' -fill white -draw 'point 1,1' -fill red -draw "
+                    "'point 1,0' PNG32:" + scratch.Path("alpha.png") + " && convert " + scratch.Path("alpha.png") +
+                    " BMP:" + bmp));
+    std::string error;
+    ALLEGRO_BITMAP* picture = LoadPicture(bmp, error, ALLEGRO_NO_PREMULTIPLIED_ALPHA);
+    ASSERT_TRUE(picture) << error;
+    EXPECT_EQ(PixelOf(picture, 0, 0), (Rgba{0, 0, 255, 127}));
+    EXPECT_EQ(PixelOf(picture, 1, 0), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(picture, 1, 1), (Rgba{255, 255, 255, 255}));
+    al_destroy_bitmap(picture);
+    // The other depths convert writes, bottom-up as usual.
+    const std::string png = MakeCornerPng(scratch);
+    for (const char* type : {"BMP3:", "BMP2:", "BMP:"}) {
+        ASSERT_TRUE(Shell("convert " + png + " " + type + scratch.Path("depth.bmp")));
+        picture = LoadPicture(scratch.Path("depth.bmp"), error);
+        ExpectCorners(picture, type);
+        if (picture) al_destroy_bitmap(picture);
+    }
+    ASSERT_TRUE(Shell("convert " + png + " -colors 4 -type Palette BMP3:" + scratch.Path("palette.bmp")));
+    picture = LoadPicture(scratch.Path("palette.bmp"), error);
+    ExpectCorners(picture, "palette");
+    if (picture) al_destroy_bitmap(picture);
+}
+
+TEST(PictureFiles, TruncatedBmpAndTgaAreRefusedAsDamaged)
+{
+    ScratchFolder scratch;
+    ASSERT_TRUE(Shell("convert -size 40x30 plasma:fractal -type TrueColor " + scratch.Path("level.png")));
+    for (const std::string name : {"level.bmp", "level.tga"}) {
+        ASSERT_TRUE(Shell("convert " + scratch.Path("level.png") + " " + scratch.Path(name)));
+        Bytes bytes = ReadFileBytes(scratch.Path(name));
+        WriteFileBytes(scratch.Path(name), bytes, bytes.size() * 2 / 3);
+        std::string error;
+        EXPECT_EQ(LoadPicture(scratch.Path(name), error), nullptr) << name;
+        EXPECT_EQ(error, name + " is damaged or truncated");
+    }
+    std::string error;
+    EXPECT_EQ(LoadPicture(scratch.Path("missing.tga"), error), nullptr);
+    EXPECT_EQ(error, "Error reading " + scratch.Path("missing.tga"));
+}
+
+TEST(PictureFiles, IlbmFromPpmtoilbmReadsPlainAndByteRun1AtEveryDepth)
+{
+    ScratchFolder scratch;
+    // 2, 5, 16 and 200 colours: 1, 3, 4 and 8 planes.
+    for (int colours : {2, 5, 16, 200}) {
+        const int width = 23, height = 7;
+        Bytes ppm;
+        const std::string head = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
+        ppm.insert(ppm.end(), head.begin(), head.end());
+        std::vector<Rgba> expected;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int index = (x + y * width) % colours;
+                const Rgba colour{(index * 37) % 256, (index * 11) % 256, 255 - index, 255};
+                expected.push_back(colour);
+                ppm.push_back(static_cast<uint8_t>(colour.r));
+                ppm.push_back(static_cast<uint8_t>(colour.g));
+                ppm.push_back(static_cast<uint8_t>(colour.b));
+            }
+        }
+        WriteFileBytes(scratch.Path("in.ppm"), ppm);
+        for (const char* option : {"-nocompress", "-compress"}) {
+            const std::string what = std::to_string(colours) + " colours " + option;
+            ASSERT_TRUE(Shell(std::string("ppmtoilbm -maxplanes 8 ") + option + " " + scratch.Path("in.ppm") + " > " +
+                            scratch.Path("out.lbm")))
+                << what;
+            std::string error;
+            ALLEGRO_BITMAP* picture = LoadPicture(scratch.Path("out.lbm"), error);
+            ASSERT_TRUE(picture) << what << ": " << error;
+            ASSERT_EQ(al_get_bitmap_width(picture), width);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(PixelOf(picture, x, y), expected[y * width + x]) << what << " at " << x << ", " << y;
+            al_destroy_bitmap(picture);
+        }
+    }
+    Bytes bytes = ReadFileBytes(scratch.Path("out.lbm"));
+    WriteFileBytes(scratch.Path("cut.lbm"), bytes, bytes.size() - 9);
+    std::string error;
+    EXPECT_EQ(LoadPicture(scratch.Path("cut.lbm"), error), nullptr);
+    EXPECT_EQ(error, "cut.lbm is damaged or truncated");
+}
+
+TEST(PictureFiles, ASmallPictureFillsATileWithHardPixels)
+{
+    ALLEGRO_BITMAP* tile = MakeFilledBitmap(32, 32, al_map_rgb(9, 9, 9));
+    ALLEGRO_BITMAP* one = MakeFilledBitmap(1, 1, al_map_rgb(200, 100, 50));
+    ImportImageIntoTile(tile, one);
+    for (int y = 0; y < 32; y += 3)
+        for (int x = 0; x < 32; x += 3) ASSERT_EQ(PixelOf(tile, x, y), (Rgba{200, 100, 50, 255}));
+    ALLEGRO_BITMAP* four = MakeFilledBitmap(2, 2, al_map_rgb(255, 0, 0));
+    PutPixelOn(four, 1, 1, al_map_rgb(0, 0, 255));
+    ImportImageIntoTile(tile, four);
+    EXPECT_EQ(PixelOf(tile, 15, 15), (Rgba{255, 0, 0, 255}));
+    EXPECT_EQ(PixelOf(tile, 16, 16), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(PixelOf(tile, 16, 15), (Rgba{255, 0, 0, 255}));
+    for (ALLEGRO_BITMAP* bitmap : {tile, one, four}) al_destroy_bitmap(bitmap);
+}
+
+} // namespace
