@@ -91,8 +91,6 @@ std::string UnsavedChangesQuestion(const std::string& fileName, bool modified, c
 // ---------------------------------------------------------------------------
 // [SECTION] Where recovery copies live
 
-std::string SettingsFolder() { return ""; }
-
 std::string RecoveryFolder() { return PlatformJoinPath(SettingsFolder(), "recovery/"); }
 
 std::string RecoveryCopyPath(const std::string& fileName, const std::string& unsavedName)
@@ -206,8 +204,10 @@ void EditorDocument::StartNewDocument()
     UpdateTitle();
 }
 
-bool EditorDocument::OpenFile(const std::string& path)
+bool EditorDocument::OpenFile(const std::string& chosen)
 {
+    // An installed file's edited copy is what the game uses, so it is what loads.
+    const std::string path = ReadableContentPath(chosen);
     if (!ReadFile(path)) {
         KW_ShowMessage("%s", LastError().c_str());
         return false;
@@ -261,6 +261,8 @@ bool EditorDocument::SaveDocument(bool ask)
         if (!KW_SelectFile(kind.extension, std::string("Save ") + kind.noun + " As", path)) return false;
         if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return false;
     }
+    // A shipped file is read-only: its edited copy goes under the user's folder.
+    path = WritableContentPath(path);
     // A failed save says so: the old file is still there, the edits are not.
     if (!WriteFile(path)) {
         KW_ShowMessage("%s", LastError().c_str());

@@ -72,10 +72,7 @@ std::string UnsavedChangesQuestion(const std::string& fileName, bool modified, c
 
 // [SECTION] Where recovery copies live
 
-// The folder of the program's settings (kwui2.ini, sodbolt.ini): the working
-// folder, given as "".
-std::string SettingsFolder();
-// "recovery/" inside the settings folder.
+// "recovery/" inside the settings folder (SettingsFolder of content/datapath.h).
 std::string RecoveryFolder();
 // The copy that stands for a document: the document's own file name in the
 // recovery folder, or unsavedName for a document never saved.
