@@ -4,6 +4,7 @@
 #include "game/playstate.h"
 
 #include "audio/audio.h"
+#include "game/controls.h"
 #include "game/resources.h"
 #include "game/results.h"
 #include "kwui/button.h"
@@ -292,17 +293,32 @@ static void CountSecond()
     }
 }
 
+// True when the window went to the background since the last look.
+static bool WindowLostFocus(ALLEGRO_EVENT_QUEUE* windowEvents)
+{
+    bool lost = false;
+    ALLEGRO_EVENT event;
+    while (windowEvents && al_get_next_event(windowEvents, &event))
+        if (event.type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT) lost = true;
+    return lost;
+}
+
 GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel, bool testMode,
                  int16_t savedLevel)
 {
     if (!StartGame(testMapPath, levelIndex, skillLevel, testMode, savedLevel)) return GameEnd::Error;
 
     KW_Button audioButton;
-    KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
+    KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", gKeyBindings.Key(kActionAudioPanel), "speaker");
     KW_SetButtonSize(audioButton, -1, -1);
     audioButton.x = (kwScreenW - audioButton.width) / 2;
     gPlay.audioButton = {audioButton.x, audioButton.y, audioButton.x + audioButton.width,
                          audioButton.y + audioButton.height};
+
+    // The window's focus events come to the game on a queue of its own: a
+    // level whose window goes to the background pauses.
+    ALLEGRO_EVENT_QUEUE* windowEvents = kwDisplay ? al_create_event_queue() : nullptr;
+    if (windowEvents) al_register_event_source(windowEvents, al_get_display_event_source(kwDisplay));
 
     AudioClass& audio = AudioClass::GetInstance();
     EndingTracker endings;
@@ -318,16 +334,21 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             al_key_down(&keys, kChordKeys[2]))
             CutAllGrass();
 
-        if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) {
+        const KeyBindings& bound = gKeyBindings;
+        if ((kwKeyPending && kwKeyCode == bound.Key(kActionPause)) || WindowLostFocus(windowEvents)) {
+            // The overlay's wait lets the engine's looping sound run out; the
+            // clock starts its second afresh.
             ShowOverlayScreen(gResources.pausedImage);
             KW_GetDateTime(gPlay.secondStopwatch);
-        } else if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) {
+            if (windowEvents) al_flush_event_queue(windowEvents);
+        } else if (kwKeyPending && kwKeyCode == bound.Key(kActionBack)) {
             quit = true;
         }
 
-        const bool steering = SteerFromKeys(al_key_down(&keys, ALLEGRO_KEY_UP), al_key_down(&keys, ALLEGRO_KEY_DOWN),
-                                            al_key_down(&keys, ALLEGRO_KEY_LEFT),
-                                            al_key_down(&keys, ALLEGRO_KEY_RIGHT), gPlay.targetHeading);
+        const bool steering =
+            SteerFromKeys(al_key_down(&keys, bound.Key(kActionUp)), al_key_down(&keys, bound.Key(kActionDown)),
+                          al_key_down(&keys, bound.Key(kActionLeft)), al_key_down(&keys, bound.Key(kActionRight)),
+                          gPlay.targetHeading);
         gPlay.speed = steering ? 3.0f : 0.0f;
         gPlay.heading = static_cast<float>(KW_TurnTowards(gPlay.heading, gPlay.targetHeading, 8));
         MoveMower();
@@ -372,6 +393,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
         endings.AfterEnding(ending, gPlay.cutCount, gPlay.grassTotal);
     }
 
+    if (windowEvents) al_destroy_event_queue(windowEvents);
     EndGame();
     return end;
 }
