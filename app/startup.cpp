@@ -1,6 +1,7 @@
 // Start-up and shut-down in their fixed order, and FatalError.
 #include "app/startup.h"
 
+#include "app/commandline.h"
 #include "audio/audio.h"
 #include "content/datapath.h"
 #include "content/picturefile.h"
@@ -20,22 +21,6 @@ const char* const kVersionText = "Sodbolt v1.1";
 
 static bool gShutDownDone = true;
 
-LaunchOptions ParseArguments(int argc, const char* const* argv)
-{
-    LaunchOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (arg && arg[0] == '-' && PlatformCompareNoCase(arg, "-base") == 0) {
-            // The folder itself is looked at again as the next argument.
-            if (i + 1 < argc) {
-                options.useModFolder = true;
-                options.modFolder = argv[i + 1];
-            }
-        }
-    }
-    return options;
-}
-
 static void FatalFromToolkit(const char* text) { FatalError("%s", text); }
 // The window's close button (on any screen, or during a long load): shut down
 // in order; the toolkit then ends the process.
@@ -46,18 +31,21 @@ bool StartUp()
     kwFatalHandler = &FatalFromToolkit;
     kwCloseHandler = &CloseFromToolkit;
     InstallAudioHooks();
-    if (!KW_Init()) return false;
+    if (!KW_Init()) {
+        ReportToolkitFailure();
+        return false;
+    }
     // TGA in either row order, BMP with alpha, LBM: the program's own readers.
     RegisterPictureFormats();
     gShutDownDone = false;
 
-    gSettingsFileName = "sodbolt.ini";
+    gSettingsFileName = SettingsPath("sodbolt.ini");
     LoadToolPaths();
 
     AudioClass& audio = AudioClass::GetInstance();
     KW_ShowConsoleWindow(true);
     // The sounds always come from the base folder, also when a mod folder is set.
-    audio.LoadSoundsFrom(std::string(kBaseFolder) + "sound");
+    audio.LoadSoundsFrom(BaseFolder() + "sound");
     audio.volumeTestSound = audio.FindSound("interface\\voltest");
     KW_ShowConsoleWindow(false);
 

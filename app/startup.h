@@ -1,20 +1,11 @@
-// The program's spine: arguments, start-up in order, shut-down in order, and
+// The program's spine: start-up in order, shut-down in order, and
 // the one place where a deep failure is reported.
 #pragma once
 
 #include <string>
 #include <vector>
 
-struct LaunchOptions {
-    bool useModFolder = false;
-    std::string modFolder;
-};
-
-// Reads "-base <folder>" (any case; the last one wins; a trailing "-base"
-// without a folder leaves the mod folder unset).
-LaunchOptions ParseArguments(int argc, const char* const* argv);
-
-extern std::string gSettingsFileName;  // "sodbolt.ini"
+extern std::string gSettingsFileName;  // "sodbolt.ini" in the settings folder
 extern const char* const kVersionText; // "Sodbolt v1.1"
 
 bool StartUp();

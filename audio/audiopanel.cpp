@@ -193,11 +193,7 @@ void AudioClass::RunAudioPanel()
     for (;;) {
         al_clear_to_color(al_map_rgb(0, 0, 0));
         const bool close = DoAudioPanel();
-        KW_PollEvents();
-        KW_WaitForTick();
-        KW_DrawConsole();
-        KW_DrawToolTips();
-        if (kwDisplay) al_flip_display();
+        KW_PresentFrame();
         if (close) break;
     }
 }
@@ -209,8 +205,8 @@ bool AudioClass::SelectMusicFile()
     static const char* const kMusicExtensions[] = {"flac", "ogg", "wav", "it", "mod", "s3m", "xm"};
     bool chosen;
     std::string path;
-    KW_ClearKey();
     {
+        KW_ModalScope modal;
         FileDialogClass dialog;
         dialog.create();
         dialog.SetStartPath(musicLoadPath);
@@ -220,7 +216,6 @@ bool AudioClass::SelectMusicFile()
         if (chosen) path = dialog.Result();
         dialog.Close();
     }
-    KW_ClearKey();
     if (!chosen) return false;
     return PlayMusic(path.c_str());
 }

@@ -15,7 +15,7 @@ SaveGameSlot* gCurrentSlot = nullptr;
 
 void SaveGameSlot::SetPath(const char* relativePath)
 {
-    path = ResolveDataPath(std::string(relativePath ? relativePath : ""));
+    path = SaveGamePath(std::string(relativePath ? relativePath : ""));
 }
 
 std::string CurrentSlotPath() { return gCurrentSlot ? gCurrentSlot->path : std::string(); }
@@ -58,6 +58,7 @@ std::string GetSkillName(int16_t skill)
 //   24  int16   skill level
 bool SaveGame(SaveGameSlot& slot, int16_t levelIndex, int16_t skillLevel)
 {
+    PrepareFolderFor(slot.path);
     BinaryStream out;
     if (!out.OpenForWriting(slot.path.c_str())) {
         slot.lastError = out.lastError;

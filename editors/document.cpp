@@ -91,8 +91,6 @@ std::string UnsavedChangesQuestion(const std::string& fileName, bool modified, c
 // ---------------------------------------------------------------------------
 // [SECTION] Where recovery copies live
 
-std::string SettingsFolder() { return ""; }
-
 std::string RecoveryFolder() { return PlatformJoinPath(SettingsFolder(), "recovery/"); }
 
 std::string RecoveryCopyPath(const std::string& fileName, const std::string& unsavedName)
@@ -170,13 +168,19 @@ void WheelClicks::Start()
     frame = KW_FramesPresented();
 }
 
-int WheelClicks::Read()
+bool PointerOverToolbar(const KW_Toolbar& toolbar)
+{
+    const int x = KW_GetMouseX(), y = KW_GetMouseY();
+    return x >= toolbar.x && x < toolbar.x + toolbar.width && y >= toolbar.y && y < toolbar.y + toolbar.height;
+}
+
+int WheelClicks::Read(const KW_Toolbar& toolbar)
 {
     frame = KW_FramesPresented();
     const int z = KW_GetMouseZ();
     const int clicks = z - wheel;
     wheel = z;
-    return clicks;
+    return PointerOverToolbar(toolbar) ? 0 : clicks;
 }
 
 void WheelClicks::Settle()
@@ -200,8 +204,10 @@ void EditorDocument::StartNewDocument()
     UpdateTitle();
 }
 
-bool EditorDocument::OpenFile(const std::string& path)
+bool EditorDocument::OpenFile(const std::string& chosen)
 {
+    // An installed file's edited copy is what the game uses, so it is what loads.
+    const std::string path = ReadableContentPath(chosen);
     if (!ReadFile(path)) {
         KW_ShowMessage("%s", LastError().c_str());
         return false;
@@ -255,6 +261,8 @@ bool EditorDocument::SaveDocument(bool ask)
         if (!KW_SelectFile(kind.extension, std::string("Save ") + kind.noun + " As", path)) return false;
         if (al_filename_exists(path.c_str()) && !KW_Confirm("%s", "Overwrite existing file?")) return false;
     }
+    // A shipped file is read-only: its edited copy goes under the user's folder.
+    path = WritableContentPath(path);
     // A failed save says so: the old file is still there, the edits are not.
     if (!WriteFile(path)) {
         KW_ShowMessage("%s", LastError().c_str());

@@ -72,10 +72,7 @@ std::string UnsavedChangesQuestion(const std::string& fileName, bool modified, c
 
 // [SECTION] Where recovery copies live
 
-// The folder of the program's settings (kwui2.ini, sodbolt.ini): the working
-// folder, given as "".
-std::string SettingsFolder();
-// "recovery/" inside the settings folder.
+// "recovery/" inside the settings folder (SettingsFolder of content/datapath.h).
 std::string RecoveryFolder();
 // The copy that stands for a document: the document's own file name in the
 // recovery folder, or unsavedName for a document never saved.
@@ -94,14 +91,18 @@ struct DocumentKind {
     const char* unsavedCopy;   // the recovery copy's name while never saved
 };
 
+// True while the pointer is over the toolbar's frame.
+bool PointerOverToolbar(const KW_Toolbar& toolbar);
+
 // The wheel is read once a frame, right after the frame is shown, so a
 // click that comes in while a frame is handled counts in the next one; turns
-// made inside a dialog stay there.
+// made over the toolbar or inside a dialog stay there.
 class WheelClicks {
 public:
     void Start();
-    // Clicks since the last call (positive: away from the user).
-    int Read();
+    // Clicks since the last call (positive: away from the user); none while
+    // the pointer is over the toolbar.
+    int Read(const KW_Toolbar& toolbar);
     // After the frame's work: forgets turns made while a dialog had the screen.
     void Settle();
 

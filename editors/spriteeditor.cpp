@@ -311,13 +311,11 @@ void DrawFrameView(const SpriteEditor& editor, int16_t index, ALLEGRO_COLOR tint
                                          zoom, 0, 0);
 }
 
-// The wheel zooms the frame view, not the toolbar over it.
-bool PointerOverFrameView(const SpriteEditor& editor)
+// The wheel zooms the frame view while the pointer is on the screen.
+bool PointerOnScreen()
 {
-    const KW_Toolbar& bar = editor.toolbar;
     const int mx = KW_GetMouseX(), my = KW_GetMouseY();
-    const bool overToolbar = mx >= bar.x && mx < bar.x + bar.width && my >= bar.y && my < bar.y + bar.height;
-    return !overToolbar && mx >= 0 && my >= 0 && mx < kwScreenW && my < kwScreenH;
+    return mx >= 0 && my >= 0 && mx < kwScreenW && my < kwScreenH;
 }
 
 void WheelZoom(SpriteEditor& editor, int clicks)
@@ -367,11 +365,11 @@ void RunSpriteEditor(SpriteEditor& editor)
         const int button = KW_DoToolbar(editor.toolbar);
         DrawEditorScreen(editor);
         KW_PresentFrame();
-        const int clicks = wheel.Read();
+        const int clicks = wheel.Read(editor.toolbar);
 
         if (button >= 0) {
             exitConfirmed = RunCommand(editor, SpriteToolbar().CommandOf(button));
-        } else if (clicks != 0 && PointerOverFrameView(editor)) {
+        } else if (clicks != 0 && PointerOnScreen()) {
             WheelZoom(editor, clicks);
         }
         wheel.Settle();

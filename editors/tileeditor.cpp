@@ -427,11 +427,6 @@ void HandleMouse(TileEditor& editor, int lh)
     }
 }
 
-bool OverToolbar(const KW_Toolbar& toolbar, int x, int y)
-{
-    return x >= toolbar.x && x < toolbar.x + toolbar.width && y >= toolbar.y && y < toolbar.y + toolbar.height;
-}
-
 }  // namespace
 
 // [SECTION] The editor's loop
@@ -476,14 +471,14 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
         if (OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh))
             KW_QueueToolTip(mx + 16, my + 16, "%s", "Left click to change colour, right click to fill tile.");
         KW_PresentFrame();
-        const int clicks = wheel.Read();
+        const int clicks = wheel.Read(editor.toolbar);
 
         const int command = TileToolbar().CommandOf(button);
         if (command != kCommandNone) {
             // a key pressed while the button is held ends the stroke first
             EndStroke(editor);
             exitConfirmed = RunCommand(editor, command);
-        } else if (clicks != 0 && !OverToolbar(editor.toolbar, mx, my)) {
+        } else if (clicks != 0) {
             if (!ZoomByWheel(editor.scale, clicks))
                 KW_Message("%s", clicks > 0 ? "Maximum zoom" : "Minimum zoom");
         }

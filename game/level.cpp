@@ -20,6 +20,7 @@ static void MakeSaveFolder()
 {
     const std::string path = CurrentSlotPath();
     if (path.empty()) return;
+    PrepareFolderFor(path);  // the user's own folders, installed: owner only
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) return;
     std::error_code ignored;

@@ -6,6 +6,7 @@
 #include "kwui/draw.h"
 #include "kwui/input.h"
 #include "kwui/textwindow.h"
+#include "platform/platform.h"
 
 #include <allegro5/allegro_native_dialog.h>
 
@@ -13,7 +14,7 @@
 #include <cstdio>
 #include <ctime>
 
-const char* const kwErrorLogName = "KWUI2 Error Log.txt";
+std::string kwErrorLogName = "KWUI2 Error Log.txt";
 
 static long WallSecond() { return static_cast<long>(std::time(nullptr)); }
 
@@ -145,7 +146,13 @@ void KW_LogError(const char* format, ...)
     va_end(args);
     KW_ConsolePrint("%s", text);
 
-    FILE* log = std::fopen(kwErrorLogName, "a");
+    FILE* log = std::fopen(kwErrorLogName.c_str(), "a");
+    if (!log) {
+        // The log's folder is made on the first error.
+        const size_t slash = kwErrorLogName.find_last_of("/\\");
+        if (slash != std::string::npos && slash > 0 && PlatformMakeFolders(kwErrorLogName.substr(0, slash)))
+            log = std::fopen(kwErrorLogName.c_str(), "a");
+    }
     if (!log) {
         KW_NativeMessage("KW_LogError: KWUI was unable to write the following error to the log file (the log file "
                          "could not be opened):\n%s",

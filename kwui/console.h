@@ -32,5 +32,5 @@ void KW_ConsolePrint(const char* format, ...) __attribute__((format(printf, 1, 2
 const std::vector<std::string>& KW_ConsoleWindowLines();
 
 void KW_LogError(const char* format, ...) __attribute__((format(printf, 1, 2)));
-extern const char* const kwErrorLogName;
+extern std::string kwErrorLogName;  // "KWUI2 Error Log.txt", in the folder start-up chooses
 void KW_NativeMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

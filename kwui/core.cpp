@@ -26,7 +26,12 @@ KW_Context kwContext;
 
 void KW_ResetContext() { kwContext = KW_Context{}; }
 
-static const char* const kSettingsFile = "kwui2.ini";
+std::string kwSettingsPath = "kwui2.ini";
+std::vector<std::string> kwWindowIconPaths;
+int kwForcedWindowed = -1;
+std::string kwInitFailure;
+// The windowed flag kwui2.ini held, written back while a forced mode lasts.
+static bool gStoredWindowed = true;
 
 // [SECTION] Theme
 
@@ -97,6 +102,14 @@ bool KW_IsUsableScreenSize(int width, int height)
            height <= kwMaxScreenSide;
 }
 
+bool KW_DisplayCanMake(int width, int height)
+{
+    if (!KW_IsUsableScreenSize(width, height)) return false;
+    // the back buffer is a bitmap: no side above the largest one the display makes
+    const int largest = kwDisplay ? al_get_display_option(kwDisplay, ALLEGRO_MAX_BITMAP_SIZE) : 0;
+    return largest <= 0 || (width <= largest && height <= largest);
+}
+
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed)
 {
     char text[32];
@@ -145,9 +158,25 @@ static void UseStandardBlender()
 
 // What every new display gets: the title, the pointer grab, blending, and
 // its size and mode in the toolkit's globals.
+// The window's icon in every size there is a picture of (a missing one is left out).
+static void SetWindowIcons()
+{
+    if (kwWindowIconPaths.empty() || !al_init_image_addon()) return;
+    std::vector<ALLEGRO_BITMAP*> icons;
+    const int oldFlags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    for (const std::string& path : kwWindowIconPaths) {
+        if (ALLEGRO_BITMAP* icon = al_load_bitmap(path.c_str())) icons.push_back(icon);
+    }
+    al_set_new_bitmap_flags(oldFlags);
+    if (!icons.empty()) al_set_display_icons(kwDisplay, static_cast<int>(icons.size()), icons.data());
+    for (ALLEGRO_BITMAP* icon : icons) al_destroy_bitmap(icon);
+}
+
 static void SetUpDisplay(bool windowed)
 {
     al_set_window_title(kwDisplay, "Sodbolt");
+    SetWindowIcons();
     al_grab_mouse(kwDisplay);
     UseStandardBlender();
     kwWindowed = windowed;
@@ -188,6 +217,12 @@ static void AdoptNewDisplay(bool windowed)
 bool KW_ChangeDisplayMode(int width, int height, bool windowed)
 {
     if (!kwInitialised) return false;
+    if (!KW_DisplayCanMake(width, height)) {
+        // Refused before the old display goes: asking the driver for such a
+        // size can end the program, and it must never reach kwui2.ini.
+        KW_Message("Unable to set new display mode %d by %d", width, height);
+        return false;
+    }
     const int oldW = kwScreenW, oldH = kwScreenH;
     const bool oldWindowed = kwWindowed;
 
@@ -201,6 +236,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
     kwDisplay = al_create_display(width, height);
     if (kwDisplay) {
         AdoptNewDisplay(windowed);
+        kwForcedWindowed = -1;  // the player's own choice is kept
         KW_ShowMessage("%s", "The display resolution has been changed.  Performance will be affected until the "
                              "application is restarted.  Please exit and restart the application.");
         return true;
@@ -223,6 +259,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
 
 static void FailInit(const char* text)
 {
+    kwInitFailure = text;
     KW_NativeError(text);
 }
 
@@ -262,11 +299,13 @@ bool KW_Init()
     }
 
     KW_VideoSettings video;
-    if (ALLEGRO_CONFIG* config = al_load_config_file(kSettingsFile)) {
+    if (ALLEGRO_CONFIG* config = al_load_config_file(kwSettingsPath.c_str())) {
         video = KW_ReadVideoSettings(config);
         if (kwAudioHooks.loadSettings) kwAudioHooks.loadSettings(config);
         al_destroy_config(config);
     }
+    gStoredWindowed = video.windowed;
+    if (kwForcedWindowed >= 0) video.windowed = kwForcedWindowed != 0;
     // A size no screen can show (a hand-edited or damaged file) would end the
     // start or crash the driver: ask about the resolution instead.
     if (video.width != -1 && video.height != -1 && !KW_IsUsableScreenSize(video.width, video.height)) {
@@ -293,13 +332,17 @@ bool KW_Init()
                                                       ALLEGRO_MESSAGEBOX_YES_NO | ALLEGRO_MESSAGEBOX_QUESTION);
         int desktopW = 640, desktopH = 480;
         if (answer == 1 && KW_GetDesktopSize(desktopW, desktopH)) {
-            created = KW_SetInitialScreenResolution(desktopW, desktopH, false);
+            created = KW_SetInitialScreenResolution(desktopW, desktopH, kwForcedWindowed == 1);
         } else {
-            created = KW_SetInitialScreenResolution(640, 480, true);
+            created = KW_SetInitialScreenResolution(640, 480, kwForcedWindowed != 0);
             offerModeDialog = true;
         }
     }
-    if (!created) return false;
+    if (!created) {
+        kwInitFailure = "no display could be opened";
+        return false;
+    }
+    kwInitFailure.clear();
 
     kwQueue = al_create_event_queue();
     if (!kwQueue) {
@@ -369,9 +412,10 @@ void KW_Shutdown()
     if (!kwInitialised) return;
 
     if (ALLEGRO_CONFIG* config = al_create_config()) {
-        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwWindowed);
+        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwForcedWindowed >= 0 ? gStoredWindowed : kwWindowed);
         if (kwAudioHooks.saveSettings) kwAudioHooks.saveSettings(config);
-        if (!KW_SaveConfigReplacing(kSettingsFile, config)) KW_LogError("KW_Shutdown: Unable to write %s", kSettingsFile);
+        if (!KW_SaveConfigReplacing(kwSettingsPath.c_str(), config))
+            KW_LogError("KW_Shutdown: Unable to write %s", kwSettingsPath.c_str());
         al_destroy_config(config);
     }
 

@@ -80,7 +80,7 @@ void KW_BuildTheme();
 // ---------------------------------------------------------------------------
 // Fonts. (The toolkit's state, kwDisplay, kwFont, kwMouse and the rest, is
 // the one record of kwui/context.h.)
-extern const char* const kwFontPath;
+extern std::string kwFontPath;  // "kwuidata/fonts/DejaVuSans.ttf" unless start-up sets another
 
 // Line heights; fall back to the nominal pixel size while no font is loaded.
 int KW_LineHeight();
@@ -89,8 +89,18 @@ int KW_LargeLineHeight();
 int KW_TextWidth(const char* text);
 int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
 
-// Clears the latched key character (dialogs do this on entry and exit).
+// Clears the latched key character.
 void KW_ClearKey();
+
+// A modal dialog runs its loop inside one: the key that opened it does not
+// act in it, and the key that closed it does not reach the screen beneath.
+class KW_ModalScope {
+public:
+    KW_ModalScope() { KW_ClearKey(); }
+    ~KW_ModalScope() { KW_ClearKey(); }
+    KW_ModalScope(const KW_ModalScope&) = delete;
+    KW_ModalScope& operator=(const KW_ModalScope&) = delete;
+};
 
 // ---------------------------------------------------------------------------
 // Start-up, shut-down and display modes.
@@ -108,15 +118,29 @@ constexpr int kwMinScreenWidth = 320;
 constexpr int kwMinScreenHeight = 200;
 constexpr int kwMaxScreenSide = 16384;
 bool KW_IsUsableScreenSize(int width, int height);
+// Whether the current display could be replaced by one of that size: a
+// usable size no larger than the largest bitmap the display makes.
+bool KW_DisplayCanMake(int width, int height);
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed);
 // Writes a settings file (kwui2.ini, sodbolt.ini) beside the old one as
 // path + ".new" and renames it over it: a failed or interrupted write leaves
 // the old settings whole. False (temporary removed) on any failure.
 bool KW_SaveConfigReplacing(const char* path, const ALLEGRO_CONFIG* config);
 
+// Where the toolkit keeps its files; start-up may point them elsewhere before KW_Init.
+extern std::string kwSettingsPath;                  // "kwui2.ini"
+extern std::vector<std::string> kwWindowIconPaths;  // pictures of the window's icon, any sizes
+// -1: windowed or full screen as kwui2.ini says; 0 or 1: full screen or windowed
+// for this run only (kwui2.ini keeps its own choice unless the mode is changed).
+extern int kwForcedWindowed;
+// What made the last KW_Init fail, for the terminal ("" after a success).
+extern std::string kwInitFailure;
+
 bool KW_Init();
 void KW_Shutdown();
 bool KW_SetInitialScreenResolution(int width, int height, bool windowed);
+// A size the display cannot make is refused with a message and the old mode
+// kept; false whenever the mode did not change.
 bool KW_ChangeDisplayMode(int width, int height, bool windowed);
 
 // Display-mode selection record for the "Select Display Mode" dialog.

@@ -156,7 +156,7 @@ void KW_ShowMessage(const char* format, ...)
     }
     std::fprintf(stderr, "%s\n", text);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     MessagePanel dialog(text);
     KW_Button ok;
     MakeDialogButton(ok, (kwScreenW - dialog.buttonW) / 2, dialog.buttonY, "OK", ALLEGRO_KEY_ENTER, "yes",
@@ -169,7 +169,6 @@ void KW_ShowMessage(const char* format, ...)
         if (KW_DoButton(ok)) done = true;
         KW_PresentFrame();
     }
-    KW_ClearKey();
 }
 
 bool KW_Confirm(const char* format, ...)
@@ -185,7 +184,7 @@ bool KW_Confirm(const char* format, ...)
         return false;
     }
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     MessagePanel dialog(text);
     int yesX = 0, noX = 0;
     KW_ConfirmButtonsX(kwScreenW, dialog.buttonW, yesX, noX);
@@ -204,7 +203,6 @@ bool KW_Confirm(const char* format, ...)
         else if (yesClicked) answer = 1;
         KW_PresentFrame();
     }
-    KW_ClearKey();
     return answer == 1;
 }
 
@@ -231,7 +229,7 @@ bool KW_InputText(char* text, int maxLength, const char* captionFormat, ...)
     std::vsnprintf(caption, sizeof caption, captionFormat, args);
     va_end(args);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     const uint8_t previousFocus = kwFocusedField;
     const int lh = KW_LineHeight();
     const int fieldLength = std::min(maxLength, 65535);
@@ -264,7 +262,6 @@ bool KW_InputText(char* text, int maxLength, const char* captionFormat, ...)
     if (answer == 1) std::memcpy(text, working.data(), std::strlen(working.data()) + 1);
     KW_ReleaseTextField(field);
     kwFocusedField = previousFocus;
-    KW_ClearKey();
     return answer == 1;
 }
 
@@ -307,7 +304,7 @@ bool KW_SelectColour(ALLEGRO_COLOR& colour)
     al_unmap_rgb(colour, &r8, &g8, &b8);
     int32_t channels[3] = {r8, g8, b8};
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     const int lh = KW_LineHeight();
     KW_DialogRect panel;
     panel.w = 600;
@@ -367,6 +364,5 @@ bool KW_SelectColour(ALLEGRO_COLOR& colour)
     if (answer == 1)
         colour = al_map_rgb(static_cast<unsigned char>(channels[0]), static_cast<unsigned char>(channels[1]),
                             static_cast<unsigned char>(channels[2]));
-    KW_ClearKey();
     return answer == 1;
 }

@@ -64,7 +64,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
     KW_CheckBox window;
     KW_CreateCheckBox(window, left + 5, buttonTop);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     bool accepted = false;
     for (;;) {
         al_clear_to_color(KW_Colour(KWC_Background));
@@ -88,23 +88,18 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
         }
         KW_PresentFrame();
     }
-    KW_ClearKey();
     return accepted;
 }
 
 bool KW_ChangeResolution()
 {
-    KW_ClearKey();
+    KW_ModalScope modal;
     KW_DisplayModeChoice choice;
-    if (!KW_SelectDisplayMode(choice)) {
-        KW_ClearKey();
-        return false;
-    }
+    if (!KW_SelectDisplayMode(choice)) return false;
     bool changed = KW_ChangeDisplayMode(choice.width, choice.height, choice.windowed);
     if (changed)
         KW_ShowMessage("Display resolution changed to %d by %d", kwScreenW, kwScreenH);
     else
         KW_ShowMessage("%s", "Resolution change failed.");
-    KW_ClearKey();
     return changed;
 }

@@ -13,7 +13,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-const char* const kwFontPath = "kwuidata/fonts/DejaVuSans.ttf";
+std::string kwFontPath = "kwuidata/fonts/DejaVuSans.ttf";
 
 // [SECTION] Fonts
 
@@ -40,9 +40,9 @@ bool KW_LoadFonts()
         {&kwFontLarge, 72, "KW_LoadFonts: Unable to read large font from %s"},
     };
     for (const FontSlot& slot : slots) {
-        *slot.font = al_load_font(kwFontPath, slot.size, 0);
+        *slot.font = al_load_font(kwFontPath.c_str(), slot.size, 0);
         if (!*slot.font) {
-            KW_NativeMessage(slot.failure, kwFontPath);
+            KW_NativeMessage(slot.failure, kwFontPath.c_str());
             KW_DestroyFonts();
             return false;
         }

@@ -361,7 +361,7 @@ bool FileDialogClass::Run()
 static bool SelectWithDialog(const std::vector<std::string>& extensions, const std::string& title,
                              std::string& path, size_t limit)
 {
-    KW_ClearKey();
+    KW_ModalScope modal;
     bool chosen;
     {
         FileDialogClass dialog;
@@ -374,7 +374,6 @@ static bool SelectWithDialog(const std::vector<std::string>& extensions, const s
         if (chosen) path = dialog.Result();
         dialog.Close();
     }
-    KW_ClearKey();
     return chosen;
 }
 

@@ -7,6 +7,10 @@
 #include "kwui/timing.h"
 #include "kwui/tooltip.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 void KW_PollEvents()
 {
     if (kwAudioHooks.update) kwAudioHooks.update();
@@ -92,12 +96,37 @@ void KW_WaitMouseRelease()
 
 unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
+std::string KW_FrameEndFault()
+{
+    if (kwDisplay && al_get_target_bitmap() != al_get_backbuffer(kwDisplay))
+        return "the drawing target was not put back on the screen";
+    if (!KW_QueuedToolTips().empty()) return "tool tips were left in the queue";
+    return "";
+}
+
+// Debug and sanitizer builds stop at a frame that leaves the wrong state
+// behind, where the fault is, instead of frames later on a blank screen.
+#if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+static void CheckFrameEnd(const char* when)
+{
+    const std::string fault = KW_FrameEndFault();
+    if (fault.empty()) return;
+    std::fprintf(stderr, "KW_PresentFrame: %s %s\n", when, fault.c_str());
+    std::abort();
+}
+#else
+static void CheckFrameEnd(const char*) {}
+#endif
+
 void KW_PresentFrame()
 {
+    // the screen's own drawing is done: it must have drawn onto the screen
+    if (kwDisplay && al_get_target_bitmap() != al_get_backbuffer(kwDisplay)) CheckFrameEnd("on entry:");
     ++kwContext.framesPresented;
     KW_PollEvents();
     KW_WaitForTick();
     KW_DrawConsoleAtFrameEnd();
     KW_DrawToolTips();
+    CheckFrameEnd("at the flip:");
     if (kwDisplay) al_flip_display();
 }

@@ -1,6 +1,8 @@
 // Per-frame input polling, the mouse helpers and the frame end.
 #pragma once
 
+#include <string>
+
 void KW_PollEvents();
 
 // A hot key is an Allegro key code, with KW_HotKeyCtrl added for one pressed
@@ -20,8 +22,15 @@ bool KW_MouseLeftDown();
 bool KW_MouseRightDown();
 void KW_RefreshMouse();
 void KW_WaitMouseRelease();
-// Poll events, wait for the tick, console, tool tips, flip.
+// The end of every screen's frame: poll events, wait for the tick, console,
+// tool tips, flip. Every screen loop has the one shape
+//     clear -> widgets -> act on their results -> KW_PresentFrame()
+// and leaves the drawing target on the screen; debug and sanitizer builds
+// stop with a message at a frame that does not (KW_FrameEndFault).
 void KW_PresentFrame();
+// What is wrong with the state a frame leaves for the flip, empty when
+// nothing: the drawing target not back on the screen, tool tips still queued.
+std::string KW_FrameEndFault();
 // Frames presented so far: a loop that sees it change across a call knows
 // the call ran a dialog (or another loop) of its own.
 unsigned KW_FramesPresented();

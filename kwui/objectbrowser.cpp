@@ -299,7 +299,7 @@ int ObjectBrowser::Run(int start, bool allowEdit)
     const int menuEdit = allowEdit ? 1 : -2;
 
     // Like the dialogs: the key that opened the browser does not act inside it.
-    KW_ClearKey();
+    KW_ModalScope modal;
     editRequested = false;
     if (start >= 0 && start < ItemCount()) items[static_cast<size_t>(start)].outline = al_map_rgb(0, 255, 0);
     currentPage = PageOf(start);
@@ -328,9 +328,8 @@ int ObjectBrowser::Run(int start, bool allowEdit)
                 decided = true;
             } else if (KW_MouseRightDown()) {
                 KW_WaitMouseRelease();
+                // (the key that closes the menu stays with the menu)
                 const int choice = menu.Run(KW_GetMouseX(), KW_GetMouseY());
-                // The key that closed the menu stays with the menu.
-                KW_ClearKey();
                 if (choice == menuSelect || choice == menuEdit) {
                     result = hovered;
                     editRequested = choice == menuEdit;
@@ -360,6 +359,5 @@ int ObjectBrowser::Run(int start, bool allowEdit)
             wheel = z;
         }
     }
-    KW_ClearKey();
     return result;
 }

@@ -61,7 +61,7 @@ int PopupMenuClass::Run(int atX, int atY)
     const int menuHeight = itemHeight * static_cast<int>(items.size());
 
     // The key that opened the menu must not also choose in it.
-    KW_ClearKey();
+    KW_ModalScope modal;
     bool armed = false;
     int result = -1;
     for (;;) {
@@ -116,6 +116,5 @@ int PopupMenuClass::Run(int atX, int atY)
                         KW_Colour(KWC_Mask));
         KW_PresentFrame();
     }
-    KW_ClearKey();
     return result;
 }

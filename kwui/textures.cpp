@@ -11,7 +11,7 @@
 #include <cmath>
 
 const char* const kwDefaultTextureName = "(no texture)";
-const char* const kwTextureFolder = "kwuidata/textures/";
+std::string kwTextureFolder = "kwuidata/textures/";
 
 // Bitmaps may outlive the registry in button copies; once Allegro itself has
 // gone (exit), destroying them is neither possible nor needed.

@@ -18,7 +18,7 @@ struct KW_Texture {
 };
 
 extern const char* const kwDefaultTextureName;  // "(no texture)"
-extern const char* const kwTextureFolder;       // "kwuidata/textures/"
+extern std::string kwTextureFolder;  // "kwuidata/textures/" unless start-up sets another
 
 // Fills the registry: the white default texture, then every BMP, PCX and TGA
 // file of the texture folder. Failures are logged and skipped.

@@ -7,12 +7,13 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <direct.h>
 #include <windows.h>
 #else
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -216,5 +217,64 @@ bool PlatformReplaceFile(const std::string& from, const std::string& to)
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+std::string PlatformGetEnv(const char* name)
+{
+    const char* value = name ? std::getenv(name) : nullptr;
+    return value ? value : "";
+}
+
+std::string PlatformExecutablePath()
+{
+#ifdef _WIN32
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+#else
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    return length > 0 && static_cast<size_t>(length) < sizeof path ? std::string(path, static_cast<size_t>(length))
+                                                                   : std::string();
+#endif
+}
+
+bool PlatformIsFolder(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR;
+}
+
+bool PlatformIsFile(const std::string& path)
+{
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
+}
+
+bool PlatformMakeFolders(const std::string& path)
+{
+    if (path.empty()) return false;
+    if (PlatformIsFolder(path)) return true;
+    // Parents first, each at the separator that ends it.
+    for (size_t end = 1; end <= path.size(); ++end) {
+        if (end < path.size() && !PlatformIsSeparator(path[end])) continue;
+        const std::string folder = path.substr(0, end);
+        if (PlatformIsFolder(folder)) continue;
+#ifdef _WIN32
+        if (_mkdir(folder.c_str()) != 0 && !PlatformIsFolder(folder)) return false;
+#else
+        if (mkdir(folder.c_str(), 0700) != 0 && !PlatformIsFolder(folder)) return false;
+#endif
+    }
+    return PlatformIsFolder(path);
+}
+
+bool PlatformCanWriteFolder(const std::string& path)
+{
+#ifdef _WIN32
+    return PlatformIsFolder(path);
+#else
+    return PlatformIsFolder(path) && access(path.c_str(), W_OK | X_OK) == 0;
 #endif
 }

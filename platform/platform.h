@@ -37,5 +37,17 @@ bool PlatformIsFileSystemRoot(const std::string& path);
 int PlatformCompareNoCase(const char* a, const char* b);
 bool PlatformEqualsNoCase(const std::string& a, const std::string& b);
 
+// An environment variable's value; "" when it is unset.
+std::string PlatformGetEnv(const char* name);
+// The running program's own file, absolute ("" when the system cannot say).
+std::string PlatformExecutablePath();
+bool PlatformIsFolder(const std::string& path);
+bool PlatformIsFile(const std::string& path);
+// Creates the folder and any missing parents, each new one readable and
+// writable by the owner only. True when the folder exists afterwards.
+bool PlatformMakeFolders(const std::string& path);
+// True when the process may create files in the folder.
+bool PlatformCanWriteFolder(const std::string& path);
+
 // Replace a file atomically: renames from over to (same folder).
 bool PlatformReplaceFile(const std::string& from, const std::string& to);

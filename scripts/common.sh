@@ -6,7 +6,8 @@ RUNTIME_PACKAGES="build-essential cmake pkg-config fonts-dejavu-core
   liballegro-dialog5-dev liballegro-image5-dev liballegro-ttf5-dev
   libtinyxml2-dev zlib1g-dev nlohmann-json3-dev"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox valgrind tiled netpbm python3"
+  xvfb xdotool x11-utils pulseaudio pulseaudio-utils imagemagick sox valgrind tiled netpbm python3
+  desktop-file-utils appstream lintian dpkg-dev file fakeroot"
 
 install_packages() {
   local missing=()

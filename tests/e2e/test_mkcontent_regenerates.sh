@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The committed content is exactly what tools/mkcontent writes: it is run
-# twice into scratch folders, and both runs must match the files under base/
-# and kwuidata/textures/ byte for byte. Its contact sheet must come out too.
+# twice into scratch folders, and both runs must match the files under base/,
+# kwuidata/textures/ and kwuidata/icons/ byte for byte. Its contact sheet must come out too.
 #   test_mkcontent_regenerates.sh <sodbolt binary> <repo root> <build dir>
 set -euo pipefail
 
@@ -32,7 +32,7 @@ done < <(find "$scratch/one" -type f | sort)
 if git -C "$REPO_ROOT" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   while IFS= read -r rel; do
     [ -f "$scratch/one/$rel" ] || { echo "FAIL: $rel is committed but mkcontent does not write it" >&2; exit 1; }
-  done < <(git -C "$REPO_ROOT" ls-files base kwuidata/textures)
+  done < <(git -C "$REPO_ROOT" ls-files base kwuidata/textures kwuidata/icons)
 fi
 
 # the contact sheet reads the pack back through the game's loaders

@@ -1,6 +1,9 @@
-// kwui2.ini's video section, the theme and colour helpers, the text window.
+// kwui2.ini's video section, the theme and colour helpers, the text window,
+// what a frame leaves behind.
 #include "kwui/core.h"
 #include "kwui/draw.h"
+#include "kwui/input.h"
+#include "kwui/tooltip.h"
 #include "kwui/textwindow.h"
 
 #include <gtest/gtest.h>
@@ -92,4 +95,34 @@ TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)
     TextWindowClass::Clear(window);
     EXPECT_TRUE(window.lines.empty());
     EXPECT_EQ(window.scroll, 0);
+}
+
+TEST(FrameEnd, AFrameLeavesTheTargetOnTheScreenAndNoToolTipsAndAModalScopeSwallowsItsKeys)
+{
+    ALLEGRO_DISPLAY* display = al_create_display(64, 64);
+    if (!display) GTEST_SKIP() << "no display";
+    kwDisplay = display;
+    EXPECT_EQ(KW_FrameEndFault(), "");
+    ALLEGRO_BITMAP* offscreen = al_create_bitmap(8, 8);
+    al_set_target_bitmap(offscreen);
+    EXPECT_EQ(KW_FrameEndFault(), "the drawing target was not put back on the screen");
+    al_set_target_backbuffer(display);
+    KW_QueueToolTip(0, 0, "%s", "Save");
+    EXPECT_EQ(KW_FrameEndFault(), "tool tips were left in the queue");
+    KW_DrawToolTips();
+    EXPECT_EQ(KW_FrameEndFault(), "");
+    al_destroy_bitmap(offscreen);
+    al_destroy_display(display);
+
+    // the key that opens a dialog does not act in it; the one that closes it stays with it
+    kwKeyPending = true;
+    kwKeyCode = ALLEGRO_KEY_ENTER;
+    {
+        KW_ModalScope modal;
+        EXPECT_FALSE(kwKeyPending);
+        kwKeyPending = true;
+        kwKeyCode = ALLEGRO_KEY_ESCAPE;
+    }
+    EXPECT_FALSE(kwKeyPending);
+    EXPECT_EQ(kwKeyCode, -1);
 }

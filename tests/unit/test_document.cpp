@@ -75,6 +75,16 @@ TEST(EditorToolbarTable, FileButtonsComeFirstAndCommandsSurviveSeparators)
     EXPECT_EQ(table.ButtonOf(kCommandNone), -1);
 }
 
+TEST(EditorFrame, TheTitleMarksUnsavedChangesAndTheQuestionsNameTheFileOnlyWhenSomethingIsLost)
+{
+    EXPECT_EQ(MarkedFileName("maps/a.map", true), "maps/a.map*");
+    EXPECT_EQ(MarkedFileName("maps/a.map", false), "maps/a.map");
+    EXPECT_EQ(UnsavedChangesQuestion("a.map", false, "Exit?"), "Exit?");
+    EXPECT_EQ(UnsavedChangesQuestion("a.map", true, "Exit?"), "There are unsaved changes in a.map.  Exit?");
+    EXPECT_EQ(FileNameOnly("base/maps/level03.map"), "level03.map");
+    EXPECT_EQ(FileNameOnly(kUnsavedFileName), "(unsaved file)");
+}
+
 TEST(EditorFrame, EveryEditorSaysNothingToUndoOrRedoWithAnEmptyHistory)
 {
     MapEditor map;

@@ -46,7 +46,7 @@ TEST(ObjectBrowserLayout, TwentyThreeTilesARowFifteenRowsAPageThreePages)
     // The program's own line height gives the same pages, every tile inside the item area.
     al_init_font_addon();
     al_init_ttf_addon();
-    ALLEGRO_FONT* font = al_load_font(kwFontPath, 22, 0);
+    ALLEGRO_FONT* font = al_load_font(kwFontPath.c_str(), 22, 0);
     ASSERT_NE(font, nullptr) << "the toolkit font is missing";
     const int lineHeight = al_get_font_line_height(font);
     al_destroy_font(font);

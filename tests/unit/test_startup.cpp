@@ -1,5 +1,5 @@
 // Command line, content path resolution and the platform's path rules.
-#include "app/startup.h"
+#include "app/commandline.h"
 #include "content/datapath.h"
 #include "platform/platform.h"
 
@@ -18,14 +18,66 @@ LaunchOptions Parse(std::vector<const char*> args)
 }
 }  // namespace
 
-TEST(Arguments, BaseInAnyCaseAndTheLastOneWins)
+TEST(Arguments, OptionsModFolderAndRefusals)
 {
     const LaunchOptions upper = Parse({"sodbolt", "-BASE", "mods"});
+    EXPECT_EQ(upper.action, LaunchOptions::Action::Run);
     EXPECT_TRUE(upper.useModFolder);
     EXPECT_EQ(upper.modFolder, "mods");
     EXPECT_EQ(Parse({"sodbolt", "-base", "a", "-base", "b"}).modFolder, "b");
-    EXPECT_FALSE(Parse({"sodbolt", "-base"}).useModFolder) << "-base as the last argument leaves the mod folder unset";
-    EXPECT_FALSE(Parse({"sodbolt", "-fast", "base"}).useModFolder);
+    EXPECT_EQ(Parse({"sodbolt"}).windowed, -1) << "kwui2.ini decides";
+    EXPECT_EQ(Parse({"sodbolt", "--window", "--fullscreen"}).windowed, 0);
+    EXPECT_EQ(Parse({"sodbolt", "--fullscreen", "--window"}).windowed, 1);
+    EXPECT_EQ(Parse({"sodbolt", "-h"}).action, LaunchOptions::Action::Help);
+    EXPECT_EQ(Parse({"sodbolt", "--version", "--help"}).action, LaunchOptions::Action::Help);
+    EXPECT_EQ(Parse({"sodbolt", "--version"}).action, LaunchOptions::Action::Version);
+
+    const LaunchOptions unknown = Parse({"sodbolt", "--help", "--x", "--y"});
+    EXPECT_EQ(unknown.action, LaunchOptions::Action::Refuse) << "a mistyped option is never taken for help";
+    EXPECT_EQ(unknown.error, "sodbolt: unknown option '--x'");
+    EXPECT_EQ(Parse({"sodbolt", "-base"}).action, LaunchOptions::Action::Refuse) << "-base without its folder";
+    EXPECT_EQ(Parse({"sodbolt", "mods"}).error, "sodbolt: unexpected argument 'mods'");
+    EXPECT_EQ(VersionLine(), "Sodbolt 1.1");
+}
+
+TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
+{
+    FolderInputs inputs;
+    inputs.workingFolderHasContent = true;
+    inputs.executablePath = "/usr/games/sodbolt";
+    const ProgramFolders portable = ChooseFolders(inputs);
+    EXPECT_EQ(portable.mode, RunMode::Portable);
+    EXPECT_EQ(portable.baseFolder, "base/");
+    EXPECT_EQ(portable.kwuiDataFolder, "kwuidata/");
+    EXPECT_EQ(portable.settingsFolder + portable.stateFolder + portable.userBaseFolder, "") << "all relative";
+
+    inputs.workingFolderHasContent = false;
+    inputs.workingFolder = "/home/jürgen";
+    inputs.home = "/home/jürgen";
+    inputs.executablePath = "/opt/games/x/games/sodbolt";
+    ProgramFolders installed = ChooseFolders(inputs);
+    EXPECT_EQ(installed.mode, RunMode::Installed);
+    EXPECT_EQ(installed.baseFolder, "/opt/games/x/share/games/sodbolt/base/") << "a moved prefix still works";
+    EXPECT_EQ(installed.kwuiDataFolder, "/opt/games/x/share/games/sodbolt/kwuidata/");
+    EXPECT_EQ(installed.settingsFolder, "/home/jürgen/.config/sodbolt/");
+    EXPECT_EQ(installed.userDataFolder, "/home/jürgen/.local/share/sodbolt/");
+    EXPECT_EQ(installed.userBaseFolder, "/home/jürgen/.local/share/sodbolt/base/");
+    EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/");
+
+    inputs.dataDirOverride = "data/../pack";
+    inputs.configHome = "/cfg/";
+    inputs.dataHome = "/d";
+    inputs.stateHome = "relative/state";
+    installed = ChooseFolders(inputs);
+    EXPECT_EQ(installed.dataFolder, "/home/jürgen/pack/");
+    EXPECT_EQ(installed.settingsFolder, "/cfg/sodbolt/");
+    EXPECT_EQ(installed.userDataFolder, "/d/sodbolt/");
+    EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/") << "a relative XDG path is ignored";
+
+    EXPECT_EQ(ModFolderCandidates("mymod", portable), std::vector<std::string>{"mymod"});
+    EXPECT_EQ(ModFolderCandidates("mymod", installed),
+              (std::vector<std::string>{"mymod", "/d/sodbolt/mods/mymod", "/home/jürgen/pack/mymod"}));
+    EXPECT_EQ(ModFolderCandidates("/srv/mod", installed), std::vector<std::string>{"/srv/mod"});
 }
 
 TEST(Paths, JoinAbsoluteCanonicalRootsAndCaseInsensitiveCompare)
@@ -74,4 +126,40 @@ TEST(Paths, ModFolderOverridesSingleFiles)
     EXPECT_TRUE(ResolveDataPath(roomy, sizeof roomy));
     EXPECT_STREQ(roomy, "base/maps/a.map");
     fs::remove_all(mods);
+}
+
+TEST(Paths, InstalledEditsAndSavesGoToTheUsersFolderAndAreReadFirst)
+{
+    const fs::path root = fs::temp_directory_path() / "sodbolt_installed_test";
+    fs::remove_all(root);
+    fs::create_directories(root / "data/base/maps");
+    std::ofstream(root / "data/base/maps/a.map") << "shipped";
+    std::ofstream(root / "data/base/maps/b.map") << "shipped";
+
+    const ProgramFolders saved = gFolders;
+    FolderInputs inputs;
+    inputs.dataDirOverride = (root / "data").string();
+    inputs.dataHome = (root / "share").string();
+    inputs.home = root.string();
+    gFolders = ChooseFolders(inputs);
+    const std::string data = (root / "data").string() + "/", user = (root / "share/sodbolt").string() + "/";
+
+    const std::string edited = WritableContentPath(data + "base/./maps/a.map");
+    EXPECT_EQ(edited, user + "base/maps/a.map");
+    EXPECT_TRUE(fs::is_directory(user + "base/maps")) << "its folder is made for the save";
+    EXPECT_EQ(fs::status(user + "base").permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(WritableContentPath("/elsewhere/a.map"), "/elsewhere/a.map");
+    EXPECT_EQ(ReadableContentPath(data + "base/maps/a.map"), data + "base/maps/a.map") << "no copy yet";
+    std::ofstream(edited) << "edited";
+    EXPECT_EQ(ReadableContentPath(data + "base/maps/a.map"), edited);
+
+    EXPECT_EQ(ResolveDataPath("maps/a.map"), edited) << "the game plays the edited copy";
+    EXPECT_EQ(ResolveDataPath("maps/b.map"), data + "base/maps/b.map");
+    EXPECT_EQ(ResolveDataPath("maps/"), data + "base/maps/") << "dialogs open on the shipped folder";
+    EXPECT_EQ(SaveGamePath("savegames/000.sav"), user + "savegames/000.sav");
+
+    gFolders = saved;
+    EXPECT_EQ(SaveGamePath("savegames/000.sav"), "base/savegames/000.sav");
+    EXPECT_EQ(WritableContentPath(data + "base/maps/a.map"), data + "base/maps/a.map") << "portable writes in place";
+    fs::remove_all(root);
 }

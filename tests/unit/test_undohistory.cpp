@@ -1,8 +1,6 @@
 // The editors' undo history, driven with a plain integer "document".
 #include "editors/undohistory.h"
 
-#include "editors/document.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -51,7 +49,7 @@ TEST(UndoHistory, UndoAndRedoWalkBackAndForthAndANewChangeDropsRedo)
     EXPECT_FALSE(doc.Undo());
 }
 
-TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClearAndMarksTheTitle)
+TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClear)
 {
     Counter doc;
     EXPECT_FALSE(doc.history.IsModified());
@@ -77,11 +75,6 @@ TEST(UndoHistory, ModifiedFollowsTheSavedStateThroughUndoRedoAndClearAndMarksThe
     EXPECT_FALSE(doc.history.IsModified());
     EXPECT_FALSE(doc.history.CanUndo());
     EXPECT_FALSE(doc.history.CanRedo());
-
-    EXPECT_EQ(MarkedFileName("maps/a.map", true), "maps/a.map*");
-    EXPECT_EQ(MarkedFileName("maps/a.map", false), "maps/a.map");
-    EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", false, "Exit?"), "Exit?");
-    EXPECT_EQ(UnsavedChangesQuestion("maps/a.map", true, "Exit?"), "There are unsaved changes in maps/a.map.  Exit?");
 }
 
 TEST(UndoHistory, AStepLimitOrAByteBudgetDropsTheOldestStepsButKeepsTheNewest)

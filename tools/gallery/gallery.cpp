@@ -268,12 +268,7 @@ bool Gallery::Frame()
         return false;
     }
 
-    // frame end
-    KW_PollEvents();
-    KW_WaitForTick();
-    KW_DrawConsole();
-    KW_DrawToolTips();
-    al_flip_display();
+    KW_PresentFrame();
     return true;
 }
 

@@ -1,5 +1,5 @@
 // mkcontent: writes the game's whole content pack from code.
-//   mkcontent [ROOT]                 writes ROOT/base/... and ROOT/kwuidata/textures/...
+//   mkcontent [ROOT]                 writes ROOT/base/..., ROOT/kwuidata/textures/... and kwuidata/icons/...
 //   mkcontent --sheet OUT.png [ROOT] draws a contact sheet of the content under ROOT
 // ROOT defaults to the working folder. The output is the same on every run.
 #include "tools/mkcontent/mkcontent.h"
@@ -83,6 +83,7 @@ int main(int argc, char** argv)
     OutputPaths out{root};
     bool ok = true;
     ok = WriteIcons(out) && ok;
+    ok = WriteAppIcons(out) && ok;
     ok = WriteSounds(out) && ok;
     ok = WriteMusic(out) && ok;
     ok = WritePictures(out) && ok;

@@ -44,6 +44,9 @@ bool WriteTextFile(const std::string& path, const std::string& text);
 
 // Each writer returns false (after printing why) when a file could not be made.
 bool WriteIcons(const OutputPaths& out);
+// The program's own icon: kwuidata/icons/sodbolt-<size>.png in each size.
+constexpr int kAppIconSizes[] = {32, 48, 64, 128, 256};
+bool WriteAppIcons(const OutputPaths& out);
 std::vector<std::string> IconNames();
 bool WriteSounds(const OutputPaths& out);
 bool WriteMusic(const OutputPaths& out);
