@@ -157,7 +157,7 @@ TEST(ObjectBrowserScreen, PagesFromTheAtlasMatchTilesCopiedOneByOne)
     kwScreenW = 800;
     kwScreenH = 600;
     KW_BuildTheme();
-    kwFont = al_load_ttf_font(kwFontPath, 22, 0);
+    kwFont = al_load_ttf_font(kwFontPath.c_str(), 22, 0);
     ASSERT_NE(kwFont, nullptr);
     al_set_new_bitmap_flags(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);  // as the program makes bitmaps
     {
