@@ -102,6 +102,14 @@ bool KW_IsUsableScreenSize(int width, int height)
            height <= kwMaxScreenSide;
 }
 
+bool KW_DisplayCanMake(int width, int height)
+{
+    if (!KW_IsUsableScreenSize(width, height)) return false;
+    // the back buffer is a bitmap: no side above the largest one the display makes
+    const int largest = kwDisplay ? al_get_display_option(kwDisplay, ALLEGRO_MAX_BITMAP_SIZE) : 0;
+    return largest <= 0 || (width <= largest && height <= largest);
+}
+
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed)
 {
     char text[32];
@@ -209,6 +217,12 @@ static void AdoptNewDisplay(bool windowed)
 bool KW_ChangeDisplayMode(int width, int height, bool windowed)
 {
     if (!kwInitialised) return false;
+    if (!KW_DisplayCanMake(width, height)) {
+        // Refused before the old display goes: asking the driver for such a
+        // size can end the program, and it must never reach kwui2.ini.
+        KW_Message("Unable to set new display mode %d by %d", width, height);
+        return false;
+    }
     const int oldW = kwScreenW, oldH = kwScreenH;
     const bool oldWindowed = kwWindowed;
 

@@ -118,6 +118,9 @@ constexpr int kwMinScreenWidth = 320;
 constexpr int kwMinScreenHeight = 200;
 constexpr int kwMaxScreenSide = 16384;
 bool KW_IsUsableScreenSize(int width, int height);
+// Whether the current display could be replaced by one of that size: a
+// usable size no larger than the largest bitmap the display makes.
+bool KW_DisplayCanMake(int width, int height);
 void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed);
 // Writes a settings file (kwui2.ini, sodbolt.ini) beside the old one as
 // path + ".new" and renames it over it: a failed or interrupted write leaves
@@ -136,6 +139,8 @@ extern std::string kwInitFailure;
 bool KW_Init();
 void KW_Shutdown();
 bool KW_SetInitialScreenResolution(int width, int height, bool windowed);
+// A size the display cannot make is refused with a message and the old mode
+// kept; false whenever the mode did not change.
 bool KW_ChangeDisplayMode(int width, int height, bool windowed);
 
 // Display-mode selection record for the "Select Display Mode" dialog.

@@ -56,10 +56,75 @@ void KW_FocusTextField(const KW_TextField& field) { kwFocusedField = field.slot;
 
 bool KW_TextFieldHasFocus(const KW_TextField& field) { return field.created && kwFocusedField == field.slot; }
 
+// [SECTION] UTF-8
+
+static bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+std::string KW_Utf8Encode(int c)
+{
+    std::string out;
+    if (c < 0 || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+int KW_Utf8Previous(const std::string& text, int at)
+{
+    at = std::clamp(at, 0, static_cast<int>(text.size()));
+    if (at == 0) return 0;
+    --at;
+    // at most three continuation bytes belong to one character
+    for (int back = 0; back < 3 && at > 0 && IsContinuation(static_cast<unsigned char>(text[at])); ++back) --at;
+    return at;
+}
+
+int KW_Utf8Next(const std::string& text, int at)
+{
+    const int size = static_cast<int>(text.size());
+    at = std::clamp(at, 0, size);
+    if (at == size) return size;
+    ++at;
+    for (int ahead = 0; ahead < 3 && at < size && IsContinuation(static_cast<unsigned char>(text[at])); ++ahead) ++at;
+    return at;
+}
+
+std::string KW_Utf8Cut(const std::string& text, size_t bytes)
+{
+    if (text.size() <= bytes) return text;
+    int end = static_cast<int>(bytes);
+    // a cut inside a character goes back to its start
+    if (IsContinuation(static_cast<unsigned char>(text[static_cast<size_t>(end)])))
+        end = KW_Utf8Previous(text, end);
+    return text.substr(0, static_cast<size_t>(end));
+}
+
+// A caret or scroll offset put back onto a character boundary.
+static int OnBoundary(const std::string& text, int at)
+{
+    at = std::clamp(at, 0, static_cast<int>(text.size()));
+    if (at < static_cast<int>(text.size()) && IsContinuation(static_cast<unsigned char>(text[static_cast<size_t>(at)])))
+        at = KW_Utf8Previous(text, at);
+    return at;
+}
+
 void KW_SetTextFieldText(KW_TextField& field, const std::string& text)
 {
     const size_t room = field.maxLength > 0 ? field.maxLength - 1u : 0u;
-    field.text = text.substr(0, room);
+    field.text = KW_Utf8Cut(text, room);
     field.caret = static_cast<int>(field.text.size());
     field.scroll = std::min(field.scroll, field.caret);
 }
@@ -69,22 +134,28 @@ void KW_SetTextFieldText(KW_TextField& field, const std::string& text)
 bool KW_TextFieldKey(KW_TextField& field, int keyCode, int keyChar)
 {
     const int length = static_cast<int>(field.text.size());
-    field.caret = std::clamp(field.caret, 0, length);
+    field.caret = OnBoundary(field.text, field.caret);
     switch (keyCode) {
     case ALLEGRO_KEY_BACKSPACE:
         if (field.caret > 0) {
-            field.text.erase(static_cast<size_t>(field.caret - 1), 1);
-            --field.caret;
+            const int start = KW_Utf8Previous(field.text, field.caret);
+            field.text.erase(static_cast<size_t>(start), static_cast<size_t>(field.caret - start));
+            field.caret = start;
         }
+        return true;
+    case ALLEGRO_KEY_DELETE:
+        if (field.caret < length)
+            field.text.erase(static_cast<size_t>(field.caret),
+                             static_cast<size_t>(KW_Utf8Next(field.text, field.caret) - field.caret));
         return true;
     case ALLEGRO_KEY_TAB:
         kwFocusedField = KW_NextFieldSlot(kwFieldSlots, field.slot);
         return true;
     case ALLEGRO_KEY_LEFT:
-        if (field.caret > 0) --field.caret;
+        field.caret = KW_Utf8Previous(field.text, field.caret);
         return true;
     case ALLEGRO_KEY_RIGHT:
-        if (field.caret < length) ++field.caret;
+        field.caret = KW_Utf8Next(field.text, field.caret);
         return true;
     case ALLEGRO_KEY_ESCAPE:
     case ALLEGRO_KEY_ENTER:
@@ -97,26 +168,27 @@ bool KW_TextFieldKey(KW_TextField& field, int keyCode, int keyChar)
         break;
     }
     if (keyCode >= ALLEGRO_KEY_F1 && keyCode <= ALLEGRO_KEY_F12) return false;
-    // Only printable characters; the text holds single-byte characters.
-    if (keyChar < 32 || keyChar >= 127) return false;
-    if (length >= field.maxLength - 1) return false;
-    field.text.insert(static_cast<size_t>(field.caret), 1, static_cast<char>(keyChar));
-    ++field.caret;
+    // Printable characters only, in any language; the limit counts bytes.
+    if (keyChar < 32 || keyChar == 127) return false;
+    const std::string bytes = KW_Utf8Encode(keyChar);
+    if (bytes.empty()) return false;
+    if (length + static_cast<int>(bytes.size()) > field.maxLength - 1) return false;
+    field.text.insert(static_cast<size_t>(field.caret), bytes);
+    field.caret += static_cast<int>(bytes.size());
     return true;
 }
 
 void KW_TextFieldScrollStep(KW_TextField& field, int (*measure)(const std::string&))
 {
-    const int length = static_cast<int>(field.text.size());
-    field.caret = std::clamp(field.caret, 0, length);
-    field.scroll = std::clamp(field.scroll, 0, length);
+    field.caret = OnBoundary(field.text, field.caret);
+    field.scroll = OnBoundary(field.text, field.scroll);
     if (field.caret < field.scroll) {
-        --field.scroll;
+        field.scroll = KW_Utf8Previous(field.text, field.scroll);
         return;
     }
     // Room is left for the caret itself at the right edge.
     const std::string shown = field.text.substr(field.scroll, field.caret - field.scroll);
-    if (measure(shown) > field.width - 4) ++field.scroll;
+    if (measure(shown) > field.width - 4) field.scroll = KW_Utf8Next(field.text, field.scroll);
 }
 
 static int MeasureText(const std::string& text) { return KW_TextWidth(text.c_str()); }

@@ -1,7 +1,13 @@
-// The display-mode list: one row per size.
+// The display-mode list: one row per size; a size the display cannot make is refused.
 #include "kwui/displaymode.h"
 
+#include "kwui/console.h"
+#include "kwui/core.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
 
 TEST(DisplayMode, OneRowPerSizeAndTheListFillsThePanelAboveTheButtons)
 {
@@ -15,4 +21,29 @@ TEST(DisplayMode, OneRowPerSizeAndTheListFillsThePanelAboveTheButtons)
     // a 480-pixel panel at 60 with buttons at 60 + 480 - 5 - 34 and a line height of 26
     EXPECT_EQ(KW_DisplayModeListRows(60 + 441, 60, 26), (441 - 104) / 26);
     EXPECT_EQ(KW_DisplayModeListRows(100, 90, 26), 1);
+}
+
+TEST(DisplayMode, ASizeTheDisplayCannotMakeIsRefusedWithAMessageAndTheOldModeKept)
+{
+    ALLEGRO_DISPLAY* display = al_create_display(320, 200);
+    if (!display) GTEST_SKIP() << "no display";
+    kwDisplay = display;
+    kwScreenW = al_get_display_width(display);
+    kwScreenH = al_get_display_height(display);
+    kwInitialised = true;
+    const int w = kwScreenW, h = kwScreenH;
+    // 100000 x 100000 used to crash in the driver; 20000 x 20000 ended in kwui2.ini
+    for (const int side : {100000, 20000}) {
+        EXPECT_FALSE(KW_ChangeDisplayMode(side, side, true)) << side;
+        EXPECT_EQ(kwDisplay, display) << "the old display stays";
+        EXPECT_EQ(std::make_pair(kwScreenW, kwScreenH), std::make_pair(w, h)) << "what kwui2.ini would get";
+        ASSERT_FALSE(kwConsoleLines.empty());
+        const std::string expected =
+            "Unable to set new display mode " + std::to_string(side) + " by " + std::to_string(side);
+        EXPECT_EQ(kwConsoleLines.back().text, expected);
+    }
+    EXPECT_TRUE(KW_DisplayCanMake(640, 480));
+    kwInitialised = false;
+    kwDisplay = nullptr;
+    al_destroy_display(display);
 }

@@ -1,4 +1,4 @@
-// Text field: length limit, keys, focus passing with Tab, slots, scrolling.
+// Text field: length limit, keys, UTF-8 editing, focus passing with Tab, slots, scrolling.
 #include "kwui/textfield.h"
 
 #include "kwui/core.h"
@@ -32,7 +32,7 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     KW_TextField other;
     KW_CreateTextField(other, "", 0, 0, 32, 200);
     for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27},
-                                         {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_DELETE, 127}, {ALLEGRO_KEY_HOME, 0},
+                                         {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_HOME, 0},
                                          {ALLEGRO_KEY_PGUP, 0}})
         EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
     EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
@@ -52,6 +52,57 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     EXPECT_EQ(TextAndCaret(edit), std::make_pair(std::string("helo"), 0)) << "backspace at the start";
     for (int i = 0; i < 10; ++i) KW_TextFieldKey(edit, ALLEGRO_KEY_RIGHT, 0);
     EXPECT_EQ(edit.caret, 4);
+}
+
+TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCuttingOne)
+{
+    // typing Größe.map into a field gives those very bytes (it gave "Gre.map")
+    KW_TextField field;
+    KW_CreateTextField(field, "", 0, 0, 64, 200);
+    for (const int c : {int{'G'}, int{'r'}, 0xF6, 0xDF, int{'e'}, int{'.'}, int{'m'}, int{'a'}, int{'p'}}) EXPECT_TRUE(KW_TextFieldKey(field, 0, c));
+    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("Gr\xC3\xB6\xC3\x9F" "e.map"), 11));
+    EXPECT_FALSE(KW_TextFieldKey(field, 0, 127)) << "DEL is not a character";
+
+    // six Backspaces on 日本語.map leave 日, never half a character
+    KW_SetTextFieldText(field, "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.map");
+    for (int i = 0; i < 6; ++i) KW_TextFieldKey(field, ALLEGRO_KEY_BACKSPACE, 8);
+    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("\xE6\x97\xA5"), 3));
+
+    // Left, Right and Delete step over a whole character
+    KW_SetTextFieldText(field, "a\xC3\xB6" "b");
+    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    EXPECT_EQ(field.caret, 3);
+    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    EXPECT_EQ(field.caret, 1);
+    KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
+    EXPECT_EQ(field.caret, 3);
+    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    EXPECT_TRUE(KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127));
+    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("ab"), 1));
+    KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
+    KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127);
+    EXPECT_EQ(field.text, "ab") << "Delete at the end";
+
+    // a field made for 6 holds 5 bytes: ä ä fit, ö would not, a does
+    KW_TextField small;
+    KW_CreateTextField(small, "", 0, 0, 6, 200);
+    for (const int c : {0xE4, 0xE4}) EXPECT_TRUE(KW_TextFieldKey(small, 0, c));
+    EXPECT_FALSE(KW_TextFieldKey(small, 0, 0xF6));
+    EXPECT_TRUE(KW_TextFieldKey(small, 0, 'a'));
+    EXPECT_EQ(small.text, "\xC3\xA4\xC3\xA4" "a");
+    KW_SetTextFieldText(small, "\xC3\xA4\xC3\xA4\xC3\xA4");
+    EXPECT_EQ(small.text, "\xC3\xA4\xC3\xA4") << "cut before the character that does not fit";
+    EXPECT_EQ(KW_Utf8Encode(0x1F600), "\xF0\x9F\x98\x80");
+
+    // scrolling keeps to character boundaries
+    KW_TextField wide;
+    KW_CreateTextField(wide, "", 0, 0, 100, 54);
+    KW_SetTextFieldText(wide, "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4");
+    for (int frame = 0; frame < 20; ++frame) {
+        KW_TextFieldScrollStep(wide, TenPerCharacter);
+        EXPECT_EQ(wide.scroll % 2, 0) << "scroll inside a character";
+    }
+    EXPECT_GT(wide.scroll, 0);
 }
 
 TEST(TextField, SlotsTabFocusWidthAndScrolling)
