@@ -31,9 +31,19 @@ leave_editor() { key Escape; wait_message; key Return; wait_for "the editor to c
 # message_shown: a message box or question is up.
 message_shown() { pixel_is 400 $(( (600 - 8 * LH) / 2 + LH / 2 )) "$TITLE_BLUE"; }
 
-# open_editor DUMP_TOOL ENTRY [READY]: the line height from the dump tool, then
+# tool_entry NAME: where an editor sits in the Tools menu, counted from Back.
+tool_entry() {
+  case "$1" in
+    "Map Editor") echo 1 ;;
+    "Tile Editor") echo 2 ;;
+    "Sprite Editor") echo 3 ;;
+    *) fail "the Tools menu has no '$1'" ;;
+  esac
+}
+
+# open_editor DUMP_TOOL NAME [READY]: the line height from the dump tool, then
 # the program from the scratch folder through the main menu's Tools (it opens
-# on Back) to its ENTRY-th entry, until READY (editor_shown unless given;
+# on Back) to the editor called NAME, until READY (editor_shown unless given;
 # message_shown for a question the editor asks as it opens).
 open_editor() {
   LH=$(cd "$WORK" && "$1" --line-height) || fail "no line height from $1"
@@ -45,8 +55,9 @@ open_editor() {
   sleep 1
   key Down Down Down Return   # from Exit round to Tools
   sleep 0.5
-  local steps=() i
-  for ((i = 0; i < $2; i++)); do steps+=(Down); done
+  local steps=() i entry
+  entry=$(tool_entry "$2")
+  for ((i = 0; i < entry; i++)); do steps+=(Down); done
   key "${steps[@]}" Return
   xdotool mousemove --window "$APP_WIN" 790 595
   wait_for "the editor (${3:-editor_shown})" 20 "${3:-editor_shown}"

@@ -25,7 +25,7 @@ wait_editor() { wait_for "the map editor" 20 editor_shown; }
 wait_dialog() { wait_pixel "$SIDE_X" 10 "#000000" "$1"; }
 
 # start_editor [READY]: through the main menu's Tools to the Map Editor.
-start_editor() { open_editor "$MAPDUMP" 1 "$@"; }
+start_editor() { open_editor "$MAPDUMP" "Map Editor" "$@"; }
 
 # dump_field FILE NAME: one field of mapdump's output for a map file.
 dump_field() { (cd "$WORK" && "$MAPDUMP" "$1") | sed -n "s/^$2=//p"; }

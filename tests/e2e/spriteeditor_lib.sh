@@ -49,7 +49,7 @@ save_with_f2() {
 }
 
 # start_editor [READY]: through the main menu's Tools to the Sprite Editor.
-start_editor() { open_editor "$SPRITEDUMP" 3 "$@"; }
+start_editor() { open_editor "$SPRITEDUMP" "Sprite Editor" "$@"; }
 
 # dump_field FILE NAME: one line of spritedump's output for a sprite file.
 dump_field() { "$SPRITEDUMP" "$1" | sed -n "s/^$2=//p"; }
