@@ -9,6 +9,7 @@
 #include "editors/mapeditor.h"
 #include "editors/spriteeditor.h"
 #include "editors/tileeditor.h"
+#include "game/controls.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "game/records.h"
@@ -23,7 +24,7 @@
 namespace {
 
 enum MainChoice { kPlay, kOptions, kTools, kHelp, kCredits, kExit };
-enum OptionsChoice { kAudioPanel, kVideoOptions, kDeleteSavedGame, kOptionsBack };
+enum OptionsChoice { kAudioPanel, kVideoOptions, kControls, kDeleteSavedGame, kOptionsBack };
 enum ToolsChoice { kMapEditor, kTileEditor, kSpriteEditor, kToolsBack };
 
 // One frame of a menu screen over its background; returns the menu's result.
@@ -214,6 +215,51 @@ void RunDeleteSaveScreen(ALLEGRO_BITMAP* background)
     }
 }
 
+// The keys of a level's actions: choosing one waits for its new key (Escape
+// cancels, a key another action has is swapped), "Reset to defaults" brings
+// back the keys the game came with.
+static void RunControlsScreen(ALLEGRO_BITMAP* background)
+{
+    MenuScreen menu;
+    int selected = -1;
+    for (;;) {
+        menu.Init("Controls");
+        menu.FindSounds();
+        for (int i = 0; i < kActionCount; ++i) {
+            const auto action = static_cast<ControlAction>(i);
+            menu.AddItem(std::string(ActionName(action)) + ": " + KeyName(gKeyBindings.Key(action)),
+                         "Choose, then press the new key (Escape cancels)", "options");
+        }
+        menu.AddItem("Reset to defaults", "The keys the game came with", "options");
+        menu.AddItem("Back", "Go back", "back");
+        menu.selected = selected;
+        const int choice = RunMenuUntilChoice(menu, background);
+        selected = choice;
+        if (choice == kActionCount) {
+            gKeyBindings = KeyBindings();
+            continue;
+        }
+        if (choice < 0 || choice > kActionCount) return;
+
+        const auto action = static_cast<ControlAction>(choice);
+        menu.items[choice].label = std::string(ActionName(action)) + ": press a key";
+        KW_ClearKey();
+        for (;;) {
+            DrawMenuBackground(background);
+            bool clicked = false;
+            menu.DrawWithPointer(-1, -1, 0, clicked);
+            KW_PresentFrame();
+            if (!kwKeyPending) continue;
+            if (kwKeyCode == ALLEGRO_KEY_ESCAPE) break;
+            if (IsBindableKey(kwKeyCode)) {
+                gKeyBindings.Rebind(action, kwKeyCode);
+                break;
+            }
+        }
+        KW_ClearKey();
+    }
+}
+
 static void BuildMenu(MenuScreen& menu, const char* title)
 {
     menu.Init(title);
@@ -241,6 +287,8 @@ static void RunOptionsMenu(MenuScreen& options, MenuScreen* allMenus[3], ALLEGRO
             if (background) al_destroy_bitmap(background);
             background = reloaded;
             for (int i = 0; i < 3; ++i) allMenus[i]->ReloadIcons();
+        } else if (choice == kControls) {
+            RunControlsScreen(background);
         } else if (choice == kDeleteSavedGame) {
             RunDeleteSaveScreen(background);
         }
@@ -288,6 +336,7 @@ void RunMainMenu()
     BuildMenu(options, "Options");
     options.AddItem("Audio Panel", "", "speaker");
     options.AddItem("Video Options", "", "vset");
+    options.AddItem("Controls", "The keys for steering, pause, audio panel and back", "options");
     options.AddItem("Delete Saved Game", "", "bin");
     options.AddItem("Back", "Go back", "back");
 

@@ -1,7 +1,9 @@
-// sodbolt.ini: read at start-up, rewritten whole at exit.
+// sodbolt.ini: the editors' folders and the level's keys, read at start-up,
+// rewritten whole at exit.
 #include "app/startup.h"
 
 #include "editors/toolpaths.h"
+#include "game/controls.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
 #include "kwui/filedialog.h"
@@ -35,6 +37,8 @@ void LoadToolPaths()
             k.value->clear();
         }
     }
+    if (!LoadKeyBindings(config, gKeyBindings))
+        KW_Message("%s gives one key to two actions; the default keys are used", gSettingsFileName.c_str());
     if (config) al_destroy_config(config);
 }
 
@@ -43,6 +47,7 @@ void SaveToolPaths()
     ALLEGRO_CONFIG* config = al_create_config();
     if (!config) return;
     for (const ToolPathKey& k : kKeys) al_set_config_value(config, "other", k.key, k.value->c_str());
+    SaveKeyBindings(config, gKeyBindings);
     if (!KW_SaveConfigReplacing(gSettingsFileName.c_str(), config))
         KW_LogError("Unable to write %s", gSettingsFileName.c_str());
     al_destroy_config(config);

@@ -4,6 +4,7 @@
 #include "game/playstate.h"
 
 #include "audio/audio.h"
+#include "game/controls.h"
 #include "game/resources.h"
 #include "game/results.h"
 #include "kwui/button.h"
@@ -308,7 +309,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
     if (!StartGame(testMapPath, levelIndex, skillLevel, testMode, savedLevel)) return GameEnd::Error;
 
     KW_Button audioButton;
-    KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", ALLEGRO_KEY_F5, "speaker");
+    KW_CreateButton(audioButton, 0, gPlay.windowHeight + 4, "Audio Panel", gKeyBindings.Key(kActionAudioPanel), "speaker");
     KW_SetButtonSize(audioButton, -1, -1);
     audioButton.x = (kwScreenW - audioButton.width) / 2;
     gPlay.audioButton = {audioButton.x, audioButton.y, audioButton.x + audioButton.width,
@@ -333,19 +334,21 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             al_key_down(&keys, kChordKeys[2]))
             CutAllGrass();
 
-        if ((kwKeyPending && kwKeyCode == ALLEGRO_KEY_P) || WindowLostFocus(windowEvents)) {
+        const KeyBindings& bound = gKeyBindings;
+        if ((kwKeyPending && kwKeyCode == bound.Key(kActionPause)) || WindowLostFocus(windowEvents)) {
             // The overlay's wait lets the engine's looping sound run out; the
             // clock starts its second afresh.
             ShowOverlayScreen(gResources.pausedImage);
             KW_GetDateTime(gPlay.secondStopwatch);
             if (windowEvents) al_flush_event_queue(windowEvents);
-        } else if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_ESCAPE) {
+        } else if (kwKeyPending && kwKeyCode == bound.Key(kActionBack)) {
             quit = true;
         }
 
-        const bool steering = SteerFromKeys(al_key_down(&keys, ALLEGRO_KEY_UP), al_key_down(&keys, ALLEGRO_KEY_DOWN),
-                                            al_key_down(&keys, ALLEGRO_KEY_LEFT),
-                                            al_key_down(&keys, ALLEGRO_KEY_RIGHT), gPlay.targetHeading);
+        const bool steering =
+            SteerFromKeys(al_key_down(&keys, bound.Key(kActionUp)), al_key_down(&keys, bound.Key(kActionDown)),
+                          al_key_down(&keys, bound.Key(kActionLeft)), al_key_down(&keys, bound.Key(kActionRight)),
+                          gPlay.targetHeading);
         gPlay.speed = steering ? 3.0f : 0.0f;
         gPlay.heading = static_cast<float>(KW_TurnTowards(gPlay.heading, gPlay.targetHeading, 8));
         MoveMower();

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Options > Controls: Right rebound to D; in a level D drives the mower and the arrow no longer does; the key is in
+# sodbolt.ini after Exit and still bound at the next start.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+
+make_workdir --copy-base
+rm -f "$WORK"/base/savegames/*.sav
+RIGHT_ROW=260x30+62+190   # the label of the fourth row of a menu: Right
+
+start_app
+wait_window
+focus_app
+wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
+sleep 0.5
+menu_title=$(window_crop_sum "$TITLE_BAR")
+
+key Down Down Return     # Exit -> Play -> Options
+sleep 0.6
+key Up Up Return         # Back -> Delete Saved Game -> Controls
+sleep 0.6
+key Down Down Down Down  # Back -> Up -> Down -> Left -> Right
+sleep 0.3
+right_row=$(window_crop_sum "$RIGHT_ROW")
+key Return
+sleep 0.4
+key Escape               # cancelled: Right keeps its key
+sleep 0.4
+[ "$(window_crop_sum "$RIGHT_ROW")" = "$right_row" ] || fail "Escape did not leave Right as it was"
+key Return
+sleep 0.4
+key d
+wait_crop_change "$RIGHT_ROW" "$right_row" 5 "Right to read D"
+key Escape
+sleep 0.5
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"
+
+key Up Return            # Options -> Play
+sleep 0.8
+key Down Return          # Back -> slot 1
+sleep 0.5
+key Down Down Return     # Back -> Easy -> Normal
+wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
+sleep 1.5
+level_before=$(window_crop_sum "$LEVEL_LINE")
+xdotool keydown Right; sleep 0.8; xdotool keyup Right
+sleep 0.3
+[ "$(window_crop_sum "$LEVEL_LINE")" = "$level_before" ] || fail "the Right arrow still drives"
+xdotool keydown d; sleep 0.8; xdotool keyup d
+xdotool keydown Down; sleep 0.6; xdotool keyup Down
+sleep 0.3
+[ "$(window_crop_sum "$LEVEL_LINE")" != "$level_before" ] || fail "D did not drive the mower"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the level"
+key Up Return            # Play -> Exit
+expect_exit 0
+grep -A8 '^\[controls\]' "$WORK/sodbolt.ini" | grep -qi '^right *= *d$' || fail "sodbolt.ini: $(cat "$WORK/sodbolt.ini")"
+pass
