@@ -119,6 +119,8 @@ int main(int argc, char** argv)
     std::printf("one tile:           %7.1f ms  (reference: the same two frames with nothing to lay out)\n",
                 Median(single));
     std::printf("the 1024 tiles add: %7.1f ms\n", Median(picker) - Median(single));
+    std::printf("ratio:              %7.2fx the one-tile round trip (target at most 2x)\n",
+                Median(picker) / Median(single));
 
     set.Unload();
     KW_Shutdown();

@@ -19,7 +19,7 @@ bool SelectTile(Tileset& tileset, int& tileIndex, bool allowEdit)
     browser.title = "Select Tile";
     for (int i = 0; i < Tileset::kTileCount; ++i) {
         const Tile& tile = tileset.tiles[i];
-        browser.AddItem(tile.image, "%s", TilePickerCaption(i, tile.description, tile.type).c_str());
+        browser.AddBorrowedItem(tile.image, "%s", TilePickerCaption(i, tile.description, tile.type).c_str());
     }
     browser.Layout();
 

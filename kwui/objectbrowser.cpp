@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
+#include <memory>
 
 // [SECTION] Layout rules
 
@@ -93,6 +95,140 @@ void ObjectBrowser::AddItem(ALLEGRO_BITMAP* bitmap, const char* format, ...)
     items.push_back(std::move(item));
 }
 
+void ObjectBrowser::AddBorrowedItem(ALLEGRO_BITMAP* bitmap, const char* format, ...)
+{
+    char caption[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(caption, sizeof caption, format, args);
+    va_end(args);
+
+    ObjectBrowserItem item;
+    item.caption = caption;
+    item.picture.name = caption;
+    if (bitmap) {
+        item.source = bitmap;
+        item.picture.width = al_get_bitmap_width(bitmap);
+        item.picture.height = al_get_bitmap_height(bitmap);
+        item.picture.halfWidth = item.picture.width / 2;
+        item.picture.halfHeight = item.picture.height / 2;
+    }
+    items.push_back(std::move(item));
+}
+
+namespace {
+
+void DestroySharedBitmap(ALLEGRO_BITMAP* bitmap)
+{
+    if (bitmap && al_is_system_installed()) al_destroy_bitmap(bitmap);
+}
+
+// One bitmap holding the rectangle (x, y, w, h) of source, pixels copied
+// exactly and magenta made transparent, as KW_MakeTexture makes them: one
+// read of the source and one upload however many pictures it holds.
+ALLEGRO_BITMAP* CopyMasked(ALLEGRO_BITMAP* source, int x, int y, int w, int h)
+{
+    ALLEGRO_BITMAP* copy = al_create_bitmap(w, h);
+    if (!copy) return nullptr;
+    ALLEGRO_LOCKED_REGION* from =
+        al_lock_bitmap_region(source, x, y, w, h, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_READONLY);
+    if (!from) {
+        al_destroy_bitmap(copy);
+        return nullptr;
+    }
+    ALLEGRO_LOCKED_REGION* to = al_lock_bitmap(copy, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);
+    if (!to) {
+        al_unlock_bitmap(source);
+        al_destroy_bitmap(copy);
+        return nullptr;
+    }
+    const uint32_t magenta = 0xFFFF00FFu;  // bytes R G B A = 255 0 255 255
+    for (int row = 0; row < h; ++row) {
+        const auto* in = reinterpret_cast<const uint32_t*>(static_cast<const char*>(from->data) + row * from->pitch);
+        auto* out = reinterpret_cast<uint32_t*>(static_cast<char*>(to->data) + row * to->pitch);
+        for (int column = 0; column < w; ++column) out[column] = in[column] == magenta ? 0u : in[column];
+    }
+    al_unlock_bitmap(copy);
+    al_unlock_bitmap(source);
+    return copy;
+}
+
+}  // namespace
+
+void ObjectBrowser::PreparePage(int page)
+{
+    int first = 0, end = 0;
+    PageRange(page, first, end);
+    std::vector<bool> done(static_cast<size_t>(std::max(0, end - first)), false);
+    for (int i = first; i < end; ++i) {
+        ObjectBrowserItem& lead = items[static_cast<size_t>(i)];
+        if (done[static_cast<size_t>(i - first)] || !lead.source) continue;
+        ALLEGRO_BITMAP* parent = al_get_parent_bitmap(lead.source) ? al_get_parent_bitmap(lead.source) : lead.source;
+        // The rectangle of the parent that every still uncopied picture of it on this page covers.
+        int left = INT32_MAX, top = INT32_MAX, right = 0, bottom = 0;
+        std::vector<int> group;
+        for (int j = i; j < end; ++j) {
+            ObjectBrowserItem& item = items[static_cast<size_t>(j)];
+            if (done[static_cast<size_t>(j - first)] || !item.source) continue;
+            ALLEGRO_BITMAP* itemParent = al_get_parent_bitmap(item.source) ? al_get_parent_bitmap(item.source) : item.source;
+            if (itemParent != parent) continue;
+            const int x = item.source == parent ? 0 : al_get_bitmap_x(item.source);
+            const int y = item.source == parent ? 0 : al_get_bitmap_y(item.source);
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x + item.picture.width);
+            bottom = std::max(bottom, y + item.picture.height);
+            group.push_back(j);
+            done[static_cast<size_t>(j - first)] = true;
+        }
+        ALLEGRO_BITMAP* copy = right > left && bottom > top ? CopyMasked(parent, left, top, right - left, bottom - top) : nullptr;
+        std::shared_ptr<ALLEGRO_BITMAP> shared(copy, DestroySharedBitmap);
+        for (int j : group) {
+            ObjectBrowserItem& item = items[static_cast<size_t>(j)];
+            const int x = item.source == parent ? 0 : al_get_bitmap_x(item.source);
+            const int y = item.source == parent ? 0 : al_get_bitmap_y(item.source);
+            item.source = nullptr;
+            // A picture that cannot be copied leaves the item without one.
+            ALLEGRO_BITMAP* part =
+                copy ? al_create_sub_bitmap(copy, x - left, y - top, item.picture.width, item.picture.height) : nullptr;
+            if (!part) {
+                item.picture.lastError = "Unable to create bitmap";
+                continue;
+            }
+            // Each part keeps the shared copy alive and goes before it.
+            item.picture.bitmap = std::shared_ptr<ALLEGRO_BITMAP>(part, [shared](ALLEGRO_BITMAP* b) {
+                DestroySharedBitmap(b);
+            });
+            item.picture.hasBitmap = true;
+        }
+    }
+}
+
+int ObjectBrowser::DrawPage(int page, int mouseX, int mouseY)
+{
+    PreparePage(page);
+    const int top = ObjectBrowserAreaTop(KW_LineHeight());
+    const ALLEGRO_COLOR noOutline = al_map_rgb(255, 0, 255);
+    int first = 0, end = 0;
+    PageRange(page, first, end);
+    int hovered = -1;
+    for (int i = first; i < end; ++i) {
+        const ObjectBrowserItem& item = items[static_cast<size_t>(i)];
+        const int w = item.picture.width, h = item.picture.height;
+        KW_DrawTexture(item.x + 1, top + item.y, 0, 255, item.picture);
+        if (!KW_SameColour(item.outline, noOutline))
+            KW_DrawRect(item.x, top - 1 + item.y, item.x + w + 1, top + item.y + h, false, item.outline, 255);
+        if (mouseX >= item.x + 1 && mouseX <= item.x + w + 1 && mouseY >= top + item.y && mouseY <= top + item.y + h)
+            hovered = i;
+    }
+    if (hovered >= 0) {
+        const ObjectBrowserItem& item = items[static_cast<size_t>(hovered)];
+        KW_DrawRect(item.x, top - 1 + item.y, item.x + item.picture.width + 1, top + item.y + item.picture.height,
+                    false, al_map_rgb(255, 255, 0), 255);
+    }
+    return hovered;
+}
+
 void ObjectBrowser::Layout()
 {
     const int lh = KW_LineHeight();
@@ -146,7 +282,6 @@ void ObjectBrowser::PageRange(int page, int& first, int& end) const
 int ObjectBrowser::Run(int start, bool allowEdit)
 {
     const int lh = KW_LineHeight();
-    const int top = ObjectBrowserAreaTop(lh);
     enum { ToolCancel = 0, ToolPrevPage = 2, ToolNextPage = 3 };
 
     KW_Toolbar toolbar;
@@ -169,7 +304,6 @@ int ObjectBrowser::Run(int start, bool allowEdit)
     if (start >= 0 && start < ItemCount()) items[static_cast<size_t>(start)].outline = al_map_rgb(0, 255, 0);
     currentPage = PageOf(start);
     int wheel = KW_GetMouseZ();
-    const ALLEGRO_COLOR noOutline = al_map_rgb(255, 0, 255);
 
     int result = -1;
     bool decided = false;
@@ -182,26 +316,10 @@ int ObjectBrowser::Run(int start, bool allowEdit)
         KW_DrawConsoleUnderDialog();
 
         // the pictures of this page, then the one under the pointer
-        int first = 0, end = 0;
-        PageRange(currentPage, first, end);
-        const int mx = KW_GetMouseX();
-        const int my = KW_GetMouseY();
-        int hovered = -1;
-        for (int i = first; i < end; ++i) {
-            const ObjectBrowserItem& item = items[static_cast<size_t>(i)];
-            const int w = item.picture.width, h = item.picture.height;
-            KW_DrawTexture(item.x + 1, top + item.y, 0, 255, item.picture);
-            if (!KW_SameColour(item.outline, noOutline))
-                KW_DrawRect(item.x, top - 1 + item.y, item.x + w + 1, top + item.y + h, false, item.outline, 255);
-            if (mx >= item.x + 1 && mx <= item.x + w + 1 && my >= top + item.y && my <= top + item.y + h)
-                hovered = i;
-        }
-
+        const int hovered = DrawPage(currentPage, KW_GetMouseX(), KW_GetMouseY());
         if (hovered >= 0) {
             const ObjectBrowserItem& item = items[static_cast<size_t>(hovered)];
-            const int w = item.picture.width, h = item.picture.height;
-            KW_DrawRect(item.x, top - 1 + item.y, item.x + w + 1, top + item.y + h, false, al_map_rgb(255, 255, 0),
-                        255);
+            const int h = item.picture.height;
             KW_QueueToolTip(item.x + 21, lh + item.y + h + 78, "%s (%d of %d)", item.caption.c_str(), hovered + 1,
                             ItemCount());
             if (KW_MouseLeftDown()) {

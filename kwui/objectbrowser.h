@@ -37,7 +37,8 @@ int ObjectBrowserTurnPage(int page, int step, int pageCount);
 // [SECTION] The browser
 
 struct ObjectBrowserItem {
-    KW_Texture picture;
+    KW_Texture picture;             // sized from the start; pixels once its page is shown
+    ALLEGRO_BITMAP* source = nullptr;  // borrowed picture not yet copied
     std::string caption;
     int x = 0, y = 0;
     ALLEGRO_COLOR outline;
@@ -61,6 +62,15 @@ public:
 
     // Appends a copy of the picture with a formatted caption (512 bytes).
     void AddItem(ALLEGRO_BITMAP* bitmap, const char* format, ...) __attribute__((format(printf, 3, 4)));
+    // Appends a picture that is copied only when its page is first shown; the
+    // bitmap must outlive the browser. The pictures of one page that share a
+    // parent bitmap (a tile set's atlas) are read and copied in one go.
+    void AddBorrowedItem(ALLEGRO_BITMAP* bitmap, const char* format, ...) __attribute__((format(printf, 3, 4)));
+    // Copies the borrowed pictures of a page that are not yet copied.
+    void PreparePage(int page);
+    // Draws a page's pictures and outlines below the toolbar; returns the
+    // item under the pointer (outlined in yellow) or -1.
+    int DrawPage(int page, int mouseX, int mouseY);
     // Positions every item for the current screen and sets up the page slider.
     void Layout();
     // The chosen item's index, or -1 when cancelled.

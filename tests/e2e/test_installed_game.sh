@@ -21,7 +21,7 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || { c
 SODBOLT_BIN="$PREFIX/games/sodbolt"
 chmod -R a-w "$DATA"
 trap 'chmod -R u+w "$DATA" 2>/dev/null; cleanup_e2e' EXIT
-data_sum() { (cd "$DATA" && find . -type f -exec md5sum {} + | sort | md5sum); }
+data_sum() { (cd "$DATA" && find . | sort && find . -type f -exec md5sum {} + | sort) | md5sum; }
 data_before=$(data_sum)
 
 # The program sees only the test's folders; mapdump (for the line height) reads the repository's kwuidata.
@@ -54,6 +54,13 @@ answer_native_box '^Error$' 0.5
 expect_exit 1
 expected="sodbolt: cannot find the game's content: looked in $WORK/nothing/base and ./base"
 [ "$(cat "$WORK/stderr.txt")" = "$expected" ] || fail "missing content: $(cat "$WORK/stderr.txt")"
+
+# A settings folder that cannot be made is named, as well (a file in its way stops root too).
+launch env XDG_CONFIG_HOME="$WORK/install.log" "$SODBOLT_BIN"
+answer_native_box '^Error$' 0.5
+expect_exit 1
+[ "$(cat "$WORK/stderr.txt")" = "sodbolt: cannot write the settings folder $WORK/install.log/sodbolt" ] ||
+  fail "unwritable settings: $(cat "$WORK/stderr.txt")"
 
 # The settings say full screen; --window is for this run only.
 mkdir -p "$CONFIG"

@@ -5,30 +5,44 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
 #include <tuple>
 
-TEST(DialogsLayout, MessagePanelCentredAtMost950WideInputTextAnchoredTopLeftAtLeast450Wide)
+TEST(DialogsLayout, MessageCentredAtMost950WideInputAnchoredTopLeftWideEnoughForFieldAndCaption)
 {
-    EXPECT_EQ(KW_MessagePanelWidth(1280), 950);
-    EXPECT_EQ(KW_MessagePanelWidth(800), 640);
-    EXPECT_EQ(KW_MessagePanelWidth(1001), 800);  // 800.8 is cut
-    const KW_DialogRect panel = KW_MessagePanelRect(800, 600, 26);
-    EXPECT_EQ((std::array<int, 3>{panel.x, panel.y, panel.h}), (std::array<int, 3>{80, (600 - 208) / 2, 8 * 26}));
-    const KW_DialogRect list = KW_MessageListRect(panel, 26);
-    EXPECT_EQ((std::array<int, 4>{list.x, list.y, list.w, list.h}), (std::array<int, 4>{85, panel.y + 39, 630, 4}));
-    int yesX = 0, noX = 0;
-    KW_ConfirmButtonsX(800, 100, yesX, noX);
-    EXPECT_EQ(yesX, (800 - 205) / 2);
-    EXPECT_EQ(noX, yesX + 105);
+    // What the player sees: the message panel in the middle of the screen,
+    // never wider than 950 or four fifths of the screen, its text inside it,
+    // Yes left of No with the pair centred.
+    for (const auto& [screenW, screenH] : {std::pair{1280, 1024}, {800, 600}, {1001, 700}}) {
+        const KW_DialogRect panel = KW_MessagePanelRect(screenW, screenH, 26);
+        EXPECT_LE(std::abs(panel.x - (screenW - panel.x - panel.w)), 1) << screenW;
+        EXPECT_LE(std::abs(panel.y - (screenH - panel.y - panel.h)), 1) << screenW;
+        EXPECT_LE(panel.w, std::min(950, screenW * 4 / 5)) << screenW;
+        EXPECT_GE(panel.w, std::min(950, screenW * 4 / 5) - 1) << screenW;
+        const KW_DialogRect list = KW_MessageListRect(panel, 26);
+        EXPECT_TRUE(list.x > panel.x && list.x + list.w < panel.x + panel.w && list.y > panel.y) << screenW;
+        int yesX = 0, noX = 0;
+        KW_ConfirmButtonsX(screenW, 100, yesX, noX);
+        EXPECT_GT(noX, yesX + 100) << "a gap between Yes and No";
+        EXPECT_LE(std::abs(yesX - (screenW - noX - 100)), 1) << screenW;
+    }
 
-    // The text input is anchored top left and at least 450 wide.
-    const KW_InputTextLayout n = KW_LayoutInputText(100, 50, 120, 26);
-    EXPECT_EQ((std::array<int, 8>{n.panel.x, n.panel.y, n.panel.w, n.panel.h, n.fieldY, n.okX, n.cancelX, n.buttonsY}),
-              (std::array<int, 8>{20, 20, 450, 156, 20 + 52 + 5, 30, 30 + 120 + 10, 20 + 156 - 42}))
-        << "panel x, y, w, h; field y; Ok x, Cancel x, buttons y";
-    EXPECT_EQ(KW_LayoutInputText(600, 50, 120, 26).panel.w, 640);   // field + 40
-    EXPECT_EQ(KW_LayoutInputText(100, 700, 120, 26).panel.w, 720);  // caption + 20
+    // The text input sits at the top left, at least 450 wide, with room for
+    // its field and its caption, and Ok then Cancel inside it.
+    for (const auto& [fieldW, captionW] : {std::pair{100, 50}, {600, 50}, {100, 700}}) {
+        const KW_InputTextLayout n = KW_LayoutInputText(fieldW, captionW, 120, 26);
+        EXPECT_EQ(std::make_pair(n.panel.x, n.panel.y), std::make_pair(20, 20));
+        EXPECT_GE(n.panel.w, 450);
+        EXPECT_LT(n.fieldX + fieldW, n.panel.x + n.panel.w) << fieldW;
+        EXPECT_LT(n.panel.x + captionW, n.panel.x + n.panel.w) << captionW;
+        EXPECT_GT(n.fieldY, n.panel.y + 26) << "the caption above the field";
+        EXPECT_GT(n.okX, n.panel.x);
+        EXPECT_GT(n.cancelX, n.okX + 120);
+        EXPECT_GT(n.buttonsY, n.fieldY + 26);
+        EXPECT_LT(n.buttonsY + 34, n.panel.y + n.panel.h);
+    }
 }
 
 TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValueCaptionAndAFiveCharacterField)

@@ -9,8 +9,8 @@
 //   sodbolt-tool import-sprite IN.png OUT.spr [--frame-width N]
 //   sodbolt-tool check-map IN.map [--skill easy|normal|hard]
 //   sodbolt-tool render-map IN.map OUT.png      the field as the game draws it
-// Content (the game tile set, the mower) is found from the working folder, as
-// the game finds it. Exit codes: 0 done, 1 check-map found a fault, 2 bad
+// Content (the game tile set, the mower) is found as the game finds it: in the
+// working folder, else in the installed data folder. Exit codes: 0 done, 1 check-map found a fault, 2 bad
 // input or a failed write.
 #include "content/datapath.h"
 #include "content/imagefile.h"
@@ -386,5 +386,7 @@ int main(int argc, char** argv)
         return kBadInput;
     }
     RegisterPictureFormats();
+    // Installed (in P/games), the game's content is the one in P/share/games/sodbolt.
+    gFolders = ChooseFolders(ReadFolderInputs());
     return command->run(args);
 }
