@@ -22,6 +22,8 @@ const char* kHelp =
     "  F5: open the Audio Panel (also the speaker button below the\n"
     "      garden)\n"
     "  Escape: leave the game and go back to the main menu\n"
+    "  A gamepad: the stick or the d-pad steers and moves through the\n"
+    "  menus, A is Enter, B is Escape, Start pauses.\n"
     "  Options > Controls changes these keys: choose one, press the new\n"
     "  key (a key in use is swapped, Escape cancels); Reset to defaults\n"
     "  brings back the keys above.\n"

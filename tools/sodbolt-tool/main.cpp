@@ -389,7 +389,7 @@ int main(int argc, char** argv)
         return kBadInput;
     }
     RegisterPictureFormats();
-    // Installed (in P/bin), the game's content is the one in P/share/games/sodbolt.
+    // Installed (in P/games), the game's content is the one in P/share/games/sodbolt.
     gFolders = ChooseFolders(ReadFolderInputs());
     return command->run(args);
 }
