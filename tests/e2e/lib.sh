@@ -169,8 +169,24 @@ press_at() {
 panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
 panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
 pointer_home() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
-# open_panel: main menu (on Exit) -> Options -> Audio Panel.
-open_panel() { pointer_home; key Down; key Down; key Return; key Down; key Return; wait_for "the audio panel" 15 panel_shown; }
+# The menu screens' title and bottom bars are drawn once the program takes keys.
+menu_up() { pixel_not 790 12 "#000000" && pixel_not 795 560 "#000000"; }
+dialog_shown() { pixel_is 400 65 "$TITLE_BLUE"; }
+# open_screen NAME: from the main menu as the program starts it (on Exit), or from the options menu
+# for "Video Options", the route to the screen by keys, then waits until the screen shows.
+open_screen() {
+  local route shown
+  case "$1" in
+    "Audio Panel") route="Down Down Return Down Return"; shown=panel_shown ;;
+    "Video Options") route="Down Return"; shown=dialog_shown ;;
+    *) fail "open_screen: no route to '$1'" ;;
+  esac
+  wait_for "the menu" 30 menu_up
+  pointer_home
+  # shellcheck disable=SC2086
+  key $route
+  wait_for "the screen '$1'" 15 "$shown"
+}
 # quit_from_options: the options menu back to the main menu, then Exit with exit code 0.
 quit_from_options() { pointer_home; key Escape; key Up; key Up; key Return; expect_exit 0; }
 
