@@ -18,6 +18,15 @@ namespace {
 // Where the Tiled dialogs start: the folder used last in this run.
 std::string tiledPath;
 
+// Where game.ini's level list is written: the mod's or the base folder's
+// file, or the user's copy of it when the base folder is read-only.
+std::string GameIniTarget()
+{
+    const std::string target = WritableContentPath(GetDataPath("game.ini"));
+    PrepareFolderFor(target);
+    return target;
+}
+
 // The file a path names, or false when they differ or either is missing.
 bool SameFile(const std::string& a, const std::string& b)
 {
@@ -83,7 +92,7 @@ void MapEditor::AddToLevels()
     std::string music = LastLevelMusic(readPath);
     if (!KW_InputString(music, 255, "Music for the level (in the music folder)")) return;
     std::string error;
-    if (!AddToLevelList(readPath, GetDataPath("game.ini"), name, music, position - 1, error)) {
+    if (!AddToLevelList(readPath, GameIniTarget(), name, music, position - 1, error)) {
         KW_ShowMessage("%s", error.c_str());
         return;
     }
@@ -102,7 +111,7 @@ void MapEditor::RemoveFromLevels()
     }
     if (!KW_Confirm("Take %s (level %d) out of the level list?", name.c_str(), position + 1)) return;
     std::string error;
-    if (!RemoveFromLevelList(readPath, GetDataPath("game.ini"), name, position, error)) {
+    if (!RemoveFromLevelList(readPath, GameIniTarget(), name, position, error)) {
         KW_ShowMessage("%s", error.c_str());
         return;
     }
