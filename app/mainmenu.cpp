@@ -10,6 +10,7 @@
 #include "editors/spriteeditor.h"
 #include "editors/tileeditor.h"
 #include "game/controls.h"
+#include "game/gamepad.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "game/records.h"
@@ -42,6 +43,7 @@ int RunMenuFrame(MenuScreen& menu, ALLEGRO_BITMAP* background, const char* modLi
     const int consoleX = kwConsoleX, consoleTop = kwConsoleTop;
     menu.PlaceConsole(static_cast<int>(kwConsoleLines.size()), kwConsoleX, kwConsoleTop);
     KW_PresentFrame();
+    FeedGamepadKey();  // the pad moves through the menu as the arrows and Enter do
     kwConsoleX = consoleX;
     kwConsoleTop = consoleTop;
     return result;

@@ -230,6 +230,9 @@ int MenuScreen::Update()
             return kCancelled;
         case ALLEGRO_KEY_ENTER:
         case ALLEGRO_KEY_PAD_ENTER:
+            // Alt+Enter is the full-screen key of other programs: never a choice
+            // (on a fresh main menu it would pick Exit).
+            if (kwKeyModifiers & (ALLEGRO_KEYMOD_ALT | ALLEGRO_KEYMOD_ALTGR)) break;
             PlayMenuSound(selectSound);
             KW_ClearKey();
             KeepSelectionInRange();

@@ -46,7 +46,11 @@ const ToolbarTable& MapEditorToolbar()
         t.Add("rand", "Change Cloud Count", -1, kMapCloudCount).Separator();
         t.Add("checkmap", "Check Map", ALLEGRO_KEY_K, kMapCheck);
         t.Add("run", "Run Map", ALLEGRO_KEY_F9, kMapRun).Separator();
-        t.Add("speaker", "Audio Panel", ALLEGRO_KEY_F5, kMapAudio);
+        t.Add("speaker", "Audio Panel", ALLEGRO_KEY_F5, kMapAudio).Separator();
+        t.Add("export", "Export to Tiled (TMX)", KW_CtrlKey(ALLEGRO_KEY_E), kMapExportTiled);
+        t.Add("import", "Import from Tiled (TMX)", KW_CtrlKey(ALLEGRO_KEY_I), kMapImportTiled);
+        t.Add("go", "Add to Levels", -1, kMapAddToLevels);
+        t.Add("bin", "Remove from Levels", -1, kMapRemoveFromLevels);
         return t;
     }();
     return table;
@@ -230,6 +234,10 @@ void MapEditor::RunCommand(int command)
     case kMapCheck: CheckMap(); break;
     case kMapRun: RunMap(); break;
     case kMapAudio: AudioClass::GetInstance().RunAudioPanel(); break;
+    case kMapExportTiled: ExportToTiled(); break;
+    case kMapImportTiled: ImportFromTiled(); break;
+    case kMapAddToLevels: AddToLevels(); break;
+    case kMapRemoveFromLevels: RemoveFromLevels(); break;
     default: break;
     }
 }

@@ -32,6 +32,10 @@ enum MapCommand {
     kMapCheck,
     kMapRun,
     kMapAudio,
+    kMapExportTiled,
+    kMapImportTiled,
+    kMapAddToLevels,
+    kMapRemoveFromLevels,
 };
 
 // The map editor's buttons in toolbar order.
@@ -96,6 +100,13 @@ public:
     RoutePlan CheckReachableGrass();
     void CheckMap();
     void RunMap();
+    // Tiled and the level list (mapeditor_exchange.cpp): the map as a TMX
+    // file and back (one undo step), and the saved map into or out of
+    // game.ini's level list.
+    void ExportToTiled();
+    void ImportFromTiled();
+    void AddToLevels();
+    void RemoveFromLevels();
     void RunCommand(int command);
 
     // One frame's pointer work over the map in tile mode: paint with the left

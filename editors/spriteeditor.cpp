@@ -4,6 +4,8 @@
 
 #include "content/datapath.h"
 #include "content/imagefile.h"
+#include "content/picturefile.h"
+#include "content/sheets.h"
 #include "content/zentor.h"
 #include "editors/spriteops.h"
 #include "editors/toolpaths.h"
@@ -30,6 +32,8 @@ enum SpriteCommand {
     kSpriteZoomOut,
     kSpriteOnionSkin,
     kSpriteImportZentor,
+    kSpriteExportStrip,
+    kSpriteImportStrip,
 };
 
 const ToolbarTable& SpriteToolbar()
@@ -50,7 +54,9 @@ const ToolbarTable& SpriteToolbar()
         t.Add("z_in", "Zoom In", ALLEGRO_KEY_PAD_PLUS, kSpriteZoomIn);
         t.Add("z_out", "Zoom Out", ALLEGRO_KEY_PAD_MINUS, kSpriteZoomOut);
         t.Add("onion", "Onion Skin", ALLEGRO_KEY_O, kSpriteOnionSkin).Separator();
-        t.Add("zentor", "Import Zentor Sprite", -1, kSpriteImportZentor);
+        t.Add("zentor", "Import Zentor Sprite", -1, kSpriteImportZentor).Separator();
+        t.Add("export", "Export PNG Strip (with JSON)", KW_CtrlKey(ALLEGRO_KEY_E), kSpriteExportStrip);
+        t.Add("import", "Import PNG Strip", KW_CtrlKey(ALLEGRO_KEY_I), kSpriteImportStrip);
         return t;
     }();
     return table;
@@ -136,6 +142,58 @@ void ImportZentor(SpriteEditor& editor)
     editor.currentFrame = 0;
     ImportZentorSpritePath = path;
     KW_Message("Imported sprite from %s", path.c_str());
+}
+
+// The PNG strip with its JSON frame list beside it.
+std::string stripPath;
+
+void ExportStrip(SpriteEditor& editor)
+{
+    std::string path = stripPath;
+    if (!KW_SelectFile("png", "Export PNG Strip", path)) return;
+    if (al_filename_exists(path.c_str()) && !KW_Confirm("Overwrite existing file %s?", path.c_str())) return;
+    std::string error;
+    if (!ExportSpriteStrip(editor.sprite, path, error)) {
+        KW_ShowMessage("%s", error.c_str());
+        return;
+    }
+    stripPath = path;
+    KW_Message("Exported sprite strip to %s", path.c_str());
+}
+
+void ImportStrip(SpriteEditor& editor)
+{
+    std::string path = stripPath;
+    if (!KW_SelectFile("png", "Import PNG Strip", path)) return;
+    // Without a frame list beside it, the strip is cut into frames of a width asked for.
+    int frameWidth = 0;
+    if (!al_filename_exists(ReplaceExtension(path, ".json").c_str())) {
+        std::string error;
+        ALLEGRO_BITMAP* strip = LoadPicture(path, error);
+        if (!strip) {
+            KW_ShowMessage("%s", error.c_str());
+            return;
+        }
+        frameWidth = al_get_bitmap_height(strip);
+        const int width = al_get_bitmap_width(strip);
+        al_destroy_bitmap(strip);
+        if (!KW_InputNumber(frameWidth, 1, width, "No frame list beside it: frame width in pixels (1 to %d)", width))
+            return;
+    }
+    // Undo puts back the whole sprite.
+    SpriteUndoStep undo = CaptureSpriteFrames(editor.sprite, 0, editor.sprite.GetFrameCount(), 0);
+    std::string error;
+    if (!ImportSpriteStrip(editor.sprite, path, frameWidth, error)) {
+        KW_ShowMessage("%s", error.c_str());
+        return;
+    }
+    undo.replaceCount = editor.sprite.GetFrameCount();
+    Record(editor, std::move(undo));
+    editor.history.MarkUnsaved();
+    editor.UpdateTitle();
+    editor.currentFrame = 0;
+    stripPath = path;
+    KW_Message("Imported sprite strip from %s", path.c_str());
 }
 
 // [SECTION] Frame commands
@@ -291,6 +349,8 @@ bool RunCommand(SpriteEditor& editor, int command)
         KW_Message("%s", editor.onionSkin ? "Onion skin on" : "Onion skin off");
         break;
     case kSpriteImportZentor: ImportZentor(editor); break;
+    case kSpriteExportStrip: ExportStrip(editor); break;
+    case kSpriteImportStrip: ImportStrip(editor); break;
     default: break;  // separators
     }
     return false;

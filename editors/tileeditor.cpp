@@ -5,6 +5,8 @@
 #include "content/datapath.h"
 #include "content/imagefile.h"
 #include "content/picturefile.h"
+#include "content/sheets.h"
+#include "content/tiledmap.h"
 #include "content/zentor.h"
 #include "editors/gridline.h"
 #include "editors/tileops.h"
@@ -45,6 +47,8 @@ enum TileCommand {
     CmdImportImage,
     CmdExportImage,
     CmdImportZentor,
+    CmdExportSheet,
+    CmdImportSheet,
 };
 
 const ToolbarTable& TileToolbar()
@@ -69,6 +73,8 @@ const ToolbarTable& TileToolbar()
         t.Add("cdesc", "Change Tile Description", ALLEGRO_KEY_D, CmdDescription).Separator();
         t.Add("import", "Import Image", ALLEGRO_KEY_I, CmdImportImage);
         t.Add("export", "Export Image", ALLEGRO_KEY_E, CmdExportImage).Separator();
+        t.Add("export", "Export PNG Sheet (TSX)", KW_CtrlKey(ALLEGRO_KEY_E), CmdExportSheet);
+        t.Add("import", "Import PNG Sheet (TSX or PNG)", KW_CtrlKey(ALLEGRO_KEY_I), CmdImportSheet).Separator();
         t.Add("zentor", "Import Zentor Tileset", -1, CmdImportZentor);
         return t;
     }();
@@ -168,6 +174,57 @@ void ImportZentor(TileEditor& editor)
     KW_Message("Imported tileset from %s", path.c_str());
 }
 
+// The PNG sheet: written with a TSX naming it, read from a TSX or a bare PNG.
+std::string sheetPath;
+
+void ExportSheet(TileEditor& editor)
+{
+    std::string path = sheetPath;
+    if (!KW_SelectFile("tsx", "Export PNG Sheet", path)) return;
+    if (al_filename_exists(path.c_str()) && !KW_Confirm("Overwrite existing file %s?", path.c_str())) return;
+    std::string error;
+    if (!ExportTilesetToTsx(editor.tileset, path, error)) {
+        KW_ShowMessage("%s", error.c_str());
+        return;
+    }
+    sheetPath = path;
+    KW_Message("Exported tile sheet to %s", path.c_str());
+}
+
+void ImportSheet(TileEditor& editor)
+{
+    std::string path = sheetPath;
+    {
+        FileDialogClass dialog;
+        dialog.create();
+        dialog.title = "Import PNG Sheet";
+        dialog.SetStartPath(path);
+        dialog.AddExtension("tsx");
+        dialog.AddExtension("png");
+        const bool chosen = dialog.Run();
+        if (chosen) path = dialog.Result();
+        dialog.Close();
+        if (!chosen) return;
+    }
+    // One step holds every tile the sheet changed.
+    std::vector<TileSnapshot> before = CaptureAllTiles(editor.tileset);
+    const std::string setDescription = editor.tileset.description;
+    std::string error;
+    const bool tsx = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".tsx") == 0 ||
+                                          path.compare(path.size() - 4, 4, ".TSX") == 0);
+    const bool ok = tsx ? ImportTilesetFromTsx(editor.tileset, path, error)
+                        : ImportTileSheetPng(editor.tileset, path, error);
+    if (!ok) {
+        KW_ShowMessage("%s", error.c_str());
+        return;
+    }
+    RecordTileChange(editor.history, editor.tileset, std::move(before), setDescription);
+    editor.history.MarkUnsaved();
+    editor.UpdateTitle();
+    sheetPath = path;
+    KW_Message("Imported tile sheet from %s", path.c_str());
+}
+
 // [SECTION] Tile commands
 
 ALLEGRO_BITMAP* CurrentImage(TileEditor& editor) { return editor.tileset.GetTileImage(editor.currentTile); }
@@ -262,6 +319,8 @@ bool RunCommand(TileEditor& editor, int command)
     case CmdImportImage: ImportImage(editor); break;
     case CmdExportImage: ExportImage(editor); break;
     case CmdImportZentor: ImportZentor(editor); break;
+    case CmdExportSheet: ExportSheet(editor); break;
+    case CmdImportSheet: ImportSheet(editor); break;
     default: break;
     }
     return false;

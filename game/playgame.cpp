@@ -5,6 +5,7 @@
 
 #include "audio/audio.h"
 #include "game/controls.h"
+#include "game/gamepad.h"
 #include "game/resources.h"
 #include "game/results.h"
 #include "kwui/button.h"
@@ -246,6 +247,8 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
         KW_PollEvents();
         KW_RefreshMouse();
         if (kwKeyPending && kwKeyCode == ALLEGRO_KEY_SPACE) break;
+        const int padKey = PollGamepad();
+        if (padKey == ALLEGRO_KEY_ENTER || padKey == ALLEGRO_KEY_P) break;
         if (kwMouse.buttons & 1) {
             KW_WaitMouseRelease();
             break;
@@ -394,20 +397,25 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             CutAllGrass();
 
         const KeyBindings& bound = gKeyBindings;
-        if ((kwKeyPending && kwKeyCode == bound.Key(kActionPause)) || WindowLostFocus(windowEvents)) {
+        // The pad's Start pauses and B goes back, whatever keys those actions have.
+        const int padKey = PollGamepad();
+        const bool pause = (kwKeyPending && kwKeyCode == bound.Key(kActionPause)) || padKey == ALLEGRO_KEY_P;
+        if (pause || WindowLostFocus(windowEvents)) {
             // The overlay's wait lets the engine's looping sound run out; the
             // clock starts its second afresh.
             ShowOverlayScreen(gResources.pausedImage);
             KW_GetDateTime(gPlay.secondStopwatch);
             if (windowEvents) al_flush_event_queue(windowEvents);
-        } else if (kwKeyPending && kwKeyCode == bound.Key(kActionBack)) {
+        } else if ((kwKeyPending && kwKeyCode == bound.Key(kActionBack)) || padKey == ALLEGRO_KEY_ESCAPE) {
             quit = true;
         }
 
-        const bool steering =
-            SteerFromKeys(al_key_down(&keys, bound.Key(kActionUp)), al_key_down(&keys, bound.Key(kActionDown)),
-                          al_key_down(&keys, bound.Key(kActionLeft)), al_key_down(&keys, bound.Key(kActionRight)),
-                          gPlay.targetHeading);
+        const PadState& pad = GamepadState();
+        const bool steering = SteerFromKeys(al_key_down(&keys, bound.Key(kActionUp)) || pad.Held(kPadUp),
+                                            al_key_down(&keys, bound.Key(kActionDown)) || pad.Held(kPadDown),
+                                            al_key_down(&keys, bound.Key(kActionLeft)) || pad.Held(kPadLeft),
+                                            al_key_down(&keys, bound.Key(kActionRight)) || pad.Held(kPadRight),
+                                            gPlay.targetHeading);
         gPlay.speed = steering ? 3.0f : 0.0f;
         gPlay.heading = static_cast<float>(KW_TurnTowards(gPlay.heading, gPlay.targetHeading, 8));
         MoveMower();

@@ -3,6 +3,7 @@
 
 #include "content/datapath.h"
 #include "content/savegame.h"
+#include "game/gamepad.h"
 #include "game/par.h"
 #include "game/playgame.h"
 #include "game/playstate.h"
@@ -117,6 +118,7 @@ void ShowResultsScreen(const LevelResult& result)
         KW_PresentFrame();
 
         if (kwKeyPending && (kwKeyCode == ALLEGRO_KEY_ENTER || kwKeyCode == ALLEGRO_KEY_PAD_ENTER)) break;
+        if (PollGamepad() == ALLEGRO_KEY_ENTER) break;
         KW_RefreshMouse();
         if (kwMouse.buttons & 1) {
             KW_WaitMouseRelease();

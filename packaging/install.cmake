@@ -1,9 +1,8 @@
 # Install rules and the Debian package. A prefix P gets the program in
 # P/games (Debian's place for games), its data in P/share/games/sodbolt/ and
-# the desktop files in P/share/. Another game program joins the install with
-# sodbolt_install_program(target), a command-line tool (in P/bin, where
-# commands go) with sodbolt_install_tool(target); each man page goes in
-# SODBOLT_MAN_PAGES.
+# the desktop files in P/share/. Another program joins the install with
+# sodbolt_install_program(target), beside the game (a games package keeps all
+# its programs there); its man page goes in SODBOLT_MAN_PAGES.
 set(SODBOLT_APP_ID org.sodbolt.sodbolt)
 set(SODBOLT_DATA_DESTINATION share/games/sodbolt)
 set(SODBOLT_PROGRAM_DESTINATION games)
@@ -12,11 +11,8 @@ set(SODBOLT_MAN_PAGES ${CMAKE_SOURCE_DIR}/packaging/sodbolt.6 ${CMAKE_SOURCE_DIR
 function(sodbolt_install_program target)
   install(TARGETS ${target} RUNTIME DESTINATION ${SODBOLT_PROGRAM_DESTINATION})
 endfunction()
-function(sodbolt_install_tool target)
-  install(TARGETS ${target} RUNTIME DESTINATION bin)
-endfunction()
 sodbolt_install_program(sodbolt)
-sodbolt_install_tool(sodbolt-tool)
+sodbolt_install_program(sodbolt-tool)
 
 # The content, without the portable saves or leftovers of interrupted saves; the
 # font comes from the system (fonts-dejavu-core), never from here.

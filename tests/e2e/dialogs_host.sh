@@ -27,8 +27,6 @@ has_line() { grep -qx -- "$1" "$HOST_LOG"; }
 wait_line() { wait_for "the answer '$1'" 15 has_line "$1"; }
 line_count() { grep -c -- "$1" "$HOST_LOG" || true; }
 count_is() { [ "$(line_count "$1")" = "$2" ]; }
-# open_entry: Enter opens the text entry; its "Edit Text String" panel sits at (20, 20).
-open_entry() { key Return; wait_pixel 200 25 "$TITLE_BLUE" "the Edit Text String title bar"; }
 
 # double_press_at X Y: two quick presses at one place, a double click.
 double_press_at() {

@@ -169,8 +169,29 @@ press_at() {
 panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
 panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
 pointer_home() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
-# open_panel: main menu (on Exit) -> Options -> Audio Panel.
-open_panel() { pointer_home; key Down; key Down; key Return; key Down; key Return; wait_for "the audio panel" 15 panel_shown; }
+# The menu screens' title and bottom bars are drawn once the program takes keys.
+menu_bars_drawn() { pixel_not 790 12 "#000000" && pixel_not 795 560 "#000000"; }
+# open_screen NAME: opens the screen by the keys that lead to it and waits until it shows. The program's menus:
+# "Audio Panel" from the main menu as it starts (on Exit), "Video Options" from the options menu. The dialog
+# host's dialogs (Enter opens the one it was started with): "Edit Text String", "Select Colour", "Confirm",
+# "Message", "Open File", "Object Browser".
+open_screen() {
+  local route=Return x=400 y colour="$TITLE_BLUE"
+  case "$1" in
+    "Audio Panel") route="Down Down Return Down Return"; y=70 ;;
+    "Video Options") route="Down Return"; y=65 ;;
+    "Edit Text String") x=200; y=25 ;;
+    "Select Colour") x=300; y=105 ;;
+    "Confirm" | "Message") y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 )) ;;
+    "Open File") y=5 ;;
+    "Object Browser") y=590; colour="#81A2FF" ;;   # its backdrop
+    *) fail "open_screen: no way to '$1'" ;;
+  esac
+  if [ "$route" != Return ]; then wait_for "the menu" 30 menu_bars_drawn; pointer_home; fi
+  # shellcheck disable=SC2086
+  key $route
+  wait_for "the screen '$1'" 15 pixel_is "$x" "$y" "$colour"
+}
 # quit_from_options: the options menu back to the main menu, then Exit with exit code 0.
 quit_from_options() { pointer_home; key Escape; key Up; key Up; key Return; expect_exit 0; }
 

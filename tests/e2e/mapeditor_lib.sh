@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 MAPDUMP="$BUILD_DIR/mapdump"
 BRUSH_BLUE="#0000F0"   # squares of the brush-size grid
 OUTLINE_GREEN="#00FF00"
-TOOLBAR_SEPARATORS="5 8 11 16 21 24"
+TOOLBAR_SEPARATORS="5 8 11 16 21 24 26"
 TIME_LIMIT_BUTTON=19   # "Change Time Limit" has no hot key
 
 [ -x "$MAPDUMP" ] || fail "mapdump not built in '$BUILD_DIR'"
@@ -16,11 +16,13 @@ wait_pixel_gone() { wait_for "colour $3 to leave $1,$2 ($4)" 20 pixel_not "$1" "
 cell_x() { echo $(( 32 * $1 + 16 )); }
 cell_y() { echo $(( LH + 50 + 32 * $1 + 16 )); }
 
-# Editor on screen: the background right of the toolbar (which ends near
-# x 750) is light blue; a dialog clears the screen to black.
+# Editor on screen: the background in the bottom-right corner, right of the
+# status line (which is shortened to end before it), is light blue; a dialog
+# clears the screen to black. The toolbar reaches past the right edge, so the
+# dialogs' own title bars are looked for at SIDE_X along the top.
 SIDE_X=790
-editor_shown() { pixel_is "$SIDE_X" 10 "$LIGHT_BLUE"; }
-editor_gone() { pixel_not "$SIDE_X" 10 "$LIGHT_BLUE"; }
+editor_shown() { pixel_is 798 599 "$LIGHT_BLUE"; }
+editor_gone() { pixel_not 798 599 "$LIGHT_BLUE"; }
 wait_editor() { wait_for "the map editor" 20 editor_shown; }
 wait_dialog() { wait_pixel "$SIDE_X" 10 "#000000" "$1"; }
 

@@ -9,16 +9,13 @@ STATUS_FILL="#001400"
 
 start_app
 wait_window
-sleep 1
-open_panel   # seen once in the first display
+open_screen "Audio Panel"   # seen once in the first display
 wait_for "the status display" 15 pixel_is 600 385 "$STATUS_FILL"
 key Escape
 wait_for "the panel to close" 15 panel_gone
 
 # Options: Video Options; the first listed mode, in a window.
-pointer_home
-key Down; key Return
-wait_for "Select Display Mode" 15 pixel_is 400 65 "$TITLE_BLUE"
+open_screen "Video Options"   # the "Select Display Mode" dialog
 xdotool mousemove --window "$APP_WIN" 100 517; sleep 0.2
 xdotool mousedown 1; sleep 0.08; xdotool mouseup 1; sleep 0.3
 pointer_home

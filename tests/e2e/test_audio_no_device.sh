@@ -13,8 +13,7 @@ printf '[video]\nwidth=800\nheight=600\nwindow=True\n[audio]\nMusicLoadPath=%s\n
 export PULSE_SERVER=unix:/nonexistent/pulse
 start_app
 wait_window
-sleep 1
-open_panel
+open_screen "Audio Panel"
 
 # Slider from 240 to 81, then every transport key with no music.
 xdotool mousemove --window "$APP_WIN" 640 147; sleep 0.2

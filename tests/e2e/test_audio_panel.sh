@@ -36,8 +36,7 @@ expect_silence() { expect_peak "$1" "$2" 'p < 0.002'; }
 
 start_app
 wait_window
-sleep 1
-open_panel
+open_screen "Audio Panel"
 screenshot "$WORK/panel.png"
 
 # Drag the "Sound Volume" thumb (slider at 105, 135, 590 x 24) from 240 down
@@ -87,8 +86,7 @@ expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$W
 # Second run: the stored volume is back; Defaults answered Yes restores them.
 start_app
 wait_window
-sleep 1
-open_panel
+open_screen "Audio Panel"
 key d
 wait_for "the confirmation" 15 panel_gone
 key Return

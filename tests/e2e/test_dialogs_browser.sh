@@ -10,10 +10,6 @@ start_host browser
 # Picture i of a page: 23 a row, 33 pixels apart, below the toolbar.
 item_x() { echo $(( ($1 % 23) * 33 + 17 )); }
 item_y() { echo $(( LINE_HEIGHT + 58 + ($1 / 23) * 33 + 16 )); }
-open_browser() {
-  key Return
-  wait_pixel 400 590 "#81A2FF" "the browser's backdrop"
-}
 # menu_at X Y: a right press there, then a wait until the pop-up menu has drawn below it; MENU_AREA and
 # MENU_BEFORE say where it lies and what was there before. The area is taken once the hover (the picture's
 # tooltip) has settled, and a press that a slow frame missed is given again.
@@ -36,17 +32,17 @@ menu_at() {
 }
 # pop_up ITEM_DY: the browser opened, the pop-up menu of picture 12, a press ITEM_DY below the pointer.
 pop_up() {
-  open_browser
+  open_screen "Object Browser"
   x=$(item_x 12); y=$(item_y 12)
   menu_at "$x" "$y"
   press_at $((x + 20)) $((y + $1))
 }
 
-open_browser
+open_screen "Object Browser"
 press_at "$(item_x 30)" "$(item_y 30)"
 wait_line "browser=30 edit=false"
 
-open_browser
+open_screen "Object Browser"
 key Escape
 wait_line "browser=-1 edit=false"
 sleep 0.5
@@ -60,7 +56,7 @@ key Escape
 wait_for "the second cancel" 15 count_is '^browser=-1 edit=false$' 2
 
 # Escape closes only the pop-up menu; the browser stays for a left click.
-open_browser
+open_screen "Object Browser"
 menu_at "$x" "$y"
 key Escape
 wait_for "the pop-up menu to close" 15 area_equals "$MENU_AREA" "$MENU_BEFORE"
@@ -70,7 +66,7 @@ wait_line "browser=40 edit=false"
 # Page Down turns to page 2 (first picture 345), Page Up on page 1 wraps to it, and so does the wheel.
 item=0
 for turn in "key Next" "key Prior" "xdotool click 5"; do
-  open_browser
+  open_screen "Object Browser"
   $turn
   sleep 0.5
   press_at "$(item_x $item)" "$(item_y $item)"

@@ -10,12 +10,8 @@ start_host colour
 # one under the title, the preview fills the space below the three sliders.
 red_y=$(( 100 + LINE_HEIGHT + 4 + 14 + 12 ))
 preview_y=$(( 100 + LINE_HEIGHT + 4 + 14 + 3 * (24 + LINE_HEIGHT + 14) + 20 ))
-open_colour() {
-  key Return
-  wait_pixel 300 105 "$TITLE_BLUE" "the Select Colour title bar"
-}
 
-open_colour
+open_screen "Select Colour"
 wait_pixel 400 "$preview_y" "#C87828" "the preview of the starting colour"
 press_at 110 "$red_y"
 wait_pixel 400 "$preview_y" "#007828" "the preview without red"
@@ -23,7 +19,7 @@ focus_app
 key Escape
 wait_line "colour=false rgb=200,120,40"
 
-open_colour
+open_screen "Select Colour"
 press_at 110 "$red_y"
 focus_app
 key Return

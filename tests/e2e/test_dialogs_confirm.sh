@@ -7,8 +7,7 @@ source "$(dirname "$0")/dialogs_host.sh"
 start_host confirm
 title_y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 ))
 
-key Return
-wait_pixel 400 "$title_y" "$TITLE_BLUE" "the Confirm title bar"
+open_screen "Confirm"
 sleep 1
 [ "$(line_count '^confirm=')" = 0 ] || fail "the opening Enter answered the dialog"
 
@@ -19,8 +18,7 @@ has_line "screen-escape" && fail "the Escape that closed the dialog reached the 
 app_running || fail "the host ended after the dialog's Escape"
 wait_pixel 400 "$title_y" "$HOST_GREEN" "the host screen again"
 
-key Return
-wait_pixel 400 "$title_y" "$TITLE_BLUE" "the Confirm title bar"
+open_screen "Confirm"
 key Return
 wait_line "confirm=true"
 

@@ -15,8 +15,7 @@ start_host file maps/
 row_y() { echo $(( LINE_HEIGHT + 8 + $1 * (LINE_HEIGHT + 1) + LINE_HEIGHT / 2 )); }
 
 # maps/ lists "..", "sub/", "a.map" (notes.txt is filtered out).
-key Return
-wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+open_screen "Open File"
 screenshot "$WORK/file_dialog.png"
 # A double click that a busy frame split into two single clicks is given again, until its effect shows.
 # The title names the folder shown; a single click only moves the selection.
@@ -37,16 +36,14 @@ done
 wait_line "file=true path=$WORK/maps/sub/inner.map"
 
 # Opened again at the chosen file: clear the name field and type a new name.
-key Return
-wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+open_screen "Open File"
 xdotool key --delay 20 --repeat 120 BackSpace
 sleep 2.5
 type_text "level5"
 key Return
 wait_line "file=true path=level5.map"
 
-key Return
-wait_pixel 400 5 "$TITLE_BLUE" "the file dialog's title bar"
+open_screen "Open File"
 key Escape
 wait_line "file=false path=level5.map"
 sleep 0.5

@@ -13,8 +13,7 @@ list_h=$(( 4 * (LINE_HEIGHT + 1) ))
 grab_list() { import -window "$APP_WIN" -crop "500x${list_h}+85+${list_y}" +repage "$1" 2>/dev/null; }
 same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = 0 ]; }
 
-key Return
-wait_pixel 400 $((panel_y + 5)) "$TITLE_BLUE" "the Message title bar"
+open_screen "Message"
 sleep 0.3
 grab_list "$WORK/top.png"
 

@@ -8,14 +8,14 @@ start_host number
 message_title_y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 ))
 
 
-open_entry
+open_screen "Edit Text String"
 key BackSpace BackSpace
 type_text "42"
 key Return
 wait_line "number=true value=42"
 
 for typed in 0 abc; do
-  open_entry
+  open_screen "Edit Text String"
   key BackSpace BackSpace
   type_text "$typed"
   key Return
@@ -27,7 +27,7 @@ for typed in 0 abc; do
 done
 [ "$(line_count '^number=false value=42$')" = 2 ] || fail "expected two refused entries: $(cat "$HOST_LOG")"
 
-open_entry
+open_screen "Edit Text String"
 type_text "7"
 key Escape
 wait_for "the cancel" 15 count_is '^number=false value=42$' 3

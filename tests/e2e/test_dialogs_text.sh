@@ -9,22 +9,22 @@ start_host string
 full="Castle Gardens of the Old Manor!"
 
 
-open_entry
+open_screen "Edit Text String"
 key Return
 wait_line "string=true length=32 value=$full"
 
-open_entry
+open_screen "Edit Text String"
 type_text "XY"
 key Return
 wait_for "the second answer" 15 count_is "^string=true length=32 value=$full\$" 2
 
-open_entry
+open_screen "Edit Text String"
 key BackSpace
 type_text "?"
 key Return
 wait_line "string=true length=32 value=${full%!}?"
 
-open_entry
+open_screen "Edit Text String"
 key BackSpace
 key Escape
 wait_for "the cancel" 15 has_line "string=false length=32 value=${full%!}?"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Options > Controls: Right rebound to D; in a level D drives the mower and the arrow no longer does; the key is in
+# Alt+Enter chooses no menu entry. Options > Controls: Right rebound to D; in a level D drives the mower and the arrow no longer does; the key is in
 # sodbolt.ini after Exit and still bound at the next start.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
@@ -14,6 +14,12 @@ focus_app
 wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
 sleep 0.5
 menu_title=$(window_crop_sum "$TITLE_BAR")
+
+# Alt+Enter on the fresh main menu (on Exit) chooses nothing.
+key alt+Return
+sleep 0.8
+app_running || fail "Alt+Enter on the main menu ended the program"
+[ "$(window_crop_sum "$TITLE_BAR")" = "$menu_title" ] || fail "Alt+Enter on the main menu left it"
 
 key Down Down Return     # Exit -> Play -> Options
 sleep 0.6

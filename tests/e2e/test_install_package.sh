@@ -27,7 +27,7 @@ for size in 32 48 64 128 256; do
   grep -q "$size x $size" <<<"$kind" || fail "no $size px icon: $kind"
 done
 # The installed tool finds the installed content from any folder.
-(cd "$scratch" && usr/bin/sodbolt-tool check-map usr/share/games/sodbolt/base/maps/level01.map >tool.log 2>&1) ||
+(cd "$scratch" && usr/games/sodbolt-tool check-map usr/share/games/sodbolt/base/maps/level01.map >tool.log 2>&1) ||
   { cat "$scratch/tool.log" >&2; fail "the installed sodbolt-tool does not check a shipped level"; }
 
 (cd "$scratch" && cpack -G DEB -B "$scratch/deb" --config "$BUILD_DIR/CPackConfig.cmake" >cpack.log 2>&1) ||

@@ -19,6 +19,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 WORK=$(mktemp -d /tmp/sodbolt-tiled.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 cp -r "$REPO_ROOT/base" "$WORK/base"
+# base/ and kwuidata/ side by side: the tool reads the content from here, as the portable game does.
+ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 cd "$WORK"
 mkdir out
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$WORK"

@@ -170,6 +170,8 @@ int RunExportMap(const std::vector<std::string>& args)
     Map map;
     std::string error;
     if (!LoadMap(map, args[0], error)) return Fail(error);
+    // A map without the game's tiles would go to Tiled all black.
+    if (map.tileSetFile.empty()) return Fail(std::string("no game tile set at ") + GetDataPath(Map::kDefaultTileset));
     if (!ExportMapToTmx(map, args[1], error)) return Fail(error);
     return 0;
 }
@@ -346,7 +348,8 @@ void PrintUsage(FILE* out)
 {
     std::fprintf(out, "usage: sodbolt-tool COMMAND ARGUMENTS   (sodbolt-tool COMMAND --help for one)\n\n");
     for (const Command& command : kCommands) std::fprintf(out, "  sodbolt-tool %s\n", command.usage);
-    std::fprintf(out, "\nContent (the game tile set, the mower) is found from the working folder, as the game finds it.\n");
+    std::fprintf(out, "\nContent (the game tile set, the mower) is found as the game finds it: in the working folder when\n"
+                      "it holds base/ and kwuidata/, else in the installed content.\n");
 }
 
 } // namespace
@@ -386,7 +389,7 @@ int main(int argc, char** argv)
         return kBadInput;
     }
     RegisterPictureFormats();
-    // Installed (in P/bin), the game's content is the one in P/share/games/sodbolt.
+    // Installed (in P/games), the game's content is the one in P/share/games/sodbolt.
     gFolders = ChooseFolders(ReadFolderInputs());
     return command->run(args);
 }

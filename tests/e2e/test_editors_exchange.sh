@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Each editor's exchange buttons (Ctrl+E export, Ctrl+I import) through the
+# file dialog: the map editor writes a TMX that imports back changed as one
+# undo step; the tile editor writes its PNG sheet with a TSX and takes a
+# painted sheet back; the sprite editor writes a PNG strip with its JSON and
+# reads it back to the same sprite file.
+source "$(dirname "$0")/lib.sh" "$@"
+TOOL="$BUILD_DIR/sodbolt-tool"
+[ -x "$TOOL" ] || fail "no sodbolt-tool in '$BUILD_DIR'"
+make_workdir --copy-base
+
+# --- map editor -------------------------------------------------------------
+source "$(dirname "$0")/mapeditor_lib.sh"
+start_editor
+map_dialog() { wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "$1"; clear_field 120; type_text "$2"; key Return; }
+key ctrl+e
+map_dialog "the Export to Tiled dialog" "$WORK/level.tmx"
+wait_for "level.tmx to be written" 20 test -s "$WORK/level.tmx"
+wait_editor
+grep -q '<data encoding="csv">' "$WORK/level.tmx" || fail "the TMX has no CSV layer"
+[ -s "$WORK/sodbolt.tsx" ] && [ -s "$WORK/sodbolt.png" ] || fail "no tile set beside the TMX"
+sed -e 's/name="title" value="New Map"/name="title" value="From Tiled"/' "$WORK/level.tmx" > "$WORK/changed.tmx"
+key ctrl+i
+map_dialog "the Import from Tiled dialog" "$WORK/changed.tmx"
+wait_editor
+save_as "$WORK/imported.map"
+wait_for "imported.map to be written" 20 test -s "$WORK/imported.map"
+wait_editor
+[ "$(dump_field imported.map title)" = "From Tiled" ] || fail "the import did not reach the map: $(dump_field imported.map title)"
+key ctrl+z
+key F2
+wait_for "Undo to take the whole import back" 20 bash -c "[ \"\$(cd '$WORK' && '$MAPDUMP' imported.map | sed -n 's/^title=//p')\" = 'New Map' ]"
+# A refused import keeps the map and says why.
+sed 's/width="25" height="16" tilewidth/width="30" height="20" tilewidth/' "$WORK/level.tmx" > "$WORK/wide.tmx"
+key ctrl+i
+map_dialog "the Import from Tiled dialog" "$WORK/wide.tmx"
+wait_message
+screenshot "$WORK/refused.png"
+ok_message
+[ "$(dump_field imported.map title)" = "New Map" ] || fail "the refused import changed the map"
+leave_editor
+kill_app
+
+# --- tile editor ------------------------------------------------------------
+source "$(dirname "$0")/tileeditor_lib.sh"
+TILES="$WORK/base/tiles/sodbolt.til"
+start_from_tools 2
+wait_editor
+key ctrl+e
+choose_file "$WORK/sheet.tsx"
+wait_for "sheet.tsx and sheet.png" 20 test -s "$WORK/sheet.png" -a -s "$WORK/sheet.tsx"
+wait_editor
+[ "$(identify -format '%wx%h' "$WORK/sheet.png")" = 1024x1024 ] || fail "the sheet is not 1024 x 1024"
+convert "$WORK/sheet.png" -fill '#FF0000' -draw 'rectangle 0,0 31,31' PNG32:"$WORK/painted.png"
+key ctrl+i
+choose_file "$WORK/painted.png"
+wait_editor
+save_with_f2
+"$TOOL" export-tileset "$TILES" "$WORK/back.tsx" || fail "the saved tile set does not export"
+[ "$(convert "$WORK/back.png" -crop 1x1+5+5 -depth 8 txt:- | tail -n1 | grep -o '#[0-9A-F]\{6\}')" = "#FF0000" ] \
+  || fail "tile 0 did not take the painted sheet's picture"
+[ "$(compare -metric AE "$WORK/back.png" "$WORK/painted.png" null: 2>&1)" = 0 ] || fail "other tiles changed"
+leave_editor
+kill_app
+
+# --- sprite editor ----------------------------------------------------------
+source "$(dirname "$0")/spriteeditor_lib.sh"
+start_editor
+key F3
+choose_file "$WORK/base/sprites/mower.spr"
+wait_editor
+key ctrl+e
+choose_file "$WORK/strip.png"
+wait_for "strip.png and strip.json" 20 test -s "$WORK/strip.png" -a -s "$WORK/strip.json"
+wait_editor
+grep -q '"frames"' "$WORK/strip.json" || fail "the JSON has no frames"
+key ctrl+i
+choose_file "$WORK/strip.png"
+wait_editor
+key a
+choose_file "$WORK/back.spr"
+wait_for "back.spr to be written" 20 test -s "$WORK/back.spr"
+cmp -s "$WORK/back.spr" "$WORK/base/sprites/mower.spr" || fail "the strip did not read back to the same sprite"
+pass

@@ -1,0 +1,67 @@
+// The pad's events as the game takes them, from made-up events (test
+// machines have no pad): steering past the dead zone, A, B and Start, and a
+// pad unplugged mid-steer.
+#include "game/gamepad.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ALLEGRO_EVENT Axis(int stick, int axis, float pos)
+{
+    ALLEGRO_EVENT event{};
+    event.type = ALLEGRO_EVENT_JOYSTICK_AXIS;
+    event.joystick.stick = stick;
+    event.joystick.axis = axis;
+    event.joystick.pos = pos;
+    return event;
+}
+
+ALLEGRO_EVENT Button(int button)
+{
+    ALLEGRO_EVENT event{};
+    event.type = ALLEGRO_EVENT_JOYSTICK_BUTTON_DOWN;
+    event.joystick.button = button;
+    return event;
+}
+
+}  // namespace
+
+TEST(Gamepad, SticksAndDPadSteerPastTheDeadZoneAndPressEachDirectionOnce)
+{
+    PadState pad;
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 0, 0.29f)), 0) << "inside the dead zone";
+    EXPECT_FALSE(pad.Held(kPadRight));
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 0, 0.31f)), ALLEGRO_KEY_RIGHT);
+    EXPECT_TRUE(pad.Held(kPadRight));
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 0, 0.9f)), 0) << "held on: no second press";
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 1, -1.0f)), ALLEGRO_KEY_UP) << "a diagonal adds Up";
+    EXPECT_TRUE(pad.Held(kPadUp) && pad.Held(kPadRight));
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 0, 0.0f)), 0);
+    EXPECT_FALSE(pad.Held(kPadRight));
+
+    // The d-pad is a stick of its own; a third axis (a trigger) and a stick past the table do nothing.
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(2, 1, 1.0f)), ALLEGRO_KEY_DOWN);
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(0, 2, 1.0f)), 0);
+    EXPECT_EQ(MapJoystickEvent(pad, Axis(99, 0, -1.0f)), 0);
+    EXPECT_FALSE(pad.Held(kPadLeft));
+
+    // A pad unplugged (or another plugged in) while steering: nothing stays held.
+    ALLEGRO_EVENT configuration{};
+    configuration.type = ALLEGRO_EVENT_JOYSTICK_CONFIGURATION;
+    EXPECT_EQ(MapJoystickEvent(pad, configuration), 0);
+    for (int d = 0; d < kPadDirections; ++d) EXPECT_FALSE(pad.Held(static_cast<PadDirection>(d))) << d;
+}
+
+TEST(Gamepad, AIsEnterBIsEscapeAndStartPauses)
+{
+    PadState pad;
+    pad.buttonCount = 12;
+    EXPECT_EQ(MapJoystickEvent(pad, Button(0)), ALLEGRO_KEY_ENTER);
+    EXPECT_EQ(MapJoystickEvent(pad, Button(1)), ALLEGRO_KEY_ESCAPE);
+    EXPECT_EQ(MapJoystickEvent(pad, Button(7)), ALLEGRO_KEY_P);
+    EXPECT_EQ(MapJoystickEvent(pad, Button(3)), 0);
+    pad.buttonCount = 6;  // a small pad: its last button is Start
+    EXPECT_EQ(MapJoystickEvent(pad, Button(5)), ALLEGRO_KEY_P);
+    EXPECT_EQ(MapJoystickEvent(pad, Button(7)), 0);
+}
