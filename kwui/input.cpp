@@ -94,6 +94,8 @@ void KW_WaitMouseRelease()
     }
 }
 
+void (*kwFramePresentedHook)() = nullptr;
+
 unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
 std::string KW_FrameEndFault()
@@ -129,4 +131,5 @@ void KW_PresentFrame()
     KW_DrawToolTips();
     CheckFrameEnd("at the flip:");
     if (kwDisplay) al_flip_display();
+    if (kwFramePresentedHook) kwFramePresentedHook();
 }
