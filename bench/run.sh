@@ -10,7 +10,7 @@ logs="$build/bench-logs"
 
 cmake -S . -B "$build" -DSODBOLT_WERROR=ON >/dev/null
 cmake --build "$build" -j2 --target bench_startup bench_content_load bench_game_frame bench_menu_cpu \
-  bench_tile_picker bench_par >/dev/null
+  bench_tile_picker bench_par bench_screens >/dev/null
 mkdir -p "$logs"
 
 run() {
@@ -25,6 +25,8 @@ run game_frame 300 800 600
 run menu_cpu 10
 run tile_picker 20
 run par 20
+# The level at 1920 x 1080 needs a display screen that holds such a window.
+SODBOLT_XVFB_SCREEN=1920x1200x24 run screens 6
 
 # field LOG PATTERN N: the Nth number on the first line matching PATTERN.
 field() { grep -m1 -- "$2" "$logs/$1.txt" | grep -oE '[0-9]+(\.[0-9]+)?' | sed -n "${3}p"; }
@@ -42,6 +44,7 @@ menu_cpu=$(field menu_cpu 'frame end resting' 1)
 busy_cpu=$(field menu_cpu 'busy-wait' 1)
 picker_ms=$(field tile_picker '1024 tiles' 2)
 picker_ref=$(field tile_picker 'one tile' 1)
+picker_ratio=$(field tile_picker 'ratio' 1)
 par_ms=$(field par 'par of' 2)
 par_cached=$(field par 'par of' 5)
 level_mb=$(field startup 'level 1 played' 3)
@@ -60,7 +63,14 @@ under Xvfb with Mesa's software renderer, 800 x 600 window.
 | Map load (with its tile set) | $map_ms ms | reading both files: $map_ref ms |
 | Full game frame | $frame_ms ms | field drawn cell by cell: $naive_ms ms |
 | Main menu CPU over 10 s | $menu_cpu % of a core | busy-waiting loop: $busy_cpu % |
-| Opening the tile picker (1024 tiles) | $picker_ms ms | one-tile browser: $picker_ref ms |
+| Opening the tile picker (1024 tiles) | $picker_ms ms, ${picker_ratio}x (target at most 2x) | one-tile browser: $picker_ref ms |
 | Par times of all 12 levels, planned (limit 100 ms) | $par_ms ms | the same from the cache: $par_cached ms |
 | Peak memory in a level | $level_mb MB (main menu $menu_mb MB) | empty Allegro window: $bare_mb MB |
 EOF
+# level WxH: frames median/p95 and CPU of the level, of the floor, and the CPU ratio.
+for size in 800x600 1280x720 1920x1080; do
+  line=$(grep -m1 -- "level $size" "$logs/screens.txt" | grep -oE '[0-9]+(\.[0-9]+)?' | tr '\n' ' ')
+  set -- $line
+  [ $# -ge 10 ] || { echo "| Level at $size | did not run | |"; continue; }
+  echo "| Level at $size: frame interval median / p95, CPU (\`bench_screens\`) | $3 / $4 ms, $6 % of a core: ${10}x the floor (target at most 1.15x, p95 at most 18 ms) | one scaled 800 x 512 bitmap a frame at that size: $7 / $8 ms, $9 % |"
+done

@@ -12,6 +12,8 @@
 #include "kwui/kwui.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -42,6 +44,56 @@ void DrawField()
     const CopyBlending copy;
     gPlay.map.Draw(0.0f, 0.0f, &gPlay.cutFlags[0][0]);
 }
+
+// The field under the mower and the clouds, kept as a picture of its own and
+// drawn again only when a cell is cut, grows back or the level changes; each
+// frame of a scaled map window starts as a plain copy of it.
+namespace {
+struct FieldPicture {
+    ALLEGRO_BITMAP* bitmap = nullptr;
+    ALLEGRO_DISPLAY* display = nullptr;
+    const ALLEGRO_BITMAP* atlas = nullptr;
+    std::string tileSetFile;
+    decltype(gPlay.map.cells) cells{};
+    uint8_t cutFlags[kFieldRows][kFieldColumns]{};
+
+    void Forget()
+    {
+        if (bitmap && al_is_system_installed()) al_destroy_bitmap(bitmap);
+        bitmap = nullptr;
+        display = nullptr;
+    }
+    bool Current() const
+    {
+        return bitmap && display == al_get_current_display() && atlas == gPlay.map.tileSet.GetAtlas() &&
+               tileSetFile == gPlay.map.tileSet.fileName && cells == gPlay.map.cells &&
+               std::memcmp(cutFlags, gPlay.cutFlags, sizeof cutFlags) == 0;
+    }
+    // Draws the field into the kept picture when it changed; false without one.
+    bool Refresh()
+    {
+        if (Current()) return true;
+        if (!bitmap || display != al_get_current_display()) {
+            Forget();
+            bitmap = al_create_bitmap(kFieldWidth, kFieldHeight);
+            if (!bitmap) return false;
+            display = al_get_current_display();
+        }
+        ALLEGRO_BITMAP* previous = al_get_target_bitmap();
+        al_set_target_bitmap(bitmap);
+        DrawField();
+        al_set_target_bitmap(previous);
+        atlas = gPlay.map.tileSet.GetAtlas();
+        tileSetFile = gPlay.map.tileSet.fileName;
+        cells = gPlay.map.cells;
+        std::memcpy(cutFlags, gPlay.cutFlags, sizeof cutFlags);
+        return true;
+    }
+};
+FieldPicture gFieldPicture;
+}  // namespace
+
+void ForgetFieldPicture() { gFieldPicture.Forget(); }
 
 void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent)
 {
@@ -104,8 +156,14 @@ void DrawPlayArea()
     }
     ClearAroundMapWindow();
     ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
+    const bool kept = gFieldPicture.Refresh();
     al_set_target_bitmap(gPlay.mapWindow);
-    DrawField();
+    if (kept) {
+        const CopyBlending copy;
+        al_draw_bitmap(gFieldPicture.bitmap, 0, 0, 0);
+    } else {
+        DrawField();
+    }
     DrawMowerAndClouds(0);
     al_set_target_bitmap(backBuffer);
 }
@@ -211,6 +269,7 @@ void EndGame()
     gPlay.audioStrip = nullptr;
     if (gPlay.mapWindow) al_destroy_bitmap(gPlay.mapWindow);
     gPlay.mapWindow = nullptr;
+    ForgetFieldPicture();
     gPlay.mapPaths.clear();
     gPlay.musicNames.clear();
     gPlay.clouds.clear();

@@ -42,6 +42,8 @@ void DrawPlayArea();
 void DrawStatus();
 // The map window scaled onto the screen (nothing to do when it is shown 1:1).
 void ShowPlayArea();
+// Lets go of the kept picture of the field (the level ended or its display went).
+void ForgetFieldPicture();
 // The y of the level line in the status band: 2, or near the band's bottom
 // when the line would run into the Audio Panel button (its screen rectangle).
 int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight, const PixelBox& button);

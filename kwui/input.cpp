@@ -134,6 +134,8 @@ void KW_WaitMouseRelease()
     }
 }
 
+void (*kwFramePresentedHook)() = nullptr;
+
 unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
 std::string KW_FrameEndFault()
@@ -169,6 +171,7 @@ void KW_PresentFrame()
     KW_DrawToolTips();
     CheckFrameEnd("at the flip:");
     KW_ShowFrame();
+    if (kwFramePresentedHook) kwFramePresentedHook();
 }
 
 void KW_ShowFrame()

@@ -42,3 +42,5 @@ std::string KW_FrameEndFault();
 // Frames presented so far: a loop that sees it change across a call knows
 // the call ran a dialog (or another loop) of its own.
 unsigned KW_FramesPresented();
+// Called right after each frame is shown (benchmarks time the flips); null by default.
+extern void (*kwFramePresentedHook)();

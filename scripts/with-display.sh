@@ -30,7 +30,7 @@ wait_until() {   # SECONDS COMMAND...
 # -noreset: without it the server starts afresh whenever its last client leaves, and a client connecting in that
 # moment (xdotool between two runs of the program) is refused.
 exec 3<> "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${SODBOLT_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display_known() { [ -s "$scratch/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
 wait_until 30 display_known

@@ -55,15 +55,12 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     al_destroy_config(config);
 }
 
-TEST(Colours, From565ThemeEntriesAndTheVersionText)
+TEST(Colours, Full565ChannelsAreFullBrightnessTheMaskIsMagentaAndTheVersionText)
 {
-    // 0x0841 is 1 of 31, 2 of 63, 1 of 31: integer division gives 8 each.
     const struct { ALLEGRO_COLOR colour; int r, g, b; } cases[] = {
         {KW_ColourFrom565(0xFFFF), 255, 255, 255}, {KW_ColourFrom565(0xF800), 255, 0, 0},
         {KW_ColourFrom565(0x07E0), 0, 255, 0},     {KW_ColourFrom565(0x001F), 0, 0, 255},
-        {KW_ColourFrom565(0x0841), 8, 8, 8},       {KW_Colour(KWC_Mask), 255, 0, 255},
-        {KW_Colour(KWC_ButtonHover), 55, 55, 255}, {KW_Colour(KWC_LightBlue), 129, 162, 255},
-        {KW_Colour(KWC_Blue), 0, 0, 240}};
+        {KW_Colour(KWC_Mask), 255, 0, 255}};
     for (size_t i = 0; i < std::size(cases); ++i) {
         unsigned char r, g, b;
         al_unmap_rgb(cases[i].colour, &r, &g, &b);

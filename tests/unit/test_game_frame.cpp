@@ -90,6 +90,7 @@ protected:
         if (gPlay.audioStrip) al_destroy_bitmap(gPlay.audioStrip);
         if (gPlay.mapWindow) al_destroy_bitmap(gPlay.mapWindow);
         gPlay.audioStrip = gPlay.mapWindow = nullptr;
+        ForgetFieldPicture();
         gPlay.map.tileSet.Unload();
         gPlay.map.loaded = false;
         gPlay.clouds.clear();
