@@ -12,6 +12,7 @@
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "kwui/kwui.h"
+#include "delayed_escape.h"
 
 #include <allegro5/allegro_primitives.h>
 
@@ -45,31 +46,6 @@ struct Stamp {
 };
 std::vector<Stamp> gStamps;
 void OnPresented() { gStamps.push_back({Seconds(CLOCK_MONOTONIC), Seconds(CLOCK_PROCESS_CPUTIME_ID)}); }
-
-// Escape typed into the program's queue after a delay, from another thread.
-struct DelayedEscape {
-    ALLEGRO_EVENT_SOURCE source{};
-    std::thread sender;
-    explicit DelayedEscape(double seconds)
-    {
-        al_init_user_event_source(&source);
-        al_register_event_source(kwQueue, &source);
-        sender = std::thread([this, seconds] {
-            std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-            ALLEGRO_EVENT event;
-            std::memset(&event, 0, sizeof event);
-            event.type = ALLEGRO_EVENT_KEY_CHAR;
-            event.keyboard.keycode = ALLEGRO_KEY_ESCAPE;
-            al_emit_user_event(&source, &event, nullptr);
-        });
-    }
-    ~DelayedEscape()
-    {
-        sender.join();
-        al_unregister_event_source(kwQueue, &source);
-        al_destroy_user_event_source(&source);
-    }
-};
 
 // The floor: one 800 x 512 bitmap scaled over the map window's place each
 // frame, copied without blending, then the toolkit's frame end.

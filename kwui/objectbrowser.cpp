@@ -80,31 +80,37 @@ ObjectBrowserItem::ObjectBrowserItem() : outline(al_map_rgb(255, 0, 255)) {}
 
 ObjectBrowser::ObjectBrowser() : pageStarts(1, 0) {}
 
-void ObjectBrowser::AddItem(ALLEGRO_BITMAP* bitmap, const char* format, ...)
+namespace {
+
+std::string CaptionOf(const char* format, va_list args)
 {
     char caption[512];
+    std::vsnprintf(caption, sizeof caption, format, args);
+    return caption;
+}
+
+}  // namespace
+
+void ObjectBrowser::AddItem(ALLEGRO_BITMAP* bitmap, const char* format, ...)
+{
     va_list args;
     va_start(args, format);
-    std::vsnprintf(caption, sizeof caption, format, args);
-    va_end(args);
-
     ObjectBrowserItem item;
+    item.caption = CaptionOf(format, args);
+    va_end(args);
     // A picture that cannot be copied leaves the item without one.
-    if (bitmap) item.picture = KW_MakeTexture(bitmap, caption);
-    item.caption = caption;
+    if (bitmap) item.picture = KW_MakeTexture(bitmap, item.caption.c_str());
     items.push_back(std::move(item));
 }
 
 void ObjectBrowser::AddBorrowedItem(ALLEGRO_BITMAP* bitmap, const char* format, ...)
 {
-    char caption[512];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(caption, sizeof caption, format, args);
-    va_end(args);
-
     ObjectBrowserItem item;
-    item.caption = caption;
+    item.caption = CaptionOf(format, args);
+    va_end(args);
+    const char* caption = item.caption.c_str();
     item.picture.name = caption;
     if (bitmap) {
         item.source = bitmap;

@@ -66,6 +66,14 @@ open_editor() {
 # [Recovery copies] The toolbar's title (the file name, "*" while unsaved), for area_sum.
 title_area() { echo "360x$((LH - 4))+4+3"; }
 no_recovery_copy() { [ -z "$(ls -A "$WORK/recovery" 2>/dev/null)" ]; }
+# restart_and_refuse: kills the program, opens the editor again and answers No to the restore question: no copy stays.
+restart_and_refuse() {
+  kill_app
+  start_editor message_shown
+  key Escape
+  wait_editor
+  no_recovery_copy || fail "No left a copy: $(ls "$WORK/recovery")"
+}
 # damaged_copy_reported: Yes to the restore question of a damaged copy; a message says so, Enter leads back to the
 # editor, the program still runs and the copy is gone.
 damaged_copy_reported() {

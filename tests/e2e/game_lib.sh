@@ -31,3 +31,23 @@ FIELD=800x500+0+0             # the play area
 FIELD_TOP_RIGHT=380x220+420+0 # play area away from level 1's mower and the console
 OVERLAY_SPOT=200x100+300+250  # the middle of the screen
 MOD_LINE=400x22+400+576       # bottom right, where the mod folder is named
+
+# start_at_main_menu: starts the program and waits for the main menu; the title bar's checksum goes to menu_title.
+start_at_main_menu() {
+  start_app
+  wait_window
+  focus_app
+  wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
+  sleep 0.5
+  menu_title=$(window_crop_sum "$TITLE_BAR")
+}
+# delete_first_slot: from the main menu on Play, Options -> Delete Saved Game -> slot 1 -> Yes.
+delete_first_slot() {
+  key Down Return       # Play -> Options
+  sleep 0.5
+  key Up Return         # Back -> Delete Saved Game
+  sleep 0.5
+  key Down Return       # Back -> slot 1
+  sleep 0.8
+  key Return            # Yes
+}

@@ -8,12 +8,7 @@ make_workdir --copy-base
 rm -f "$WORK"/base/savegames/*.sav
 RIGHT_ROW=260x30+62+190   # the label of the fourth row of a menu: Right
 
-start_app
-wait_window
-focus_app
-wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
-sleep 0.5
-menu_title=$(window_crop_sum "$TITLE_BAR")
+start_at_main_menu
 
 # Alt+Enter on the fresh main menu (on Exit) chooses nothing.
 key alt+Return

@@ -53,12 +53,7 @@ win_short_row() {
   wait_for "the results screen" 10 test "$(gold_pixels)" -gt 50
 }
 
-start_app
-wait_window
-focus_app
-wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
-sleep 0.5
-menu_title=$(window_crop_sum "$TITLE_BAR")
+start_at_main_menu
 
 play_first_slot
 wait_for "the save file" 20 test -s "$SAVE"
@@ -104,13 +99,7 @@ key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
 
 # Deleting the saved game deletes its records.
-key Down Return       # Play -> Options
-sleep 0.5
-key Up Return         # Back -> Delete Saved Game
-sleep 0.5
-key Down Return       # Back -> slot 1
-sleep 0.8
-key Return            # Yes
+delete_first_slot
 wait_for "the records to go" 10 test ! -e "$RECORDS"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"

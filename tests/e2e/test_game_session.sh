@@ -9,13 +9,7 @@ rm -f "$WORK"/base/savegames/*.sav
 SAVE="$WORK/base/savegames/000.sav"
 # Slot 2 holds a level the maps list does not have (99).
 printf '\x12\x00Sodbolt Saved Game\x01\x00\x63\x00\x01\x00' > "$WORK/base/savegames/001.sav"
-start_app
-wait_window
-focus_app
-
-wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
-sleep 0.5
-menu_title=$(window_crop_sum "$TITLE_BAR")
+start_at_main_menu
 
 # Escape on the main menu does nothing.
 key Escape
@@ -76,13 +70,7 @@ key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after level 2"
 
 # Options, Delete Saved Game, slot 1, Yes.
-key Down Return       # Play -> Options
-sleep 0.5
-key Up Return         # Back -> Delete Saved Game
-sleep 0.5
-key Down Return       # Back -> slot 1
-sleep 0.8
-key Return            # Yes
+delete_first_slot
 wait_for "the save file to go" 10 test ! -e "$SAVE"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"

@@ -54,11 +54,7 @@ press_at "$(cell_x 5)" "$(cell_y 4)" 3   # right button: pick the Land tile
 press_at "$(cell_x 7)" "$(cell_y 4)"
 xdotool mousemove --window "$APP_WIN" 790 595
 wait_for "the second recovery copy" 15 copy_written
-kill_app
-start_editor message_shown
-key Escape
-wait_editor
-no_recovery_copy || fail "No left a copy: $(ls "$WORK/recovery")"
+restart_and_refuse
 [ "$(row04)" = "$saved_row" ] || fail "No changed level03.map"
 [ "$(cell_sum 7 4)" != "$painted" ] || fail "No restored the cell anyway"
 

@@ -43,11 +43,7 @@ ok_message
 wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"
 file_command f "$WORK/img/red.bmp" "#FF0000" "the red frame again"
 wait_for "the second recovery copy" 15 copy_written
-kill_app
-start_editor message_shown
-key Escape
-wait_editor
-no_recovery_copy || fail "No left a copy: $(ls "$WORK/recovery")"
+restart_and_refuse
 centre_is "$LIGHT_BLUE" || fail "No restored the frame anyway"
 
 # [A damaged copy: a message, no crash, the copy removed] ---------------------

@@ -5,6 +5,7 @@
 #include "game/playstate.h"
 #include "game/resources.h"
 #include "kwui/kwui.h"
+#include "screen_support.h"
 
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_ttf.h>
@@ -31,23 +32,14 @@ struct FrameStart {
 
 class GameFrameScreen : public ::testing::TestWithParam<ScreenSize> {
 protected:
+    TestScreen screen;
     ALLEGRO_DISPLAY* display = nullptr;
-    int oldFlags = 0;
 
     void SetUp() override
     {
-        oldFlags = al_get_new_bitmap_flags();
-        al_set_new_bitmap_flags(0);
-        display = al_create_display(GetParam().width, GetParam().height);
-        if (!display) GTEST_SKIP() << "no display";
-        ASSERT_TRUE(al_init_font_addon() && al_init_ttf_addon());
-        kwDisplay = display;
-        kwScreenW = GetParam().width;
-        kwScreenH = GetParam().height;
-        KW_BuildTheme();
-        kwFont = al_load_ttf_font("kwuidata/fonts/DejaVuSans.ttf", 22, 0);
-        kwFontMedium = al_load_ttf_font("kwuidata/fonts/DejaVuSans.ttf", 48, 0);
-        ASSERT_TRUE(kwFont && kwFontMedium) << "the font is placed by the set-up";
+        if (!screen.Open(GetParam().width, GetParam().height)) GTEST_SKIP() << "no display";
+        display = screen.display;
+        ASSERT_TRUE(screen.FontsLoaded()) << "the font is placed by the set-up";
 
         // Tiles unfiltered, sprites and the map window filtered, as in the game.
         ASSERT_TRUE(gPlay.map.Load("base/maps/level05.map")) << gPlay.map.lastError;
@@ -100,12 +92,7 @@ protected:
         gResources.mowerSprite.Clear();
         gResources.cloudSprite1.Clear();
         gResources.cloudSprite2.Clear();
-        if (kwFont) al_destroy_font(kwFont);
-        if (kwFontMedium) al_destroy_font(kwFontMedium);
-        kwFont = kwFontMedium = nullptr;
-        kwDisplay = nullptr;
-        if (display) al_destroy_display(display);
-        al_set_new_bitmap_flags(oldFlags);
+        screen.Close();
     }
 
     FrameStart Remember() const

@@ -5,6 +5,7 @@
 #include "app/credits.h"
 #include "app/menu.h"
 #include "kwui/kwui.h"
+#include "screen_support.h"
 
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_ttf.h>
@@ -22,35 +23,21 @@ struct Box {
 
 class MenuScreenPixels : public ::testing::Test {
 protected:
+    TestScreen screen;
     ALLEGRO_DISPLAY* display = nullptr;
-    int oldFlags = 0;
 
     void SetUp() override
     {
-        oldFlags = al_get_new_bitmap_flags();
-        al_set_new_bitmap_flags(0);
-        display = al_create_display(800, 600);
-        if (!display) GTEST_SKIP() << "no display";
-        ASSERT_TRUE(al_init_font_addon() && al_init_ttf_addon());
-        kwDisplay = display;
-        kwScreenW = 800;
-        kwScreenH = 600;
-        KW_BuildTheme();
-        kwFont = al_load_ttf_font("kwuidata/fonts/DejaVuSans.ttf", 22, 0);
-        kwFontMedium = al_load_ttf_font("kwuidata/fonts/DejaVuSans.ttf", 48, 0);
-        ASSERT_TRUE(kwFont && kwFontMedium) << "the font is placed by the set-up";
+        if (!screen.Open(800, 600)) GTEST_SKIP() << "no display";
+        display = screen.display;
+        ASSERT_TRUE(screen.FontsLoaded()) << "the font is placed by the set-up";
         al_set_target_backbuffer(display);
     }
 
     void TearDown() override
     {
         KW_ClearConsole();
-        if (kwFont) al_destroy_font(kwFont);
-        if (kwFontMedium) al_destroy_font(kwFontMedium);
-        kwFont = kwFontMedium = nullptr;
-        kwDisplay = nullptr;
-        if (display) al_destroy_display(display);
-        al_set_new_bitmap_flags(oldFlags);
+        screen.Close();
     }
 
     static std::vector<uint32_t> ReadScreen()

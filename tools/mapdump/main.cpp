@@ -9,6 +9,7 @@
 #include "content/map.h"
 #include "kwui/core.h"
 #include "kwui/draw.h"
+#include "tools/mapfields.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
@@ -26,18 +27,8 @@ int DumpMap(const char* path)
         std::fprintf(stderr, "%s\n", map.lastError.c_str());
         return 1;
     }
-    std::printf("title=%s\n", map.title.c_str());
-    std::printf("author=%s\n", map.author.c_str());
-    std::printf("timeLimit=%d\n", map.timeLimit);
-    std::printf("cloudCount=%d\n", map.cloudCount);
-    std::printf("startX=%d\n", map.startX);
-    std::printf("startY=%d\n", map.startY);
-    for (int row = 0; row < Map::kRows; ++row) {
-        std::printf("row%02d=", row);
-        for (int column = 0; column < Map::kColumns; ++column)
-            std::printf(column ? " %d" : "%d", map.GetCell(column, row));
-        std::printf("\n");
-    }
+    PrintMapFields(map);
+    PrintMapRows(map);
     return 0;
 }
 

@@ -23,6 +23,7 @@
 #include "content/tileset.h"
 #include "game/playstate.h"
 #include "game/routeplanner.h"
+#include "tools/mapfields.h"
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_image.h>
@@ -110,19 +111,9 @@ int InfoMap(const std::string& path)
     for (int row = 0; row < Map::kRows; ++row)
         for (int column = 0; column < Map::kColumns; ++column) grass += map.GetCellType(column, row) == TileGrass;
     std::printf("kind=map\n");
-    std::printf("title=%s\n", map.title.c_str());
-    std::printf("author=%s\n", map.author.c_str());
-    std::printf("timeLimit=%d\n", map.timeLimit);
-    std::printf("cloudCount=%d\n", map.cloudCount);
-    std::printf("startX=%d\n", map.startX);
-    std::printf("startY=%d\n", map.startY);
+    PrintMapFields(map);
     std::printf("grassCells=%d\n", grass);
-    for (int row = 0; row < Map::kRows; ++row) {
-        std::printf("row%02d=", row);
-        for (int column = 0; column < Map::kColumns; ++column)
-            std::printf(column ? " %d" : "%d", map.GetCell(column, row));
-        std::printf("\n");
-    }
+    PrintMapRows(map);
     return 0;
 }
 
