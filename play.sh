@@ -7,5 +7,5 @@ source scripts/common.sh
 
 install_packages $RUNTIME_PACKAGES
 place_font
-build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSODBOLT_TESTS=OFF
 exec ./build/sodbolt "$@"

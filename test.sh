@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 
 build_dir=build
-cmake_args=(-DSODBOLT_WERROR=ON)
+cmake_args=(-DSODBOLT_WERROR=ON -DSODBOLT_TESTS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-sanitize
   cmake_args+=(-DSODBOLT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
