@@ -122,7 +122,7 @@ static void DrawMusicState(const AudioClass& audio, int y)
 
 static void DrawStatus(AudioClass& audio)
 {
-    ALLEGRO_BITMAP* backBuffer = KW_FrameBitmap();
+    ALLEGRO_BITMAP* backBuffer = kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
     if (!backBuffer) return;
     audio.statusBitmap = al_create_sub_bitmap(backBuffer, audio.statusX, audio.statusY, audio.statusW, audio.statusH);
     if (!audio.statusBitmap) return;

@@ -313,7 +313,7 @@ static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skill
     }
 
     gPlay.audioStrip =
-        al_create_sub_bitmap(KW_FrameBitmap(), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
+        al_create_sub_bitmap(al_get_backbuffer(kwDisplay), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
     return true;
 }
 

@@ -36,7 +36,7 @@ void KW_CloseWindow()
 {
     // a question goes to the screen whatever the loop was drawing into
     ALLEGRO_BITMAP* const target = al_get_target_bitmap();
-    KW_TargetFrame();
+    if (kwDisplay) al_set_target_backbuffer(kwDisplay);
     const bool allowed = KW_GuardsAllowClose();
     if (target) al_set_target_bitmap(target);
     if (!allowed) {

@@ -173,97 +173,6 @@ static void SetWindowIcons()
     for (ALLEGRO_BITMAP* icon : icons) al_destroy_bitmap(icon);
 }
 
-// Every screen draws into this picture of the toolkit's screen size; the
-// frame's end puts it on the window, scaled to fit when the window is a
-// full-screen one of another size. (Null: drawing goes straight to the back
-// buffer, and full screen cannot be switched.)
-static ALLEGRO_BITMAP* gFrame = nullptr;
-// Full screen made by growing the window itself (no window manager took the
-// request), and where the window stood before.
-static bool gGrownWindow = false;
-static int gWindowX = 0, gWindowY = 0;
-
-ALLEGRO_BITMAP* KW_FrameBitmap()
-{
-    if (gFrame) return gFrame;
-    return kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
-}
-
-void KW_TargetFrame()
-{
-    if (ALLEGRO_BITMAP* frame = KW_FrameBitmap()) al_set_target_bitmap(frame);
-}
-
-static void DestroyFrame()
-{
-    gGrownWindow = false;
-    if (kwDisplay) al_set_target_backbuffer(kwDisplay);
-    if (gFrame) al_destroy_bitmap(gFrame);
-    gFrame = nullptr;
-}
-
-static void CreateFrame()
-{
-    const int oldFlags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(ALLEGRO_VIDEO_BITMAP | ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);
-    gFrame = al_create_bitmap(kwScreenW, kwScreenH);
-    al_set_new_bitmap_flags(oldFlags);
-    KW_TargetFrame();
-    al_clear_to_color(al_map_rgb(0, 0, 0));
-}
-
-
-static bool CoversDesktop(int& desktopW, int& desktopH)
-{
-    return KW_GetDesktopSize(desktopW, desktopH) && al_get_display_width(kwDisplay) == desktopW &&
-           al_get_display_height(kwDisplay) == desktopH;
-}
-
-static bool GoFullScreen()
-{
-    al_set_display_flag(kwDisplay, ALLEGRO_FULLSCREEN_WINDOW, true);
-    al_acknowledge_resize(kwDisplay);
-    int desktopW = 0, desktopH = 0;
-    if (CoversDesktop(desktopW, desktopH)) return true;
-    // No window manager answered: the window grows over the screen on its own.
-    al_set_display_flag(kwDisplay, ALLEGRO_FULLSCREEN_WINDOW, false);
-    if (desktopW <= 0 || desktopH <= 0) return false;
-    al_get_window_position(kwDisplay, &gWindowX, &gWindowY);
-    if (!al_resize_display(kwDisplay, desktopW, desktopH)) return false;
-    al_set_window_position(kwDisplay, 0, 0);
-    gGrownWindow = true;
-    return true;
-}
-
-static bool LeaveFullScreen()
-{
-    if (!gGrownWindow) {
-        const bool left = al_set_display_flag(kwDisplay, ALLEGRO_FULLSCREEN_WINDOW, false);
-        al_acknowledge_resize(kwDisplay);
-        return left;
-    }
-    gGrownWindow = false;
-    const bool resized = al_resize_display(kwDisplay, kwScreenW, kwScreenH);
-    al_set_window_position(kwDisplay, gWindowX, gWindowY);
-    return resized;
-}
-
-bool KW_ToggleFullScreen()
-{
-    if (!kwDisplay || !gFrame) return false;
-    // a display made in a full-screen mode of its own has no window to grow
-    if (al_get_display_flags(kwDisplay) & ALLEGRO_FULLSCREEN) return false;
-    const bool full = kwWindowed;
-    if (!(full ? GoFullScreen() : LeaveFullScreen())) {
-        KW_TargetFrame();
-        return false;
-    }
-    kwWindowed = !full;
-    kwForcedWindowed = -1;  // the player's own choice goes to kwui2.ini
-    KW_TargetFrame();
-    return true;
-}
-
 static void SetUpDisplay(bool windowed)
 {
     al_set_window_title(kwDisplay, "Sodbolt");
@@ -273,7 +182,6 @@ static void SetUpDisplay(bool windowed)
     kwWindowed = windowed;
     kwScreenW = al_get_display_width(kwDisplay);
     kwScreenH = al_get_display_height(kwDisplay);
-    CreateFrame();
     // the close button comes in with the keys and the mouse
     if (kwQueue) al_register_event_source(kwQueue, al_get_display_event_source(kwDisplay));
 }
@@ -321,7 +229,6 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
     // Bitmaps tied to the old display go with it; the textures are rebuilt below.
     KW_ReleaseInternalTextures();
     if (kwQueue && kwDisplay) al_unregister_event_source(kwQueue, al_get_display_event_source(kwDisplay));
-    DestroyFrame();
     al_destroy_display(kwDisplay);
     kwDisplay = nullptr;
 
@@ -358,7 +265,6 @@ static void FailInit(const char* text)
 
 static void DestroyDisplay()
 {
-    DestroyFrame();
     if (kwDisplay) al_destroy_display(kwDisplay);
     kwDisplay = nullptr;
 }

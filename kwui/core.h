@@ -154,14 +154,6 @@ struct KW_DisplayModeChoice {
 bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice);
 bool KW_ChangeResolution();
 
-// The picture every screen draws into (the toolkit's screen size), and making
-// it the drawing target; the frame's end shows it in the window.
-ALLEGRO_BITMAP* KW_FrameBitmap();
-void KW_TargetFrame();
-// F11 / Alt+Enter: the window covers the screen, or goes back to its size; the
-// screens keep their size, scaled to fit. False when it cannot be switched.
-bool KW_ToggleFullScreen();
-
 // Desktop size of monitor 0.
 bool KW_GetDesktopSize(int& width, int& height);
 

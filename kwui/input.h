@@ -28,14 +28,6 @@ void KW_WaitMouseRelease();
 // and leaves the drawing target on the screen; debug and sanitizer builds
 // stop with a message at a frame that does not (KW_FrameEndFault).
 void KW_PresentFrame();
-// Puts the drawn frame in the window (scaled to fit a full-screen window) and flips.
-void KW_ShowFrame();
-// Where a frame of one size lies in a window of another: whole, its shape
-// kept, centred (the rest black).
-struct KW_FrameFit {
-    int x, y, w, h;
-};
-KW_FrameFit KW_FitFrame(int frameW, int frameH, int windowW, int windowH);
 // What is wrong with the state a frame leaves for the flip, empty when
 // nothing: the drawing target not back on the screen, tool tips still queued.
 std::string KW_FrameEndFault();

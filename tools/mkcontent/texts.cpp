@@ -31,8 +31,6 @@ const char* kHelp =
     "  goes back. Lists such as this help and the file dialogs scroll\n"
     "  with the arrows, Page Up, Page Down, Home, End and the mouse\n"
     "  wheel. Closing the window quits Sodbolt from any screen.\n"
-    "  F11 or Alt+Enter: full screen on or off, on any screen (kept\n"
-    "  for the next start).\n"
     "\n"
     "CLOUDS AND THE CLOCK\n"
     "  Clouds drift over the garden and bounce off its edges. Now and\n"
