@@ -81,10 +81,7 @@ void DrawCreditsPage(ALLEGRO_BITMAP* background, const CreditsPage& page, int li
     const int lineCount = static_cast<int>(page.lines.size());
     const CreditsLayout layout =
         LayoutCreditsPage(lineCount, kwScreenH, KW_MediumLineHeight(), CreditsStatusTop());
-    al_clear_to_color(KW_Colour(KWC_Background));
-    if (background)
-        al_draw_scaled_bitmap(background, 0, 0, al_get_bitmap_width(background), al_get_bitmap_height(background),
-                              0, 0, kwScreenW, kwScreenH, 0);
+    KW_DrawBackdrop(background);
     KW_DrawRect(0, layout.panelTop, kwScreenW - 1, layout.panelBottom, true, KW_Colour(KWC_Background), 192);
     KW_DrawFontText(kwFontMedium, 10, layout.textTop, white, page.heading.c_str());
     for (int i = 0; i < linesShown && i < lineCount; ++i) DrawCreditsLine(10, layout.LineTop(i), page.lines[i]);
@@ -112,6 +109,7 @@ void ShowCredits()
     KW_ClearKey();
     for (;;) {
         const CreditsPage& page = pages[show.pageIndex];
+        KW_RedrawAll();  // the sliding line
         DrawCreditsPage(background, page, show.linesShown, show.slideX);
         KW_PresentFrame();
 

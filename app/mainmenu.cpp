@@ -245,7 +245,7 @@ static void RunControlsScreen(ALLEGRO_BITMAP* background)
 
         const auto action = static_cast<ControlAction>(choice);
         menu.items[choice].label = std::string(ActionName(action)) + ": press a key";
-        KW_ClearKey();
+        KW_ModalScope waitingForKey;
         for (;;) {
             DrawMenuBackground(background);
             bool clicked = false;
@@ -258,7 +258,6 @@ static void RunControlsScreen(ALLEGRO_BITMAP* background)
                 break;
             }
         }
-        KW_ClearKey();
     }
 }
 

@@ -208,6 +208,25 @@ void MenuScreen::DrawWithPointer(int mouseX, int mouseY, int buttons, bool& clic
         gMenuAnimation.Step();
         if (descriptionX > 64) descriptionX -= 60;
     }
+    AskForAnimatedParts();
+}
+
+// Only the pulsing icon, the pulsing label and a sliding description change
+// from frame to frame: the rest of an idle menu is not drawn again.
+void MenuScreen::AskForAnimatedParts() const
+{
+    if (selected < 0 || selected >= static_cast<int>(items.size())) return;
+    const MenuItem& item = items[selected];
+    // the selected row's icon at its largest
+    const int h = ItemRowHeight();
+    const int iconTop = ItemRowTop(selected) + (h - item.icon.height) / 2;
+    const int reach = (std::max(item.icon.width, item.icon.height) * 4 + 4) / 5 + 2;  // 1.6x, halved, and a margin
+    const int cx = 20 + item.icon.width / 2, cy = iconTop + item.icon.height / 2;
+    KW_RedrawArea(cx - reach, cy - reach, cx + reach, cy + reach);
+    // the bottom bar's label, and its description while it slides in
+    const int lineHeight = KW_LineHeight();
+    KW_RedrawArea(64, kwScreenH - 50, 64 + KW_TextWidth(item.label.c_str()) + 2, kwScreenH - 50 + lineHeight);
+    if (descriptionX > 64) KW_RedrawArea(0, kwScreenH - lineHeight - 4, kwScreenW - 1, kwScreenH - 1);
 }
 
 int MenuScreen::Update()
@@ -254,8 +273,5 @@ int MenuScreen::Update()
 
 void DrawMenuBackground(ALLEGRO_BITMAP* background)
 {
-    al_clear_to_color(KW_Colour(KWC_Background));
-    if (!background) return;
-    al_draw_scaled_bitmap(background, 0, 0, al_get_bitmap_width(background), al_get_bitmap_height(background), 0, 0,
-                          kwScreenW, kwScreenH, 0);
+    KW_DrawBackdrop(background);
 }

@@ -67,6 +67,7 @@ public:
 
 private:
     void DrawTitleBar();
+    void AskForAnimatedParts() const;
     void PlayMenuSound(int number) const;
     void KeepSelectionInRange();
 };

@@ -124,11 +124,13 @@ static void DrawStatus(AudioClass& audio)
 {
     ALLEGRO_BITMAP* backBuffer = kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
     if (!backBuffer) return;
-    audio.statusBitmap = al_create_sub_bitmap(backBuffer, audio.statusX, audio.statusY, audio.statusW, audio.statusH);
-    if (!audio.statusBitmap) return;
-
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(audio.statusBitmap);
+    al_set_target_bitmap(backBuffer);
+    audio.statusBitmap = KW_TargetSubBitmap(audio.statusX, audio.statusY, audio.statusW, audio.statusH);
+    if (!audio.statusBitmap) {
+        al_set_target_bitmap(previous ? previous : backBuffer);
+        return;
+    }
     KW_DrawBevelBox(0, 0, audio.statusW - 1, audio.statusH - 1, 255, Rgb(0, 8, 0), Rgb(0, 64, 0), Rgb(0, 20, 0));
     KW_DrawFontTextF(kwFontMedium, 2, 2, Rgb(0, 255, 0), "%s %s", audio.GetMusicPositionText().c_str(),
                      audio.musicFileName.c_str());
@@ -191,6 +193,7 @@ void AudioClass::RunAudioPanel()
     KW_ClearKey();
     KW_StartTimer(panelTimer);
     for (;;) {
+        KW_RedrawAll();  // the music's position and state run on
         al_clear_to_color(al_map_rgb(0, 0, 0));
         const bool close = DoAudioPanel();
         KW_PresentFrame();

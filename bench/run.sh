@@ -9,7 +9,7 @@ build="${1:-build-bench}"
 logs="$build/bench-logs"
 
 cmake -S . -B "$build" -DSODBOLT_WERROR=ON >/dev/null
-cmake --build "$build" -j2 --target bench_startup bench_content_load bench_game_frame bench_menu_cpu \
+cmake --build "$build" -j2 --target bench_startup bench_content_load bench_game_frame \
   bench_tile_picker bench_par bench_screens >/dev/null
 mkdir -p "$logs"
 
@@ -22,7 +22,6 @@ run() {
 run startup 5 5
 run content_load 20
 run game_frame 300 800 600
-run menu_cpu 10
 run tile_picker 20
 run par 20
 # The level at 1920 x 1080 needs a display screen that holds such a window.
@@ -40,8 +39,6 @@ map_ms=$(field content_load 'map load' 1)
 map_ref=$(field content_load 'map load' 2)
 frame_ms=$(field game_frame 'game frame (atlas' 1)
 naive_ms=$(field game_frame 'game frame (naive' 1)
-menu_cpu=$(field menu_cpu 'frame end resting' 1)
-busy_cpu=$(field menu_cpu 'busy-wait' 1)
 picker_ms=$(field tile_picker '1024 tiles' 2)
 picker_ref=$(field tile_picker 'one tile' 1)
 picker_ratio=$(field tile_picker 'ratio' 1)
@@ -62,11 +59,17 @@ under Xvfb with Mesa's software renderer, 800 x 600 window.
 | Tile set load (1024 tiles) | $tiles_ms ms | reading its bytes: $tiles_ref ms |
 | Map load (with its tile set) | $map_ms ms | reading both files: $map_ref ms |
 | Full game frame | $frame_ms ms | field drawn cell by cell: $naive_ms ms |
-| Main menu CPU over 10 s | $menu_cpu % of a core | busy-waiting loop: $busy_cpu % |
 | Opening the tile picker (1024 tiles) | $picker_ms ms, ${picker_ratio}x (target at most 2x) | one-tile browser: $picker_ref ms |
 | Par times of all 12 levels, planned (limit 100 ms) | $par_ms ms | the same from the cache: $par_cached ms |
 | Peak memory in a level | $level_mb MB (main menu $menu_mb MB) | empty Allegro window: $bare_mb MB |
 EOF
+# idle screens: CPU of the screen, of the one-bitmap loop, and the ratio.
+for screen in "main menu" "map editor" "tile editor" "sprite editor"; do
+  line=$(grep -m1 -- "idle $screen" "$logs/screens.txt" | grep -oE '[0-9]+(\.[0-9]+)?' | tr '\n' ' ')
+  set -- $line
+  [ $# -ge 5 ] || { echo "| Idle $screen | did not run | |"; continue; }
+  echo "| Idle $screen, CPU (\`bench_screens\`) | $1 % of a core: ${5}x the reference (target at most 0.35x) | one 800 x 600 bitmap drawn a frame: $4 % |"
+done
 # level WxH: frames median/p95 and CPU of the level, of the floor, and the CPU ratio.
 for size in 800x600 1280x720 1920x1080; do
   line=$(grep -m1 -- "level $size" "$logs/screens.txt" | grep -oE '[0-9]+(\.[0-9]+)?' | tr '\n' ' ')

@@ -7,6 +7,10 @@
 //   scripts/with-display.sh build/bench/bench_screens [seconds]
 // (bench/run.sh gives the display a 1920 x 1080 screen.)
 #include "app/startup.h"
+#include "content/datapath.h"
+#include "editors/mapeditor.h"
+#include "editors/spriteeditor.h"
+#include "editors/tileeditor.h"
 #include "audio/audio.h"
 #include "content/savegame.h"
 #include "game/playgame.h"
@@ -61,11 +65,44 @@ void ScaledBitmapLoop(double seconds)
     const double end = Seconds(CLOCK_MONOTONIC) + seconds;
     al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
     while (Seconds(CLOCK_MONOTONIC) < end) {
+        KW_RedrawAll();  // a new picture every frame
         al_draw_scaled_bitmap(picture, 0, 0, kFieldWidth, kFieldHeight, fit.x, 0, fit.width, fit.height, 0);
         KW_PresentFrame();
     }
     al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_INVERSE_ALPHA);
     al_destroy_bitmap(picture);
+}
+
+// The idle screens' reference: one screen-size bitmap drawn over the window
+// each frame, as a menu's background is, then the toolkit's frame end.
+[[noreturn]] void ScreenBitmapLoop()
+{
+    ALLEGRO_BITMAP* picture = al_create_bitmap(kwScreenW, kwScreenH);
+    al_set_target_bitmap(picture);
+    for (int y = 0; y < kwScreenH; y += 32)
+        for (int x = 0; x < kwScreenW; x += 32)
+            al_draw_filled_rectangle(x, y, x + 32, y + 32, al_map_rgb((x * 7) & 255, (y * 5) & 255, 90));
+    al_set_target_backbuffer(kwDisplay);
+    for (;;) {
+        KW_RedrawAll();
+        al_draw_bitmap(picture, 0, 0, 0);
+        KW_PresentFrame();
+    }
+}
+
+// An idle screen shows few frames, so its CPU is taken over the wall clock:
+// from one second in to the end, then the process ends from this thread.
+void MeasureIdleThenEnd(double seconds)
+{
+    std::thread([seconds] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        const double wall0 = Seconds(CLOCK_MONOTONIC), cpu0 = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds - 1.0));
+        const double cpu = (Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / (Seconds(CLOCK_MONOTONIC) - wall0) * 100.0;
+        std::printf("0 0 %.1f\n", cpu);
+        std::fflush(stdout);
+        _exit(0);
+    }).detach();
 }
 
 // One measurement in this process: MODE at W x H for SECONDS; prints
@@ -89,6 +126,24 @@ int Child(const std::string& mode, int width, int height, double seconds)
     }
     kwFramePresentedHook = OnPresented;
     int code = 0;
+    if (mode == "bitmap" || mode == "menu" || mode == "map" || mode == "tiles" || mode == "sprites") {
+        MeasureIdleThenEnd(seconds);
+        if (mode == "bitmap") ScreenBitmapLoop();
+        if (mode == "menu") RunMainMenu();
+        if (mode == "map") {
+            static MapEditor editor;
+            RunMapEditor(editor);
+        }
+        if (mode == "tiles") {
+            static TileEditor editor;
+            RunTileEditor(editor, ResolveDataPath(std::string("tiles/sodbolt.til")).c_str(), 0);
+        }
+        if (mode == "sprites") {
+            static SpriteEditor editor;
+            RunSpriteEditor(editor);
+        }
+        for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));  // the measuring thread ends the process
+    }
     if (mode == "floor") {
         ScaledBitmapLoop(seconds);
     } else if (mode == "level") {
@@ -170,6 +225,18 @@ int main(int argc, char** argv)
     std::printf("Screens as the program runs them, %.0f s each, fresh process each; floor: one scaled\n"
                 "800 x 512 bitmap a frame at the same size. The machine is shared: compare the ratios.\n",
                 seconds);
+    // Idle screens at 800 x 600: nothing pressed, nothing moving but what
+    // the screen animates itself.
+    const Figures bitmap = Run(self, "bitmap", 800, 600, seconds);
+    for (const auto& [mode, what] : {std::pair{"menu", "idle main menu"}, {"map", "idle map editor"},
+                                     {"tiles", "idle tile editor"}, {"sprites", "idle sprite editor"}}) {
+        const Figures idle = Run(self, mode, 800, 600, seconds);
+        if (!idle.ok || !bitmap.ok)
+            std::printf("%-24s did not run\n", what);
+        else
+            std::printf("%-24s CPU %5.1f %%  |  one 800 x 600 bitmap a frame: CPU %5.1f %%  |  CPU ratio %.2f\n", what,
+                        idle.cpu, bitmap.cpu, idle.cpu / bitmap.cpu);
+    }
     for (const auto& [width, height] : {std::pair{800, 600}, {1280, 720}, {1920, 1080}}) {
         const Figures floor = Run(self, "floor", width, height, seconds);
         const std::string what = "level " + std::to_string(width) + "x" + std::to_string(height);

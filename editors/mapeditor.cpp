@@ -340,7 +340,8 @@ void RunMapEditor(MapEditor& editor)
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     while (!editor.exitRequested) {
         // toolbar and its command
-        al_clear_to_color(KW_Colour(KWC_LightBlue));
+        const bool drawn = KW_FrameIsDrawn();
+        if (drawn) al_clear_to_color(KW_Colour(KWC_LightBlue));
         const int clicked = KW_DoToolbar(editor.toolbar);
         if (editor.fillTool) KW_FrameToolbarButton(editor.toolbar, table.ButtonOf(kMapFill));
         if (clicked >= 0) {
@@ -363,21 +364,28 @@ void RunMapEditor(MapEditor& editor)
         if (!leftDown && !rightDown) editor.pointerArmed = true;
 
         // map, start marker, status line
-        if (editor.passableView)
-            DrawPassableView(editor.map, origin);
-        else
-            editor.map.Draw(origin.x, origin.y);
-        if (editor.showGrid) DrawMapGrid(origin);
-        DrawUnreachableMarks(editor.unreachableMarks, origin);
-        DrawStartMarker(editor.map, origin);
-        const std::string status = MapEditorStatusLine(editor.map, kwScreenW - 4,
-                                                        [](const std::string& text) { return KW_TextWidth(text.c_str()); });
-        KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", status.c_str());
+        if (drawn) {
+            if (editor.passableView)
+                DrawPassableView(editor.map, origin);
+            else
+                editor.map.Draw(origin.x, origin.y);
+            if (editor.showGrid) DrawMapGrid(origin);
+            DrawUnreachableMarks(editor.unreachableMarks, origin);
+            DrawStartMarker(editor.map, origin);
+            const std::string status = MapEditorStatusLine(
+                editor.map, kwScreenW - 4, [](const std::string& text) { return KW_TextWidth(text.c_str()); });
+            KW_DrawTextF(2, kwScreenH - KW_LineHeight() - 2, white, "%s", status.c_str());
+        }
 
         // pointer over the map
         if (editor.inGrid) {
             if (editor.mode == kMapTileMode) {
-                DrawBrushPreview(editor, origin);
+                if (drawn) DrawBrushPreview(editor, origin);
+                // the pulsing outline
+                const int left = origin.x + Map::kCellSize * editor.cursorColumn;
+                const int top = origin.y + Map::kCellSize * editor.cursorRow;
+                KW_RedrawArea(left - 1, top - 1, left + Map::kCellSize * editor.brushWidth + 1,
+                              top + Map::kCellSize * editor.brushHeight + 1);
                 if (editor.fillTool)
                     KW_QueueToolTip(mouseX + 16, mouseY + 16, "%s", "Click to fill this area - F to stop");
                 if (editor.pointerArmed) editor.ApplyTileBrush(leftDown, rightDown);

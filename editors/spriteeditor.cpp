@@ -421,9 +421,10 @@ void RunSpriteEditor(SpriteEditor& editor)
 
     bool exitConfirmed = false;
     while (!exitConfirmed) {
-        al_clear_to_color(al_map_rgb(129, 162, 255));
+        const bool drawn = KW_FrameIsDrawn();
+        if (drawn) al_clear_to_color(al_map_rgb(129, 162, 255));
         const int button = KW_DoToolbar(editor.toolbar);
-        DrawEditorScreen(editor);
+        if (drawn) DrawEditorScreen(editor);
         KW_PresentFrame();
         const int clicks = wheel.Read(editor.toolbar);
 

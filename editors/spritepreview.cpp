@@ -46,6 +46,7 @@ void RunSpritePreview(SpriteEditor& editor)
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     uint8_t angle = 0;  // a full turn every 128 frames
     for (;;) {
+        KW_RedrawAll();  // the sprite turns and plays
         al_clear_to_color(al_map_rgb(129, 162, 255));
         al_draw_bitmap(backdrop, 0, 0, 0);
         const int width = sprite.GetFrameWidth(0), height = sprite.GetFrameHeight(0);

@@ -520,11 +520,14 @@ void RunTileEditor(TileEditor& editor, const char* path, int startTile)
     bool exitConfirmed = false;
     while (!exitConfirmed) {
         const int lh = KW_LineHeight();
-        al_clear_to_color(al_map_rgb(129, 162, 255));
+        const bool drawn = KW_FrameIsDrawn();
+        if (drawn) al_clear_to_color(al_map_rgb(129, 162, 255));
         editor.UpdateTitle();
         const int button = KW_DoToolbar(editor.toolbar);
-        DrawActiveTool(editor);
-        DrawEditorScreen(editor, lh);
+        if (drawn) {
+            DrawActiveTool(editor);
+            DrawEditorScreen(editor, lh);
+        }
 
         const int mx = KW_GetMouseX(), my = KW_GetMouseY();
         if (OverTileSwatch(mx, my, kwScreenW, kwScreenH, lh))

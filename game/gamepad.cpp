@@ -93,4 +93,5 @@ void FeedGamepadKey()
     kwKeyCode = key;
     kwKeyChar = key == ALLEGRO_KEY_ENTER ? '\r' : key == ALLEGRO_KEY_ESCAPE ? 27 : 0;
     kwKeyModifiers = 0;
+    KW_RedrawAll();
 }

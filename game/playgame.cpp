@@ -120,7 +120,8 @@ static void ClearAroundMapWindow()
     };
     for (const auto& part : parts) {
         if (part[2] <= 0 || part[3] <= 0) continue;
-        al_set_clipping_rectangle(part[0], part[1], part[2], part[3]);
+        al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+        KW_ClipWithin(part[0], part[1], part[2], part[3]);
         al_clear_to_color(background);
     }
     al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
@@ -148,7 +149,7 @@ void DrawPlayArea()
         al_clear_to_color(KW_Colour(KWC_Background));
         int clipX, clipY, clipW, clipH;
         al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
-        al_set_clipping_rectangle(gPlay.windowX, 0, kFieldWidth, kFieldHeight);
+        KW_ClipWithin(gPlay.windowX, 0, kFieldWidth, kFieldHeight);
         gPlay.map.Draw(static_cast<float>(gPlay.windowX), 0.0f, &gPlay.cutFlags[0][0]);
         DrawMowerAndClouds(gPlay.windowX);
         al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
@@ -425,6 +426,7 @@ GameEnd PlayGame(const char* testMapPath, int16_t levelIndex, int16_t skillLevel
             audio.PlaySound(gResources.skidSound, "PlayerSkid", static_cast<int>(gPlay.mowerX) - 400,
                             static_cast<int>(gPlay.mowerY) - 256, false);
 
+        KW_RedrawAll();  // the field moves every frame
         DrawPlayArea();
         CountSecond();
         PlayEngineSound(gPlay.mowerX != oldX || gPlay.mowerY != oldY);

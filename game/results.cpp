@@ -84,7 +84,7 @@ void ShowResultsScreen(const LevelResult& result)
 
     // The panel stands over the mown field; the console's lines would run across it.
     KW_ClearConsole();
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         const int line = KW_LineHeight(), medium = KW_MediumLineHeight();
         const int panelWidth = std::min(kwScreenW - 20, 520);
@@ -125,5 +125,4 @@ void ShowResultsScreen(const LevelResult& result)
             break;
         }
     }
-    KW_ClearKey();
 }

@@ -28,6 +28,7 @@ void KW_AddConsoleLine(const char* text)
     line.age = 0;
     line.lastSecond = WallSecond();
     kwConsoleLines.push_back(line);
+    KW_NoteConsoleChange();
     while (static_cast<int>(kwConsoleLines.size()) >= kwConsoleMaxLines && !kwConsoleLines.empty())
         kwConsoleLines.erase(kwConsoleLines.begin());
 }
@@ -46,7 +47,11 @@ void KW_Message(const char* format, ...)
     KW_AddConsoleLine(text);
 }
 
-void KW_ClearConsole() { kwConsoleLines.clear(); }
+void KW_ClearConsole()
+{
+    if (!kwConsoleLines.empty()) KW_NoteConsoleChange();
+    kwConsoleLines.clear();
+}
 
 void KW_DrawConsole()
 {
@@ -60,10 +65,12 @@ void KW_DrawConsole()
             line.lastSecond = now;
         }
         KW_DrawTextF(kwConsoleX, kwConsoleTop + static_cast<int>(i) * lh, line.colour, "%s", line.text.c_str());
-        if (line.age > kwConsoleLifetime)
+        if (line.age > kwConsoleLifetime) {
             kwConsoleLines.erase(kwConsoleLines.begin() + static_cast<long>(i));
-        else
+            KW_NoteConsoleChange();
+        } else {
             ++i;
+        }
     }
     const int n = static_cast<int>(kwConsoleLines.size());
     if (n > 0) {

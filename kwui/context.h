@@ -7,6 +7,7 @@
 // KW_ResetContext().
 #pragma once
 
+#include "kwui/redraw.h"
 #include "kwui/textures.h"
 #include "kwui/textwindow.h"
 #include "kwui/timing.h"
@@ -69,6 +70,7 @@ struct KW_Context {
     int keyChar = -1;
     int keyModifiers = 0;
     ALLEGRO_MOUSE_STATE mouse{};
+    unsigned mouseGrabFrame = 0;  // the frame (framesPresented + 1) the pointer was last grabbed in
     // text-field registry (one slot per field id) and the focused field
     uint8_t fieldSlots[256] = {};
     uint8_t focusedField = 0;
@@ -91,6 +93,8 @@ struct KW_Context {
     KW_ClockFn frameClock = nullptr;  // null: the platform's monotonic clock
     KW_FrameTimer frameTimer;
     std::vector<KW_Texture> textures;
+    KW_RedrawState redraw;
+    bool eventsTaken = false;  // KW_PollEvents took an event since the last frame end
 
     // [SECTION] Closing and hooks
     std::vector<std::function<bool()>> closeGuards;

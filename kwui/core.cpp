@@ -182,6 +182,7 @@ static void SetUpDisplay(bool windowed)
     kwWindowed = windowed;
     kwScreenW = al_get_display_width(kwDisplay);
     kwScreenH = al_get_display_height(kwDisplay);
+    KW_ProbeBackBuffer();
     // the close button comes in with the keys and the mouse
     if (kwQueue) al_register_event_source(kwQueue, al_get_display_event_source(kwDisplay));
 }

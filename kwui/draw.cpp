@@ -2,6 +2,7 @@
 #include "kwui/draw.h"
 
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/console.h"
 #include "platform/platform.h"
 
@@ -100,7 +101,7 @@ int KW_TextWidthCache::Width(const char* text, size_t length) const
 
 void KW_DrawFontText(ALLEGRO_FONT* font, int x, int y, ALLEGRO_COLOR colour, const char* text)
 {
-    if (!font || !text) return;
+    if (!font || !text || KW_DrawingSkipped()) return;
     al_draw_text(font, colour, static_cast<float>(x), static_cast<float>(y), ALLEGRO_ALIGN_LEFT, text);
 }
 
@@ -164,6 +165,7 @@ ALLEGRO_COLOR KW_WithAlpha(ALLEGRO_COLOR colour, int alpha)
 
 void KW_DrawRect(int x1, int y1, int x2, int y2, bool filled, ALLEGRO_COLOR colour, int alpha)
 {
+    if (KW_DrawingSkipped()) return;
     const ALLEGRO_COLOR c = KW_WithAlpha(colour, alpha);
     if (filled)
         al_draw_filled_rectangle(x1, y1, x2 + 1, y2 + 1, c);
@@ -185,6 +187,7 @@ static void DrawPixelLine(int x1, int y1, int x2, int y2, ALLEGRO_COLOR colour)
 void KW_DrawBevelBox(int x1, int y1, int x2, int y2, int alpha, ALLEGRO_COLOR light, ALLEGRO_COLOR dark,
                      ALLEGRO_COLOR fill)
 {
+    if (KW_DrawingSkipped()) return;
     if (!KW_SameColour(fill, KW_Colour(KWC_Mask))) KW_DrawRect(x1, y1, x2, y2, true, fill, alpha);
     const ALLEGRO_COLOR l = KW_WithAlpha(light, alpha);
     const ALLEGRO_COLOR d = KW_WithAlpha(dark, alpha);
@@ -192,6 +195,21 @@ void KW_DrawBevelBox(int x1, int y1, int x2, int y2, int alpha, ALLEGRO_COLOR li
     DrawPixelLine(x1, y1, x1, y2, l);
     DrawPixelLine(x1, y2, x2, y2, d);
     DrawPixelLine(x2, y1, x2, y2, d);
+}
+
+void KW_DrawBackdrop(ALLEGRO_BITMAP* picture)
+{
+    if (!picture) {
+        al_clear_to_color(KW_Colour(KWC_Background));
+        return;
+    }
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_BLENDER);
+    al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
+    al_draw_scaled_bitmap(picture, 0, 0, static_cast<float>(al_get_bitmap_width(picture)),
+                          static_cast<float>(al_get_bitmap_height(picture)), 0, 0, static_cast<float>(kwScreenW),
+                          static_cast<float>(kwScreenH), 0);
+    al_restore_state(&state);
 }
 
 void KW_DrawWindowFrame(int x1, int y1, int x2, int y2, const char* format, ...)
@@ -213,6 +231,7 @@ void KW_DrawWindowFrame(int x1, int y1, int x2, int y2, const char* format, ...)
 void KW_DrawCaret(int x, int y, ALLEGRO_COLOR colour)
 {
     // Blinks with the wall clock: on in the second half of each second.
+    KW_RedrawArea(x, y, x + 1, y + KW_LineHeight() - 1);
     if (PlatformUtcNow().millisecond < 500) return;
     KW_DrawRect(x, y, x + 1, y + KW_LineHeight() - 1, true, colour, 255);
 }

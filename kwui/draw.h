@@ -47,6 +47,10 @@ void KW_DrawRect(int x1, int y1, int x2, int y2, bool filled, ALLEGRO_COLOR colo
 // fill equal to the mask colour means no fill.
 void KW_DrawBevelBox(int x1, int y1, int x2, int y2, int alpha, ALLEGRO_COLOR light, ALLEGRO_COLOR dark,
                      ALLEGRO_COLOR fill);
+// A picture scaled over the whole screen as a plain copy, so nothing needs
+// clearing first: over the background black, blending would give the same
+// pixels. Without a picture, the screen is cleared.
+void KW_DrawBackdrop(ALLEGRO_BITMAP* picture);
 void KW_DrawWindowFrame(int x1, int y1, int x2, int y2, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 void KW_DrawCaret(int x, int y, ALLEGRO_COLOR colour);

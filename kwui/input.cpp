@@ -4,6 +4,7 @@
 #include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/timing.h"
 #include "kwui/tooltip.h"
 
@@ -23,6 +24,7 @@ void KW_PollEvents()
     ALLEGRO_EVENT event;
     while (discarded < 16 && !al_is_event_queue_empty(kwQueue)) {
         if (!al_wait_for_event_timed(kwQueue, &event, 1.0f)) break;
+        kwContext.eventsTaken = true;
         if (event.type == ALLEGRO_EVENT_DISPLAY_CLOSE) {
             KW_CloseWindow();
             continue;
@@ -53,7 +55,11 @@ bool KW_HotKeyPressed(int hotKey)
 
 void KW_RefreshMouse()
 {
-    if (kwDisplay) al_grab_mouse(kwDisplay);
+    // The grab is a round trip to the display server: once a frame is enough.
+    if (kwDisplay && kwContext.mouseGrabFrame != kwContext.framesPresented + 1) {
+        al_grab_mouse(kwDisplay);
+        kwContext.mouseGrabFrame = kwContext.framesPresented + 1;
+    }
     al_get_mouse_state(&kwMouse);
 }
 
@@ -120,6 +126,18 @@ static void CheckFrameEnd(const char* when)
 static void CheckFrameEnd(const char*) {}
 #endif
 
+// What the queued tool tips say and where: a different one is a change to show.
+static uint64_t ToolTipDigest()
+{
+    uint64_t digest = 1469598103934665603ull;
+    const auto mix = [&digest](uint64_t value) { digest = (digest ^ value) * 1099511628211ull; };
+    for (const KW_ToolTip& tip : KW_QueuedToolTips()) {
+        for (const char c : tip.text) mix(static_cast<unsigned char>(c));
+        mix(static_cast<uint64_t>(tip.x) << 32 | static_cast<uint32_t>(tip.y));
+    }
+    return digest;
+}
+
 void KW_PresentFrame()
 {
     // the screen's own drawing is done: it must have drawn onto the screen
@@ -128,8 +146,15 @@ void KW_PresentFrame()
     KW_PollEvents();
     KW_WaitForTick();
     KW_DrawConsoleAtFrameEnd();
+    const uint64_t toolTips = ToolTipDigest();
     KW_DrawToolTips();
     CheckFrameEnd("at the flip:");
-    if (kwDisplay) al_flip_display();
-    if (kwFramePresentedHook) kwFramePresentedHook();
+    // An unchanged frame is not shown: the window keeps the last one.
+    if (kwDisplay && KW_FrameToBeShown()) {
+        al_flip_display();
+        if (kwFramePresentedHook) kwFramePresentedHook();
+    }
+    const bool eventsTaken = kwContext.eventsTaken;
+    kwContext.eventsTaken = false;
+    KW_PrepareNextFrame(eventsTaken, toolTips);
 }

@@ -31,6 +31,7 @@
 #include "kwui/objectbrowser.h"
 #include "kwui/popupmenu.h"
 #include "kwui/progress.h"
+#include "kwui/redraw.h"
 #include "kwui/slider.h"
 #include "kwui/textfield.h"
 #include "kwui/textures.h"

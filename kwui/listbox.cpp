@@ -4,6 +4,7 @@
 
 #include "kwui/console.h"
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/draw.h"
 #include "kwui/input.h"
 
@@ -282,7 +283,7 @@ void ListBoxClass::Update()
     int clipX, clipY, clipW, clipH;
     al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
     const int rowRight = verticalBarShown ? verticalBar.x - 1 : x + width - 1;
-    al_set_clipping_rectangle(x + 1, y + 1, std::max(0, rowRight - x), std::max(0, listHeight - 1));
+    KW_ClipWithin(x + 1, y + 1, std::max(0, rowRight - x), std::max(0, listHeight - 1));
     for (int i = 0; i < visibleRows; ++i) {
         const int index = topRow + i;
         if (index < 0 || index >= RowCount()) break;

@@ -3,6 +3,7 @@
 #include "kwui/textfield.h"
 
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/draw.h"
 #include "kwui/input.h"
 
@@ -211,7 +212,7 @@ void KW_DoTextField(KW_TextField& field)
     // the text from the scroll position, clipped to the box
     int clipX, clipY, clipW, clipH;
     al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
-    al_set_clipping_rectangle(field.x + 1, field.y + 1, std::max(0, field.width - 1), std::max(0, field.height - 1));
+    KW_ClipWithin(field.x + 1, field.y + 1, std::max(0, field.width - 1), std::max(0, field.height - 1));
     const std::string shown = field.text.substr(static_cast<size_t>(field.scroll));
     const ALLEGRO_COLOR ink = KW_Colour(field.readOnly ? KWC_FieldReadOnlyText : KWC_FieldText);
     KW_DrawFontText(kwFont, field.x + 1, field.y + 1, ink, shown.c_str());

@@ -4,6 +4,7 @@
 
 #include "kwui/console.h"
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/dirlist.h"
 #include "kwui/draw.h"
 #include "platform/platform.h"
@@ -125,7 +126,7 @@ bool KW_IsDefaultTexture(const KW_Texture& texture) { return texture.name == kwD
 
 void KW_DrawTexture(int x, int y, double angle, int alpha, const KW_Texture& texture)
 {
-    if (!texture.hasBitmap || !texture.bitmap) return;
+    if (!texture.hasBitmap || !texture.bitmap || KW_DrawingSkipped()) return;
     if (alpha < 0) alpha = 0;
     if (alpha > 255) alpha = 255;
     const ALLEGRO_COLOR tint = al_map_rgba(255, 255, 255, static_cast<unsigned char>(alpha));

@@ -2,6 +2,7 @@
 #include "kwui/textwindow.h"
 
 #include "kwui/core.h"
+#include "kwui/redraw.h"
 #include "kwui/draw.h"
 #include "platform/platform.h"
 
@@ -65,9 +66,8 @@ void TextWindowClass::Draw(TextWindowClass& window)
 
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
     if (!previous || window.w <= 0 || window.h <= 0) return;
-    ALLEGRO_BITMAP* clip = al_create_sub_bitmap(previous, window.x, window.y, window.w, window.h);
+    ALLEGRO_BITMAP* clip = KW_TargetSubBitmap(window.x, window.y, window.w, window.h);
     if (!clip) return;
-    al_set_target_bitmap(clip);
 
     if (n > 0) {
         int first, last;
@@ -76,9 +76,12 @@ void TextWindowClass::Draw(TextWindowClass& window)
             KW_DrawFontText(kwFont, 1, i * window.lineSpacing - window.scroll, window.textColour,
                             window.lines[static_cast<size_t>(i)].c_str());
     }
-    if (window.follow && PlatformUtcNow().millisecond >= 500) {
+    if (window.follow) {
+        // the blinking caret
         const int caretY = n * window.lineSpacing - window.scroll;
-        KW_DrawRect(3, caretY, 13, caretY + KW_LineHeight(), true, window.caretColour, 255);
+        if (PlatformUtcNow().millisecond >= 500)
+            KW_DrawRect(3, caretY, 13, caretY + KW_LineHeight(), true, window.caretColour, 255);
+        KW_RedrawArea(window.x + 3, window.y + caretY, window.x + 13, window.y + caretY + KW_LineHeight());
     }
 
     al_set_target_bitmap(previous);

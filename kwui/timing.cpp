@@ -78,5 +78,11 @@ bool KW_TimerTick() { return KW_TimerTickOf(kwContext.frameTimer, kwTickRate); }
 
 void KW_WaitForTick()
 {
-    while (!KW_TimerTick()) al_rest(0.001);
+    // One rest until the tick is due rather than a wake-up every millisecond:
+    // an idle screen's waiting is most of its cost.
+    const KW_FrameTimer& timer = kwContext.frameTimer;
+    while (!KW_TimerTick()) {
+        const double due = (timer.done + 1.0f - timer.target) / static_cast<double>(kwTickRate);
+        al_rest(due > 0.0015 ? due - 0.0005 : 0.001);
+    }
 }

@@ -33,10 +33,17 @@ picture_now_differs() { grab && [ "$(grab_sum)" != "$1" ]; }
 
 # learn_main_menu SECONDS: waits for the first main menu (after the black console) and remembers how it looks.
 menu_drawn() { grab && [ "$(px 790 12)" != 000000 ] && [ "$(px 795 560)" != 000000 ]; }
+# A slow first frame (valgrind) can be seen half drawn: what is learnt is a
+# picture that stays the same for a second.
+menu_settled() {
+  grab || return 1
+  local seen="$(px 790 12) $(px 795 560) $(title_sum)"
+  sleep 1
+  grab && [ "$(px 790 12) $(px 795 560) $(title_sum)" = "$seen" ]
+}
 learn_main_menu() {
   wait_for "the main menu" "${1:-60}" menu_drawn
-  sleep 1
-  grab || fail "no picture of the window"
+  wait_for "the main menu to settle" "${1:-60}" menu_settled
   MENU_TOP=$(px 790 12)
   MENU_BOTTOM=$(px 795 560)
   MAIN_TITLE=$(title_sum)
