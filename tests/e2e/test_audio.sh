@@ -46,7 +46,6 @@ drag_volume() {
 start_app
 wait_window
 open_screen "Audio Panel"
-screenshot "$WORK/panel.png"
 
 record_start drag
 drag_volume 20
