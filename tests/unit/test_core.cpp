@@ -1,5 +1,4 @@
-// kwui2.ini's video section, the theme and colour helpers, the text window,
-// what a frame leaves behind.
+// kwui2.ini's video section, the text window, what a frame leaves behind.
 #include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/input.h"
@@ -53,20 +52,6 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     const KW_VideoSettings back = KW_ReadVideoSettings(config);
     EXPECT_EQ(std::make_tuple(back.width, back.height, back.windowed), std::make_tuple(1024, 768, false));
     al_destroy_config(config);
-}
-
-TEST(Colours, Full565ChannelsAreFullBrightnessTheMaskIsMagentaAndTheVersionText)
-{
-    const struct { ALLEGRO_COLOR colour; int r, g, b; } cases[] = {
-        {KW_ColourFrom565(0xFFFF), 255, 255, 255}, {KW_ColourFrom565(0xF800), 255, 0, 0},
-        {KW_ColourFrom565(0x07E0), 0, 255, 0},     {KW_ColourFrom565(0x001F), 0, 0, 255},
-        {KW_Colour(KWC_Mask), 255, 0, 255}};
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        unsigned char r, g, b;
-        al_unmap_rgb(cases[i].colour, &r, &g, &b);
-        EXPECT_EQ(r * 65536 + g * 256 + b, cases[i].r * 65536 + cases[i].g * 256 + cases[i].b) << "case " << i;
-    }
-    EXPECT_EQ(KW_FormatAllegroVersion(0x05020801u), "Allegro v5.2.8[1]");
 }
 
 TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)

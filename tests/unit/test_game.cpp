@@ -148,36 +148,6 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
     EXPECT_EQ(state.cutFlags[3][3] + state.cutFlags[3][4] + state.cutFlags[9][18], 0) << "only grass is cut";
 }
 
-TEST_F(GameRules, TwoPlayStatesSideBySideKeepTheirOwnMowerAndGrass)
-{
-    // This state and the game's own, each on its own map; the short forms play on
-    // the game's state with the game's mower sprite.
-    PaintField(state, {"ggggg", "ggggg"});
-    PaintField(gPlay, {".....", "#####"});
-    PlaceMower(state, 0, 0);
-    PlaceMower(gPlay, 0, 0);
-    GiveSpriteFrame(gResources.mowerSprite, 32, 32);
-
-    Drive(state, 64, 11);
-    EXPECT_EQ(state.cutCount, 6) << "columns 0 to 2 of both rows";
-    EXPECT_FLOAT_EQ(state.mowerX, 33.0f);
-    EXPECT_FLOAT_EQ(gPlay.mowerX, 0.0f);
-    EXPECT_EQ(gPlay.cutCount, 0);
-
-    gPlay.targetHeading = 128;
-    gPlay.speed = 3.0f;
-    MoveMower();
-    UpdateMowerCells();
-    MowCells();
-    EXPECT_FLOAT_EQ(gPlay.mowerY, 0.0f) << "the game's map walls row 1 off";
-    CutAllGrass();
-    EXPECT_EQ(gPlay.cutCount, 0);
-    EXPECT_EQ(state.cutCount, 6);
-    EXPECT_EQ(CutPercentage(), 100.0) << "the game's map has no grass";
-    EXPECT_DOUBLE_EQ(CutPercentage(state), 60.0);
-    gResources.mowerSprite.Clear();
-}
-
 TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
 {
     char line[256];

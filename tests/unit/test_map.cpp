@@ -4,8 +4,6 @@
 #include "content/datapath.h"
 #include "content_testing.h"
 
-#include <unistd.h>
-
 #include <array>
 
 namespace {
@@ -13,18 +11,11 @@ namespace {
 // Runs a test inside a scratch working folder, where "base/" is its own.
 class MapTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char buffer[4096];
-        previous = getcwd(buffer, sizeof buffer) ? buffer : ".";
-        ASSERT_EQ(chdir(scratch.Path("").c_str()), 0);
-        gUseModFolder = false;
-    }
+    void SetUp() override { gUseModFolder = false; }
     void TearDown() override
     {
         gUseModFolder = false;
         gModFolder.clear();
-        EXPECT_EQ(chdir(previous.c_str()), 0);
     }
     // A tile set in FOLDER/tiles/sodbolt.til: tile 1 is green Grass, tile 1023 brown.
     void InstallTileset(const std::string& folder = "base")
@@ -46,8 +37,7 @@ protected:
     // time limit 120, 4 clouds, start at 100, 50
     static void PutSettings(Bytes& bytes) { for (unsigned v : {120, 4, 100, 50}) PutU16(bytes, v); }
 
-    ScratchFolder scratch;
-    std::string previous;
+    InScratchFolder here;
 };
 
 void MakeEdited(Map& map)

@@ -183,9 +183,6 @@ TEST(Sprite, RefusedTruncatedAndHugeFilesKeepTheSprite)
     const std::string good = scratch.Path("good.spr");
     ASSERT_TRUE(sprite.Save(good.c_str()));
     const Bytes valid = ReadFileBytes(good);
-    const std::string nowhere = scratch.Path("none/x.spr");
-    EXPECT_FALSE(sprite.Save(nowhere.c_str()));
-    EXPECT_EQ(sprite.lastError, "Unable to create " + nowhere);
 
     const std::string path = scratch.Path("x.spr");
     Bytes huge = FileStart("Sodbolt Sprite", 1);

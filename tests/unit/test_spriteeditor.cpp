@@ -1,5 +1,5 @@
-// The sprite editor's rules: frame stepping, the texts of its screen, zoom
-// limits, the preview's lawn and the exported frame picture.
+// The sprite editor's rules: frame stepping, the texts of its screen, the
+// preview's lawn and the exported frame picture.
 #include "content_testing.h"
 #include "editors/spriteops.h"
 
@@ -99,23 +99,4 @@ TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
     al_destroy_bitmap(frame);
     EXPECT_EQ(MakeFrameExportImage(nullptr), nullptr);
     EXPECT_EQ(LoadFrameImage(scratch.Path("missing.bmp").c_str()), nullptr);
-}
-
-TEST(SpriteEditorView, WheelZoomStepsPerClickWithinTheLimitsAndOnionSkinShowsTheFrameBefore)
-{
-    struct WheelCase {
-        int16_t start;
-        int clicks;
-        int16_t zoom;
-        bool allowed;
-    };
-    for (const WheelCase& c : {WheelCase{5, 3, 8, true}, {5, -2, 3, true}, {15, 4, 16, false}, {2, -5, 1, false}}) {
-        int16_t zoom = c.start;
-        EXPECT_EQ(SpriteWheelZoom(zoom, c.clicks), c.allowed) << c.start << " " << c.clicks;
-        EXPECT_EQ(zoom, c.zoom) << c.start << " " << c.clicks;
-    }
-    // Frame 0 of a loop follows its last frame; one frame or none has nothing under it.
-    for (const auto& [current, count, onion] : {std::tuple{1, 3, 0}, {2, 3, 1}, {0, 3, 2}, {0, 2, 1}, {0, 1, -1},
-                                                {0, 0, -1}, {-1, 0, -1}, {3, 3, -1}})
-        EXPECT_EQ(OnionSkinFrame(current, count), onion) << current << " of " << count;
 }

@@ -165,14 +165,3 @@ TEST(Tileset, IndexesOutsideTheSetGiveNoImageAndLand)
     EXPECT_EQ((std::array{set.GetTileType(1024), set.GetTileType(65535), set.GetTileType(0)}),
               (std::array{TileLand, TileLand, TileWater}));
 }
-
-TEST(Tileset, ASaveThatCannotBeWrittenSaysWhereAndKeepsTheFileName)
-{
-    ScratchFolder scratch;
-    Tileset set;
-    set.New();
-    const std::string nowhere = scratch.Path("no/such/x.til");
-    EXPECT_FALSE(set.Save(nowhere.c_str()));
-    EXPECT_EQ(set.lastError, "Unable to create " + nowhere);
-    EXPECT_EQ(set.fileName, "");
-}
