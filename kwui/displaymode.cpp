@@ -7,6 +7,7 @@
 #include "kwui/core.h"
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 #include "kwui/listbox.h"
 
@@ -63,6 +64,11 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
 
     KW_CheckBox window;
     KW_CreateCheckBox(window, left + 5, buttonTop);
+    // how a full-screen window of another size shows the screens
+    KW_CheckBox sharp;
+    KW_CreateCheckBox(sharp, left + 5 + 36 + KW_TextWidth(window.label.c_str()) + 24, buttonTop);
+    sharp.label = "Sharp pixels";
+    sharp.checked = choice.sharpPixels;
 
     KW_ModalScope modal;
     bool accepted = false;
@@ -74,6 +80,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
         const bool okClicked = KW_DoButton(ok);
         const bool cancelClicked = KW_DoButton(cancel);
         KW_DoCheckBox(window);
+        KW_DoCheckBox(sharp);
         KW_DrawRect(left + 1, buttonTop - 5, right - 1, buttonTop - 5, true, KW_Colour(KWC_Background), 255);
 
         if (cancelClicked) break;
@@ -83,6 +90,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
             choice.width = choice.modes[list.selected].first;
             choice.height = choice.modes[list.selected].second;
             choice.windowed = window.checked;
+            choice.sharpPixels = sharp.checked;
             accepted = true;
             break;
         }
@@ -95,7 +103,14 @@ bool KW_ChangeResolution()
 {
     KW_ModalScope modal;
     KW_DisplayModeChoice choice;
+    choice.sharpPixels = KW_SharpPixels();
     if (!KW_SelectDisplayMode(choice)) return false;
+    if (choice.sharpPixels != KW_SharpPixels()) {
+        KW_SetSharpPixels(choice.sharpPixels);
+        KW_Message("Sharp pixels %s.", choice.sharpPixels ? "on" : "off");
+        // the same mode as now: nothing else to change
+        if (choice.width == kwScreenW && choice.height == kwScreenH && choice.windowed == kwWindowed) return false;
+    }
     bool changed = KW_ChangeDisplayMode(choice.width, choice.height, choice.windowed);
     if (changed)
         KW_ShowMessage("Display resolution changed to %d by %d", kwScreenW, kwScreenH);
