@@ -150,7 +150,6 @@ struct KW_DisplayModeChoice {
     int32_t width = 640;
     int32_t height = 480;
     bool windowed = false;
-    bool sharpPixels = false;
 };
 
 bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice);

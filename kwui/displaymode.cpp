@@ -64,11 +64,14 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
 
     KW_CheckBox window;
     KW_CreateCheckBox(window, left + 5, buttonTop);
-    // how a full-screen window of another size shows the screens
+    // How a full-screen window of another size shows the screens: at once,
+    // whichever button ends the dialog (its label ends short of Cancel).
+    const char* const sharpLabel = "Sharp pixels";
+    const int afterWindow = window.x + 36 + KW_TextWidth(window.label.c_str()) + 8;
     KW_CheckBox sharp;
-    KW_CreateCheckBox(sharp, left + 5 + 36 + KW_TextWidth(window.label.c_str()) + 24, buttonTop);
-    sharp.label = "Sharp pixels";
-    sharp.checked = choice.sharpPixels;
+    KW_CreateCheckBox(sharp, std::max(afterWindow, cancel.x - 12 - KW_TextWidth(sharpLabel) - 36), buttonTop);
+    sharp.label = sharpLabel;
+    sharp.checked = KW_SharpPixels();
 
     KW_ModalScope modal;
     bool accepted = false;
@@ -80,7 +83,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
         const bool okClicked = KW_DoButton(ok);
         const bool cancelClicked = KW_DoButton(cancel);
         KW_DoCheckBox(window);
-        KW_DoCheckBox(sharp);
+        if (KW_DoCheckBox(sharp)) KW_SetSharpPixels(sharp.checked);
         KW_DrawRect(left + 1, buttonTop - 5, right - 1, buttonTop - 5, true, KW_Colour(KWC_Background), 255);
 
         if (cancelClicked) break;
@@ -90,7 +93,6 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
             choice.width = choice.modes[list.selected].first;
             choice.height = choice.modes[list.selected].second;
             choice.windowed = window.checked;
-            choice.sharpPixels = sharp.checked;
             accepted = true;
             break;
         }
@@ -103,14 +105,7 @@ bool KW_ChangeResolution()
 {
     KW_ModalScope modal;
     KW_DisplayModeChoice choice;
-    choice.sharpPixels = KW_SharpPixels();
     if (!KW_SelectDisplayMode(choice)) return false;
-    if (choice.sharpPixels != KW_SharpPixels()) {
-        KW_SetSharpPixels(choice.sharpPixels);
-        KW_Message("Sharp pixels %s.", choice.sharpPixels ? "on" : "off");
-        // the same mode as now: nothing else to change
-        if (choice.width == kwScreenW && choice.height == kwScreenH && choice.windowed == kwWindowed) return false;
-    }
     bool changed = KW_ChangeDisplayMode(choice.width, choice.height, choice.windowed);
     if (changed)
         KW_ShowMessage("Display resolution changed to %d by %d", kwScreenW, kwScreenH);
