@@ -109,7 +109,7 @@ void ShowCredits()
     show.pageCount = static_cast<int>(pages.size());
     show.StartPage(0, kwScreenW);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         const CreditsPage& page = pages[show.pageIndex];
         DrawCreditsPage(background, page, show.linesShown, show.slideX);
@@ -119,6 +119,5 @@ void ShowCredits()
         show.Tick(static_cast<int>(page.lines.size()), kwScreenW);
         if (kwKeyPending && (kwKeyCode == ALLEGRO_KEY_ESCAPE || kwKeyCode == ALLEGRO_KEY_SPACE)) break;
     }
-    KW_ClearKey();
     al_destroy_bitmap(background);
 }

@@ -253,7 +253,7 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
     al_draw_bitmap(image, left, top, 0);
     KW_PresentFrame();
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         KW_PollEvents();
         KW_RefreshMouse();
@@ -266,7 +266,6 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
         }
         al_rest(0.001);
     }
-    KW_ClearKey();
 }
 
 // ---------------------------------------------------------------------------

@@ -23,6 +23,9 @@ play_first_slot() {
   key Down Down Return
 }
 
+# new_game [SAVE]: play_first_slot, then the level under way once the new game's save file is written.
+new_game() { play_first_slot; wait_for "the new game's save file" 20 test -s "${1:-$WORK/base/savegames/000.sav}"; sleep 1.5; }
+
 # Parts of an 800 x 600 screen.
 TITLE_BAR=780x40+10+10        # the menu's title and web line
 FIRST_ROW=300x34+20+68        # the first item row of a menu

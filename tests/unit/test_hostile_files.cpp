@@ -22,16 +22,10 @@ namespace fs = std::filesystem;
 
 TEST(HostileSettings, OnlySizesAScreenCanShowAreUsed)
 {
-    EXPECT_TRUE(KW_IsUsableScreenSize(800, 600));
-    EXPECT_TRUE(KW_IsUsableScreenSize(320, 200));
-    EXPECT_TRUE(KW_IsUsableScreenSize(7680, 4320));
-    EXPECT_TRUE(KW_IsUsableScreenSize(16384, 16384));
-    EXPECT_FALSE(KW_IsUsableScreenSize(-800, -600)) << "negative sizes";
-    EXPECT_FALSE(KW_IsUsableScreenSize(0, 480));
-    EXPECT_FALSE(KW_IsUsableScreenSize(1, 1)) << "a window too small for any screen of the program";
-    EXPECT_FALSE(KW_IsUsableScreenSize(100000, 100000)) << "larger than any display can be";
-    EXPECT_FALSE(KW_IsUsableScreenSize(800, 16385));
-    EXPECT_FALSE(KW_IsUsableScreenSize(319, 600));
+    const struct { int w, h; bool usable; } sizes[] = {
+        {800, 600, true},   {320, 200, true},  {16384, 16384, true}, {-800, -600, false},   {0, 480, false},
+        {1, 1, false},      {319, 600, false}, {800, 16385, false},  {100000, 100000, false}};
+    for (const auto& s : sizes) EXPECT_EQ(KW_IsUsableScreenSize(s.w, s.h), s.usable) << s.w << " x " << s.h;
 }
 
 namespace {
@@ -177,38 +171,22 @@ int NarrowWide(const std::string& s)
 std::vector<std::string> WrapOneCharacterAtATime(const std::string& text, int limit)
 {
     std::vector<std::string> lines;
-    size_t start = 0;
+    size_t start = 0, pos = 0;
     while (start < text.size()) {
-        size_t pos = start;
-        for (;;) {
-            if (pos == text.size()) {
-                lines.push_back(text.substr(start));
-                return lines;
-            }
-            if (text[pos] == '\n') {
-                lines.push_back(text.substr(start, pos - start));
-                start = pos + 1;
-                break;
-            }
-            if (NarrowWide(text.substr(start, pos - start + 1)) < limit) {
-                ++pos;
-                continue;
-            }
-            size_t blank = std::string::npos;
-            for (size_t b = pos; b > start; --b)
-                if (text[b] == ' ') {
-                    blank = b;
-                    break;
-                }
-            if (blank != std::string::npos) {
-                lines.push_back(text.substr(start, blank - start));
-                start = blank + 1;
-            } else {
-                const size_t end = pos > start ? pos : pos + 1;
-                lines.push_back(text.substr(start, end - start));
-                start = end;
-            }
+        if (pos == text.size()) {
+            lines.push_back(text.substr(start));
             break;
+        }
+        if (text[pos] == '\n') {
+            lines.push_back(text.substr(start, pos - start));
+            start = ++pos;
+        } else if (NarrowWide(text.substr(start, pos - start + 1)) < limit) {
+            ++pos;
+        } else {
+            const size_t blank = text.rfind(' ', pos);
+            const size_t end = blank != std::string::npos && blank > start ? blank : pos > start ? pos : pos + 1;
+            lines.push_back(text.substr(start, end - start));
+            pos = start = end == blank ? end + 1 : end;
         }
     }
     return lines;

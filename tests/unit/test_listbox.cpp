@@ -53,6 +53,12 @@ TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
     }
     EXPECT_EQ(joined, word);
     EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
+
+    // Ten pixels a byte: the cut inside a word never splits a character of two,
+    // three or four bytes, and one wider than the line stays whole.
+    EXPECT_EQ(KW_WrapText("a\u00e9\u20ac\U0001F600b", 45, TenPerCharacter),
+              (Lines{"a\u00e9", "\u20ac", "\U0001F600", "b"}));
+    EXPECT_EQ(KW_WrapText("a\u20ac\U0001F600", 25, TenPerCharacter), (Lines{"a", "\u20ac", "\U0001F600"}));
 }
 
 TEST(ListBox, RowsLoseATrailingLineBreakTheBarAppearsWithOneRowMoreAndIsNoRow)
