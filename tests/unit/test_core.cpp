@@ -1,6 +1,8 @@
-// kwui2.ini's video section, the text window, what a frame leaves behind.
+// kwui2.ini's video section, the frame's fit in the window, the text window,
+// what a frame leaves behind.
 #include "kwui/core.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 #include "kwui/tooltip.h"
 #include "kwui/textwindow.h"
@@ -49,9 +51,26 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     KW_WriteVideoSettings(config, 1024, 768, false);
     EXPECT_STREQ(al_get_config_value(config, "video", "width"), "1024");
     EXPECT_STREQ(al_get_config_value(config, "video", "window"), "False");
+    EXPECT_FALSE(KW_ReadVideoSettings(config).sharpPixels) << "sharp pixels only when asked for";
+    KW_WriteVideoSettings(config, 1024, 768, false, true);
     const KW_VideoSettings back = KW_ReadVideoSettings(config);
-    EXPECT_EQ(std::make_tuple(back.width, back.height, back.windowed), std::make_tuple(1024, 768, false));
+    EXPECT_EQ(std::make_tuple(back.width, back.height, back.windowed, back.sharpPixels),
+              std::make_tuple(1024, 768, false, true));
     al_destroy_config(config);
+}
+
+TEST(FrameFit, SharpPixelsTakeTheLargestWholeScaleThatFitsAndTheSmoothFitWhenNoneDoes)
+{
+    const auto fit = [](int fw, int fh, int ww, int wh, bool sharp) {
+        const KW_FrameFit f = KW_FitFrame(fw, fh, ww, wh, sharp);
+        return std::make_tuple(f.x, f.y, f.w, f.h);
+    };
+    // 640 x 480 on 1920 x 1080: 2.25 times fits, so twice, centred
+    EXPECT_EQ(fit(640, 480, 1920, 1080, true), std::make_tuple(320, 60, 1280, 960));
+    EXPECT_EQ(fit(640, 480, 1920, 1080, false), std::make_tuple(240, 0, 1440, 1080));
+    // a window smaller than the picture: not even once, so shrunk as the smooth fit
+    EXPECT_EQ(fit(800, 600, 640, 400, true), fit(800, 600, 640, 400, false));
+    EXPECT_EQ(fit(800, 600, 640, 400, true), std::make_tuple(53, 0, 533, 400));
 }
 
 TEST(TextWindow, FollowShowsTheNewestLinesAndPrintCutsLongLines)
