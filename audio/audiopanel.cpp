@@ -8,6 +8,7 @@
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
 #include "kwui/filedialog.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 #include "kwui/tooltip.h"
 
@@ -122,9 +123,9 @@ static void DrawMusicState(const AudioClass& audio, int y)
 
 static void DrawStatus(AudioClass& audio)
 {
-    ALLEGRO_BITMAP* backBuffer = kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
-    if (!backBuffer) return;
-    audio.statusBitmap = al_create_sub_bitmap(backBuffer, audio.statusX, audio.statusY, audio.statusW, audio.statusH);
+    ALLEGRO_BITMAP* screen = KW_FrameBitmap();
+    if (!screen) return;
+    audio.statusBitmap = al_create_sub_bitmap(screen, audio.statusX, audio.statusY, audio.statusW, audio.statusH);
     if (!audio.statusBitmap) return;
 
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
@@ -133,7 +134,7 @@ static void DrawStatus(AudioClass& audio)
     KW_DrawFontTextF(kwFontMedium, 2, 2, Rgb(0, 255, 0), "%s %s", audio.GetMusicPositionText().c_str(),
                      audio.musicFileName.c_str());
     DrawMusicState(audio, KW_MediumLineHeight() + 2);
-    al_set_target_bitmap(previous ? previous : backBuffer);
+    al_set_target_bitmap(previous ? previous : screen);
 
     al_destroy_bitmap(audio.statusBitmap);
     audio.statusBitmap = nullptr;

@@ -4,6 +4,7 @@
 #include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
+#include "kwui/frame.h"
 #include "kwui/timing.h"
 #include "kwui/tooltip.h"
 
@@ -27,6 +28,7 @@ void KW_PollEvents()
             KW_CloseWindow();
             continue;
         }
+        if (KW_TakeFrameEvent(event)) continue;
         if (event.type == ALLEGRO_EVENT_KEY_CHAR) {
             kwKeyPending = true;
             kwKeyCode = event.keyboard.keycode;
@@ -55,6 +57,7 @@ void KW_RefreshMouse()
 {
     if (kwDisplay) al_grab_mouse(kwDisplay);
     al_get_mouse_state(&kwMouse);
+    KW_WindowToScreen(kwMouse.x, kwMouse.y);
 }
 
 int KW_GetMouseX()
@@ -100,7 +103,7 @@ unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
 std::string KW_FrameEndFault()
 {
-    if (kwDisplay && al_get_target_bitmap() != al_get_backbuffer(kwDisplay))
+    if (kwDisplay && al_get_target_bitmap() != KW_FrameBitmap())
         return "the drawing target was not put back on the screen";
     if (!KW_QueuedToolTips().empty()) return "tool tips were left in the queue";
     return "";
@@ -130,6 +133,6 @@ void KW_PresentFrame()
     KW_DrawConsoleAtFrameEnd();
     KW_DrawToolTips();
     CheckFrameEnd("at the flip:");
-    if (kwDisplay) al_flip_display();
+    if (kwDisplay) KW_ShowFrame();
     if (kwFramePresentedHook) kwFramePresentedHook();
 }

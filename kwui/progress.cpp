@@ -5,6 +5,7 @@
 #include "kwui/closing.h"
 #include "kwui/core.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,7 +51,7 @@ static void DrawProgress(const KW_Progress& progress, double done)
 {
     const KW_ProgressLayout layout = KW_LayoutProgress(kwScreenW, kwScreenH, KW_LineHeight());
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_backbuffer(kwDisplay);
+    KW_TargetFrame();
     al_clear_to_color(KW_Colour(KWC_Background));
     KW_DrawWindowFrame(layout.x1, layout.y1, layout.x2, layout.y2, "%s", progress.caption.c_str());
     // trough, as a slider's, with the done part in the title bar's blue
@@ -64,7 +65,7 @@ static void DrawProgress(const KW_Progress& progress, double done)
     std::snprintf(percent, sizeof percent, "%d%%", KW_ProgressPercent(done));
     const int textX = (layout.barX1 + layout.barX2 - KW_TextWidth(percent)) / 2;
     KW_DrawFontText(kwFont, textX, layout.barY1 + 4, KW_Colour(KWC_TitleText), percent);
-    al_flip_display();
+    KW_ShowFrame();
     al_set_target_bitmap(previous);
 }
 
