@@ -106,7 +106,7 @@ void ShowCredits()
     show.pageCount = static_cast<int>(pages.size());
     show.StartPage(0, kwScreenW);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         const CreditsPage& page = pages[show.pageIndex];
         KW_RedrawAll();  // the sliding line
@@ -117,6 +117,5 @@ void ShowCredits()
         show.Tick(static_cast<int>(page.lines.size()), kwScreenW);
         if (kwKeyPending && (kwKeyCode == ALLEGRO_KEY_ESCAPE || kwKeyCode == ALLEGRO_KEY_SPACE)) break;
     }
-    KW_ClearKey();
     al_destroy_bitmap(background);
 }

@@ -39,7 +39,7 @@ void ShowTextViewer(const char* textOrPath, bool isFile, const char* titleFormat
     KW_SetToolbarTitle(toolbar, "%s", title);
     KW_AddToolbarButton(toolbar, "yes", "Done", ALLEGRO_KEY_ENTER);
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         al_clear_to_color(KW_Colour(KWC_Background));
         list.Update();
@@ -47,5 +47,4 @@ void ShowTextViewer(const char* textOrPath, bool isFile, const char* titleFormat
         KW_PresentFrame();
         if (clicked == 0) break;
     }
-    KW_ClearKey();
 }

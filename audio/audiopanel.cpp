@@ -8,6 +8,7 @@
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
 #include "kwui/filedialog.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 #include "kwui/tooltip.h"
 
@@ -122,20 +123,20 @@ static void DrawMusicState(const AudioClass& audio, int y)
 
 static void DrawStatus(AudioClass& audio)
 {
-    ALLEGRO_BITMAP* backBuffer = kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
-    if (!backBuffer) return;
+    ALLEGRO_BITMAP* screen = KW_FrameBitmap();
+    if (!screen) return;
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(backBuffer);
+    al_set_target_bitmap(screen);
     audio.statusBitmap = KW_TargetSubBitmap(audio.statusX, audio.statusY, audio.statusW, audio.statusH);
     if (!audio.statusBitmap) {
-        al_set_target_bitmap(previous ? previous : backBuffer);
+        al_set_target_bitmap(previous ? previous : screen);
         return;
     }
     KW_DrawBevelBox(0, 0, audio.statusW - 1, audio.statusH - 1, 255, Rgb(0, 8, 0), Rgb(0, 64, 0), Rgb(0, 20, 0));
     KW_DrawFontTextF(kwFontMedium, 2, 2, Rgb(0, 255, 0), "%s %s", audio.GetMusicPositionText().c_str(),
                      audio.musicFileName.c_str());
     DrawMusicState(audio, KW_MediumLineHeight() + 2);
-    al_set_target_bitmap(previous ? previous : backBuffer);
+    al_set_target_bitmap(previous ? previous : screen);
 
     al_destroy_bitmap(audio.statusBitmap);
     audio.statusBitmap = nullptr;

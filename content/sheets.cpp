@@ -31,26 +31,6 @@ ALLEGRO_LOCKED_REGION* LockRgba(ALLEGRO_BITMAP* bitmap, int mode)
     return al_lock_bitmap(bitmap, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, mode);
 }
 
-// A new memory bitmap, cleared to transparent black.
-ALLEGRO_BITMAP* CreateMemoryBitmap(int width, int height)
-{
-    ALLEGRO_STATE state;
-    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    al_set_new_bitmap_format(ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE);
-    ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
-    al_restore_state(&state);
-    if (!bitmap) return nullptr;
-    ALLEGRO_LOCKED_REGION* region = LockRgba(bitmap, ALLEGRO_LOCK_WRITEONLY);
-    if (!region) {
-        al_destroy_bitmap(bitmap);
-        return nullptr;
-    }
-    for (int y = 0; y < height; ++y) std::memset(PixelAt(region, 0, y), 0, static_cast<size_t>(width) * 4);
-    al_unlock_bitmap(bitmap);
-    return bitmap;
-}
-
 bool ReadTextFile(const std::string& path, std::string& text)
 {
     FILE* file = std::fopen(path.c_str(), "rb");
@@ -76,6 +56,25 @@ std::string ReplaceExtension(const std::string& path, const std::string& extensi
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1)
         return path + extension;
     return path.substr(0, dot) + extension;
+}
+
+ALLEGRO_BITMAP* CreateMemoryBitmap(int width, int height)
+{
+    ALLEGRO_STATE state;
+    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    al_set_new_bitmap_format(ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE);
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(width, height);
+    al_restore_state(&state);
+    if (!bitmap) return nullptr;
+    ALLEGRO_LOCKED_REGION* region = LockRgba(bitmap, ALLEGRO_LOCK_WRITEONLY);
+    if (!region) {
+        al_destroy_bitmap(bitmap);
+        return nullptr;
+    }
+    for (int y = 0; y < height; ++y) std::memset(PixelAt(region, 0, y), 0, static_cast<size_t>(width) * 4);
+    al_unlock_bitmap(bitmap);
+    return bitmap;
 }
 
 ALLEGRO_BITMAP* LoadPictureAsMemory(const std::string& path)

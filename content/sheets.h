@@ -13,6 +13,10 @@
 class Tileset;
 class Sprite;
 
+// A new memory bitmap whose pixels are R, G, B, A bytes (the ABGR_8888_LE
+// format), cleared to transparent black; null without memory. The caller owns it.
+ALLEGRO_BITMAP* CreateMemoryBitmap(int width, int height);
+
 // A picture file as a memory bitmap with its alpha as stored (not
 // premultiplied); null when it cannot be read. The caller owns it.
 ALLEGRO_BITMAP* LoadPictureAsMemory(const std::string& path);

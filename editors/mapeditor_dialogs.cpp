@@ -41,7 +41,7 @@ void MapEditor::SetBrushSize()
     KW_InitToolbar(dialogBar);
     KW_SetToolbarTitle(dialogBar, "%s", "Set Tile Brush Size");
     KW_AddToolbarButton(dialogBar, "cancel", "Cancel", ALLEGRO_KEY_ESCAPE);
-    KW_ClearKey();
+    KW_ModalScope modal;
 
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     const ALLEGRO_COLOR yellow = al_map_rgb(255, 255, 0);
@@ -75,5 +75,4 @@ void MapEditor::SetBrushSize()
 
     al_destroy_bitmap(gridBitmap);
     KW_ClearToolbar(dialogBar);
-    KW_ClearKey();
 }

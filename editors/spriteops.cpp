@@ -3,6 +3,7 @@
 #include "editors/spriteops.h"
 
 #include "content/picturefile.h"
+#include "content/sheets.h"
 #include "editors/editorzoom.h"
 
 #include <algorithm>
@@ -102,12 +103,7 @@ ALLEGRO_BITMAP* MakeFrameExportImage(ALLEGRO_BITMAP* image)
 {
     if (!image) return nullptr;
     const int width = al_get_bitmap_width(image), height = al_get_bitmap_height(image);
-    ALLEGRO_STATE state;
-    al_store_state(&state, ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    al_set_new_bitmap_format(ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE);
-    ALLEGRO_BITMAP* picture = al_create_bitmap(width, height);
-    al_restore_state(&state);
+    ALLEGRO_BITMAP* picture = CreateMemoryBitmap(width, height);
     if (!picture) return nullptr;
 
     ALLEGRO_LOCKED_REGION* target = al_lock_bitmap(picture, ALLEGRO_PIXEL_FORMAT_ABGR_8888_LE, ALLEGRO_LOCK_WRITEONLY);

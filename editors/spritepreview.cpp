@@ -45,6 +45,9 @@ void RunSpritePreview(SpriteEditor& editor)
     Sprite& sprite = editor.sprite;
     const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
     uint8_t angle = 0;  // a full turn every 128 frames
+    // Neither the key nor the click that ends the preview reaches the
+    // editor's toolbar: V would open the preview again.
+    KW_ModalScope modal;
     for (;;) {
         KW_RedrawAll();  // the sprite turns and plays
         al_clear_to_color(al_map_rgb(129, 162, 255));
@@ -61,8 +64,5 @@ void RunSpritePreview(SpriteEditor& editor)
     }
 
     al_destroy_bitmap(backdrop);
-    // Neither the key nor the click that ended the preview reaches the
-    // editor's toolbar: V would open the preview again.
-    KW_ClearKey();
     KW_WaitMouseRelease();
 }

@@ -215,8 +215,19 @@ static const LevelLineCache& CurrentLevelLine()
     return line;
 }
 
+// The strip is a piece of the screen's picture, which F11 may change mid-game.
+static void FollowScreenPicture()
+{
+    ALLEGRO_BITMAP* const screen = KW_FrameBitmap();
+    if (!screen || al_get_parent_bitmap(gPlay.audioStrip) == screen) return;
+    al_destroy_bitmap(gPlay.audioStrip);
+    gPlay.audioStrip = al_create_sub_bitmap(screen, 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
+}
+
 void DrawStatus()
 {
+    if (!gPlay.audioStrip) return;
+    FollowScreenPicture();
     if (!gPlay.audioStrip) return;
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
     al_set_target_bitmap(gPlay.audioStrip);
@@ -243,7 +254,7 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
     al_draw_bitmap(image, left, top, 0);
     KW_PresentFrame();
 
-    KW_ClearKey();
+    KW_ModalScope modal;
     for (;;) {
         KW_PollEvents();
         KW_RefreshMouse();
@@ -256,7 +267,6 @@ void ShowOverlayScreen(ALLEGRO_BITMAP* image)
         }
         al_rest(0.001);
     }
-    KW_ClearKey();
 }
 
 // ---------------------------------------------------------------------------
@@ -313,8 +323,7 @@ static bool StartGame(const char* testMapPath, int16_t levelIndex, int16_t skill
         return false;
     }
 
-    gPlay.audioStrip =
-        al_create_sub_bitmap(al_get_backbuffer(kwDisplay), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
+    gPlay.audioStrip = al_create_sub_bitmap(KW_FrameBitmap(), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "kwui/closing.h"
 
 #include "kwui/core.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 
 #include <allegro5/allegro.h>
@@ -34,11 +35,15 @@ bool KW_GuardsAllowClose()
 
 void KW_CloseWindow()
 {
-    // a question goes to the screen whatever the loop was drawing into
+    // a question goes to the screen whatever the loop was drawing into; a
+    // loop drawing onto the screen gets the screen back, the picture it is
+    // now if full screen was switched during the question
     ALLEGRO_BITMAP* const target = al_get_target_bitmap();
-    if (kwDisplay) al_set_target_backbuffer(kwDisplay);
+    const bool onScreen = target == KW_FrameBitmap();
+    KW_TargetFrame();
     const bool allowed = KW_GuardsAllowClose();
-    if (target) al_set_target_bitmap(target);
+    if (onScreen) KW_TargetFrame();
+    else if (target) al_set_target_bitmap(target);
     if (!allowed) {
         // the answer's own key and click stay with the question
         KW_ClearKey();

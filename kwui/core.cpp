@@ -5,6 +5,7 @@
 #include "kwui/console.h"
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 #include "kwui/textures.h"
 #include "kwui/timing.h"
 #include "platform/platform.h"
@@ -93,6 +94,8 @@ KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config)
     if (const char* w = al_get_config_value(config, "video", "width")) settings.width = ReadScreenSide(w);
     if (const char* h = al_get_config_value(config, "video", "height")) settings.height = ReadScreenSide(h);
     settings.windowed = KW_ParseWindowFlag(al_get_config_value(config, "video", "window"));
+    const char* sharp = al_get_config_value(config, "video", "sharppixels");
+    settings.sharpPixels = sharp && KW_ParseWindowFlag(sharp);
     return settings;
 }
 
@@ -110,7 +113,7 @@ bool KW_DisplayCanMake(int width, int height)
     return largest <= 0 || (width <= largest && height <= largest);
 }
 
-void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed)
+void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed, bool sharpPixels)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%d", width);
@@ -118,6 +121,7 @@ void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool w
     std::snprintf(text, sizeof text, "%d", height);
     al_set_config_value(config, "video", "height", text);
     al_set_config_value(config, "video", "window", windowed ? "True" : "False");
+    al_set_config_value(config, "video", "sharppixels", sharpPixels ? "True" : "False");
 }
 
 // [SECTION] Display
@@ -230,6 +234,7 @@ bool KW_ChangeDisplayMode(int width, int height, bool windowed)
     // Bitmaps tied to the old display go with it; the textures are rebuilt below.
     KW_ReleaseInternalTextures();
     if (kwQueue && kwDisplay) al_unregister_event_source(kwQueue, al_get_display_event_source(kwDisplay));
+    KW_ForgetFrame();
     al_destroy_display(kwDisplay);
     kwDisplay = nullptr;
 
@@ -266,6 +271,7 @@ static void FailInit(const char* text)
 
 static void DestroyDisplay()
 {
+    KW_ForgetFrame();
     if (kwDisplay) al_destroy_display(kwDisplay);
     kwDisplay = nullptr;
 }
@@ -306,6 +312,7 @@ bool KW_Init()
         al_destroy_config(config);
     }
     gStoredWindowed = video.windowed;
+    KW_SetSharpPixels(video.sharpPixels);
     if (kwForcedWindowed >= 0) video.windowed = kwForcedWindowed != 0;
     // A size no screen can show (a hand-edited or damaged file) would end the
     // start or crash the driver: ask about the resolution instead.
@@ -413,7 +420,8 @@ void KW_Shutdown()
     if (!kwInitialised) return;
 
     if (ALLEGRO_CONFIG* config = al_create_config()) {
-        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwForcedWindowed >= 0 ? gStoredWindowed : kwWindowed);
+        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwForcedWindowed >= 0 ? gStoredWindowed : kwWindowed,
+                              KW_SharpPixels());
         if (kwAudioHooks.saveSettings) kwAudioHooks.saveSettings(config);
         if (!KW_SaveConfigReplacing(kwSettingsPath.c_str(), config))
             KW_LogError("KW_Shutdown: Unable to write %s", kwSettingsPath.c_str());

@@ -7,6 +7,7 @@
 #include "kwui/core.h"
 #include "kwui/dialogs.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 #include "kwui/input.h"
 #include "kwui/listbox.h"
 
@@ -63,6 +64,14 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
 
     KW_CheckBox window;
     KW_CreateCheckBox(window, left + 5, buttonTop);
+    // How a full-screen window of another size shows the screens: at once,
+    // whichever button ends the dialog (its label ends short of Cancel).
+    const char* const sharpLabel = "Sharp pixels";
+    const int afterWindow = window.x + 36 + KW_TextWidth(window.label.c_str()) + 8;
+    KW_CheckBox sharp;
+    KW_CreateCheckBox(sharp, std::max(afterWindow, cancel.x - 12 - KW_TextWidth(sharpLabel) - 36), buttonTop);
+    sharp.label = sharpLabel;
+    sharp.checked = KW_SharpPixels();
 
     KW_ModalScope modal;
     bool accepted = false;
@@ -74,6 +83,7 @@ bool KW_SelectDisplayMode(KW_DisplayModeChoice& choice)
         const bool okClicked = KW_DoButton(ok);
         const bool cancelClicked = KW_DoButton(cancel);
         KW_DoCheckBox(window);
+        if (KW_DoCheckBox(sharp)) KW_SetSharpPixels(sharp.checked);
         KW_DrawRect(left + 1, buttonTop - 5, right - 1, buttonTop - 5, true, KW_Colour(KWC_Background), 255);
 
         if (cancelClicked) break;

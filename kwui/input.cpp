@@ -4,6 +4,7 @@
 #include "kwui/closing.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
+#include "kwui/frame.h"
 #include "kwui/redraw.h"
 #include "kwui/timing.h"
 #include "kwui/tooltip.h"
@@ -29,6 +30,7 @@ void KW_PollEvents()
             KW_CloseWindow();
             continue;
         }
+        if (KW_TakeFrameEvent(event)) continue;
         if (event.type == ALLEGRO_EVENT_KEY_CHAR) {
             kwKeyPending = true;
             kwKeyCode = event.keyboard.keycode;
@@ -61,6 +63,7 @@ void KW_RefreshMouse()
         kwContext.mouseGrabFrame = kwContext.framesPresented + 1;
     }
     al_get_mouse_state(&kwMouse);
+    KW_WindowToScreen(kwMouse.x, kwMouse.y);
 }
 
 int KW_GetMouseX()
@@ -106,7 +109,7 @@ unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
 std::string KW_FrameEndFault()
 {
-    if (kwDisplay && al_get_target_bitmap() != al_get_backbuffer(kwDisplay))
+    if (kwDisplay && al_get_target_bitmap() != KW_FrameBitmap())
         return "the drawing target was not put back on the screen";
     if (!KW_QueuedToolTips().empty()) return "tool tips were left in the queue";
     return "";
@@ -151,7 +154,7 @@ void KW_PresentFrame()
     CheckFrameEnd("at the flip:");
     // An unchanged frame is not shown: the window keeps the last one.
     if (kwDisplay && KW_FrameToBeShown()) {
-        al_flip_display();
+        KW_ShowFrame();
         if (kwFramePresentedHook) kwFramePresentedHook();
     }
     const bool eventsTaken = kwContext.eventsTaken;

@@ -24,6 +24,7 @@
 #include "kwui/displaymode.h"
 #include "kwui/draw.h"
 #include "kwui/filedialog.h"
+#include "kwui/frame.h"
 #include "kwui/framebox.h"
 #include "kwui/geometry.h"
 #include "kwui/input.h"

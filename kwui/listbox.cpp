@@ -16,6 +16,14 @@ static const std::string kNoText;
 
 // [SECTION] Word wrap
 
+// The first character boundary at or after 'at' (no further than 'end'): a
+// UTF-8 character has at most three continuation bytes after its first.
+static size_t CharacterBoundary(const std::string& text, size_t at, size_t end)
+{
+    for (int ahead = 0; ahead < 3 && at < end && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80; ++ahead) ++at;
+    return at;
+}
+
 std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure,
                                      const KW_ProgressReport& onProgress)
 {
@@ -30,11 +38,12 @@ std::vector<std::string> KW_WrapText(const std::string& text, int limit, const K
         // binary search between the last that fitted and it (the width only
         // grows as characters are added): a few measurements a row, so a
         // help file of megabytes, or one endless line, opens in moments.
+        // Only whole characters are measured, so a cut falls between two.
         size_t fitting = start;  // the characters before this one fit
         size_t probe = start;
         bool wholeLineFits = lineEnd == start;
         for (size_t step = 64; !wholeLineFits; step *= 2) {
-            probe = std::min(lineEnd, fitting + step);
+            probe = CharacterBoundary(text, std::min(lineEnd, fitting + step), lineEnd);
             if (measure(text.substr(start, probe - start)) >= limit) break;
             if (probe == lineEnd) wholeLineFits = true;
             fitting = probe;
@@ -47,7 +56,7 @@ std::vector<std::string> KW_WrapText(const std::string& text, int limit, const K
         size_t low = fitting, high = probe - 1;
         while (low < high) {
             const size_t middle = low + (high - low) / 2;
-            if (measure(text.substr(start, middle - start + 1)) < limit)
+            if (measure(text.substr(start, CharacterBoundary(text, middle + 1, lineEnd) - start)) < limit)
                 low = middle + 1;
             else
                 high = middle;
@@ -66,7 +75,7 @@ std::vector<std::string> KW_WrapText(const std::string& text, int limit, const K
             start = blank + 1;
         } else {
             // A single character wider than the limit still makes progress.
-            const size_t end = pos > start ? pos : pos + 1;
+            const size_t end = pos > start ? pos : CharacterBoundary(text, pos + 1, lineEnd);
             lines.push_back(text.substr(start, end - start));
             start = end;
         }

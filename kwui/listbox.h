@@ -81,7 +81,8 @@ public:
 bool KW_LoadFileToListBox(const std::string& fileName, ListBoxClass& list, const KW_ProgressReport& onProgress = {});
 
 // Word wrap: cuts text into lines narrower than limit pixels, breaking at the
-// last blank (or inside a word that has none); line breaks end lines.
+// last blank (or, inside a word that has none, between two UTF-8 characters);
+// line breaks end lines.
 // onProgress, when given, hears the share of the text wrapped now and then.
 using KW_TextMeasure = std::function<int(const std::string&)>;
 std::vector<std::string> KW_WrapText(const std::string& text, int limit, const KW_TextMeasure& measure,

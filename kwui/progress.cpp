@@ -6,6 +6,7 @@
 #include "kwui/core.h"
 #include "kwui/redraw.h"
 #include "kwui/draw.h"
+#include "kwui/frame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -51,11 +52,10 @@ static void DrawProgress(const KW_Progress& progress, double done)
 {
     const KW_ProgressLayout layout = KW_LayoutProgress(kwScreenW, kwScreenH, KW_LineHeight());
     ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_backbuffer(kwDisplay);
-    // drawn whole and shown at once, whatever the frame in hand was to draw
-    int clipX, clipY, clipW, clipH;
-    al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
-    al_reset_clipping_rectangle();
+    KW_TargetFrame();
+    // drawn whole and shown at once, whatever the frame in hand was to draw;
+    // the screen behind is drawn again once the work is done
+    KW_RedrawAll();
     al_clear_to_color(KW_Colour(KWC_Background));
     KW_DrawWindowFrame(layout.x1, layout.y1, layout.x2, layout.y2, "%s", progress.caption.c_str());
     // trough, as a slider's, with the done part in the title bar's blue
@@ -69,11 +69,8 @@ static void DrawProgress(const KW_Progress& progress, double done)
     std::snprintf(percent, sizeof percent, "%d%%", KW_ProgressPercent(done));
     const int textX = (layout.barX1 + layout.barX2 - KW_TextWidth(percent)) / 2;
     KW_DrawFontText(kwFont, textX, layout.barY1 + 4, KW_Colour(KWC_TitleText), percent);
-    al_flip_display();
-    al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+    KW_ShowFrame();
     al_set_target_bitmap(previous);
-    // the screen behind is drawn again once the work is done
-    KW_RedrawAll();
 }
 
 static void EndOnClose(KW_Progress& progress)

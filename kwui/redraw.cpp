@@ -3,6 +3,7 @@
 #include "kwui/redraw.h"
 
 #include "kwui/core.h"
+#include "kwui/frame.h"
 #include "kwui/timing.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ void KW_RedrawAll()
     // whole, so that screens go on as in any drawn frame, but it is not shown.
     state.spoiled = true;
     state.mode = KW_DrawMode::Whole;
-    if (kwDisplay && al_get_target_bitmap() == al_get_backbuffer(kwDisplay)) al_reset_clipping_rectangle();
+    if (kwDisplay && al_get_target_bitmap() == KW_FrameBitmap()) al_reset_clipping_rectangle();
 }
 
 void KW_RedrawArea(int x1, int y1, int x2, int y2)
@@ -42,7 +43,7 @@ bool KW_FrameIsDrawn() { return State().mode != KW_DrawMode::Nothing; }
 
 bool KW_DrawingSkipped()
 {
-    return State().mode == KW_DrawMode::Nothing && kwDisplay && al_get_target_bitmap() == al_get_backbuffer(kwDisplay);
+    return State().mode == KW_DrawMode::Nothing && kwDisplay && al_get_target_bitmap() == KW_FrameBitmap();
 }
 
 void KW_NoteConsoleChange() { ++State().consoleChanges; }

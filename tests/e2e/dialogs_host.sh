@@ -9,6 +9,7 @@ start_host() {
   [ -e "$WORK/kwuidata" ] || make_workdir
   [ -n "$BUILD_DIR" ] && [ -x "$BUILD_DIR/dialoghost" ] || fail "dialoghost not built in '$BUILD_DIR'"
   HOST_LOG="$WORK/dialoghost.txt"
+  rm -f "$HOST_LOG"
   launch "$BUILD_DIR/dialoghost" "$@"
   wait_window
   wait_for "the host to start" 20 grep -q '^ready' "$HOST_LOG"
@@ -23,6 +24,8 @@ quit_host() {
   expect_exit 0
 }
 
+# escape_kept WHAT: the Escape that closed a dialog did not reach the host's screen as well.
+escape_kept() { sleep 0.5; ! has_line "screen-escape" || fail "the Escape that $1 reached the screen underneath"; }
 has_line() { grep -qx -- "$1" "$HOST_LOG"; }
 wait_line() { wait_for "the answer '$1'" 15 has_line "$1"; }
 line_count() { grep -c -- "$1" "$HOST_LOG" || true; }

@@ -66,6 +66,8 @@ open_editor() {
 # [Recovery copies] The toolbar's title (the file name, "*" while unsaved), for area_sum.
 title_area() { echo "360x$((LH - 4))+4+3"; }
 no_recovery_copy() { [ -z "$(ls -A "$WORK/recovery" 2>/dev/null)" ]; }
+# restore_yes: Yes to the restore question; the editor shows with the title of the unsaved work ($starred).
+restore_yes() { key Return; wait_editor; wait_for "the title with its *" 10 area_equals "$(title_area)" "$starred"; }
 # restart_and_refuse: kills the program, opens the editor again and answers No to the restore question: no copy stays.
 restart_and_refuse() {
   kill_app
@@ -80,7 +82,6 @@ damaged_copy_reported() {
   key Return
   sleep 1
   wait_message
-  screenshot "$WORK/damaged.png"
   key Return
   wait_editor
   app_running || fail "the damaged copy ended the program"

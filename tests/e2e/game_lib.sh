@@ -14,14 +14,17 @@ wait_crop_equal() { wait_for "$4" "$3" crop_equals "$1" "$2"; }
 # save_word FILE OFFSET: a little-endian 16-bit number of a save file.
 save_word() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
 
-# play_first_slot: Play -> slot 1 -> Normal from the main menu (on Exit).
-play_first_slot() {
-  key Down Return
-  sleep 0.8
-  key Down Return
-  sleep 0.5
-  key Down Down Return
+# go KEYS...: the keys, then a wait until the title bar shows another menu or screen.
+go() {
+  local before; before=$(area_sum "$TITLE_BAR")
+  key "$@"
+  wait_for "the screen after $*" 15 area_differs "$TITLE_BAR" "$before"
 }
+# play_first_slot: Play -> slot 1 -> Normal from the main menu (on Exit).
+play_first_slot() { go Down Return; go Down Return; key Down Down Return; }
+
+# new_game [SAVE]: play_first_slot, then the level under way once the new game's save file is written.
+new_game() { play_first_slot; wait_for "the new game's save file" 20 test -s "${1:-$WORK/base/savegames/000.sav}"; sleep 1.5; }
 
 # Parts of an 800 x 600 screen.
 TITLE_BAR=780x40+10+10        # the menu's title and web line
@@ -32,9 +35,9 @@ FIELD_TOP_RIGHT=380x220+420+0 # play area away from level 1's mower and the cons
 OVERLAY_SPOT=200x100+300+250  # the middle of the screen
 MOD_LINE=400x22+400+576       # bottom right, where the mod folder is named
 
-# start_at_main_menu: starts the program and waits for the main menu; the title bar's checksum goes to menu_title.
+# start_at_main_menu [ARGS]: starts the program and waits for the main menu; the title bar's checksum goes to menu_title.
 start_at_main_menu() {
-  start_app
+  start_app "$@"
   wait_window
   focus_app
   wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
@@ -43,11 +46,8 @@ start_at_main_menu() {
 }
 # delete_first_slot: from the main menu on Play, Options -> Delete Saved Game -> slot 1 -> Yes.
 delete_first_slot() {
-  key Down Return       # Play -> Options
-  sleep 0.5
-  key Up Return         # Back -> Delete Saved Game
-  sleep 0.5
-  key Down Return       # Back -> slot 1
-  sleep 0.8
-  key Return            # Yes
+  go Down Return   # Play -> Options
+  go Up Return     # Back -> Delete Saved Game
+  go Down Return   # Back -> slot 1
+  key Return       # Yes
 }

@@ -42,10 +42,19 @@ select_exit() {
 }
 # quit_from_main_menu: the main menu opens on Exit; the program must end with 0.
 quit_from_main_menu() { select_exit; key Return; expect_exit 0 30; }
+# start_checked: the content remembered, the program up on its main menu, whose title bar's checksum is in $menu.
+start_checked() { remember_content; start_app; menu_up; menu=$(window_crop_sum "$TITLE_BAR"); }
+# end_checked WHAT: Exit from the main menu, no crash report, the content as it was.
+end_checked() { quit_from_main_menu; no_crash_report || fail "crash report with $1"; content_unchanged; }
+# back_at_menu WHAT [SECONDS]: the main menu of start_checked shows again.
+back_at_menu() { wait_crop_equal "$TITLE_BAR" "$menu" "${2:-15}" "the main menu after $1"; }
 
 # leave_editor_yes: an editor's Exit, answered Yes.
 leave_editor_yes() { key Escape; sleep 1; key Return; sleep 1; }
 # type_path PATH: the open file dialog's name field cleared, PATH typed, Enter.
 type_path() { xdotool key --delay 15 --repeat 160 BackSpace; sleep 0.3; type_text "$1"; key Return; }
 
+# hostile_workdir: a copy of base/ without save games, kept aside whole for restore_base.
+hostile_workdir() { make_workdir --copy-base; rm -f "$WORK"/base/savegames/*.sav; cp -r "$WORK/base" "$WORK/pristine"; }
+restore_base() { rm -rf "$WORK/base" && cp -r "$WORK/pristine" "$WORK/base"; }
 random_bytes() { head -c "$2" /dev/urandom > "$1"; }

@@ -5,6 +5,7 @@ set -euo pipefail
 SODBOLT_BIN="$1"
 REPO_ROOT="$2"
 BUILD_DIR="${3:-}"
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WORK=$(mktemp -d /tmp/sodbolt-e2e.XXXXXX)
 APP_PID=""
 APP_WIN=""
@@ -88,39 +89,9 @@ window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
 focus_app() { xdotool mousemove --window "$APP_WIN" 5 5; }
 key() { xdotool key --delay 60 "$@"; sleep 0.15; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.15; }
-click_at() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.15; }
 screenshot() { import -window root "$1"; }
 # close_window ID: the window manager's close (WM_DELETE_WINDOW), as the title bar's close button sends it.
-close_window() {
-  python3 - "$1" <<'PY'
-import ctypes, sys
-x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x11.XInternAtom.restype = ctypes.c_ulong
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
-x11.XFlush.argtypes = [ctypes.c_void_p]
-x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x11.XOpenDisplay(None)
-window = int(sys.argv[1])
-event = XEvent()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x11.XFlush(display)
-x11.XCloseDisplay(display)
-PY
-}
+close_window() { python3 "$E2E_DIR/x11.py" close "$1"; }
 
 # answer_native_box TITLE FRACTION: clicks the button of a native message box at FRACTION of its width along the
 # bottom row (0.5 for a single OK, 0.25 for the left of two), until the box goes; a click is repeated only while the

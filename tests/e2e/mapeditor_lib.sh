@@ -29,8 +29,29 @@ wait_dialog() { wait_pixel "$SIDE_X" 10 "#000000" "$1"; }
 # start_editor [READY]: through the main menu's Tools to the Map Editor.
 start_editor() { open_editor "$MAPDUMP" "Map Editor" "$@"; }
 
+# pick_tile INDEX: Tile Mode, a press on that tile of the picker (23 tiles a row, 33 pixels apart).
+pick_tile() {
+  key t
+  wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
+  press_at $((33 * ($1 % 23) + 17)) $((LH + 58 + 33 * ($1 / 23) + 16))
+  wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
+  wait_editor
+}
+# brush_size W H: the brush-size grid, the square of the block's far corner.
+brush_size() {
+  key b
+  wait_pixel 16 $((LH + 48 + 16)) "$BRUSH_BLUE" "the brush-size grid"
+  xdotool mousemove --window "$APP_WIN" $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
+  sleep 0.5
+  press_at $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
+  wait_editor
+}
+# first_tile KIND: the first tile of that kind (0 Land, 1 Grass, 2 Solid).
+first_tile() { (cd "$WORK" && "$MAPDUMP" --first-tile "$1") || fail "the tile set has no tile of kind $1"; }
+
 # dump_field FILE NAME: one field of mapdump's output for a map file.
 dump_field() { (cd "$WORK" && "$MAPDUMP" "$1") | sed -n "s/^$2=//p"; }
+map_title_is() { [ "$(dump_field "$1" title)" = "$2" ]; }
 # dump_map FILE: mapdump's output for a map file, in FILE.dump.
 dump_map() { (cd "$WORK" && "$MAPDUMP" "$1") > "$WORK/$1.dump" || fail "$1 does not load"; }
 
@@ -42,3 +63,5 @@ save_as() {
   type_text "$1"
   key Return
 }
+# save_new NAME: Save Map As to a file that is not there yet, until it is written and the editor is back.
+save_new() { save_as "$1"; wait_for "$(basename "$1") to be written" 20 test -s "$WORK/${1#"$WORK/"}"; wait_editor; }

@@ -53,3 +53,11 @@ start_editor() { open_editor "$SPRITEDUMP" "Sprite Editor" "$@"; }
 
 # dump_field FILE NAME: one line of spritedump's output for a sprite file.
 dump_field() { "$SPRITEDUMP" "$1" | sed -n "s/^$2=//p"; }
+# save_new FILE: Save Sprite As to a file that is not there yet, until it is written and the editor is back.
+save_new() { key a; choose_file "$1"; wait_for "$(basename "$1") to be written" 20 test -s "$1"; wait_editor; }
+# expect_sprite FILE NAME=VALUE...: the game's loader reads FILE, and spritedump's output has each line.
+expect_sprite() {
+  local file="$1"; shift
+  "$SPRITEDUMP" "$file" > "$file.dump" || fail "$(basename "$file") does not load"
+  expect_fields "$file.dump" "$@"
+}

@@ -13,15 +13,9 @@ cp "$WORK/base/maps/$second" "$WORK/mods/maps/$first"
 
 # start_level [ARGS]: the main menu's mod line and title, then a new game in slot 1.
 start_level() {
-  start_app "$@"
-  wait_window
-  focus_app
-  sleep 2
+  start_at_main_menu "$@"
   mod_line=$(window_crop_sum "$MOD_LINE")
-  menu_title=$(window_crop_sum "$TITLE_BAR")
-  play_first_slot
-  wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
-  sleep 1.5
+  new_game
 }
 # play_first_level [ARGS]: also level 1's field, then Escape and Exit.
 play_first_level() {

@@ -18,12 +18,10 @@ app_running || fail "Escape on the main menu ended the program"
 [ "$(window_crop_sum "$TITLE_BAR")" = "$menu_title" ] || fail "Escape on the main menu left it"
 
 # Play: the selection starts on Exit, so Down reaches Play.
-key Down Return
-wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the slot menu"
+go Down Return
 sleep 0.3
 empty_slot_row=$(window_crop_sum "$FIRST_ROW")
-key Down Return
-sleep 0.5
+go Down Return
 key Down Down Return   # Back -> Easy -> Normal
 wait_for "the save file" 20 test -s "$SAVE"
 [ "$(stat -c %s "$SAVE")" = 26 ] || fail "save file is $(stat -c %s "$SAVE") bytes"
@@ -48,15 +46,13 @@ shot "$WORK/level_after.png"
 # Escape: back to the menu; the slot now names the level.
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Escape"
-key Return
-sleep 0.8
+go Return
 [ "$(window_crop_sum "$FIRST_ROW")" != "$empty_slot_row" ] || fail "slot 1 still reads as empty"
 
 # Continue in slot 1: level 1 again; the chord wins it.
-key Down Return
-sleep 0.8
-key Return            # Continue
-sleep 2.5
+go Down Return
+go Return             # Continue
+sleep 1.5
 shot "$WORK/level1.png"
 before_chord=$(crop_sum "$WORK/level1.png" "$OVERLAY_SPOT")
 xdotool keydown j keydown q keydown z; sleep 0.4; xdotool keyup j keyup q keyup z
@@ -74,8 +70,7 @@ delete_first_slot
 wait_for "the save file to go" 10 test ! -e "$SAVE"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"
-key Up Return         # Options -> Play
-sleep 0.8
+go Up Return          # Options -> Play
 [ "$(window_crop_sum "$FIRST_ROW")" = "$empty_slot_row" ] || fail "slot 1 does not read (empty slot) after deleting"
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
@@ -95,12 +90,9 @@ key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
 
 # Slot 2's saved level is not in the list: the game does not start, the menu says why.
-key Up Up Up Up Return   # Credits -> Play
-sleep 0.8
-key Down Down Return     # Back -> slot 2
-sleep 0.8
-key Return               # Continue
-sleep 1
+go Up Up Up Up Return    # Credits -> Play
+go Down Down Return      # Back -> slot 2
+go Return                # Continue
 [ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message for a level outside the list"
 key Return
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"

@@ -30,9 +30,7 @@ bar_shown() { [ "$(bar_fill)" -gt 0 ] 2>/dev/null; }
 
 # The bar shows and grows while the file loads, then the viewer shows the help.
 big_help 8
-start_app
-menu_up
-menu=$(window_crop_sum "$TITLE_BAR")
+start_checked
 key Up Up Return
 wait_for "the progress bar" 30 bar_shown
 fills=()
@@ -53,12 +51,11 @@ shot "$WORK/viewer.png"
 [ "$(convert "$WORK/viewer.png" -crop 700x200+20+100 +repage -colors 8 -format '%k' info:)" -gt 1 ] ||
   fail "no help text in the viewer"
 key Return
-wait_crop_equal "$TITLE_BAR" "$menu" 30 "the main menu after the help"
+back_at_menu "the help" 30
 quit_from_main_menu
 
 # Closing the window while the bar is up (a file that would take much longer still).
 big_help 24
-rm -f "$WORK/kwui2.ini"
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
 touch -d '2001-01-01' "$WORK/kwui2.ini"
 start_app

@@ -5,10 +5,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
 
-make_workdir --copy-base
-rm -f "$WORK"/base/savegames/*.sav
-pristine="$WORK/pristine"
-cp -r "$WORK/base" "$pristine"
+hostile_workdir
 
 # damage FILE N: odd N halves the file, even N fills it with as many random bytes.
 damage() {
@@ -16,9 +13,6 @@ damage() {
   size=$(stat -c %s "$1")
   if [ $(($2 % 2)) = 1 ]; then truncate -s $((size / 2)) "$1"; else random_bytes "$1" "$size"; fi
 }
-restore_base() { rm -rf "$WORK/base" && cp -r "$pristine" "$WORK/base"; }
-# start_damaged: the damaged files remembered, the program up on its main menu.
-start_damaged() { remember_content; start_app; menu_up; }
 # more_lines PATTERN ACTION...: ACTION adds a stderr line matching PATTERN.
 line_count() { grep -cE "$1" "$WORK/stderr.txt" || true; }
 more_lines() {
@@ -42,31 +36,30 @@ while IFS= read -r -d '' file; do
 done < <(cd "$WORK" && find base/tiles base/maps base/sprites base/sound base/music -type f -print0 | sort -z)
 truncate -s 100 "$WORK/base/CreditsBack.tga"
 random_bytes "$WORK/base/help.txt" 3000
-start_damaged
+start_checked
 for sprite in mower cloud01 cloud02; do
   said "base/sprites/$sprite.spr" || fail "no message about the broken $sprite sprite"
 done
 grep -q 'Unable to load sample from .*base/sound/' "$WORK/stderr.txt" || fail "no message about the broken sounds"
 said 'Unable to load music from base/music/menu.mod' || fail "no message about the broken menu music"
-menu=$(window_crop_sum "$TITLE_BAR")
 
 play_first_slot   # level 1's map is broken
 wait_said 'base/maps/level01.map'
 sleep 1
 key Return
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the broken map"
+back_at_menu "the broken map"
 
 key Down Down Down Down Return   # Credits without their picture
 wait_said 'Unable to load bitmap from base/CreditsBack.tga'
 sleep 0.5
 key Return
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the credits"
+back_at_menu "the credits"
 
 key Up Return   # Help on random bytes
 sleep 2
 app_running || fail "the program ended in the help viewer"
 key Return
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after help"
+back_at_menu "help"
 
 # Map Editor: a new map over the broken tile set and a broken map loaded each say so.
 key Up Return
@@ -108,11 +101,9 @@ key Return
 sleep 1
 back_to_tools "sprite editor"
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu"
+back_at_menu "the tools"
 key Down Down
-quit_from_main_menu
-no_crash_report || fail "crash report with broken content"
-content_unchanged
+end_checked "broken content"
 
 # 1b. Only the three sprites broken: a level still plays and steers without them.
 restore_base
@@ -121,33 +112,27 @@ for sprite in mower cloud01 cloud02; do
   n=$((n + 1))
   damage "$WORK/base/sprites/$sprite.spr" $n
 done
-start_damaged
-menu=$(window_crop_sum "$TITLE_BAR")
-play_first_slot
-wait_for "the save file" 20 test -s "$WORK/base/savegames/000.sav"
-sleep 1
+start_checked
+new_game
 xdotool keydown Up; sleep 1; xdotool keyup Up
 xdotool keydown Left; sleep 0.5; xdotool keyup Left
 app_running || fail "the program ended in a level without sprites"
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after a level without sprites"
-quit_from_main_menu
-no_crash_report || fail "crash report with broken sprites"
-content_unchanged
+back_at_menu "a level without sprites"
+end_checked "broken sprites"
 rm -f "$WORK"/base/savegames/*.sav
 
 # 2. game.ini of random bytes: no level list, and the game says so.
 restore_base
 random_bytes "$WORK/base/game.ini" 600
-start_damaged
+start_checked
 play_first_slot
 wait_said 'No entries in maps list'
 sleep 0.5
 key Return
-sleep 1
+back_at_menu "the message"
 key Up
-quit_from_main_menu
-content_unchanged
+end_checked "a game.ini of random bytes"
 
 # 3. A broken menu picture: its message, then a normal end.
 restore_base

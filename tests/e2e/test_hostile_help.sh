@@ -9,11 +9,7 @@ make_workdir --copy-base
 
 # open_help_and_leave WHAT SECONDS: Help, a few scrolling keys, Done, the menu again within the limit.
 open_help_and_leave() {
-  remember_content
-  start_app
-  menu_up
-  local menu
-  menu=$(window_crop_sum "$TITLE_BAR")
+  start_checked
   key Up Up Return
   wait_crop_change "$TITLE_BAR" "$menu" "$2" "the help viewer with $1"
   sleep 0.5
@@ -24,12 +20,9 @@ open_help_and_leave() {
   app_running || fail "the program ended while scrolling $1"
   [ "$1" = binary ] || [ "$(window_crop_sum "$FIELD")" != "$view" ] || fail "the view did not scroll through $1"
   key Return
-  wait_crop_equal "$TITLE_BAR" "$menu" "$2" "the main menu after $1"
-  # Help stays selected: two down is Exit.
-  key Down Down
-  quit_from_main_menu
-  no_crash_report || fail "crash report with $1"
-  content_unchanged
+  back_at_menu "$1" "$2"
+  key Down Down   # Help stays selected: two down is Exit
+  end_checked "$1"
 }
 
 line='Mow every patch of grass before the clock runs out; clouds make it grow back.'

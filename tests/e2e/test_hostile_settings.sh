@@ -10,7 +10,7 @@ remember_content
 LOG="$WORK/KWUI2 Error Log.txt"
 long_value() { head -c "$1" /dev/zero | tr '\0' "$2"; }
 # start_asked: the program, the desktop question answered Yes, the main menu.
-start_asked() { start_app; answer_native_box 'Screen Resolution' 0.75; menu_up; }
+start_asked() { start_app; answer_native_box 'Screen Resolution' 0.75; menu_up; menu=$(window_crop_sum "$TITLE_BAR"); }
 
 # A size that cannot be a display: logged, then the desktop question; "Yes" gives the desktop size.
 for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
@@ -18,7 +18,7 @@ for size in "-800 -600" "100000 100000" "1 1" "0 480"; do
   printf '[video]\nwidth=%s\nheight=%s\nwindow=True\n' "$1" "$2" > "$WORK/kwui2.ini"
   rm -f "$LOG"
   start_asked
-    [ "$(window_size "$APP_WIN")" = "1280x1024" ] || fail "window is $(window_size "$APP_WIN") for $1 x $2"
+  [ "$(window_size "$APP_WIN")" = "1280x1024" ] || fail "window is $(window_size "$APP_WIN") for $1 x $2"
   grep -q "kwui2.ini asks for a $1 by $2 display" "$LOG" || fail "the error log does not explain the $1 x $2 size"
   quit_from_main_menu
   grep -qx 'width=1280' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the new size after $1 x $2"
@@ -50,7 +50,7 @@ for window in False "$(long_value 102400 w)"; do
   printf '[video]\nwidth=800\nheight=600\nwindow=%s\n' "$window" > "$WORK/kwui2.ini"
   rm -f "$LOG"
   start_asked
-    grep -q "no full-screen 800 by 600 display could be made" "$LOG" || fail "the error log does not explain the full screen"
+  grep -q "no full-screen 800 by 600 display could be made" "$LOG" || fail "the error log does not explain the full screen"
   quit_from_main_menu
   grep -qx 'window=False' "$WORK/kwui2.ini" || fail "kwui2.ini does not hold the full screen chosen"
 done
@@ -77,7 +77,6 @@ grep -q 'kwui2.ini asks for a 2147483647 by 600 display' "$LOG" || fail "the 100
 grep -q 'ImageImportPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" || fail "the long tool path is not reported"
 grep -q 'ImportZentorTilesPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" ||
   fail "the long Zentor path is not reported"
-menu=$(window_crop_sum "$TITLE_BAR")
 # Options -> Audio Panel -> Load Music File (F3), Escape, Done.
 key Up Up Up Up Return
 wait_crop_change "$TITLE_BAR" "$menu" 15 "the options menu"
@@ -93,7 +92,7 @@ app_running || fail "the program ended in the music file dialog"
 key Return
 wait_crop_equal "$TITLE_BAR" "$options" 15 "the options menu after the audio panel"
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the options"
+back_at_menu "the options"
 # Tools -> Tile Editor -> Import Image (I): the dialog opens on the long path.
 key Down Return
 wait_crop_change "$TITLE_BAR" "$menu" 15 "the tools menu"
@@ -107,7 +106,7 @@ sleep 1
 app_running || fail "the program ended in the image import dialog"
 leave_editor_yes
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu" 15 "the main menu after the tile editor"
+back_at_menu "the tile editor"
 # The main menu is on Tools: three up is Exit.
 key Up Up Up
 quit_from_main_menu

@@ -65,20 +65,13 @@ expect_exit 1
 # The settings say full screen; --window is for this run only.
 mkdir -p "$CONFIG"
 printf '[video]\nwidth=800\nheight=600\nwindow=False\n' > "$CONFIG/kwui2.ini"
-start_app --window
-wait_window
-focus_app
+start_at_main_menu --window
 [ "$(window_size "$APP_WIN")" = 800x600 ] || fail "window is $(window_size "$APP_WIN")"
-wait_for "the main menu" 20 crop_differs "$TITLE_BAR" "$(convert -size 780x40 xc:black rgb:- | md5sum | cut -d' ' -f1)"
-sleep 0.5
-menu_title=$(window_crop_sum "$TITLE_BAR")
 
 # A Normal game in slot 1: the save goes to XDG_DATA_HOME, in a folder only the user may enter.
-play_first_slot
-wait_for "the save file" 20 test -s "$SHARE/savegames/000.sav"
+new_game "$SHARE/savegames/000.sav"
 [ "$(save_word "$SHARE/savegames/000.sav" 24)" = 1 ] || fail "the save is not a Normal game"
 [ "$(stat -c %a "$SHARE")" = 700 ] && [ "$(stat -c %a "$SHARE/savegames")" = 700 ] || fail "the user's folders are not 0700"
-sleep 1.5
 # A cell away from the mower's start.
 CELL_COLUMN=20 CELL_ROW=14   # a path tile, painted over with the brush tile
 game_cell="32x32+$((32 * CELL_COLUMN))+$((32 * CELL_ROW))"
@@ -87,8 +80,7 @@ wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the game"
 
 # The map editor: Load a shipped level, paint a cell, Save.
 LH=$(cd "$WORK" && "$MAPDUMP" --line-height) || fail "no line height"
-key Down Down Return   # Play -> Tools
-sleep 0.5
+go Down Down Return   # Play -> Tools
 key Down Return
 xdotool mousemove --window "$APP_WIN" 790 595
 wait_for "the map editor" 20 editor_shown
@@ -118,10 +110,8 @@ key Escape            # the Tools menu
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the editor"
 
 # A new game plays the edited level: the painted cell shows (once no cloud is over it).
-key Up Up Return      # Tools -> Play
-sleep 0.8
-key Down Down Return  # slot 2
-sleep 0.5
+go Up Up Return       # Tools -> Play
+go Down Down Return   # slot 2
 key Down Down Return  # Normal
 wait_for "the second save" 20 test -s "$SHARE/savegames/001.sav"
 game_shows_edit() { shot "$WORK/edited_game.png"; [ "$(crop_sum "$WORK/edited_game.png" "$game_cell")" = "$painted" ]; }

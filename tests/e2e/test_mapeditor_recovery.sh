@@ -6,8 +6,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
 make_workdir --copy-base
-land=$(cd "$WORK" && "$MAPDUMP" --first-tile 0) || fail "the tile set has no Land tile"
-[ "$land" -lt 23 ] || fail "the first Land tile ($land) is not in the picker's first row"
+land=$(first_tile 0)
 COPY="$WORK/recovery/level03.map"
 
 cell_sum() { area_sum "30x30+$((32 * $1 + 1))+$((LH + 50 + 32 * $2 + 1))"; }
@@ -15,17 +14,11 @@ copy_written() { [ -s "$COPY" ]; }
 row04() { dump_field level03.map row04; }
 
 start_editor
-save_as level03.map
-wait_for "level03.map to be written" 20 test -s "$WORK/level03.map"
-wait_editor
+save_new level03.map
 plain=$(area_sum "$(title_area)")
 
 # [Paint a Land cell; the copy follows within seconds; SIGKILL] ---------------
-key t
-wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
-press_at $((33 * land + 17)) $((LH + 58 + 16))
-wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
-wait_editor
+pick_tile "$land"
 press_at "$(cell_x 5)" "$(cell_y 4)"
 xdotool mousemove --window "$APP_WIN" 790 595
 wait_for "the recovery copy" 15 copy_written
@@ -37,12 +30,8 @@ kill_app
 
 # [Yes: the cell is back, unsaved; F2 writes it to level03.map] --------------
 start_editor message_shown
-screenshot "$WORK/recovery_question.png"
-key Return
-wait_editor
-wait_for "the title with its *" 10 area_equals "$(title_area)" "$starred"
+restore_yes
 [ "$(cell_sum 5 4)" = "$painted" ] || fail "the restored map does not show the painted cell"
-screenshot "$WORK/restored.png"
 key F2
 wait_for "F2 to write the cell to level03.map" 20 eval '[ "$(row04 | cut -d" " -f6)" = "$land" ]'
 wait_for "the saved title without *" 10 area_equals "$(title_area)" "$plain"

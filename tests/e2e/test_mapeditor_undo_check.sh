@@ -7,29 +7,12 @@ source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
 make_workdir --copy-base
-solid=$(cd "$WORK" && "$MAPDUMP" --first-tile 2) || fail "the tile set has no Solid tile"
-land=$(cd "$WORK" && "$MAPDUMP" --first-tile 0) || fail "the tile set has no Land tile"
-[ "$(cd "$WORK" && "$MAPDUMP" --first-tile 1)" = 0 ] || fail "tile 0 (a new map's cells) is not Grass"
+solid=$(first_tile 2)
+land=$(first_tile 0)
+[ "$(first_tile 1)" = 0 ] || fail "tile 0 (a new map's cells) is not Grass"
 
 start_editor
 
-# The picker shows 23 tiles a row, 33 pixels apart.
-pick_tile() {
-  key t
-  wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
-  press_at $((33 * ($1 % 23) + 17)) $((LH + 58 + 33 * ($1 / 23) + 16))
-  wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
-  wait_editor
-}
-# brush_size W H: the brush-size grid, the square of the block's far corner.
-brush_size() {
-  key b
-  wait_pixel 16 $((LH + 48 + 16)) "$BRUSH_BLUE" "the brush-size grid"
-  xdotool mousemove --window "$APP_WIN" $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
-  sleep 0.5
-  press_at $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
-  wait_editor
-}
 # The pointer off the map (over the status line), so neither brush preview nor cursor hides a cell.
 pointer_off() { xdotool mousemove --window "$APP_WIN" 790 595; sleep 0.4; }
 cell_pixel() { pixel "$(cell_x "$1")" "$(cell_y "$2")"; }
@@ -64,13 +47,10 @@ xdotool mouseup 1
 pointer_off
 land_px=$(cell_pixel 12 10)
 [ "$land_px" != "$grass_px" ] || fail "the drag painted nothing"
-for column in 10 14; do [ "$(cell_pixel $column 10)" = "$land_px" ] || fail "the drag missed cell $column,10"; done
-screenshot "$WORK/painted.png"
+[ "$(cell_pixel 14 10)" = "$land_px" ] || fail "the drag missed cell 14,10"
 key ctrl+z
 wait_cell 12 10 "$grass_px" "Ctrl+Z takes the drag back"
-for column in 10 11 13 14; do
-  [ "$(cell_pixel $column 10)" = "$grass_px" ] || fail "cell $column,10 was not undone with the stroke"
-done
+[ "$(cell_pixel 10 10)" = "$grass_px" ] || fail "the stroke's first cell was not undone with it"
 [ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "one Ctrl+Z undid more than the drag"
 
 # Flood fill (F): a click turns the open grass to Land, the walled-in cell stays grass; one Ctrl+Z takes it back.
@@ -81,7 +61,6 @@ wait_cell 0 0 "$land_px" "the flood fill over the open grass"
 [ "$(cell_pixel 24 15)" = "$land_px" ] || fail "the fill missed the far corner"
 [ "$(cell_pixel 6 6)" = "$grass_px" ] || fail "the fill crossed the wall"
 [ "$(cell_pixel 7 7)" = "$solid_px" ] || fail "the fill changed the wall"   # (5,5) lies under the console line
-screenshot "$WORK/filled.png"
 key ctrl+z
 wait_cell 0 0 "$grass_px" "Ctrl+Z takes the fill back"
 [ "$(cell_pixel 24 15)" = "$grass_px" ] || fail "one Ctrl+Z left part of the fill"
@@ -92,26 +71,22 @@ line_x=$((32 * 21)) line_y=$(( $(cell_y 2) + 5 ))
 before=$(pixel $line_x $line_y)
 key g
 wait_for "the grid line at $line_x,$line_y" 20 pixel_not $line_x $line_y "$before"
-screenshot "$WORK/grid.png"
 key g
 wait_pixel $line_x $line_y "$before" "the grid switched off"
 
 # Check Map (K): one grass cell out of reach, reported and marked in red until the next edit.
 key k
 wait_message
-screenshot "$WORK/check_unreachable.png"
 grep -q "^1 grass cell of 392 can never be reached. It is marked in red on the map.$" "$WORK/stderr.txt" \
   || fail "Check Map did not report the walled-off cell: $(tail -n 3 "$WORK/stderr.txt")"
 ok_message
 pointer_off
 mark_x=$((32 * 6 + 3)) mark_y=$((LH + 50 + 32 * 6 + 3))
 pixel_is $mark_x $mark_y "#FF0000" || fail "the unreachable cell is not marked"
-screenshot "$WORK/check_marks.png"
 
 # Run Map asks first; No runs nothing and asks for no file name.
 key F9
 wait_message
-screenshot "$WORK/run_question.png"
 key Escape
 wait_editor
 sleep 0.5
@@ -119,9 +94,7 @@ editor_shown || fail "Run Map went on to save after No"
 [ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "Run Map started the game after No"
 
 # Saved after the undone drag: the wall with its grass, row 10 untouched.
-save_as u.map
-wait_for "u.map to be written" 20 test -s "$WORK/u.map"
-wait_editor
+save_new u.map
 dump_map u.map
 z5="0 0 0 0 0" s3="$solid $solid $solid"
 expect_fields "$WORK/u.map.dump" "row05=$z5 $s3 $z5 $z5 $z5 0 0" "row06=$z5 $solid 0 $solid $z5 $z5 $z5 0 0" \
@@ -140,7 +113,6 @@ key k
 wait_message
 grep -q "^Every grass cell can be reached.* the planned route takes [0-9.]* s of the 90 s limit on Normal.$" \
   "$WORK/stderr.txt" || fail "Check Map did not report the route time: $(tail -n 3 "$WORK/stderr.txt")"
-screenshot "$WORK/check_reachable.png"
 ok_message
 
 leave_editor

@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
 # A sprite built from two pictures in the sprite editor, saved and read back with the game's loader; New, Load,
-# frame stepping, Export Frame Image, Delete Frame, refusals (time 1001, saving no frames), remembered folders.
+# frame stepping, Export Frame Image, Delete Frame, refusals (time 1001, saving no frames); the preview (V, Escape
+# and a click close it and nothing more), Import Zentor Sprite of a version 3 file saved over in the current format,
+# Set All Frames Display Time, Import Frame Image, keypad zoom; remembered folders.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/spriteeditor_lib.sh"
 
 make_workdir --copy-base
-mkdir -p "$WORK/img"
+mkdir -p "$WORK/img" "$WORK/legacy"
+"$SPRITEDUMP" --zentor3 "$WORK/legacy/old3.spr" || fail "cannot make the Zentor sprite"
 "$SPRITEDUMP" --make-image "$WORK/img/red.bmp" 255 0 0 || fail "cannot make red.bmp"
 "$SPRITEDUMP" --make-image "$WORK/img/blue.tga" 0 0 255 || fail "cannot make blue.tga"
+
+# A lawn pixel: no red or blue, green 100 to 139 (hex 64 to 8B).
+lawn_at() { [[ "$(pixel "$1" "$2")" =~ ^#00(6[4-9A-F]|7[0-9A-F]|8[0-9A-B])00$ ]]; }
+preview_shown() { lawn_at 100 300; }
+wait_preview() { wait_for "the preview's lawn" 20 preview_shown; }
+editor_stays() {   # for a while: nothing reopens or asks
+  for _ in 1 2 3 4 5; do editor_shown || fail "$1"; sleep 0.3; done
+}
 
 start_editor
 
@@ -26,15 +37,10 @@ wait_editor
 key d
 fill_dialog "the description dialog" 40 "Test mower"
 wait_editor
-screenshot "$WORK/editor_frames.png"
 
 # [Save as, read back with the game's loader] --------------------------------
-key a
-choose_file "$WORK/test.spr"
-wait_for "test.spr to be written" 20 test -s "$WORK/test.spr"
-wait_editor
-"$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump1.txt" || fail "the saved sprite does not load"
-expect_fields "$WORK/dump1.txt" frames=2 "description=Test mower" "frame0.name=$WORK/img/red.bmp" \
+save_new "$WORK/test.spr"
+expect_sprite "$WORK/test.spr" frames=2 "description=Test mower" "frame0.name=$WORK/img/red.bmp" \
   frame0.time=50 frame1.time=20 frame0.transparent=112 frame1.transparent=112 \
   "frame0.pixel0,0=0 0 0 0" "frame1.pixel0,0=0 0 0 0" "frame0.pixel8,8=255 0 0 255" "frame1.pixel8,8=0 0 255 255"
 
@@ -61,8 +67,7 @@ key Delete
 ok_message
 wait_centre "#FF0000" "the remaining red frame"
 save_with_f2 "$WORK/test.spr"
-"$SPRITEDUMP" "$WORK/test.spr" > "$WORK/dump2.txt" || fail "the shorter sprite does not load"
-expect_fields "$WORK/dump2.txt" frames=1 "frame0.pixel8,8=255 0 0 255"   # the red frame is kept
+expect_sprite "$WORK/test.spr" frames=1 "frame0.pixel8,8=255 0 0 255"   # the red frame is kept
 
 # Stepping on with one frame stays on it.
 key Right
@@ -79,16 +84,56 @@ editor_shown || fail "Delete Frame without frames opened a dialog"
 before=$(stat -c %y "$WORK/test.spr")
 key F2
 wait_message
-screenshot "$WORK/no_frames_message.png"
 key Return
 wait_editor
 [ "$(stat -c %y "$WORK/test.spr")" = "$before" ] || fail "a sprite without frames was written"
+
+file_command f "$WORK/img/red.bmp" "#FF0000" "the red frame"
+
+# [V opens the preview; V, Escape and a click each close it and do no more] --
+key v
+wait_preview
+sleep 0.5
+wait_centre "#FF0000" "the sprite in the middle of the preview"
+lawn_at 150 150 || fail "no lawn at 150,150 ($(pixel 150 150))"
+for closer in "key v" "key Escape" "press_at 600 450"; do
+  [ "$closer" = "key v" ] || { key v; wait_preview; }
+  $closer
+  wait_editor
+  editor_stays "'$closer' closing the preview did more"
+done
+
+# [Import Zentor Sprite, version 3] ------------------------------------------
+press_button 26
+choose_file "$WORK/legacy/old3.spr"
+wait_editor
+wait_centre "#606060" "the first imported frame"
+key F2
+new_format() { "$SPRITEDUMP" "$WORK/legacy/old3.spr" > "$WORK/dump.txt" 2>/dev/null; }
+wait_for "F2 to write the current format over the imported file" 20 new_format
+grep -qx 'frame0.name=' "$WORK/dump.txt" && grep -qx 'frame1.name=' "$WORK/dump.txt" || fail "the frames are not named \"\""
+expect_fields "$WORK/dump.txt" "description=Old mower" frames=2 frame0.time=30 frame1.time=40 \
+  "frame0.pixel8,8=96 96 96 255" "frame1.pixel8,8=192 192 192 255" frame0.transparent=0 frame0.size=16x16
+
+# [Set All Frames Display Time; Import Frame Image replaces the frame shown] --
+press_button 20
+fill_dialog "the all-frames time dialog" 8 70
+wait_editor
+file_command i "$WORK/img/red.bmp" "#FF0000" "the imported frame image"
+save_with_f2 "$WORK/legacy/old3.spr"
+expect_sprite "$WORK/legacy/old3.spr" frames=2 frame0.time=70 frame1.time=70 "frame0.pixel8,8=255 0 0 255" \
+  frame0.transparent=112 "frame1.pixel8,8=192 192 192 255"
+
+# [Keypad + zooms in: at its limit of 16 the 12 red pixels span 192 screen pixels] -
+xdotool key --delay 80 --repeat 13 KP_Add; sleep 0.5
+red_at() { pixel_is "$1" 300 "#FF0000"; }
+wait_for "the zoomed-in frame to reach x 320" 20 red_at 320
 
 # [Exit; the picture folders are remembered in sodbolt.ini] -----------------
 leave_editor
 sleep 0.5
 key Escape; key Up; key Up; key Up; key Return   # Tools, back to the main menu's Exit
 expect_exit 0
-grep -qx "ImageImportPath=$WORK/img/blue.tga" "$WORK/sodbolt.ini" || fail "ImageImportPath not kept: $(grep ImageImportPath "$WORK/sodbolt.ini")"
+grep -qx "ImageImportPath=$WORK/img/red.bmp" "$WORK/sodbolt.ini" || fail "ImageImportPath not kept: $(grep ImageImportPath "$WORK/sodbolt.ini")"
 grep -qx "ImageExportPath=$WORK/blue_out.BMP" "$WORK/sodbolt.ini" || fail "ImageExportPath not kept: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 pass

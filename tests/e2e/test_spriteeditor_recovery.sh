@@ -24,17 +24,13 @@ kill_app
 
 # [Yes: the frame is back, unsaved; Save asks for a name and writes it] ------
 start_editor message_shown
-screenshot "$WORK/recovery_question.png"
-key Return
-wait_editor
+restore_yes
 wait_centre "#FF0000" "the restored frame"
-wait_for "the title with its *" 10 area_equals "$(title_area)" "$starred"
 key F2
 choose_file "$WORK/kept.spr"
 wait_for "kept.spr to be written" 20 test -s "$WORK/kept.spr"
 wait_editor
-"$SPRITEDUMP" "$WORK/kept.spr" > "$WORK/kept.txt" || fail "the saved sprite does not load"
-expect_fields "$WORK/kept.txt" frames=1 "frame0.pixel8,8=255 0 0 255"
+expect_sprite "$WORK/kept.spr" frames=1 "frame0.pixel8,8=255 0 0 255"
 wait_for "Save to remove the copy" 10 no_recovery_copy
 
 # [No: the copy goes] --------------------------------------------------------

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The tile editor's files: Save as over a file asks (No keeps, Yes writes); a version 6 Zentor set is imported and F2
-# writes it in the current format, its folder remembered; Rotate, Flip and Mirror turn tiles.
+# The tile editor's files: loading a map as a tile set, importing a version 5 Zentor set and saving into a missing
+# folder are refused, and the editor still edits the same file at the same tile afterwards; Save as over a file
+# asks (No keeps, Yes writes); a version 6 Zentor set is imported and F2 writes it in the current format, its
+# folder remembered; Rotate, Flip and Mirror turn tiles.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -8,12 +10,45 @@ tileed_workdir
 mkdir -p "$WORK/legacy"
 tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/legacy/old.til"
 [ "$(stat -c %s "$WORK/legacy/old.til")" = 866340 ] || fail "the generated Zentor file has the wrong size"
-cp "$WORK/base/tiles/sodbolt.til" "$WORK/copy.til"
-dump_tile "$WORK/copy.til" 0 "$WORK/copy-before.txt"
-type_before=$(field_in "$WORK/copy-before.txt" type)
+tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/v5.til" TILEED_ZENTOR_VERSION=5
+MAPFILE=$(ls "$WORK"/base/maps/*.map | head -n1)
+cp "$TILES" "$WORK/copy.til"
+for i in 0 3; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
+type_before=$(field_in "$WORK/before3.txt" type)
 
 start_from_tools 2
 wait_editor
+focus_app
+key Right Right Right
+
+# [three refusals, each answered with OK] ------------------------------------
+key F3
+choose_file "$MAPFILE"
+sleep 1.5
+key Return
+wait_editor
+
+press_zentor_button
+choose_file "$WORK/v5.til"
+sleep 1.5
+key Return
+wait_editor
+
+focus_app
+key a
+choose_file "$WORK/missing/new.til"
+sleep 1.5
+key Return
+wait_editor
+[ ! -e "$WORK/missing" ] || fail "saving into a missing folder made something"
+
+# [still tile 3 of the game's tile set] --------------------------------------
+press_at "$(cell_x 7)" "$(cell_y 7)"
+save_with_f2
+for i in 0 3; do dump_tile "$TILES" $i "$WORK/after$i.txt"; done
+# still on tile 3 of the same set after the refusals, unchanged where nothing was painted
+expect_tile "$WORK/after3.txt" "7,7=255 255 255" "20,20=$(pixel_in "$WORK/before3.txt" 20 20)"
+cmp -s "$WORK/before0.txt" "$WORK/after0.txt" || fail "a refused load or import changed tile 0"
 
 # [Save as over an existing file: No keeps it, Yes writes it] ----------------
 key y
@@ -33,14 +68,13 @@ key Return
 wait_editor
 written() { [ "$(stamp "$WORK/copy.til")" != "$untouched" ]; }
 wait_for "Save as to write copy.til" 20 written
-dump_tile "$WORK/copy.til" 0 "$WORK/copy-after.txt"
+dump_tile "$WORK/copy.til" 3 "$WORK/copy-after.txt"
 expect_tile "$WORK/copy-after.txt" "type=$(next_type "$type_before")"
 
 # [Import Zentor Tileset, the last toolbar button] ---------------------------
 press_zentor_button
 choose_file "$WORK/legacy/old.til"
 wait_editor
-screenshot "$WORK/imported.png"
 
 # [Rotate: a white pixel at the top left goes to the top right] --------------
 press_at "$(cell_x 0)" "$(cell_y 0)"

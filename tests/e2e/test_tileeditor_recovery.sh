@@ -16,8 +16,8 @@ white="255 255 255"
 
 copy_written() { [ -s "$COPY" ]; }
 view_pixel() { shot; pix "$(cell_x "$1")" "$(cell_y "$2")"; }
-# open_with_question: the program, Tools, Tile Editor, and the restore question up.
-open_with_question() { start_from_tools 2; wait_for "the restore question" 30 message_shown; }
+# start_editor [READY]: the program, Tools, Tile Editor, until READY (the pixel view unless given).
+start_editor() { start_from_tools 2; wait_for "the tile editor (${1:-editor_shown})" 30 "${1:-editor_shown}"; }
 
 start_from_tools 2
 wait_editor
@@ -36,11 +36,8 @@ cmp -s "$WORK/before.txt" "$WORK/unsaved.txt" || fail "the tile set itself was w
 kill_app
 
 # [Yes: the pixel is back, unsaved; F2 writes it into the set] ---------------
-open_with_question
-screenshot "$WORK/recovery_question.png"
-key Return
-wait_editor
-wait_for "the title with its *" 10 area_equals "$(title_area)" "$starred"
+start_editor message_shown
+restore_yes
 [ "$(view_pixel 10 10)" = "#FFFFFF" ] || fail "the restored set does not show the painted pixel"
 save_with_f2
 dump_tile "$TILES" 0 "$WORK/saved.txt"
@@ -52,11 +49,7 @@ wait_for "Save to remove the copy" 10 no_recovery_copy
 press_at "$(cell_x 12)" "$(cell_y 10)"
 xdotool mousemove --window "$APP_WIN" 790 595
 wait_for "the second recovery copy" 15 copy_written
-kill_app
-open_with_question
-key Escape
-wait_editor
-no_recovery_copy || fail "No left a copy: $(ls "$WORK/recovery")"
+restart_and_refuse
 [ "$(view_pixel 12 10)" != "#FFFFFF" ] || fail "No restored the pixel anyway"
 dump_tile "$TILES" 0 "$WORK/after_no.txt"
 cmp -s "$WORK/saved.txt" "$WORK/after_no.txt" || fail "No changed the tile set"
@@ -66,7 +59,7 @@ kill_app
 head -c 5000 "$TILES" > "$COPY"
 echo base/tiles/sodbolt.til > "$COPY.path"
 touch -d '+1 minute' "$COPY"
-open_with_question
+start_editor message_shown
 damaged_copy_reported
 [ "$(view_pixel 12 10)" != "#FFFFFF" ] || fail "the damaged copy was loaded"
 leave_editor

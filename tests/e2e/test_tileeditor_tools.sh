@@ -1,20 +1,8 @@
 #!/usr/bin/env bash
 # The tile tools: Paste before Copy, the swatch's fill question, Copy and Paste, Export Image (asks before
-# overwriting), Import Image (shrunk, magenta keeps old pixels), zoom limits 24 and 1, remembered image folders.
+# overwriting), Import Image (shrunk, magenta keeps old pixels), remembered image folders.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
-
-# the view's right outline sits at 32 x scale + 1
-outline_at() { shot; [ "$(pix "$1" $((TOP + 10)))" = "#FFFF00" ]; }
-# at scale 24 (and no other) grid lines of background colour run down
-# columns 432, 456 and 480, with tile pixels beside them
-grid_of_24() {
-  shot
-  local x
-  for x in 432 456 480; do
-    [ "$(pix $x $((TOP + 10)))" = "#81A2FF" ] && [ "$(pix $((x + 1)) $((TOP + 10)))" != "#81A2FF" ] || return 1
-  done
-}
 
 tileed_workdir
 for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
@@ -65,15 +53,6 @@ wait_editor
 key i
 choose_file "$WORK/in.tga"
 wait_editor
-screenshot "$WORK/image-imported.png"
-
-# [zoom: the wheel up to 24, keypad minus down to 1] -------------------------
-xdotool mousemove --window "$APP_WIN" 600 300
-for _ in $(seq 14); do xdotool click 4; sleep 0.1; done
-wait_for "zoom 24" 10 grid_of_24
-focus_app
-xdotool key --delay 60 --repeat 30 KP_Subtract; sleep 0.5
-wait_for "zoom 1" 10 outline_at 33
 
 # [save, leave, look at the file] --------------------------------------------
 save_with_f2

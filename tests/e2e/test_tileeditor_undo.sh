@@ -48,7 +48,6 @@ cell_is 5 10 "$(hex $(pixel_in "$WORK/before0.txt" 5 10))" || fail "Ctrl+Z left 
 key ctrl+y
 wait_cell 0 10 "$W" "Ctrl+Y"
 cell_is 5 10 "$W" || fail "Ctrl+Y did not bring the whole stroke back"
-screenshot "$WORK/redone.png"
 key ctrl+z
 wait_cell 3 10 "$was" "the second Ctrl+Z"
 
@@ -75,7 +74,6 @@ press_at "$(cell_x 20)" "$(cell_y 20)"
 wait_cell 20 20 "$P" "the flood fill right of the line"
 cell_is 31 0 "$P" || fail "the flood fill missed a corner of its area"
 cell_is 5 5 "$W" || fail "the flood fill crossed the line"
-screenshot "$WORK/filled.png"
 # the fill undone from tile 3: the view goes back to tile 2
 key Right
 key ctrl+z
@@ -105,7 +103,6 @@ focus_app
 key ctrl+g
 grid_shown() { shot; [ "$(pix 14 $((TOP + 5)))" = "#303030" ] && [ "$(pix 5 $((TOP + 13)))" = "#303030" ]; }
 wait_for "Ctrl+G to draw grid lines" 20 grid_shown
-screenshot "$WORK/grid.png"
 key ctrl+g
 
 # [save: the undone changes are not in the file] -----------------------------

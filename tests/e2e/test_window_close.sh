@@ -78,9 +78,7 @@ wait_window '^Sodbolt$' 90
 focus_app
 wait_for "the main menu" 60 menu_shown
 sleep 0.5
-play_first_slot
-wait_for "the new game's save in slot 1" 20 test -s "$WORK/base/savegames/000.sav"
-sleep 1
+new_game
 menu_shown && fail "no level on screen after starting a game"
 close_window "$APP_WIN"
 closed_in_order "game"

@@ -46,6 +46,22 @@ private:
     std::string folder;
 };
 
+// A scratch folder that is the working folder while it lives, so that relative
+// paths and logs land in it.
+class InScratchFolder {
+public:
+    InScratchFolder() : previous(std::filesystem::current_path()) { std::filesystem::current_path(scratch.Path("")); }
+    ~InScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous, ignored);
+    }
+    ScratchFolder scratch;
+
+private:
+    std::filesystem::path previous;
+};
+
 inline Bytes ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

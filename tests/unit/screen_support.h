@@ -7,6 +7,9 @@
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_ttf.h>
 
+#include <cstdint>
+#include <vector>
+
 struct TestScreen {
     ALLEGRO_DISPLAY* display = nullptr;
     int oldFlags = 0;
@@ -41,3 +44,19 @@ struct TestScreen {
         al_set_new_bitmap_flags(oldFlags);
     }
 };
+
+// The current display's colours, row by row (alpha left out: the window shows none); empty if unreadable.
+inline std::vector<uint32_t> ReadScreenPixels()
+{
+    ALLEGRO_BITMAP* back = al_get_backbuffer(al_get_current_display());
+    const int w = al_get_bitmap_width(back), h = al_get_bitmap_height(back);
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    ALLEGRO_LOCKED_REGION* region = al_lock_bitmap(back, ALLEGRO_PIXEL_FORMAT_ABGR_8888, ALLEGRO_LOCK_READONLY);
+    if (!region) return {};
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(region->data) + y * region->pitch);
+        for (int x = 0; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = row[x] & 0x00FFFFFFu;
+    }
+    al_unlock_bitmap(back);
+    return pixels;
+}

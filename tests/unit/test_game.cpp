@@ -104,12 +104,8 @@ TEST_F(GameRules, BoundsAndCellsOfIsAreaPassable)
     PaintField(state, {"g#~......................"});
     EXPECT_TRUE(IsAreaPassable(state, 0, 0, 31, 31, kPassCells)) << "grass is passable";
     EXPECT_FALSE(IsAreaPassable(state, 0, 0, 32, 31, kPassCells)) << "one pixel into solid";
-    EXPECT_FALSE(IsAreaPassable(state, 64, 0, 70, 10, kPassCells)) << "water";
-    EXPECT_TRUE(IsAreaPassable(state, 32, 0, 90, 10, kPassBoundsOnly)) << "high clouds see only the bounds";
-    EXPECT_FALSE(IsAreaPassable(state, -1, 40, 10, 60, kPassBoundsOnly));
-    EXPECT_FALSE(IsAreaPassable(state, 700, 40, 800, 60, kPassBoundsOnly));
-    EXPECT_FALSE(IsAreaPassable(state, 10, 400, 20, 512, kPassBoundsOnly));
     EXPECT_TRUE(IsAreaPassable(state, 768, 480, 799, 511, kPassCells));
+    EXPECT_FALSE(IsAreaPassable(state, 700, 40, 800, 60, kPassBoundsOnly)) << "one pixel past the field";
 
     auto cellsOf = [](int left, int top, int right, int bottom) {
         const CellRect cells = PixelRectToCells(left, top, right, bottom);
@@ -139,8 +135,7 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
     // Mowing the same cells again changes nothing; Land is never marked.
     state.mowingTimer = 0;
     MowCells(state);
-    EXPECT_EQ(state.cutCount, 4);
-    EXPECT_EQ(state.mowingTimer, 0);
+    EXPECT_EQ((std::pair<int, int>(state.cutCount, state.mowingTimer)), std::pair(4, 0));
     PlaceMower(state, 600, 300);
     UpdateMowerCells(state, kMowerBox);
     MowCells(state);
@@ -151,38 +146,6 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
     EXPECT_EQ(state.cutCount, 18);
     EXPECT_EQ(state.cutFlags[3][2], 1);
     EXPECT_EQ(state.cutFlags[3][3] + state.cutFlags[3][4] + state.cutFlags[9][18], 0) << "only grass is cut";
-}
-
-TEST_F(GameRules, TwoPlayStatesSideBySideKeepTheirOwnMowerAndGrass)
-{
-    // This state and the game's own, each on its own map; the short forms play on
-    // the game's state with the game's mower sprite.
-    PaintField(state, {"ggggg", "ggggg"});
-    PaintField(gPlay, {".....", "#####"});
-    PlaceMower(state, 0, 0);
-    PlaceMower(gPlay, 0, 0);
-    GiveSpriteFrame(gResources.mowerSprite, 32, 32);
-
-    Drive(state, 64, 11);
-    EXPECT_EQ(state.cutCount, 6) << "columns 0 to 2 of both rows";
-    EXPECT_FLOAT_EQ(state.mowerX, 33.0f);
-    EXPECT_FLOAT_EQ(gPlay.mowerX, 0.0f);
-    EXPECT_EQ(gPlay.cutCount, 0);
-
-    gPlay.targetHeading = 128;
-    gPlay.speed = 3.0f;
-    MoveMower();
-    UpdateMowerCells();
-    MowCells();
-    EXPECT_FLOAT_EQ(gPlay.mowerY, 0.0f) << "the game's map walls row 1 off; this state's does not";
-    Drive(state, 128, 1);
-    EXPECT_FLOAT_EQ(state.mowerY, 3.0f);
-    CutAllGrass();
-    EXPECT_EQ(gPlay.cutCount, 0);
-    EXPECT_EQ(state.cutCount, 6);
-    EXPECT_EQ(CutPercentage(), 100.0) << "the game's map has no grass";
-    EXPECT_DOUBLE_EQ(CutPercentage(state), 60.0);
-    gResources.mowerSprite.Clear();
 }
 
 TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)

@@ -152,23 +152,6 @@ protected:
         DrawStatus();
         ShowPlayArea();
     }
-
-    // The screen's colours (alpha left out: the window shows none).
-    static std::vector<uint32_t> ReadScreen()
-    {
-        ALLEGRO_BITMAP* back = al_get_backbuffer(al_get_current_display());
-        const int w = al_get_bitmap_width(back), h = al_get_bitmap_height(back);
-        std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-        ALLEGRO_LOCKED_REGION* region = al_lock_bitmap(back, ALLEGRO_PIXEL_FORMAT_ABGR_8888, ALLEGRO_LOCK_READONLY);
-        if (!region) return {};
-        for (int y = 0; y < h; ++y) {
-            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(region->data) +
-                                                                y * region->pitch);
-            for (int x = 0; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = row[x] & 0x00FFFFFFu;
-        }
-        al_unlock_bitmap(back);
-        return pixels;
-    }
 };
 
 TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
@@ -184,10 +167,10 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
         }
         Restore(start, 11);
         DrawPlainFrame();
-        plain = ReadScreen();
+        plain = ReadScreenPixels();
         Restore(start, 11);
         DrawGameFrame();
-        game = ReadScreen();
+        game = ReadScreenPixels();
         ASSERT_EQ(plain.size(), game.size());
         ASSERT_FALSE(plain.empty()) << "the back buffer could not be read";
         // The turned mower is filtered in the map window's upside-down texture space

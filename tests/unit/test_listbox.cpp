@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,38 @@ using Pair = std::pair<int, int>;
 Pair SelectedAndTop(const ListBoxClass& list) { return {list.selected, list.topRow}; }
 
 KW_DateTime At(uint8_t second, uint8_t hundredths) { return KW_DateTime{0, 0, 0, 12, 30, second, hundredths}; }
+
+int NarrowWide(const std::string& s)
+{
+    int width = 0;
+    for (char c : s) width += (c == 'i' || c == ' ') ? 4 : (c == 'w' ? 14 : 9);
+    return width;
+}
+
+// Wrapping as it was first written, one measurement per character: the fast wrap must give its lines.
+std::vector<std::string> WrapOneCharacterAtATime(const std::string& text, int limit)
+{
+    std::vector<std::string> lines;
+    size_t start = 0, pos = 0;
+    while (start < text.size()) {
+        if (pos == text.size()) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        if (text[pos] == '\n') {
+            lines.push_back(text.substr(start, pos - start));
+            start = ++pos;
+        } else if (NarrowWide(text.substr(start, pos - start + 1)) < limit) {
+            ++pos;
+        } else {
+            const size_t blank = text.rfind(' ', pos);
+            const size_t end = blank != std::string::npos && blank > start ? blank : pos > start ? pos : pos + 1;
+            lines.push_back(text.substr(start, end - start));
+            pos = start = end == blank ? end + 1 : end;
+        }
+    }
+    return lines;
+}
 }  // namespace
 
 TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
@@ -53,6 +86,26 @@ TEST(WordWrap, BreaksAtBlanksAndLineBreaksAndCutsWordsThatDoNotFit)
     }
     EXPECT_EQ(joined, word);
     EXPECT_EQ(KW_WrapText("abc", 5, TenPerCharacter), (Lines{"a", "b", "c"}));
+
+    // Ten pixels a byte: the cut inside a word never splits a character of two,
+    // three or four bytes, and one wider than the line stays whole.
+    EXPECT_EQ(KW_WrapText("a\u00e9\u20ac\U0001F600b", 45, TenPerCharacter),
+              (Lines{"a\u00e9", "\u20ac", "\U0001F600", "b"}));
+    EXPECT_EQ(KW_WrapText("a\u20ac\U0001F600", 25, TenPerCharacter), (Lines{"a", "\u20ac", "\U0001F600"}));
+}
+
+TEST(WordWrap, TheFastWrapGivesTheSameLinesAsMeasuringCharacterByCharacter)
+{
+    std::mt19937 generator(11);
+    const std::string alphabet = "iiwwabc      \n";
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const size_t length = generator() % 400;
+        for (size_t i = 0; i < length; ++i) text += alphabet[generator() % alphabet.size()];
+        const int limit = 5 + static_cast<int>(generator() % 200);
+        EXPECT_EQ(KW_WrapText(text, limit, NarrowWide), WrapOneCharacterAtATime(text, limit))
+            << "text \"" << text << "\" at limit " << limit;
+    }
 }
 
 TEST(ListBox, RowsLoseATrailingLineBreakTheBarAppearsWithOneRowMoreAndIsNoRow)

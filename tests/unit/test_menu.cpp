@@ -1,5 +1,5 @@
-// Menus and credits without a screen: the selection wraps, the shared
-// animation swings between its ends, and the credits pages keep their time.
+// Menus and credits without a screen: the selection wraps and the credits
+// pages keep their time.
 #include "app/credits.h"
 #include "app/menu.h"
 
@@ -14,7 +14,6 @@ TEST(Menu, SelectionWrapsAtBothEnds)
     MenuScreen menu;
     menu.Init("Main Menu");
     EXPECT_EQ(menu.selected, -1);
-    EXPECT_EQ(menu.width, 320);
     for (const char* label : {"Play", "Options", "Exit"}) menu.AddItem(label, "", "NewGame");
 
     menu.selected = 0;
@@ -27,45 +26,6 @@ TEST(Menu, SelectionWrapsAtBothEnds)
     empty.Init("Nothing");
     empty.MoveSelection(-1);
     EXPECT_EQ(empty.selected, -1) << "no items: nothing selected";
-}
-
-TEST(Menu, AnimationSwingsBetweenItsEnds)
-{
-    MenuAnimation animation;
-    int lowestGrey = 255, highestGreyAfterLow = 0;
-    float lowestScale = 1.0f, highestScale = 1.0f;
-    for (int tick = 0; tick < 400; ++tick) {
-        animation.Step();
-        lowestGrey = std::min(lowestGrey, animation.greyLevel);
-        if (lowestGrey <= 140) highestGreyAfterLow = std::max(highestGreyAfterLow, animation.greyLevel);
-        lowestScale = std::min(lowestScale, animation.iconScale);
-        highestScale = std::max(highestScale, animation.iconScale);
-        ASSERT_TRUE(animation.greyLevel >= 0 && animation.greyLevel <= 255) << animation.greyLevel;
-    }
-    EXPECT_LE(lowestGrey, 140);
-    EXPECT_GT(lowestGrey, 140 - 6);
-    EXPECT_GE(highestGreyAfterLow, 250);
-    EXPECT_LE(highestGreyAfterLow, 255);
-    EXPECT_NEAR(lowestScale, 0.8f, 0.031f);
-    EXPECT_NEAR(highestScale, 1.6f, 0.031f);
-    EXPECT_EQ(animation.ticks, 400.0f);
-}
-
-TEST(Credits, PagesInOrderWithPersonLines)
-{
-    const std::vector<CreditsPage> pages = BuildCreditsPages();
-    const char* headings[] = {"Sodbolt", "Game Created by", "Game Libraries", "Music", "Maps", "Thanks to"};
-    const size_t lineCounts[] = {1, 1, 1, 2, 4, 3};
-    ASSERT_EQ(pages.size(), 6u);
-    for (size_t i = 0; i < pages.size(); ++i) {
-        EXPECT_EQ(pages[i].heading, headings[i]);
-        EXPECT_EQ(pages[i].lines.size(), lineCounts[i]) << headings[i];
-    }
-    EXPECT_EQ(pages[0].lines[0], "The cutting edge of the Zentor universe");
-    EXPECT_EQ(pages[2].lines[0], "Allegro 5");
-    EXPECT_EQ(pages[5].lines.back(), "- The testers");
-    for (int i : {1, 3, 4, 5})
-        for (const std::string& line : pages[i].lines) EXPECT_EQ(line.rfind("- ", 0), 0u) << line;
 }
 
 TEST(Credits, APageStays150TicksAfterItsLastLineAndTheShowRepeats)

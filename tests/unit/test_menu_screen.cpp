@@ -40,21 +40,6 @@ protected:
         screen.Close();
     }
 
-    static std::vector<uint32_t> ReadScreen()
-    {
-        ALLEGRO_BITMAP* back = al_get_backbuffer(al_get_current_display());
-        std::vector<uint32_t> pixels(800u * 600u);
-        ALLEGRO_LOCKED_REGION* region = al_lock_bitmap(back, ALLEGRO_PIXEL_FORMAT_ABGR_8888, ALLEGRO_LOCK_READONLY);
-        if (!region) return {};
-        for (int y = 0; y < 600; ++y) {
-            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const char*>(region->data) +
-                                                                y * region->pitch);
-            for (int x = 0; x < 800; ++x) pixels[static_cast<size_t>(y) * 800 + x] = row[x] & 0x00FFFFFFu;
-        }
-        al_unlock_bitmap(back);
-        return pixels;
-    }
-
     static Box Difference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
     {
         Box box;
@@ -75,7 +60,7 @@ protected:
         al_clear_to_color(al_map_rgb(32, 64, 32));
         bool clicked = false;
         menu.DrawWithPointer(-1, -1, 0, clicked);
-        return ReadScreen();
+        return ReadScreenPixels();
     }
 };
 
@@ -84,11 +69,11 @@ TEST_F(MenuScreenPixels, EveryCreditsLineIsSeenWholeAboveTheStatusLine)
     const int statusTop = CreditsStatusTop();
     for (const CreditsPage& page : BuildCreditsPages()) {
         DrawCreditsPage(nullptr, page, 0, 800);
-        std::vector<uint32_t> before = ReadScreen();
+        std::vector<uint32_t> before = ReadScreenPixels();
         const int count = static_cast<int>(page.lines.size());
         for (int shown = 1; shown <= count; ++shown) {
             DrawCreditsPage(nullptr, page, shown, 800);
-            const std::vector<uint32_t> after = ReadScreen();
+            const std::vector<uint32_t> after = ReadScreenPixels();
             const Box line = Difference(before, after);
             ASSERT_FALSE(line.Empty()) << page.heading << ": line " << shown << " not drawn";
             EXPECT_LT(line.bottom, statusTop) << page.heading << ": line " << shown << " reaches the status line";
@@ -115,7 +100,7 @@ TEST_F(MenuScreenPixels, ConsoleLinesCoverNoEntryText)
         menu.PlaceConsole(static_cast<int>(kwConsoleLines.size()), kwConsoleX, kwConsoleTop);
         DrawMenu(menu);
         KW_DrawConsole();
-        const std::vector<uint32_t> withConsole = ReadScreen();
+        const std::vector<uint32_t> withConsole = ReadScreenPixels();
         // Each entry's label: from the row's text start to the end of its row.
         for (int i = 0; i < entries; ++i) {
             const int top = menu.ItemRowTop(i), bottom = top + menu.ItemRowHeight() - 1;

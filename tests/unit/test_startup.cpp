@@ -121,39 +121,3 @@ TEST(Paths, ModFolderOverridesSingleFiles)
     EXPECT_STREQ(roomy, "base/maps/a.map");
     fs::remove_all(mods);
 }
-
-TEST(Paths, InstalledEditsAndSavesGoToTheUsersFolderAndAreReadFirst)
-{
-    const fs::path root = fs::temp_directory_path() / "sodbolt_installed_test";
-    fs::remove_all(root);
-    fs::create_directories(root / "data/base/maps");
-    std::ofstream(root / "data/base/maps/a.map") << "shipped";
-    std::ofstream(root / "data/base/maps/b.map") << "shipped";
-
-    const ProgramFolders saved = gFolders;
-    FolderInputs inputs;
-    inputs.dataDirOverride = (root / "data").string();
-    inputs.dataHome = (root / "share").string();
-    inputs.home = root.string();
-    gFolders = ChooseFolders(inputs);
-    const std::string data = (root / "data").string() + "/", user = (root / "share/sodbolt").string() + "/";
-
-    const std::string edited = WritableContentPath(data + "base/./maps/a.map");
-    EXPECT_EQ(edited, user + "base/maps/a.map");
-    EXPECT_TRUE(fs::is_directory(user + "base/maps")) << "its folder is made for the save";
-    EXPECT_EQ(fs::status(user + "base").permissions() & fs::perms::all, fs::perms::owner_all);
-    EXPECT_EQ(WritableContentPath("/elsewhere/a.map"), "/elsewhere/a.map");
-    EXPECT_EQ(ReadableContentPath(data + "base/maps/a.map"), data + "base/maps/a.map") << "no copy yet";
-    std::ofstream(edited) << "edited";
-    EXPECT_EQ(ReadableContentPath(data + "base/maps/a.map"), edited);
-
-    EXPECT_EQ(ResolveDataPath("maps/a.map"), edited) << "the game plays the edited copy";
-    EXPECT_EQ(ResolveDataPath("maps/b.map"), data + "base/maps/b.map");
-    EXPECT_EQ(ResolveDataPath("maps/"), data + "base/maps/") << "dialogs open on the shipped folder";
-    EXPECT_EQ(SaveGamePath("savegames/000.sav"), user + "savegames/000.sav");
-
-    gFolders = saved;
-    EXPECT_EQ(SaveGamePath("savegames/000.sav"), "base/savegames/000.sav");
-    EXPECT_EQ(WritableContentPath(data + "base/maps/a.map"), data + "base/maps/a.map") << "portable writes in place";
-    fs::remove_all(root);
-}

@@ -70,13 +70,10 @@ TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCutti
 
     // Left, Right and Delete step over a whole character
     KW_SetTextFieldText(field, "a\xC3\xB6" "b");
-    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
-    EXPECT_EQ(field.caret, 3);
-    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
-    EXPECT_EQ(field.caret, 1);
-    KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
-    EXPECT_EQ(field.caret, 3);
-    KW_TextFieldKey(field, ALLEGRO_KEY_LEFT, 0);
+    for (const auto& [key, caret] : {std::pair{ALLEGRO_KEY_LEFT, 3}, {ALLEGRO_KEY_LEFT, 1}, {ALLEGRO_KEY_RIGHT, 3}, {ALLEGRO_KEY_LEFT, 1}}) {
+        KW_TextFieldKey(field, key, 0);
+        EXPECT_EQ(field.caret, caret);
+    }
     EXPECT_TRUE(KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127));
     EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("ab"), 1));
     KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
@@ -126,7 +123,7 @@ TEST(TextField, SlotsTabFocusWidthAndScrolling)
 
     KW_TextField d;
     KW_CreateTextField(d, "", 0, 0, 10, 100);
-    EXPECT_EQ(d.slot, 1);
+    EXPECT_EQ(d.slot, 1) << "a released slot is used again";
 
     // The width ends 20 pixels inside the screen; scrolling follows the caret.
     kwScreenW = 800;

@@ -2,6 +2,8 @@
 // magenta made transparent, and drawing at the given corner.
 #include "kwui/textures.h"
 
+#include "content_testing.h"
+
 #include "kwui/console.h"
 #include "kwui/core.h"
 
@@ -14,7 +16,6 @@
 #include <iterator>
 #include <string>
 #include <utility>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -22,21 +23,9 @@ namespace {
 
 // A scratch folder that is also the working folder while it lives, so that
 // logged errors land in it and not in the source tree.
-struct TextureScratch {
-    const fs::path previous = fs::current_path();
-    std::string folder;
-    TextureScratch()
-    {
-        char templ[] = "/tmp/kwtexXXXXXX";
-        folder = mkdtemp(templ);
-        fs::current_path(folder);
-    }
-    ~TextureScratch()
-    {
-        KW_ReleaseInternalTextures();
-        fs::current_path(previous);
-        fs::remove_all(folder);
-    }
+struct TextureScratch : InScratchFolder {
+    const std::string folder = scratch.Path("");
+    ~TextureScratch() { KW_ReleaseInternalTextures(); }
     // Saves a w x h memory bitmap in one colour with a magenta top-left pixel.
     void SaveIcon(const std::string& fileName, int w, int h, ALLEGRO_COLOR colour)
     {

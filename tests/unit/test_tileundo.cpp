@@ -36,22 +36,7 @@ protected:
     std::unique_ptr<Tileset> tileset = std::make_unique<Tileset>();
 };
 
-const Rgba kBlack{0, 0, 0, 255}, kWhite{255, 255, 255, 255};
-
-TEST_F(TileUndo, AStrokeOverFivePixelsIsOneTileStepThatUndoesAndRedoes)
-{
-    const TileEditStep stroke = Change({7}, [&] {
-        for (int x = 3; x < 8; ++x) PaintTilePixel(Tile(7), x, 4, al_map_rgb(255, 255, 255));
-    });
-    ASSERT_EQ(stroke.tiles.size(), 1u);
-    EXPECT_EQ(TileToShowAfterStep(stroke, 0), 7) << "undo shows the tile it changed";
-    const TileEditStep redo = ApplyTileEditStep(*tileset, stroke);
-    for (int x = 3; x < 8; ++x) EXPECT_EQ(At(7, x, 4), kBlack) << x;
-    ApplyTileEditStep(*tileset, redo);
-    for (int x = 3; x < 8; ++x) EXPECT_EQ(At(7, x, 4), kWhite) << x;
-    EXPECT_EQ(At(7, 2, 4), kBlack);
-    EXPECT_EQ(At(8, 3, 4), kBlack) << "the neighbour in the atlas is untouched";
-}
+const Rgba kBlack{0, 0, 0, 255};
 
 TEST_F(TileUndo, OnlyTilesThatChangedAreKeptAndTypeDescriptionAndSetDescriptionComeBack)
 {

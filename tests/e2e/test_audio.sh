@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The audio panel heard through the null sink: the volume drag plays the test sound, a tune loaded with F3 plays
 # and Stop silences it, Defaults No keeps and Yes restores the volumes, which kwui2.ini keeps with the last tune.
+# Without a sound device the panel still works on nothing; after a change of display mode it keeps its layout.
 source "$(dirname "$0")/lib.sh" "$@"
 
 REC_PID=""
@@ -32,21 +33,22 @@ expect_peak() {
 }
 expect_sound() { expect_peak "$1" "$2" 'p > 0.02'; }
 expect_silence() { expect_peak "$1" "$2" 'p < 0.002'; }
-
+# drag_volume STEP: the "Sound Volume" thumb (slider at 105, 135, 590 x 24) dragged from 240 down to x = 300:
+# (300 - 10 - 105) * 100 / 570 = 32 %, so 255 * 32 / 100 = 81.
+drag_volume() {
+  xdotool mousemove --window "$APP_WIN" 640 147; sleep 0.2
+  xdotool mousedown 1
+  for x in $(seq 620 "-$1" 300); do xdotool mousemove --window "$APP_WIN" "$x" 147; sleep 0.06; done
+  sleep 0.4
+  xdotool mouseup 1
+}
 
 start_app
 wait_window
 open_screen "Audio Panel"
-screenshot "$WORK/panel.png"
 
-# Drag the "Sound Volume" thumb (slider at 105, 135, 590 x 24) from 240 down
-# to x = 300: (300 - 10 - 105) * 100 / 570 = 32 %, so 255 * 32 / 100 = 81.
 record_start drag
-xdotool mousemove --window "$APP_WIN" 640 147; sleep 0.2
-xdotool mousedown 1
-for x in $(seq 620 -20 300); do xdotool mousemove --window "$APP_WIN" "$x" 147; sleep 0.06; done
-sleep 0.4
-xdotool mouseup 1
+drag_volume 20
 sleep 0.6
 stop_recording
 expect_sound drag "the test sound while the volume slider moves"
@@ -96,4 +98,51 @@ wait_for "the panel to close on F5" 15 panel_gone
 quit_from_options
 
 expect_fields "$WORK/kwui2.ini" SoundVolume=240 MusicVolume=140   # the defaults
+
+# No sound server to reach, and no sound card behind it: the slider and every transport key work on nothing, and
+# the volumes and the music path are saved.
+printf '[video]\nwidth=800\nheight=600\nwindow=True\n[audio]\nMusicLoadPath=%s\n' "$WORK/base/voltest.ogg" > "$WORK/kwui2.ini"
+PULSE_SERVER=unix:/nonexistent/pulse start_app
+wait_window
+open_screen "Audio Panel"
+drag_volume 40
+pointer_home
+key space; key Left; key Right; key p; key s
+app_running || fail "the program ended while the panel was open without a device"
+key Escape
+wait_for "the panel to close" 15 panel_gone
+quit_from_options
+expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$WORK/base/voltest.ogg"
+
+# After a change of display mode (Video Options: the first listed mode, in a window) the panel keeps its layout
+# and draws its status into the new display.
+STATUS_FILL="#001400"
+start_app
+wait_window
+open_screen "Audio Panel"   # seen once in the first display
+wait_for "the status display" 15 pixel_is 600 385 "$STATUS_FILL"
+key Escape
+wait_for "the panel to close" 15 panel_gone
+open_screen "Video Options"   # the "Select Display Mode" dialog
+xdotool mousemove --window "$APP_WIN" 100 517; sleep 0.2
+xdotool mousedown 1; sleep 0.08; xdotool mouseup 1; sleep 0.3
+pointer_home
+key Return
+sleep 2
+wait_window
+size_now() { [ "$(window_size "$APP_WIN")" != "800x600" ]; }
+wait_for "the new display" 15 size_now
+pointer_home
+key Return   # the two messages about the change
+sleep 0.5
+key Return
+sleep 0.5
+app_running || fail "the program ended after the mode change"
+pointer_home
+key Up; key Return   # Options: Audio Panel again
+wait_for "the audio panel in the new display" 15 panel_shown
+wait_for "the status display in the new display" 15 pixel_is 600 385 "$STATUS_FILL"
+key Escape
+wait_for "the panel to close" 15 panel_gone
+quit_from_options
 pass

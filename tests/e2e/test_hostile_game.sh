@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Hostile game content that is well formed: a sound folder of names too long and just fitting and WAV files that
+# are not sounds, a first map of 65535 clouds, a start far outside, time 0, cells past the tile set and a
+# 30000-character title of format signs, a game.ini of MapsCount 30000 and of music names of 5000 characters. The
+# game says what is wrong, the menus and levels go on, and no content file changes.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/hostile_lib.sh"
+hostile_workdir
+
+# [Sounds: each bad one is named, the rest loads, the menu runs with its sounds] -
+sound="$WORK/base/sound"
+some_wav=$(find "$sound/interface" -iname '*.wav' | head -n1)
+[ -n "$some_wav" ] || fail "no interface sound in base/sound"
+long_folder=$(head -c 200 /dev/zero | tr '\0' 'f')
+long_file=$(head -c 120 /dev/zero | tr '\0' 'n')
+mkdir -p "$sound/$long_folder"
+cp "$some_wav" "$sound/$long_folder/$long_file.wav"
+# "interface/" + 241 + ".wav": 255 characters, the longest that fits.
+near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
+cp "$some_wav" "$sound/interface/$near_limit.wav"
+random_bytes "$sound/world/noise1.wav" 4096
+head -c 20 "$some_wav" > "$sound/game/cutshort.WAV"
+# A well-formed WAV of no samples (22050 Hz, 16-bit mono, data size 0), and only the header of one whose data
+# chunk says 4096 bytes.
+wav_header='RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00data'
+printf "$wav_header"'\x00\x00\x00\x00' > "$sound/game/silent.wav"
+printf "$wav_header"'\x00\x10\x00\x00' > "$sound/world/headeronly.wav"
+start_checked
+for message in "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" \
+    'Unable to load sample from .*base/sound/world/noise1.wav' 'Unable to load sample from .*base/sound/game/cutshort.WAV' \
+    'Unable to load sample from .*base/sound/game/silent.wav: it holds no sound' \
+    'Unable to load sample from .*base/sound/world/headeronly.wav: it holds no sound'; do
+  grep -q "$message" "$WORK/stderr.txt" || fail "no message '$message'"
+done
+grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
+key Up Down Up Down
+sleep 0.5
+grep -q 'No such sound number' "$WORK/stderr.txt" && fail "menu sounds went missing"
+end_checked "the hostile sound folder"
+
+# [The first map: the level shows with the clouds cut (and says so), Escape leaves] -
+restore_base
+map="$WORK/base/maps/$(sed -n '/^\[map0\]/,/^\[/ s/^map=//p' "$WORK/base/game.ini")"
+title=$(for _ in $(seq 3750); do printf '%%s%%n%%d \\'; done)   # 8 characters a time: 30000
+{
+  printf '\x10\x00Sodbolt Map File\x03\x00'
+  printf '\x30\x75%s' "$title"
+  printf '\x00\x00'                          # no author
+  printf '\x00\x00\xff\xff\xff\xff\xff\xff'  # time 0, 65535 clouds, start (65535, 65535)
+  for _ in $(seq 200); do printf '\xff\xff\xff\x03'; done   # cells 65535 and 1023
+} > "$map"
+[ "$(stat -c %s "$map")" = $((2 + 16 + 2 + 2 + 30000 + 2 + 8 + 800)) ] || fail "the hostile map is $(stat -c %s "$map") bytes"
+start_checked
+play_first_slot
+wait_said "asks for 65535 clouds; 99 drift over it"
+# No time and no grass: the level still gets a second and is won at once; Space, Enter on the results (a par
+# planned for a start far outside), then Escape leaves level 2.
+sleep 2
+key space
+sleep 0.5
+key Return
+sleep 1
+key Escape
+back_at_menu "the level"
+end_checked "the hostile map"
+rm -f "$WORK"/base/savegames/*.sav
+
+# [MapsCount 30000 and no level sections: the message names "maps/"] ----------
+restore_base
+printf '[info]\nMapsCount=30000\n' > "$WORK/base/game.ini"
+start_checked
+play_first_slot
+wait_said 'maps/' 30
+sleep 1
+[ "$(window_crop_sum "$TITLE_BAR")" != "$menu" ] || fail "no message dialog over the menu"
+key Return
+back_at_menu "the message"
+key Up   # the menu is on Play: one up is Exit
+end_checked "MapsCount 30000"
+rm -f "$WORK"/base/savegames/*.sav
+
+# [Music names of 5000 characters (menu, credits, level) are reported; the level still plays] -
+long_name=$(head -c 5000 /dev/zero | tr '\0' 'q')
+printf '[music]\nMenuMusic=%s\nCreditsMusic=%s\n[info]\nMapsCount=1\n[map0]\nmap=level01.map\nmusic=%s\n' \
+  "$long_name" "$long_name" "$long_name" > "$WORK/base/game.ini"
+start_checked
+said "Unable to load music from base/${long_name:0:200}" || fail "no message about the menu music"
+new_game
+wait_said "Unable to load music from base/music/${long_name:0:200}"
+key Left
+sleep 1
+app_running || fail "the program ended in the level"
+key Escape
+back_at_menu "the level"
+# On Play: Credits is four down, Escape leaves them.
+key Down Down Down Down Return
+sleep 2
+app_running || fail "the program ended in the credits"
+[ "$(grep -c "Unable to load music from base/${long_name:0:200}" "$WORK/stderr.txt")" -ge 2 ] ||
+  fail "no message about the credits music"
+key Escape
+back_at_menu "the credits"
+key Down
+end_checked "5000-character music names"
+pass

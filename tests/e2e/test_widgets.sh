@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The widgets of tools/gallery under a real pointer and keyboard: buttons and their hot keys, the display mode
+# dialog, slider, list box, text field and pop-up menu; Escape reaches the Quit button.
+source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/gallery_lib.sh"
+start_gallery
+
+move() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; }
+press() { move "$1" "$2"; xdotool mousedown 1; sleep 0.15; }
+release() { xdotool mouseup 1; sleep 0.2; }
+click() { press "$1" "$2"; release; }
+rest_pointer() { move 700 560; }
+clicks_are() { [ "$(count '^click Click me')" = "$1" ]; }
+
+# [Buttons: a click is one click, press-move-off-release none] ----------------
+read -r bx by bw bh <<<"$(rect clickme)"
+press $((bx + bw / 2)) $((by + bh / 2))
+rest_pointer
+release
+sleep 0.3
+clicks_are 0 || fail "press, move off and release clicked the button"
+click $((bx + bw / 2)) $((by + bh / 2))
+rest_pointer
+wait_for "the click to be reported" 5 clicks_are 1
+sleep 0.3
+clicks_are 1 || fail "one click reported $(count '^click Click me') clicks"
+# The hot key (F2) fires once per key character.
+key F2
+wait_for "F2 to click" 5 clicks_are 2
+sleep 0.5
+clicks_are 2 || fail "one F2 gave $(( $(count '^click Click me') - 1 )) clicks"
+key F2 F2
+wait_for "two more F2 clicks" 5 clicks_are 4
+sleep 0.5
+clicks_are 4 || fail "two F2 presses gave $(( $(count '^click Click me') - 2 )) clicks"
+# "Go A" (index 4) and "Go B" (index 5) share the hot key F9: both click, the toolbar says 4.
+key F9
+wait_for "the toolbar result" 5 grep -q '^toolbar ' "$LOG"
+line=$(grep '^toolbar ' "$LOG" | head -n1)
+[ "$line" = "toolbar 4 Go A (clicked: 4 5)" ] || fail "toolbar reported '$line'"
+
+# [Select Display Mode (F5): its title bar shows, Cancel keeps the display] ---
+key F5
+wait_for "the display mode dialog" 10 pixel_is 100 70 "$TITLE_BLUE"
+key Escape
+wait_for "the dialog to end" 5 grep -q '^displaymode ' "$LOG"
+grep -qx 'displaymode cancelled' "$LOG" || fail "dialog reported '$(grep '^displaymode ' "$LOG")'"
+grep -qx 'display 800x600' "$LOG" || fail "the display changed: $(grep '^display ' "$LOG")"
+[ "$(window_size "$APP_WIN")" = "800x600" ] || fail "window is $(window_size "$APP_WIN") after Cancel"
+sleep 0.3
+app_running || fail "Escape in the dialog also quit the gallery"
+
+# [Slider: a drag to 400 pixels in, (400 - 10) * 100 / 570 = 68 percent] ------
+read -r sx sy sw sh <<<"$(rect volume)"
+move $((sx + 50)) $((sy + sh / 2))
+xdotool mousedown 1; sleep 0.1
+for step in $(seq 60 20 400); do move $((sx + step)) $((sy + sh / 2)); done
+release
+rest_pointer
+values=$(awk '$1 == "slider" && $2 == "Volume" { print $3 }' "$LOG" | tail -n +2)
+[ "$(echo "$values" | grep -c .)" -ge 5 ] || fail "the drag changed the value only $(echo "$values" | grep -c .) times"
+[ "$(echo "$values" | tail -n1)" = 173 ] || fail "the drag ended at $(echo "$values" | tail -n1), expected 173"
+
+# [List box: a double click on the third row activates it] --------------------
+lh=$(awk '$1 == "lineheight" { print $2 }' "$LOG")
+read -r lx ly lw lhgt <<<"$(rect list)"
+move $((lx + 40)) $((ly + (lh + 1) * 2 + lh / 2))
+# Presses last 0.1 s for slow frames; a busy machine may stretch the pair past a quarter second: three tries.
+for attempt in 1 2 3; do
+  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.05
+  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
+  wait_until 2 grep -q '^list activated 2$' "$LOG" && break
+done
+grep -q '^list activated 2$' "$LOG" || fail "a double click did not activate row 2"
+
+# [Text field "Code", made for 6 characters: it keeps 5; Backspace] -----------
+read -r fx fy fw fh <<<"$(rect code)"
+click $((fx + 10)) $((fy + fh / 2))
+type_text "abc12x"
+wait_for "the typed text" 5 grep -qx 'field Code abc12' "$LOG"
+sleep 0.3
+grep -qx 'field Code abc12x' "$LOG" && fail "the field took a sixth character"
+key BackSpace
+wait_for "Backspace" 5 grep -qx 'field Code abc1' "$LOG"
+
+# [Pop-up menu: its second item ("Edit") is 1, Escape -1 without quitting] ----
+read -r px py pw ph <<<"$(rect popup)"
+mx=$((px + pw / 2)); my=$((py + ph / 2))
+click "$mx" "$my"
+wait_for "the menu to open" 5 grep -q '^menu open' "$LOG"
+read -r _ _ ox oy <<<"$(grep '^menu open' "$LOG" | tail -n1)"
+sleep 0.3
+click $((ox + 20)) $((oy + 36 + 18))
+wait_for "the menu result" 5 grep -q '^menu -\?[0-9]' "$LOG"
+[ "$(grep '^menu -\?[0-9]' "$LOG" | tail -n1)" = "menu 1" ] || fail "menu returned '$(grep '^menu -\?[0-9]' "$LOG" | tail -n1)'"
+click "$mx" "$my"
+wait_for "the menu to open again" 5 test "$(grep -c '^menu open' "$LOG")" = 2
+sleep 0.3
+key Escape
+wait_for "the cancelled menu" 5 grep -qx 'menu -1' "$LOG"
+sleep 0.5
+app_running || fail "Escape in the menu also quit the gallery"
+
+rest_pointer
+key Escape
+expect_exit 0
+grep -q '^quit' "$LOG" || fail "Escape did not reach the Quit button"
+pass
