@@ -167,5 +167,8 @@ void KW_ProbeBackBuffer()
         al_unlock_bitmap(back);
     }
     state.backBufferKept = kept;
+    // the window shows black again, as a new one does, until the first frame
+    al_clear_to_color(al_map_rgb(0, 0, 0));
+    al_flip_display();
     al_clear_to_color(al_map_rgb(0, 0, 0));
 }
