@@ -51,16 +51,23 @@ struct Stamp {
 std::vector<Stamp> gStamps;
 void OnPresented() { gStamps.push_back({Seconds(CLOCK_MONOTONIC), Seconds(CLOCK_PROCESS_CPUTIME_ID)}); }
 
+// A picture of 32-pixel squares in many colours, for the reference loops.
+ALLEGRO_BITMAP* CheckedPicture(int width, int height)
+{
+    ALLEGRO_BITMAP* picture = al_create_bitmap(width, height);
+    al_set_target_bitmap(picture);
+    for (int y = 0; y < height; y += 32)
+        for (int x = 0; x < width; x += 32)
+            al_draw_filled_rectangle(x, y, x + 32, y + 32, al_map_rgb((x * 7) & 255, (y * 5) & 255, 90));
+    al_set_target_backbuffer(kwDisplay);
+    return picture;
+}
+
 // The floor: one 800 x 512 bitmap scaled over the map window's place each
 // frame, copied without blending, then the toolkit's frame end.
 void ScaledBitmapLoop(double seconds)
 {
-    ALLEGRO_BITMAP* picture = al_create_bitmap(kFieldWidth, kFieldHeight);
-    al_set_target_bitmap(picture);
-    for (int y = 0; y < kFieldHeight; y += 32)
-        for (int x = 0; x < kFieldWidth; x += 32)
-            al_draw_filled_rectangle(x, y, x + 32, y + 32, al_map_rgb((x * 7) & 255, (y * 5) & 255, 90));
-    al_set_target_backbuffer(kwDisplay);
+    ALLEGRO_BITMAP* picture = CheckedPicture(kFieldWidth, kFieldHeight);
     const WindowFit fit = FitMapWindow(kwScreenW, kwScreenH);
     const double end = Seconds(CLOCK_MONOTONIC) + seconds;
     al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
@@ -77,12 +84,7 @@ void ScaledBitmapLoop(double seconds)
 // each frame, as a menu's background is, then the toolkit's frame end.
 [[noreturn]] void ScreenBitmapLoop()
 {
-    ALLEGRO_BITMAP* picture = al_create_bitmap(kwScreenW, kwScreenH);
-    al_set_target_bitmap(picture);
-    for (int y = 0; y < kwScreenH; y += 32)
-        for (int x = 0; x < kwScreenW; x += 32)
-            al_draw_filled_rectangle(x, y, x + 32, y + 32, al_map_rgb((x * 7) & 255, (y * 5) & 255, 90));
-    al_set_target_backbuffer(kwDisplay);
+    ALLEGRO_BITMAP* picture = CheckedPicture(kwScreenW, kwScreenH);
     for (;;) {
         KW_RedrawAll();
         al_draw_bitmap(picture, 0, 0, 0);
