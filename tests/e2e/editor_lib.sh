@@ -51,7 +51,7 @@ open_editor() {
   wait_window
   focus_app
   # The console of the start-up is black; the menu is drawn over its picture.
-  wait_for "the main menu" 30 pixel_not 400 10 "#000000"
+  wait_for "the main menu" 30 pixel_lit 400 10
   sleep 1
   key Down Down Down Return   # from Exit round to Tools
   sleep 0.5

@@ -127,6 +127,8 @@ area_differs() { [ "$(area_sum "$1")" != "$2" ]; }
 area_equals() { [ "$(area_sum "$1")" = "$2" ]; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 pixel_not() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [ "$p" != "$3" ]; }
+# pixel_lit X Y: neither black nor one of the near-black shades shown while the program tries its display.
+pixel_lit() { local p; p=$(pixel "$1" "$2"); [ -n "$p" ] && [[ $p != "#0000"* ]]; }
 wait_pixel() { wait_for "colour $3 at $1,$2 ($4)" 20 pixel_is "$1" "$2" "$3"; }
 TITLE_BLUE="#0303FF"   # title bars of toolbars and dialogs
 
@@ -141,7 +143,7 @@ panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
 panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
 pointer_home() { xdotool mousemove --window "$APP_WIN" 5 5; sleep 0.2; }
 # The menu screens' title and bottom bars are drawn once the program takes keys.
-menu_bars_drawn() { pixel_not 790 12 "#000000" && pixel_not 795 560 "#000000"; }
+menu_bars_drawn() { pixel_lit 790 12 && pixel_lit 795 560; }
 # open_screen NAME: opens the screen by the keys that lead to it and waits until it shows. The program's menus:
 # "Audio Panel" from the main menu as it starts (on Exit), "Video Options" from the options menu. The dialog
 # host's dialogs (Enter opens the one it was started with): "Edit Text String", "Select Colour", "Confirm",

@@ -32,14 +32,16 @@ title_now_differs() { grab && [ "$(title_sum)" != "$1" ]; }
 picture_now_differs() { grab && [ "$(grab_sum)" != "$1" ]; }
 
 # learn_main_menu SECONDS: waits for the first main menu (after the black console) and remembers how it looks.
-menu_drawn() { grab && [ "$(px 790 12)" != 000000 ] && [ "$(px 795 560)" != 000000 ]; }
+# Black and the near-black shades the program shows while it tries its display are no menu.
+lit() { [[ $1 != 0000* ]]; }
+menu_drawn() { grab && lit "$(px 790 12)" && lit "$(px 795 560)"; }
 # A slow first frame (valgrind) can be seen half drawn: what is learnt is a
 # picture that stays the same for a second.
 menu_settled() {
-  grab || return 1
+  menu_drawn || return 1
   local seen="$(px 790 12) $(px 795 560) $(title_sum)"
   sleep 1
-  grab && [ "$(px 790 12) $(px 795 560) $(title_sum)" = "$seen" ]
+  menu_drawn && [ "$(px 790 12) $(px 795 560) $(title_sum)" = "$seen" ]
 }
 learn_main_menu() {
   wait_for "the main menu" "${1:-60}" menu_drawn
