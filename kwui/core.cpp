@@ -33,6 +33,7 @@ int kwForcedWindowed = -1;
 std::string kwInitFailure;
 // The windowed flag kwui2.ini held, written back while a forced mode lasts.
 static bool gStoredWindowed = true;
+static bool gStoredFullScreenWindow = false;
 
 // [SECTION] Theme
 
@@ -96,6 +97,8 @@ KW_VideoSettings KW_ReadVideoSettings(const ALLEGRO_CONFIG* config)
     settings.windowed = KW_ParseWindowFlag(al_get_config_value(config, "video", "window"));
     const char* sharp = al_get_config_value(config, "video", "sharppixels");
     settings.sharpPixels = sharp && KW_ParseWindowFlag(sharp);
+    const char* grown = al_get_config_value(config, "video", "fullscreenwindow");
+    settings.fullScreenWindow = !settings.windowed && grown && KW_ParseWindowFlag(grown);
     return settings;
 }
 
@@ -113,7 +116,8 @@ bool KW_DisplayCanMake(int width, int height)
     return largest <= 0 || (width <= largest && height <= largest);
 }
 
-void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed, bool sharpPixels)
+void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed, bool sharpPixels,
+                           bool fullScreenWindow)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%d", width);
@@ -122,6 +126,7 @@ void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool w
     al_set_config_value(config, "video", "height", text);
     al_set_config_value(config, "video", "window", windowed ? "True" : "False");
     al_set_config_value(config, "video", "sharppixels", sharpPixels ? "True" : "False");
+    al_set_config_value(config, "video", "fullscreenwindow", !windowed && fullScreenWindow ? "True" : "False");
 }
 
 // [SECTION] Display
@@ -312,6 +317,7 @@ bool KW_Init()
         al_destroy_config(config);
     }
     gStoredWindowed = video.windowed;
+    gStoredFullScreenWindow = video.fullScreenWindow;
     KW_SetSharpPixels(video.sharpPixels);
     if (kwForcedWindowed >= 0) video.windowed = kwForcedWindowed != 0;
     // A size no screen can show (a hand-edited or damaged file) would end the
@@ -329,7 +335,10 @@ bool KW_Init()
         // A stored mode this screen cannot show (a full-screen size from
         // another monitor) leads to the question, not to a program that
         // cannot start until its settings file is deleted.
-        created = MakeInitialDisplay(video.width, video.height, video.windowed);
+        const bool growWindow = kwForcedWindowed < 0 && !video.windowed && video.fullScreenWindow;
+        created = MakeInitialDisplay(video.width, video.height, video.windowed || growWindow);
+        if (created && growWindow && !KW_ToggleFullScreen())
+            KW_LogError("KW_Init: the window could not be grown over the screen; it stays a window.");
         if (!created)
             KW_LogError("KW_Init: no %s %d by %d display could be made; asking for the screen resolution instead.",
                         video.windowed ? "windowed" : "full-screen", video.width, video.height);
@@ -420,8 +429,10 @@ void KW_Shutdown()
     if (!kwInitialised) return;
 
     if (ALLEGRO_CONFIG* config = al_create_config()) {
-        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, kwForcedWindowed >= 0 ? gStoredWindowed : kwWindowed,
-                              KW_SharpPixels());
+        const bool forced = kwForcedWindowed >= 0;
+        const bool grown = kwDisplay && !kwWindowed && !(al_get_display_flags(kwDisplay) & ALLEGRO_FULLSCREEN);
+        KW_WriteVideoSettings(config, kwScreenW, kwScreenH, forced ? gStoredWindowed : kwWindowed, KW_SharpPixels(),
+                              forced ? gStoredFullScreenWindow : grown);
         if (kwAudioHooks.saveSettings) kwAudioHooks.saveSettings(config);
         if (!KW_SaveConfigReplacing(kwSettingsPath.c_str(), config))
             KW_LogError("KW_Shutdown: Unable to write %s", kwSettingsPath.c_str());

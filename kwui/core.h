@@ -109,6 +109,10 @@ struct KW_VideoSettings {
     int height = -1;
     bool windowed = true;
     bool sharpPixels = false;  // whole-number scaling of a full-screen window (kwui/frame.h)
+    // Full screen was the window grown over the screen (F11), not a display
+    // mode of its own: the next start grows the window again, so F11 still
+    // switches back.
+    bool fullScreenWindow = false;
 };
 
 // Reads section "video" of kwui2.ini; a null config gives the defaults.
@@ -122,7 +126,8 @@ bool KW_IsUsableScreenSize(int width, int height);
 // Whether the current display could be replaced by one of that size: a
 // usable size no larger than the largest bitmap the display makes.
 bool KW_DisplayCanMake(int width, int height);
-void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed, bool sharpPixels = false);
+void KW_WriteVideoSettings(ALLEGRO_CONFIG* config, int width, int height, bool windowed, bool sharpPixels = false,
+                           bool fullScreenWindow = false);
 // Writes a settings file (kwui2.ini, sodbolt.ini) beside the old one as
 // path + ".new" and renames it over it: a failed or interrupted write leaves
 // the old settings whole. False (temporary removed) on any failure.

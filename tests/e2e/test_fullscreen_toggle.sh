@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # F11 and Alt+Enter put the window over the whole screen and back, with the screens scaled to fit (black bands
-# where the shapes differ) and Alt+Enter choosing nothing; kwui2.ini keeps full screen after Exit. Sharp pixels,
-# ticked in Video Options, shows the screens at a whole-number scale with black around, unblurred.
+# where the shapes differ) and Alt+Enter choosing nothing; kwui2.ini keeps full screen after Exit, and the next
+# start grows the window again, so that F11 still switches back. Sharp pixels, ticked in Video Options, shows the
+# screens at a whole-number scale with black around, unblurred.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/hostile_lib.sh"
 
@@ -43,6 +44,22 @@ expect_exit 0 30
 ini_says 'window=False'
 ini_says 'width=800'
 ini_says 'sharppixels=False'
+ini_says 'fullscreenwindow=True'
+
+# The next start grows the window over the screen again, and F11 still brings the window back.
+start_app
+wait_window
+wait_for "the window to cover the screen at start" 30 full_screen
+focus_app
+wait_for "the menu scaled into the screen" 30 scaled_menu
+key F11
+wait_for "the window back at its size" 15 windowed
+focus_app
+wait_for "the menu" 15 menu_bars_drawn
+key Return
+expect_exit 0 30
+ini_says 'window=True'
+ini_says 'fullscreenwindow=False'
 
 # Sharp pixels from Video Options, in full screen: 800 x 600 fits 1280 x 1024 once, centred at (240, 212), and
 # Cancel keeps it.

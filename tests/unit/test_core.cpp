@@ -56,6 +56,11 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     const KW_VideoSettings back = KW_ReadVideoSettings(config);
     EXPECT_EQ(std::make_tuple(back.width, back.height, back.windowed, back.sharpPixels),
               std::make_tuple(1024, 768, false, true));
+    EXPECT_FALSE(back.fullScreenWindow) << "a display mode of its own unless told";
+    KW_WriteVideoSettings(config, 1024, 768, false, false, true);
+    EXPECT_TRUE(KW_ReadVideoSettings(config).fullScreenWindow);
+    KW_WriteVideoSettings(config, 1024, 768, true, false, true);
+    EXPECT_FALSE(KW_ReadVideoSettings(config).fullScreenWindow) << "a window is never grown";
     al_destroy_config(config);
 }
 
