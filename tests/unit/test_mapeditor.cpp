@@ -1,6 +1,4 @@
-// Map editor: painting and picking with the brush, the pointer over the map,
-// the cursor pulse, the texts it shows, the brush-size grid, undo and redo,
-// the unsaved marker and Check Map.
+// Map editor: brush, pointer, texts, brush-size grid, undo and redo, the unsaved marker, Check Map.
 #include "test_game_support.h"
 
 #include "editors/mapbrush.h"
