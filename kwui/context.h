@@ -71,6 +71,10 @@ struct KW_Context {
     int keyModifiers = 0;
     ALLEGRO_MOUSE_STATE mouse{};
     unsigned mouseGrabFrame = 0;  // the frame (framesPresented + 1) the pointer was last grabbed in
+    // A left press taken by the last poll, where it was (screen pixels): a
+    // click let go before the frame read the buttons still counts.
+    bool leftPress = false;
+    int leftPressX = 0, leftPressY = 0;
     // text-field registry (one slot per field id) and the focused field
     uint8_t fieldSlots[256] = {};
     uint8_t focusedField = 0;

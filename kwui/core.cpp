@@ -69,6 +69,8 @@ void KW_ClearKey()
     kwKeyCode = -1;
     kwKeyChar = -1;
     kwKeyModifiers = 0;
+    // a press taken before a dialog opened belongs to what opened it
+    kwContext.leftPress = false;
 }
 
 // [SECTION] Video settings

@@ -89,7 +89,7 @@ int KW_LargeLineHeight();
 int KW_TextWidth(const char* text);
 int KW_TextWidth(ALLEGRO_FONT* font, const char* text);
 
-// Clears the latched key character.
+// Clears the latched key character (and a left press the last poll took).
 void KW_ClearKey();
 
 // A modal dialog runs its loop inside one: the key that opened it does not

@@ -31,6 +31,13 @@ void KW_PollEvents()
             continue;
         }
         if (KW_TakeFrameEvent(event)) continue;
+        if (event.type == ALLEGRO_EVENT_MOUSE_BUTTON_DOWN && event.mouse.button == 1) {
+            int x = event.mouse.x, y = event.mouse.y;
+            KW_WindowToScreen(x, y);
+            kwContext.leftPress = true;
+            kwContext.leftPressX = x;
+            kwContext.leftPressY = y;
+        }
         if (event.type == ALLEGRO_EVENT_KEY_CHAR) {
             kwKeyPending = true;
             kwKeyCode = event.keyboard.keycode;
@@ -95,12 +102,22 @@ bool KW_MouseRightDown() { return (KW_GetMouseButtons() & 2) != 0; }
 
 void KW_WaitMouseRelease()
 {
+    kwContext.leftPress = false;  // the press is answered
     // Rest between polls so that holding a button never spins a core.
     for (;;) {
         al_get_mouse_state(&kwMouse);
         if (kwMouse.buttons == 0) return;
         al_rest(0.001);
     }
+}
+
+bool KW_TakeLeftPress(int& x, int& y)
+{
+    if (!kwContext.leftPress) return false;
+    kwContext.leftPress = false;
+    x = kwContext.leftPressX;
+    y = kwContext.leftPressY;
+    return true;
 }
 
 void (*kwFramePresentedHook)() = nullptr;

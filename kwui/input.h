@@ -22,6 +22,10 @@ bool KW_MouseLeftDown();
 bool KW_MouseRightDown();
 void KW_RefreshMouse();
 void KW_WaitMouseRelease();
+// A left-button press the last poll took, and where; cleared by the call. On
+// a slow frame a quick click can come and go between two frames, unseen by
+// the button state.
+bool KW_TakeLeftPress(int& x, int& y);
 // The end of every screen's frame: poll events, wait for the tick, console,
 // tool tips, flip. Every screen loop has the one shape
 //     clear -> widgets -> act on their results -> KW_PresentFrame()

@@ -314,10 +314,14 @@ void ListBoxClass::Update()
     al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
 
     // mouse: select, wait for the release, then look for a double click
-    const int mx = KW_GetMouseX();
-    const int my = KW_GetMouseY();
+    int mx = KW_GetMouseX();
+    int my = KW_GetMouseY();
+    const bool held = (kwMouse.buttons & 1) != 0;
+    int pressX = 0, pressY = 0;
+    const bool pressed = KW_TakeLeftPress(pressX, pressY);
+    if (pressed && !held) mx = pressX, my = pressY;  // a quick click already let go: where it was
     const int row = RowAt(mx, my);
-    if (row != -1 && (kwMouse.buttons & 1)) {
+    if (row != -1 && (held || pressed)) {
         selected = row;
         KW_WaitMouseRelease();
         KW_DateTime now;

@@ -19,10 +19,11 @@ said() { grep -qF "$1" "$WORK/stderr.txt"; }
 wait_said() { wait_for "the message '$1'" "${2:-20}" said "$1"; }
 
 # menu_up [SECONDS]: the window is there and the main menu has drawn its
-# title bar (something other than black at its left end).
+# title bar (brighter at its left end than black or the near-black shades
+# shown while the display is tried).
 menu_drawn() {
   shot "$WORK/menu.png"
-  [ "$(convert "$WORK/menu.png" -crop 300x30+10+10 +repage -format '%[fx:mean]' info:)" != 0 ]
+  [ "$(convert "$WORK/menu.png" -crop 300x30+10+10 +repage -format '%[fx:mean>0.1]' info:)" = 1 ]
 }
 menu_up() {
   wait_window '^Sodbolt$' "${1:-30}"

@@ -1,6 +1,4 @@
-// The close button's guards: asked newest first, the first refusal stops the
-// asking, a guard's scope ends with it, and a close that comes in while a
-// question is up is refused without asking again.
+// The close button's guards: asked newest first, the first refusal stops the asking.
 #include "kwui/closing.h"
 
 #include <gtest/gtest.h>

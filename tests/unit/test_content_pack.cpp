@@ -2,6 +2,7 @@
 // own loaders, the levels are consistent, the sounds and tunes are usable. Runs from the repository root.
 #include "audio/audiorules.h"
 #include "content/map.h"
+#include "content/sheets.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
 #include "content_testing.h"
@@ -23,20 +24,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct BitmapCloser {
-    void operator()(ALLEGRO_BITMAP* b) const { al_destroy_bitmap(b); }
-};
-using BitmapPtr = std::unique_ptr<ALLEGRO_BITMAP, BitmapCloser>;
-
-BitmapPtr LoadPicture(const std::string& path)
-{
-    int old = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    BitmapPtr bmp(al_load_bitmap(path.c_str()));
-    al_set_new_bitmap_flags(old);
-    return bmp;
-}
 
 bool IsMagenta(ALLEGRO_BITMAP* bmp, int x, int y)
 {
@@ -356,37 +343,6 @@ TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyF
     }
 }
 
-TEST(ContentPack, TheTunesAreWholeFourChannelModulesThatDifferFromEachOther)
-{
-    // (that each one plays, audibly, is the audio test's)
-    std::set<std::vector<uint8_t>> patternSets;
-    int tunes = 0;
-    for (const auto& entry : fs::directory_iterator("base/music")) {
-        SCOPED_TRACE(entry.path().string());
-        std::vector<uint8_t> b = ReadFileBytes(entry.path().string());
-        ASSERT_GT(b.size(), 1084u);
-        ASSERT_EQ(std::string(b.begin() + 1080, b.begin() + 1084), "M.K.");
-        auto u16 = [&](size_t o) { return (b[o] << 8) | b[o + 1]; };
-        ASSERT_TRUE(b[950] >= 1 && b[950] <= 128) << "order count";
-        int patterns = 0;
-        for (int i = 0; i < 128; ++i) patterns = std::max(patterns, b[952 + i] + 1);
-        size_t sampleBytes = 0;
-        for (size_t h = 20; h < 20 + 31 * 30; h += 30) {
-            const int length = u16(h + 22), loopStart = u16(h + 26), loopLength = u16(h + 28);
-            EXPECT_LE(b[h + 25], 64) << "volume of the sample at " << h;
-            if (loopLength > 1) {
-                EXPECT_LE(loopStart + loopLength, length) << "loop of the sample at " << h;
-            }
-            sampleBytes += 2 * static_cast<size_t>(length);
-        }
-        ASSERT_EQ(b.size(), 1084 + static_cast<size_t>(patterns) * 1024 + sampleBytes) << "nothing missing or left over";
-        patternSets.insert(std::vector<uint8_t>(b.begin() + 1084, b.begin() + 1084 + patterns * 1024));
-        ++tunes;
-    }
-    EXPECT_GE(tunes, 6);
-    EXPECT_EQ(patternSets.size(), static_cast<size_t>(tunes)) << "every tune is its own";
-}
-
 TEST(ContentPack, PicturesAreTopRowFirstRunLengthTargasOfOverlaysOnMagentaFullScenesAndNamedIcons)
 {
     const std::set<std::string> overlays = {"base/inter_LevelComplete.tga", "base/inter_OutOfTime.tga",
@@ -406,9 +362,9 @@ TEST(ContentPack, PicturesAreTopRowFirstRunLengthTargasOfOverlaysOnMagentaFullSc
         EXPECT_EQ((std::array<int, 3>{b[2], b[16], b[17]}), (std::array{10, 24, 0x20})) << "24-bit RLE, top row first";
         // the top-left pixel as stored is the one Allegro shows at (0, 0)
         const int w = b[12] | (b[13] << 8), h = b[14] | (b[15] << 8);
-        BitmapPtr picture = LoadPicture(file);
-        ASSERT_TRUE(picture);
+        std::unique_ptr<ALLEGRO_BITMAP, void (*)(ALLEGRO_BITMAP*)> picture(LoadPictureAsMemory(file), al_destroy_bitmap);
         ALLEGRO_BITMAP* bmp = picture.get();
+        ASSERT_TRUE(bmp);
         EXPECT_EQ(std::pair(al_get_bitmap_width(bmp), al_get_bitmap_height(bmp)), std::pair(w, h));
         EXPECT_EQ(PixelOf(bmp, 0, 0), (Rgba{b[21], b[20], b[19], 255}));
 

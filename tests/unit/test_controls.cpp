@@ -1,6 +1,4 @@
-// The level's keys: rebinding swaps a key already in use, Escape and the
-// menus' keys cannot be taken, the defaults come back, and sodbolt.ini's
-// section survives a round trip and refuses a key given twice.
+// The level's keys: rebinding, defaults, and sodbolt.ini's section.
 #include "game/controls.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Folder listings by extension and depth.
+// Folder listings: order, depth and extension filters.
 #include "kwui/dirlist.h"
 
 #include <gtest/gtest.h>
@@ -17,32 +17,6 @@ std::vector<std::string> Names(const DirectoryListClass& list)
     return names;
 }
 }  // namespace
-
-TEST(DirectoryList, ListsByExtensionIgnoringCaseAndByDepth)
-{
-    const fs::path root = fs::temp_directory_path() / "sodbolt_dirlist_test";
-    fs::remove_all(root);
-    fs::create_directories(root / "game");
-    for (const char* name : {"BIRDS1.WAV", "readme", "notes.txt", "game/skid1.wav", "game/skid2.Wav"})
-        std::ofstream(root / name) << "x";
-
-    DirectoryListClass list;
-    list.AddExtension("wav");
-    list.List(root.string(), DirectoryListClass::FilesOnly, false);
-    EXPECT_EQ(Names(list), std::vector<std::string>{"BIRDS1.WAV"});
-    EXPECT_FALSE(list.Accepts("readme"));
-    EXPECT_TRUE(list.Accepts("x.WaV"));
-
-    DirectoryListClass deep;
-    deep.AddExtension(".wav");
-    deep.List(root.string() + "/", DirectoryListClass::FilesOnly, true);
-    EXPECT_EQ(Names(deep), (std::vector<std::string>{"game/skid1.wav", "game/skid2.Wav", "BIRDS1.WAV"}));
-    // names are bare file names, relative paths lead from the root
-    EXPECT_EQ(deep.Entries()[0].name, "skid1.wav");
-    for (const auto& e : deep.Entries()) EXPECT_EQ(e.fullPath, (root / e.relativePath).string());
-
-    fs::remove_all(root);
-}
 
 TEST(DirectoryList, NamesSortIgnoringCaseWithNumbersByValue)
 {
@@ -65,7 +39,7 @@ TEST(DirectoryList, NamesSortIgnoringCaseWithNumbersByValue)
     EXPECT_LT(DirectoryCompareNames("x99999999999999999999999", "x100000000000000000000000"), 0);
 }
 
-TEST(DirectoryList, FoldersComeFirstThenFilesEachSortedAndDepthFirstWhereMet)
+TEST(DirectoryList, FoldersComeFirstThenFilesEachSortedDepthFirstAndFilteredByExtensionIgnoringCase)
 {
     const fs::path root = fs::temp_directory_path() / "sodbolt_dirlist_sorted";
     fs::remove_all(root);
@@ -87,6 +61,16 @@ TEST(DirectoryList, FoldersComeFirstThenFilesEachSortedAndDepthFirstWhereMet)
                                         "level10.map", "README"}));
     EXPECT_EQ(listed(DirectoryListClass::FoldersOnly, true),
               (std::vector<std::string>{"Alpha/", "alpha/", "alpha/sub/", "beta/", "zeta/"}));
+
+    DirectoryListClass filtered;
+    filtered.AddExtension("map");
+    filtered.AddExtension(".WAV");
+    filtered.List(root.string() + "/", DirectoryListClass::FilesOnly, true);
+    EXPECT_EQ(Names(filtered),
+              (std::vector<std::string>{"alpha/a.wav", "alpha/Z.wav", "level2.MAP", "Level03.map", "level10.map"}));
+    EXPECT_FALSE(filtered.Accepts("README"));
+    EXPECT_EQ(filtered.Entries()[0].name, "a.wav") << "names are bare, relative paths lead from the root";
+    for (const auto& e : filtered.Entries()) EXPECT_EQ(e.fullPath, (root / e.relativePath).string());
     DirectoryListClass missing;
     missing.List((root / "nowhere").string(), DirectoryListClass::FilesAndFolders, true);
     EXPECT_TRUE(missing.Entries().empty()) << "a missing folder lists nothing";

@@ -1,6 +1,4 @@
-// The editors' shared frame: the toolbar table, the undo messages every
-// editor gives, and the recovery copy (when it is written, when it goes,
-// what opening an editor does with one).
+// The editors' shared frame: toolbar table, undo messages and the recovery copy.
 #include "content_testing.h"
 
 #include "editors/document.h"

@@ -1,6 +1,4 @@
-// The game frame as the game draws it (straight onto the screen at 1:1, the
-// level line kept between frames) matches, pixel for pixel, the frame drawn
-// the plain way through the map window. Needs a display; skipped without one.
+// The game's frame matches, pixel for pixel, the frame drawn the plain way (skipped without a display).
 #include "game/playgame.h"
 #include "game/playstate.h"
 #include "game/resources.h"

@@ -1,7 +1,4 @@
-// Every shipped level can be won: the route planner drives the game's own
-// mower over each map of game.ini (no clouds) and cuts every grass cell within
-// 70 % of the level's Normal time; its par (the same route) is below the
-// Normal limit and is planned once per map file.
+// Every shipped level can be won by the route planner within 70 % of its Normal time.
 #include "content/datapath.h"
 #include "game/par.h"
 #include "game/playstate.h"

@@ -1,6 +1,4 @@
-// The pad's events as the game takes them, from made-up events (test
-// machines have no pad): steering past the dead zone, A, B and Start, and a
-// pad unplugged mid-steer.
+// The pad's events as the game takes them, from made-up events (test machines have no pad).
 #include "game/gamepad.h"
 
 #include <gtest/gtest.h>

@@ -191,19 +191,6 @@ TEST(ListBox, DoubleClickNeedsTheSameRowWithinAQuarterSecondAndClearForgetsIt)
     EXPECT_EQ(list.activated, -1);
 }
 
-TEST(ListBox, TextFileWithWindowsLineEndsGivesOneRowPerLine)
-{
-    const std::string path = testing::TempDir() + "kw_listbox_crlf.txt";
-    std::ofstream(path, std::ios::binary) << "first line\r\nsecond\r\n\r\nfourth\r\n";
-    ListBoxClass list;
-    list.Create(0, 0, 2000, 5);
-    ASSERT_TRUE(list.LoadFromTextFile(path));
-    Lines rows;
-    for (const ListBoxRow& row : list.rows) rows.push_back(row.text);
-    EXPECT_EQ(rows, (Lines{"first line", "second", "", "fourth"}));
-    std::remove(path.c_str());
-}
-
 TEST(ListBox, BigFileLoadsWithRisingProgressIntoTheRowsOfAPlainWrap)
 {
     ASSERT_TRUE(al_init_font_addon() && al_init_ttf_addon());

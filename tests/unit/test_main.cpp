@@ -1,6 +1,4 @@
-// Unit test entry: Allegro's system (no display) is brought up once, and
-// every test starts from a fresh toolkit record (no display, no fonts, no
-// key, every field slot free, an empty console and tool-tip queue).
+// Unit test entry: Allegro comes up once; every test starts from a fresh toolkit record.
 #include "kwui/context.h"
 
 #include <allegro5/allegro.h>

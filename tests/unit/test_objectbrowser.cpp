@@ -43,20 +43,6 @@ TEST(ObjectBrowserLayout, TwentyThreeTilesARowFifteenRowsAPageThreePages)
     EXPECT_EQ(flow.positions[344].y, 14 * 33);
     EXPECT_EQ(flow.positions[345].y, 0);
     EXPECT_EQ(flow.pageStarts, (std::vector<int>{0, 345, 690}));
-
-    // The program's own line height gives the same pages, every tile inside the item area.
-    al_init_font_addon();
-    al_init_ttf_addon();
-    ALLEGRO_FONT* font = al_load_font(kwFontPath.c_str(), 22, 0);
-    ASSERT_NE(font, nullptr) << "the toolkit font is missing";
-    const int lineHeight = al_get_font_line_height(font);
-    al_destroy_font(font);
-    const Flow own = LayOut(Tiles(1024), 800, 600, lineHeight);
-    EXPECT_EQ(own.pageStarts, (std::vector<int>{0, 345, 690}));
-    for (const ObjectBrowserPlace& place : own.positions) {
-        EXPECT_LE(place.x + 32, 800 - 21);
-        EXPECT_LE(place.y + 32, 600 - ObjectBrowserAreaTop(lineHeight));
-    }
 }
 
 TEST(ObjectBrowserLayout, RowsTakeTheTallestItemWideItemsNeverWrapFirstAndOversizedOnesGetAPage)

@@ -1,7 +1,4 @@
-// Pictures other programs write (made here with ImageMagick's convert and
-// netpbm's ppmtoilbm) read with their own colours the right way up; damaged
-// ones are refused; an exported TGA reads right in convert; a small picture
-// imported as a tile fills it with hard pixels.
+// Pictures other programs write (convert, ppmtoilbm) read the right way up; damaged ones are refused.
 #include "content/imagefile.h"
 #include "content/picturefile.h"
 #include "editors/tileops.h"

@@ -1,26 +1,9 @@
-// Progress bar: where the panel and its bar go, how far the bar fills, and
-// when it may be redrawn.
+// Progress bar: how far the bar fills and when it may be redrawn.
 #include "kwui/progress.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-TEST(Progress, PanelIsCentredAtMost500AcrossWithTheBarInsideBelowTheTitle)
-{
-    const struct {
-        int screenW, screenH, width;
-    } cases[] = {{800, 600, 500}, {1920, 1080, 500}, {320, 200, 280}, {60, 40, 80}};
-    for (const auto& c : cases) {
-        const KW_ProgressLayout layout = KW_LayoutProgress(c.screenW, c.screenH, 26);
-        EXPECT_EQ(layout.x2 - layout.x1, c.width) << c.screenW;
-        EXPECT_NEAR(layout.x1 + layout.x2, c.screenW, 1) << c.screenW;
-        EXPECT_NEAR(layout.y1 + layout.y2, c.screenH, 1) << c.screenW;
-        EXPECT_TRUE(layout.barX1 > layout.x1 && layout.barX2 < layout.x2 && layout.barY2 < layout.y2) << c.screenW;
-        EXPECT_GE(layout.barY1, layout.y1 + 26 + 4);  // below the title bar
-        EXPECT_GT(layout.barY2 - layout.barY1, 26);   // room for the percentage
-    }
-}
 
 TEST(Progress, FillAndPercentFollowTheShareDoneAndStayInsideTheTrough)
 {

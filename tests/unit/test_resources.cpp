@@ -1,5 +1,4 @@
-// game.ini's level list and the overlay pictures, read from a mod folder made
-// by the test.
+// game.ini's level list and the overlay pictures, read from a mod folder made by the test.
 #include "content/datapath.h"
 #include "content/savegame.h"
 #include "game/resources.h"
@@ -98,13 +97,8 @@ TEST_F(GameIni, AModWithoutItsOwnMusicPlaysTheGamesTunes)
 
 TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
 {
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* picture = al_create_bitmap(4, 2);
-    ALLEGRO_BITMAP* previous = al_get_target_bitmap();
-    al_set_target_bitmap(picture);
-    al_clear_to_color(al_map_rgb(10, 200, 30));
-    al_put_pixel(1, 1, al_map_rgb(255, 0, 255));
-    al_set_target_bitmap(previous);
+    ALLEGRO_BITMAP* picture = MakeFilledBitmap(4, 2, al_map_rgb(10, 200, 30));
+    PutPixelOn(picture, 1, 1, al_map_rgb(255, 0, 255));
     ASSERT_TRUE(al_save_bitmap((mods / "frame.tga").c_str(), picture));
     al_destroy_bitmap(picture);
 

@@ -1,5 +1,4 @@
-// Internal textures: loading a folder, lookup by name, the default texture,
-// magenta made transparent, and drawing at the given corner.
+// Internal textures: a folder by name, the default texture, magenta made transparent, drawing at the corner.
 #include "kwui/textures.h"
 
 #include "content_testing.h"
@@ -11,46 +10,24 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// A scratch folder that is also the working folder while it lives, so that
-// logged errors land in it and not in the source tree.
-struct TextureScratch : InScratchFolder {
+struct TextureScratch : InScratchFolder {  // logged errors land in the scratch folder
     const std::string folder = scratch.Path("");
     ~TextureScratch() { KW_ReleaseInternalTextures(); }
-    // Saves a w x h memory bitmap in one colour with a magenta top-left pixel.
+    // Saves a w x h picture in one colour with a magenta top-left pixel.
     void SaveIcon(const std::string& fileName, int w, int h, ALLEGRO_COLOR colour)
     {
-        ALLEGRO_STATE state;
-        al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP | ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
-        al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-        ALLEGRO_BITMAP* bitmap = al_create_bitmap(w, h);
-        al_set_target_bitmap(bitmap);
-        al_clear_to_color(colour);
-        al_put_pixel(0, 0, al_map_rgb(255, 0, 255));
-        al_restore_state(&state);
+        ALLEGRO_BITMAP* bitmap = MakeFilledBitmap(w, h, colour);
+        PutPixelOn(bitmap, 0, 0, al_map_rgb(255, 0, 255));
         EXPECT_TRUE(al_save_bitmap((folder + "/" + fileName).c_str(), bitmap));
         al_destroy_bitmap(bitmap);
     }
 };
-
-void ExpectPixel(ALLEGRO_BITMAP* bitmap, int x, int y, int r, int g, int b, int a)
-{
-    unsigned char pr, pg, pb, pa;
-    al_unmap_rgba(al_get_pixel(bitmap, x, y), &pr, &pg, &pb, &pa);
-    const bool opaque = a == 255;  // the colour of a see-through pixel does not matter
-    EXPECT_EQ((std::array<int, 4>{opaque ? pr : r, opaque ? pg : g, opaque ? pb : b, pa}),
-              (std::array<int, 4>{r, g, b, a}))
-        << "at " << x << "," << y;
-}
 
 }  // namespace
 
@@ -69,38 +46,31 @@ TEST(Textures, AFolderLoadsByNameMagentaBecomesSeeThroughAndDrawingStartsAtTheTo
     EXPECT_EQ(yes.name, "yes");
     ASSERT_TRUE(yes.hasBitmap);
     EXPECT_EQ(std::make_pair(yes.width, yes.height), std::make_pair(24, 16));
-    ExpectPixel(yes.bitmap.get(), 0, 0, 0, 0, 0, 0);
-    ExpectPixel(yes.bitmap.get(), 5, 5, 0, 200, 0, 255);
+    EXPECT_EQ(PixelOf(yes.bitmap.get(), 0, 0).a, 0);
+    EXPECT_EQ(PixelOf(yes.bitmap.get(), 5, 5), (Rgba{0, 200, 0, 255}));
     EXPECT_EQ(KW_GetInternalTexture("checkbox_checked").name, "CheckBox_Checked");
 
     const KW_Texture missing = KW_GetInternalTexture("no-such-icon");
     EXPECT_TRUE(KW_IsDefaultTexture(missing));
     ASSERT_TRUE(missing.hasBitmap);
     EXPECT_EQ(std::make_pair(missing.width, missing.height), std::make_pair(32, 32));
-    ExpectPixel(missing.bitmap.get(), 16, 16, 255, 255, 255, 255);
+    EXPECT_EQ(PixelOf(missing.bitmap.get(), 16, 16), (Rgba{255, 255, 255, 255}));
     EXPECT_TRUE(KW_IsDefaultTexture(KW_GetInternalTexture("notes")));
     EXPECT_TRUE(KW_IsDefaultTexture(KW_GetInternalTexture("broken")));
     EXPECT_EQ(KW_InternalTextures().size(), 4u);  // default, yes, CheckBox_Checked, dot
 
-    std::ifstream log(scratch.folder + "/" + kwErrorLogName);
-    const std::string all((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    const Bytes log = ReadFileBytes(scratch.folder + "/" + kwErrorLogName);
+    const std::string all(log.begin(), log.end());
     EXPECT_NE(all.find("KW_LoadInternalTextures: Unable to load texture from "), std::string::npos) << all;
     EXPECT_NE(all.find("broken.tga"), std::string::npos);
 
     // Drawn at angle zero, the top-left corner sits at the position.
-    ALLEGRO_STATE state;
-    al_store_state(&state, ALLEGRO_STATE_TARGET_BITMAP | ALLEGRO_STATE_NEW_BITMAP_PARAMETERS);
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* target = al_create_bitmap(20, 20);
-    al_set_target_bitmap(target);
-    al_clear_to_color(al_map_rgb(0, 0, 0));
-    KW_DrawTexture(10, 5, 0.0, 255, KW_GetInternalTexture("dot"));
-    al_restore_state(&state);
-
-    ExpectPixel(target, 11, 5, 0, 0, 255, 255);   // first row, second column
-    ExpectPixel(target, 15, 8, 0, 0, 255, 255);   // bottom-right pixel of the icon
-    ExpectPixel(target, 10, 5, 0, 0, 0, 255);     // the magenta corner stayed see-through
-    ExpectPixel(target, 16, 8, 0, 0, 0, 255);     // just right of it
-    ExpectPixel(target, 9, 6, 0, 0, 0, 255);      // just left of it
+    ALLEGRO_BITMAP* target = MakeFilledBitmap(20, 20, al_map_rgb(0, 0, 0));
+    DrawOn(target, [] { KW_DrawTexture(10, 5, 0.0, 255, KW_GetInternalTexture("dot")); });
+    const Rgba blue{0, 0, 255, 255}, black{0, 0, 0, 255};
+    // first row, second column; the icon's bottom right; the magenta corner stayed see-through; just right and left
+    EXPECT_EQ((std::array{PixelOf(target, 11, 5), PixelOf(target, 15, 8), PixelOf(target, 10, 5), PixelOf(target, 16, 8),
+                          PixelOf(target, 9, 6)}),
+              (std::array{blue, blue, black, black, black}));
     al_destroy_bitmap(target);
 }

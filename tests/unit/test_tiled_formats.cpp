@@ -1,5 +1,4 @@
-// The formats other tools read: TMX maps, TSX tile sets with their PNG sheet,
-// PNG sprite strips with their JSON; round trips and refusals.
+// TMX maps, TSX tile sets with their PNG sheet, PNG sprite strips with JSON: round trips and refusals.
 #include "content/map.h"
 #include "content/sheets.h"
 #include "content/sprite.h"

@@ -35,24 +35,6 @@ void ExpectSampleSet(const Tileset& set)
 
 } // namespace
 
-TEST(Tileset, ANewSetSavedAndLoadedIsBlankAndHasTheFormulaSize)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("new.til");
-    Tileset set;
-    set.New();
-    ASSERT_TRUE(set.Save(path.c_str()));
-    EXPECT_EQ(set.fileName, path);
-    EXPECT_EQ(ReadFileBytes(path).size(), 2u + 15 + 2 + 2 + 1024u * (2 + 6 + 1 + 4 + 3072));
-
-    Tileset back;
-    ASSERT_TRUE(back.Load(path.c_str()));
-    EXPECT_EQ(back.description, "");
-    for (const Tile& tile : back.tiles)
-        ASSERT_TRUE(tile.description == "(none)" && tile.type == TileLand && al_get_bitmap_width(tile.image) == 32);
-    EXPECT_EQ(PixelOf(back.GetTileImage(1023), 31, 31), (Rgba{0, 0, 0, 255}));
-}
-
 TEST(Tileset, TilesRoundTripAndLiveInOneAtlas)
 {
     ScratchFolder scratch;
