@@ -10,8 +10,7 @@ trap 'stop_recording; cleanup_e2e' EXIT
 command -v parec >/dev/null || fail "parec is missing"
 command -v sox >/dev/null || fail "sox is missing"
 
-# Only what start-up needs, the test sound and a tune: no menu music, so only the panel makes sound.
-tiny_workdir
+tiny_workdir   # no menu music: only the panel makes sound
 mkdir -p "$WORK/base/sound/interface" "$WORK/base/music"
 sox -n -r 22050 -c 1 -b 16 "$WORK/base/sound/interface/voltest.wav" synth 0.25 sine 660 vol 0.6
 sox -n -r 44100 -c 2 "$WORK/base/music/tune.ogg" synth 8 sine 440 sine 550 vol 0.5
@@ -24,7 +23,6 @@ record_start() {
 }
 record() { record_start "$1"; sleep "$2"; stop_recording; }
 peak() { sox -t raw -r 44100 -e signed -b 16 -c 1 "$WORK/$1.raw" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
-# expect_peak NAME WHAT CONDITION: the recording's peak p meets an awk CONDITION.
 expect_peak() {
   local p; p=$(peak "$1")
   [ -s "$WORK/$1.raw" ] || fail "nothing was recorded for $2"
@@ -57,7 +55,7 @@ sleep 1
 record after_drag 1
 expect_silence after_drag "after the slider stopped"
 
-# Load the tune with F3 (its path typed into the name field).
+# F3 loads the tune and it plays; Stop silences it.
 key F3
 wait_for "the file dialog" 15 pixel_is 760 10 "$TITLE_BLUE"
 xdotool key --delay 20 --repeat 80 BackSpace
@@ -74,7 +72,7 @@ sleep 1
 record stopped 1
 expect_silence stopped "after Stop"
 
-# Defaults answered No keeps the volumes.
+# Defaults: No keeps the volumes; the next start has them back and Yes restores the defaults.
 key d
 wait_for "the confirmation" 15 panel_gone
 key Escape
@@ -84,8 +82,6 @@ wait_for "the panel to close on Escape" 15 panel_gone
 quit_from_options
 
 expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$WORK/base/music/tune.ogg"
-
-# Second run: the stored volume is back; Defaults answered Yes restores them.
 start_app
 wait_window
 open_screen "Audio Panel"
@@ -99,8 +95,7 @@ quit_from_options
 
 expect_fields "$WORK/kwui2.ini" SoundVolume=240 MusicVolume=140   # the defaults
 
-# No sound server to reach, and no sound card behind it: the slider and every transport key work on nothing, and
-# the volumes and the music path are saved.
+# Without a sound server the slider and every transport key work on nothing; volumes and music path are saved.
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n[audio]\nMusicLoadPath=%s\n' "$WORK/base/voltest.ogg" > "$WORK/kwui2.ini"
 PULSE_SERVER=unix:/nonexistent/pulse start_app
 wait_window
@@ -114,8 +109,7 @@ wait_for "the panel to close" 15 panel_gone
 quit_from_options
 expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$WORK/base/voltest.ogg"
 
-# After a change of display mode (Video Options: the first listed mode, in a window) the panel keeps its layout
-# and draws its status into the new display.
+# After a change of display mode (Video Options' first mode) the panel keeps its layout and draws into the new display.
 STATUS_FILL="#001400"
 start_app
 wait_window

@@ -38,7 +38,7 @@ convert -size 800x600 xc:'#204020' "$WORK/base/menuback.tga"
 
 # gold_pixels: how many pixels of the window show the results' gold (stars and "New best!").
 gold_pixels() { shot "$WORK/gold.png"; convert "$WORK/gold.png" -fill black +opaque '#ffd700' -fill white -opaque '#ffd700' -format '%[fx:int(mean*w*h)]' info:; }
-# record_word OFFSET: a little-endian 16-bit number of the records file (its entries start at byte 21).
+# record_ms: the first entry's best time in the records file.
 record_ms() { od -An -tu4 -j 25 -N4 "$RECORDS" | tr -d ' '; }
 
 # win_short_row IDLE: waits IDLE seconds in the level, drives right over the row, and waits for the results.
@@ -59,9 +59,7 @@ new_game
 win_short_row 0
 shot "$WORK/results1.png"
 first_gold=$(gold_pixels)
-wait_for "the records file" 5 test -s "$RECORDS"
-head -c 17 "$RECORDS" | tail -c 15 | grep -q 'Sodbolt Records' || fail "the records file lacks its magic"
-[ "$(od -An -tu2 -j 19 -N6 "$RECORDS" | tr -s ' ')" = " 1 1 0" ] || fail "records: $(od -An -tu2 -j 19 -N6 "$RECORDS")"
+wait_for "the records file" 5 test -s "$RECORDS"   # its format: unit tests
 best=$(record_ms)
 [ "$best" -gt 300 ] && [ "$best" -lt 4000 ] || fail "the first win took $best ms"
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # A player's session: a new game in slot 1 at Normal, driving and mowing, Escape, continuing, the test chord
-# winning level 1, deleting the save, help, credits, a save of a level not in the list, and Exit.
+# winning level 1, deleting the save, a save of a level not in the list. Then Options > Controls: Right rebound to D
+# drives in a level, kept in sodbolt.ini after Exit; the level pauses when its window loses the keyboard focus (the
+# clock stops until Space). (Help: test_help_progress; Alt+Enter: test_fullscreen_toggle.)
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 
@@ -9,6 +11,10 @@ rm -f "$WORK"/base/savegames/*.sav
 SAVE="$WORK/base/savegames/000.sav"
 # Slot 2 holds a level the maps list does not have (99).
 printf '\x12\x00Sodbolt Saved Game\x01\x00\x63\x00\x01\x00' > "$WORK/base/savegames/001.sav"
+RIGHT_ROW=260x30+62+190   # the label of the fourth row of a menu: Right
+CLOCK=120x50+0+537        # the seconds left, bottom left
+# focus_elsewhere SECONDS: another window takes the keyboard focus and keeps it that long.
+focus_elsewhere() { python3 "$E2E_DIR/x11.py" elsewhere "$1" & FOCUS_PID=$!; }
 start_at_main_menu
 
 # Escape on the main menu does nothing.
@@ -75,22 +81,8 @@ go Up Return          # Options -> Play
 key Escape
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
 
-# Help shows help.txt; Done (Enter) returns.
-key Down Down Down Return   # Play -> Help
-wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the help viewer"
-key Return
-wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Help"
-
-# Credits run until Escape.
-key Down Return
-wait_crop_change "$TITLE_BAR" "$menu_title" 10 "the credits"
-sleep 2
-shot "$WORK/credits.png"
-key Escape
-wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the credits"
-
 # Slot 2's saved level is not in the list: the game does not start, the menu says why.
-go Up Up Up Up Return    # Credits -> Play
+go Return                # Play
 go Down Down Return      # Back -> slot 2
 go Return                # Continue
 [ "$(window_crop_sum "$TITLE_BAR")" != "$menu_title" ] || fail "no message for a level outside the list"
@@ -98,6 +90,58 @@ key Return
 wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the message"
 [ "$(save_word "$WORK/base/savegames/001.sav" 22)" = 99 ] || fail "the bad save was rewritten"
 
-key Up Return   # Play -> Exit
+# Options > Controls: Right rebound to D (Escape cancels first); in a level D drives and the arrow no longer does.
+go Down Return           # Play -> Options
+go Up Return             # Delete Saved Game (where the options menu was left) -> Controls
+key Down Down Down Down  # Back -> Up -> Down -> Left -> Right
+sleep 0.3
+right_row=$(window_crop_sum "$RIGHT_ROW")
+key Return
+sleep 0.4
+key Escape               # cancelled: Right keeps its key
+sleep 0.4
+[ "$(window_crop_sum "$RIGHT_ROW")" = "$right_row" ] || fail "Escape did not leave Right as it was"
+key Return
+sleep 0.4
+key d
+wait_crop_change "$RIGHT_ROW" "$right_row" 5 "Right to read D"
+key Escape
+sleep 0.5
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after Options"
+
+go Up Return             # Options -> Play
+go Down Return           # Back -> slot 1
+key Down Down Return     # Back -> Easy -> Normal
+wait_for "the save file" 20 test -s "$SAVE"
+sleep 1.5
+level_before=$(window_crop_sum "$LEVEL_LINE")
+xdotool keydown Right; sleep 0.8; xdotool keyup Right
+sleep 0.3
+[ "$(window_crop_sum "$LEVEL_LINE")" = "$level_before" ] || fail "the Right arrow still drives"
+xdotool keydown d; sleep 0.8; xdotool keyup d
+xdotool keydown Down; sleep 0.6; xdotool keyup Down
+sleep 0.3
+[ "$(window_crop_sum "$LEVEL_LINE")" != "$level_before" ] || fail "D did not drive the mower"
+
+clock=$(window_crop_sum "$CLOCK")
+wait_crop_change "$CLOCK" "$clock" 5 "the clock to run"
+playing=$(window_crop_sum "$OVERLAY_SPOT")
+focus_elsewhere 6
+wait_crop_change "$OVERLAY_SPOT" "$playing" 10 "the pause picture"
+sleep 0.5   # a second that was ending as the focus went may still be drawn
+paused_clock=$(window_crop_sum "$CLOCK")
+sleep 2.5
+[ "$(window_crop_sum "$CLOCK")" = "$paused_clock" ] || fail "the clock ran on with the window in the background"
+wait "$FOCUS_PID" || true
+# Back in front, Space carries on and the clock runs again.
+focus_app
+sleep 0.3
+key space
+wait_crop_change "$CLOCK" "$paused_clock" 5 "the clock to run again"
+key Escape
+wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the level"
+key Up Return            # Play -> Exit
 expect_exit 0
+grep -A8 '^\[controls\]' "$WORK/sodbolt.ini" | grep -qi '^right *= *d$' || fail "sodbolt.ini: $(cat "$WORK/sodbolt.ini")"
 pass

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# A level made in the map editor (Land tile, 3 by 2 brush, title, time limit, start point), saved under a name with
-# letters beyond ASCII and read back with the game's loader; Run Map (F9) plays it, the chord wins, mapeditor.sav is
-# written and player slots kept.
+# The map editor. First what it refuses: Run Map on a never-saved map, time limits 0 and 10000, overwriting on Save
+# as (No keeps the file); cancelled Tile Mode leaves start mode; F2 saves at once. Then a level made on that map
+# (Land tile, 3 by 2 brush, title, time limit, start point), saved under a name with letters beyond ASCII and read
+# back with the game's loader; Run Map (F9) plays it, the chord wins, mapeditor.sav is written and player slots
+# kept; a test run whose game cannot start is reported.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
@@ -14,7 +16,51 @@ land=$(first_tile 0)
 
 start_editor
 
-# The Land tile with a 3 by 2 brush: two presses side by side paint columns 5-10, rows 4-5.
+# Run Map, then Cancel in the file dialog.
+key F9
+wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the Save Map As dialog"
+key Escape
+wait_message
+ok_message
+[ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a game was started without a saved map"
+[ -z "$(find "$WORK" -name '*.map' -newer "$WORK/kwui2.ini" -not -path '*/base/maps/*')" ] || fail "a map file was written"
+
+# Time limits 0 and 10000 are out of range.
+for limit in 0 10000; do
+  press_at "$(toolbar_x "$TIME_LIMIT_BUTTON")" "$(toolbar_y)"
+  fill_dialog "the time-limit dialog" 8 "$limit"
+  wait_message
+  ok_message
+done
+
+# Player start mode, then Tile Mode cancelled: a press on the map no longer moves the start point.
+key p
+key t
+wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
+key Escape
+wait_editor
+press_at 600 300
+
+save_new t2.map
+dump_map t2.map
+expect_fields "$WORK/t2.map.dump" timeLimit=90 startX=400 startY=256   # the start did not move in tile mode
+
+# A new title; Save Map as onto t2.map asks, and No keeps the old file.
+key d
+fill_dialog "the title dialog" 12 Changed
+wait_editor
+save_as t2.map
+wait_message
+key Escape
+wait_editor
+map_title_is t2.map "New Map" || fail "t2.map was overwritten after No"
+
+# Save Map (F2) writes to the map's own file at once.
+key F2
+wait_for "F2 to save the new title" 20 map_title_is t2.map Changed
+editor_shown || fail "Save Map opened a dialog for a saved map"
+
+# A level made on it: the Land tile with a 3 by 2 brush: two presses side by side paint columns 5-10, rows 4-5.
 pick_tile "$land"
 brush_size 3 2
 press_at "$(cell_x 5)" "$(cell_y 4)"
@@ -62,8 +108,6 @@ slots_after=$(cd "$WORK/base/savegames" && ls | grep -v '^mapeditor.sav$' | sort
 [ "$slots_after" = "$slots_before" ] || fail "save slots changed: '$slots_before' became '$slots_after'"
 [ "$(md5sum < "$WORK/base/savegames/002.sav")" = "$slot_sum" ] || fail "player slot 002.sav was rewritten"
 
-leave_editor
-
 # The game's loader reads back what was made.
 dump_map 'Größe.map'
 expect_fields "$WORK/Größe.map.dump" "title=Lawn Test" timeLimit=120 startX=600 startY=$((300 - LH - 50))
@@ -72,5 +116,13 @@ empty_row="$zeros5 $zeros5 $zeros5 $zeros5 $zeros5" painted_row="$zeros5 $land6 
 expect_fields "$WORK/Größe.map.dump" "row00=$empty_row" "row03=$empty_row" "row04=$painted_row" "row05=$painted_row" \
   "row06=$empty_row" "row15=$empty_row"
 
+# A game that cannot start ("No entries in maps list") is reported and the editor goes on.
+rm "$WORK/base/game.ini" "$WORK/base/savegames/mapeditor.sav"
+key F9
+wait_message
+ok_message
+[ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a level was started without a maps list"
+
+leave_editor
 key Escape
 pass

@@ -1,18 +1,46 @@
 #!/usr/bin/env bash
-# Tile 5 reached through the picker, painted (clicks, a trail, a colour picked with the right button), its type and
-# description changed, saved with F2: the tile set on disk holds exactly those changes. Then the map editor's tile
+# The tile editor's painting. Undo and redo: a painted stroke goes and comes back with Ctrl+Z and Ctrl+Y in one step;
+# a flood fill stops at a painted line (drawn with one fast move of the pointer) and undoes from another tile (the
+# view goes back to it); the mouse wheel zooms one step a click but not over the toolbar; Ctrl+G lays a grid over the
+# pixels. Tile 5 reached through the picker, painted (clicks, a trail, a colour picked with the right button), its
+# type and description changed. F2: the tile set on disk holds exactly what was left. Then the map editor's tile
 # picker: Edit on tile 12 opens the tile editor there; a pixel painted and saved shows in the picker opened again.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
-# the picker: light blue between the first row's last tile and the page slider,
-# and no pixel view
+hex() { printf '#%02X%02X%02X' $1 $2 $3; }
+# cell_is X Y COLOUR: tile pixel (X, Y) of the view has that colour
+cell_is() { shot; [ "$(pix "$(cell_x "$1")" "$(cell_y "$2")")" = "$3" ]; }
+wait_cell() { wait_for "tile pixel $1,$2 to be $3 ($4)" 20 cell_is "$1" "$2" "$3"; }
+# the view's right outline sits at 32 x scale + 1
+outline_at() { shot; [ "$(pix $((32 * $1 + 1)) $((TOP + 10)))" = "#FFFF00" ]; }
+wheel() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2; xdotool click --repeat "$4" --delay 150 "$3"; sleep 0.3; }
+# stroke COLOUR X,Y...: the left button held down through those tile pixels; each move waits until its pixel shows
+# the colour (a frame paints one pixel under the pointer, so a busy machine would leave gaps)
+stroke() {
+  local colour="$1" at; shift
+  xdotool mousemove --window "$APP_WIN" "$(cell_x "${1%,*}")" "$(cell_y "${1#*,}")"; sleep 0.15
+  xdotool mousedown 1
+  for at in "$@"; do
+    xdotool mousemove --window "$APP_WIN" "$(cell_x "${at%,*}")" "$(cell_y "${at#*,}")"
+    wait_cell "${at%,*}" "${at#*,}" "$colour" "the stroke through $at"
+  done
+  xdotool mouseup 1; sleep 0.2
+}
+
+# the picker: light blue between the first row's last tile and the page slider, and no pixel view
 picker_shown() { shot; [ "$(pix 770 100)" = "#81A2FF" ] && [ -z "$(view_top)" ]; }
-# tile 12 is the thirteenth of the picker's first row (33 pixels a tile);
-# y 100 lies inside the first row for any line height from 10 to 42
+# tile 12 is the thirteenth of the picker's first row (33 pixels a tile); y 100 is in that row for any line height
 TILE12_X=$((12 * 33 + 1 + 16)); ROW0_Y=100
 
 tileed_workdir
+for i in 0 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
+W=$(hex 255 255 255)
+# the colour the right button picks from tile 0's top-left pixel, for the line
+read -r r g b <<<"$(pixel_in "$WORK/before0.txt" 0 0)"
+P=$(hex "$r" "$g" "$b")
+[ "$P" != "$W" ] || fail "tile 0 of the content pack starts with a white pixel; the test needs another colour"
+was=$(hex $(pixel_in "$WORK/before0.txt" 3 10))
 for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 picked=$(pixel_in "$WORK/before5.txt" 0 0)
 dump_tile "$TILES" 12 "$WORK/before12.txt"
@@ -20,6 +48,73 @@ dump_tile "$TILES" 12 "$WORK/before12.txt"
 
 start_from_tools 2
 wait_editor
+
+# [a stroke, undone and redone as one step] ----------------------------------
+stroke "$W" 0,10 1,10 2,10 3,10 4,10 5,10
+focus_app
+key ctrl+z
+wait_cell 3 10 "$was" "Ctrl+Z after the stroke"
+cell_is 0 10 "$(hex $(pixel_in "$WORK/before0.txt" 0 10))" || fail "Ctrl+Z left the stroke's first pixel"
+cell_is 5 10 "$(hex $(pixel_in "$WORK/before0.txt" 5 10))" || fail "Ctrl+Z left the stroke's last pixel"
+key ctrl+y
+wait_cell 0 10 "$W" "Ctrl+Y"
+cell_is 5 10 "$W" || fail "Ctrl+Y did not bring the whole stroke back"
+key ctrl+z
+wait_cell 3 10 "$was" "the second Ctrl+Z"
+
+# [flood fill: tile 2 white, a line of tile 0's top-left colour down column 10] -
+focus_app
+key Right Right
+press_at 780 $((TOP + 100)) 3                # the swatch: fill the tile with the current colour (white)?
+wait_for "the fill question" 20 editor_gone
+key Return
+wait_editor
+wait_cell 20 20 "$W" "tile 2 filled white"
+focus_app
+key Left Left
+press_at "$(cell_x 0)" "$(cell_y 0)" 3       # pick the colour of tile 0's (0, 0)
+focus_app
+key Right Right
+wait_cell 5 5 "$W" "tile 2 shown again"
+# down column 10 in one move of the pointer: the stroke fills in the line between, or the fill below leaks
+stroke "$P" 10,0 10,31
+for y in 1 9 16 30; do cell_is 10 $y "$P" || fail "a fast stroke left a gap at 10,$y"; done
+focus_app
+key b
+press_at "$(cell_x 20)" "$(cell_y 20)"
+wait_cell 20 20 "$P" "the flood fill right of the line"
+cell_is 31 0 "$P" || fail "the flood fill missed a corner of its area"
+cell_is 5 5 "$W" || fail "the flood fill crossed the line"
+# the fill undone from tile 3: the view goes back to tile 2
+key Right
+key ctrl+z
+wait_cell 20 20 "$W" "Ctrl+Z of the fill from tile 3"
+cell_is 10 5 "$P" || fail "undoing the fill did not show tile 2 (or took the line too)"
+key ctrl+y
+wait_cell 20 20 "$P" "Ctrl+Y of the fill"
+key ctrl+z
+wait_cell 20 20 "$W" "the fill undone again"
+key b                                         # the fill tool off: a click paints again
+
+# [wheel zoom: one step a click, nothing over the toolbar] -------------------
+wheel "$(cell_x 8)" "$(cell_y 8)" 5 2
+wait_for "two wheel clicks down to zoom out to 12" 20 outline_at 12
+wheel "$(cell_x 4)" "$(cell_y 4)" 4 3
+wait_for "three wheel clicks up to zoom in to 15" 20 outline_at 15
+wheel 300 $((TOP - 30)) 5 3                   # over the toolbar
+sleep 0.5
+outline_at 15 || fail "the wheel zoomed while turned over the toolbar"
+wheel "$(cell_x 4)" "$(cell_y 4)" 5 1
+wait_for "back to scale 14" 20 outline_at 14
+
+# [grid] -----------------------------------------------------------------------
+shot
+[ "$(pix 14 $((TOP + 5)))" = "#81A2FF" ] || fail "the gap between pixels is not background colour without the grid"
+focus_app
+key ctrl+g
+grid_shown() { shot; [ "$(pix 14 $((TOP + 5)))" = "#303030" ] && [ "$(pix 5 $((TOP + 13)))" = "#303030" ]; }
+wait_for "Ctrl+G to draw grid lines" 20 grid_shown
+key ctrl+g
 
 # [Goto Tile: G opens the picker, a click on tile 5 jumps there] -------------
 key g
@@ -29,7 +124,7 @@ sleep 0.5
 press_at $((5 * 33 + 1 + 16)) $((TOP + 24))
 wait_editor
 
-# [paint] --------------------------------------------------------------------
+# [paint, in the colour picked above] ----------------------------------------
 press_at "$(cell_x 10)" "$(cell_y 10)"
 press_at "$(cell_x 31)" "$(cell_y 31)"
 press_at "$(cell_x 2)" "$(cell_y 3)"
@@ -56,11 +151,16 @@ save_with_f2
 leave_editor
 wait_for "the Tools menu after Exit and Yes" 20 menu_shown
 
-# [the file on disk] ---------------------------------------------------------
+# [the file on disk: the undone stroke is not in it] -------------------------
+dump_tile "$TILES" 0 "$WORK/after0.txt"
+cmp -s "$WORK/before0.txt" "$WORK/after0.txt" || fail "tile 0 on disk differs although its stroke was undone"
+dump_tile "$TILES" 2 "$WORK/after2.txt"
+w="255 255 255"; p="$r $g $b"
+expect_tile "$WORK/after2.txt" "10,0=$p" "10,31=$p" "20,20=$w" "31,0=$w" "5,5=$w" \
+  "description=$(field_in "$WORK/before2.txt" description)" "type=$(field_in "$WORK/before2.txt" type)"
 dump_tile "$TILES" 5 "$WORK/after5.txt"
-# painted white, (2, 3) the colour picked from (0, 0), (20, 10) unpainted
-w="255 255 255"
-expect_tile "$WORK/after5.txt" "10,10=$w" "31,31=$w" "0,20=$w" "1,20=$w" "2,20=$w" "3,20=$w" "4,20=$w" "5,20=$w" \
+# painted in tile 0's colour, (2, 3) the colour picked from (0, 0), (20, 10) unpainted
+expect_tile "$WORK/after5.txt" "10,10=$p" "31,31=$p" "0,20=$p" "1,20=$p" "2,20=$p" "3,20=$p" "4,20=$p" "5,20=$p" \
   "2,3=$picked" "20,10=$(pixel_in "$WORK/before5.txt" 20 10)" "description=Garden Gnome" \
   "type=$(next_type "$(field_in "$WORK/before5.txt" type)")"
 for i in 4 6; do
