@@ -5,21 +5,15 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/dialogs_host.sh"
 
-# [Text: a map title of exactly 32 characters, the editors' limit] ------------
-# Ok without a change keeps all of it, typing into the full field adds nothing, a character rubbed out can be
-# typed back in.
+# [Text: a title of exactly 32 characters, the editors' limit, survives Ok whole; one rubbed out takes one back]
 start_host string
 full="Castle Gardens of the Old Manor!"
 open_screen "Edit Text String"
 key Return
 wait_line "string=true length=32 value=$full"
 open_screen "Edit Text String"
-type_text "XY"
-key Return
-wait_for "the second answer" 15 count_is "^string=true length=32 value=$full\$" 2
-open_screen "Edit Text String"
 key BackSpace
-type_text "?"
+type_text "?!"
 key Return
 wait_line "string=true length=32 value=${full%!}?"
 open_screen "Edit Text String"
@@ -28,30 +22,25 @@ key Escape
 wait_for "the cancel" 15 has_line "string=false length=32 value=${full%!}?"
 quit_host
 
-# [Number entry, 1 to 100 starting at 50] --------------------------------------
-# 42 is stored; 0 and "abc" show "Input out of range!" and keep the value; Escape cancels.
+# [Number entry, 1 to 100 from 50: 42 is stored; 0 shows its message and keeps 42; Escape cancels] ----------
 start_host number
-message_title_y=$(( (600 - 8 * LINE_HEIGHT) / 2 + 5 ))
 open_screen "Edit Text String"
 key BackSpace BackSpace
 type_text "42"
 key Return
 wait_line "number=true value=42"
-for typed in 0 abc; do
-  open_screen "Edit Text String"
-  key BackSpace BackSpace
-  type_text "$typed"
-  key Return
-  wait_pixel 400 "$message_title_y" "$TITLE_BLUE" "the out-of-range message after '$typed'"
-  sleep 0.3
-  key Return
-  wait_for "answer after '$typed'" 15 test "$(line_count '^number=false value=42$')" -ge 1
-done
-[ "$(line_count '^number=false value=42$')" = 2 ] || fail "expected two refused entries: $(cat "$HOST_LOG")"
+open_screen "Edit Text String"
+key BackSpace BackSpace
+type_text 0
+key Return
+wait_pixel 400 $(( (600 - 8 * LINE_HEIGHT) / 2 + 5 )) "$TITLE_BLUE" "the out-of-range message"
+sleep 0.3
+key Return
+wait_line "number=false value=42"
 open_screen "Edit Text String"
 type_text "7"
 key Escape
-wait_for "the cancel" 15 count_is '^number=false value=42$' 3
+wait_for "the cancel" 15 count_is '^number=false value=42$' 2
 escape_kept "cancelled the number"
 quit_host
 
@@ -73,7 +62,6 @@ quit_host
 start_host message
 panel_y=$(( (600 - 8 * LINE_HEIGHT) / 2 ))
 list_y=$(( panel_y + LINE_HEIGHT * 3 / 2 ))
-# The list's text area (left of its scroll bar) as an image.
 grab_list() { import -window "$APP_WIN" -crop "500x$(( 4 * (LINE_HEIGHT + 1) ))+85+${list_y}" +repage "$1" 2>/dev/null; }
 same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1)" = 0 ]; }
 open_screen "Message"
@@ -91,14 +79,11 @@ grab_list "$WORK/back.png"
 same_image "$WORK/top.png" "$WORK/back.png" || fail "the wheel did not scroll the message back to its top"
 key Return
 wait_line "message closed"
-# Had the closing Enter reached the host, the message would be open again.
-sleep 0.5
+sleep 0.5   # had the closing Enter reached the host, the message would be open again
 wait_pixel 400 $((panel_y + 5)) "$HOST_GREEN" "the host screen again"
 quit_host
 
-# [Select Colour, starting at 200, 120, 40: the preview follows the sliders] ---
-# Escape keeps the old colour, Enter stores the new one. The 600 x 400 panel is centred at (100, 100); the Red
-# slider is the first one under the title, the preview fills the space below the three sliders.
+# [Select Colour from 200, 120, 40: the preview follows the Red slider; Escape keeps, Enter stores] -----------
 start_host colour
 red_y=$(( 100 + LINE_HEIGHT + 4 + 14 + 12 ))
 preview_y=$(( 100 + LINE_HEIGHT + 4 + 14 + 3 * (24 + LINE_HEIGHT + 14) + 20 ))
@@ -116,18 +101,14 @@ key Return
 wait_line "colour=true rgb=0,120,40"
 quit_host
 
-# [File dialog with the "map" filter] ------------------------------------------
-# A double click enters a folder and one on a file returns its full path; a typed "level5" comes back as
-# "level5.map"; Escape cancels and leaves the caller's path alone.
+# [File dialog, "map" filter: double clicks enter sub/ and pick inner.map; "level5" comes back as level5.map;
+# Escape leaves the caller's path alone] -------------------------------------------------------------------------
 mkdir -p "$WORK/maps/sub"
 touch "$WORK/maps/a.map" "$WORK/maps/notes.txt" "$WORK/maps/sub/inner.map"
 start_host file maps/
-# On 800 x 600 the panel fills the window; rows are a line and a pixel high.
 file_row_y() { echo $(( LINE_HEIGHT + 8 + $1 * (LINE_HEIGHT + 1) + LINE_HEIGHT / 2 )); }
-# maps/ lists "..", "sub/", "a.map" (notes.txt is filtered out).
-open_screen "Open File"
-# A double click that a busy frame split into two single clicks is given again, until its effect shows.
-# The title names the folder shown; a single click only moves the selection.
+open_screen "Open File"   # "..", "sub/", "a.map"
+# A double click that a busy frame split into two single clicks is given again; the title names the folder.
 TITLE_AREA=780x$((LINE_HEIGHT - 4))+2+2
 title_before=$(area_sum "$TITLE_AREA")
 entered_sub() { area_differs "$TITLE_AREA" "$title_before"; }
@@ -137,13 +118,11 @@ for _ in 1 2 3 4; do
 done
 wait_for "the list of maps/sub/" 15 entered_sub
 sleep 0.3
-# sub/ lists "..", "inner.map".
 for _ in 1 2 3 4; do
   double_press_at 100 "$(file_row_y 1)"
   wait_until 5 has_line "file=true path=$WORK/maps/sub/inner.map" && break
 done
 wait_line "file=true path=$WORK/maps/sub/inner.map"
-# Opened again at the chosen file: clear the name field and type a new name.
 open_screen "Open File"
 xdotool key --delay 20 --repeat 120 BackSpace
 sleep 2.5
@@ -156,16 +135,12 @@ wait_line "file=false path=level5.map"
 escape_kept "cancelled the file dialog"
 quit_host
 
-# [Object browser: 400 pictures of 32 x 32, two pages] -------------------------
-# A left click returns the picture's index, Escape -1; the pop-up menu offers Edit only when editing is allowed;
-# pages turn by key and wheel, wrapping.
+# [Object browser, 400 pictures on two pages: a click picks, Escape -1, Edit only when allowed, pages wrap] ----
 start_host browser
-# Picture i of a page: 23 a row, 33 pixels apart, below the toolbar.
 item_x() { echo $(( ($1 % 23) * 33 + 17 )); }
 item_y() { echo $(( LINE_HEIGHT + 58 + ($1 / 23) * 33 + 16 )); }
-# menu_at X Y: a right press there, then a wait until the pop-up menu has drawn below it; MENU_AREA and
-# MENU_BEFORE say where it lies and what was there before. The area is taken once the hover (the picture's
-# tooltip) has settled, and a press that a slow frame missed is given again.
+# menu_at X Y: a right press there until the pop-up menu has drawn over MENU_AREA (MENU_BEFORE, taken once the
+# tool tip has settled).
 menu_at() {
   MENU_AREA="120x80+$1+$2"
   xdotool mousemove --window "$APP_WIN" "$1" "$2"
@@ -183,7 +158,7 @@ menu_at() {
   done
   fail "the pop-up menu did not open"
 }
-# pop_up ITEM_DY: the browser opened, the pop-up menu of picture 12, a press ITEM_DY below the pointer.
+# pop_up ITEM_DY: the browser, picture 12's pop-up menu, a press ITEM_DY below it.
 pop_up() {
   open_screen "Object Browser"
   x=$(item_x 12); y=$(item_y 12)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The tile editor's files: loading a map as a tile set, importing a version 5 Zentor set and saving into a missing
-# folder are refused, and the editor still edits the same file at the same tile afterwards; Save as over a file
-# asks (No keeps, Yes writes); a version 6 Zentor set is imported and F2 writes it in the current format, its
-# folder remembered; Rotate, Flip and Mirror turn tiles.
+# The tile editor's tools and files: Paste before Copy, the swatch's fill question, Copy and Paste, Export Image
+# (asks before overwriting), Import Image (shrunk, magenta keeps old pixels); loading a map as a tile set, importing
+# a version 5 Zentor set and saving into a missing folder are refused, and the editor still edits the same file at
+# the same tile afterwards; Save as over a file asks (No keeps, Yes writes); a version 6 Zentor set is imported and
+# F2 writes it in the current format; Rotate, Flip and Mirror turn tiles; the image and Zentor folders remembered.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
@@ -13,13 +14,64 @@ tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/legacy/old.til"
 tileed_helper WriteZentorTileset TILEED_ZENTOR_OUT="$WORK/v5.til" TILEED_ZENTOR_VERSION=5
 MAPFILE=$(ls "$WORK"/base/maps/*.map | head -n1)
 cp "$TILES" "$WORK/copy.til"
-for i in 0 3; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
+for i in 2 3; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
 type_before=$(field_in "$WORK/before3.txt" type)
+# 64 x 64: the left half magenta, the right half blue
+convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColor "$WORK/in.tga"
 
 start_from_tools 2
 wait_editor
+swatch_x=780; swatch_y=$((TOP + 100))
+
+# [Paste before Copy; the swatch's fill question] ----------------------------
+key F6
+press_at $swatch_x $swatch_y 3
+wait_for "the fill question" 20 editor_gone
+key Escape
+wait_editor
+shot
+[ "$(pix "$(cell_x 5)" "$(cell_y 5)")" != "#FFFFFF" ] || fail "answering No to the fill question filled the tile"
+press_at $swatch_x $swatch_y 3
+wait_for "the fill question" 20 editor_gone
+key Return
+wait_editor
+
+# [Copy, Next, Paste] --------------------------------------------------------
+key F5
+key Right
+key F6
+
+# [Export Image, twice: the second asks] -------------------------------------
+key e
+choose_file "$WORK/out.BMP"
+wait_editor
+wait_for "the exported image" 10 test -f "$WORK/out.BMP"
+[ "$(convert "$WORK/out.BMP" -format '%wx%h %[fx:minima.r*255],%[fx:maxima.b*255]' info:)" = "32x32 255,255" ] ||
+  fail "the exported tile is not 32 x 32 white"
+first_export=$(stamp "$WORK/out.BMP")
+sleep 1
+key e
+choose_file "$WORK/out.BMP"
+sleep 0.5
+editor_shown && fail "Export Image over an existing file did not ask"
+key Escape
+wait_editor
+[ "$(stamp "$WORK/out.BMP")" = "$first_export" ] || fail "answering No still wrote the image"
+
+# [Import Image onto the pasted white tile, saved] ---------------------------
+key i
+choose_file "$WORK/in.tga"
+wait_editor
+save_with_f2
+for i in 0 1 2; do dump_tile "$TILES" $i "$WORK/after$i.txt"; done
+[ "$(pixels_only "$WORK/after0.txt" | awk '$3 != 255 || $4 != 255 || $5 != 255' | wc -l)" = 0 ] || fail "tile 0 is not filled white"
+# magenta kept the pasted white on the left half; the right half is the imported blue
+expect_tile "$WORK/after1.txt" "0,0=255 255 255" "10,20=255 255 255" "15,31=255 255 255" \
+  "16,0=0 0 255" "20,10=0 0 255" "31,31=0 0 255"
+cmp -s "$WORK/before2.txt" "$WORK/after2.txt" || fail "tile 2 changed"
+cp "$WORK/after0.txt" "$WORK/before0.txt"
 focus_app
-key Right Right Right
+key Right Right
 
 # [three refusals, each answered with OK] ------------------------------------
 key F3
@@ -101,6 +153,8 @@ expect_tile "$WORK/old1.txt" "description=Old Pond" type=3 "31,31=$white" "16,16
 expect_tile "$WORK/old2.txt" type=0
 
 quit_from_tools
+grep -qx "ImageImportPath *= *$WORK/in.tga" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image import path: $(grep ImageImportPath "$WORK/sodbolt.ini")"
+grep -qx "ImageExportPath *= *$WORK/out.BMP" "$WORK/sodbolt.ini" || fail "sodbolt.ini lacks the image export path: $(grep ImageExportPath "$WORK/sodbolt.ini")"
 grep -qx "ImportZentorTilesPath *= *$WORK/legacy/old.til" "$WORK/sodbolt.ini" \
   || fail "sodbolt.ini lacks the Zentor import path: $(grep ImportZentorTilesPath "$WORK/sodbolt.ini")"
 pass

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# sodbolt-tool against the real Tiled: every shipped level exported as TMX is
-# read by Tiled (its JSON export holds the same cells, properties and start
-# point), tmxrasterizer draws it pixel for pixel as the game draws the field,
-# and TMX files Tiled writes itself (CSV from the JSON, and base64-zlib)
-# import back to the identical map file. Then the tool's own contract: the
-# tile set and sprite round trips, --help, errors and exit codes.
-#   test_tool_tiled.sh <sodbolt binary> <repo root> <build dir>
+# sodbolt-tool against the real Tiled: every shipped level's TMX is read by Tiled alike, drawn by tmxrasterizer as
+# the game draws it, and Tiled's own TMX (CSV and base64-zlib) imports back to the identical map. Then the tool's
+# command line: round trips, --help, errors and exit codes.
 set -euo pipefail
 
 REPO_ROOT="$2"
@@ -83,15 +79,11 @@ for map in base/maps/level*.map; do
 done
 [ "$levels" -ge 12 ] || fail "only $levels levels found"
 
-# Tile set and sprite: export, import, identical bytes.
-"$TOOL" export-tileset base/tiles/sodbolt.til out/set.tsx && [ -f out/set.png ] || fail "export-tileset"
-[ "$(identify -format '%wx%h' out/set.png)" = 1024x1024 ] || fail "the sheet is not 1024 x 1024"
-"$TOOL" import-tileset out/set.tsx out/set.til && cmp -s out/set.til base/tiles/sodbolt.til || fail "tile set round trip"
-for sprite in base/sprites/*.spr; do
-  name=$(basename "$sprite" .spr)
-  "$TOOL" export-sprite "$sprite" "out/$name.png" && [ -f "out/$name.json" ] || fail "export-sprite $name"
-  "$TOOL" import-sprite "out/$name.png" "out/$name.spr" && cmp -s "out/$name.spr" "$sprite" || fail "sprite round trip $name"
-done
+# Tile set and a sprite through the command line (the formats' round trips are unit tests).
+"$TOOL" export-tileset base/tiles/sodbolt.til out/set.tsx && "$TOOL" import-tileset out/set.tsx out/set.til &&
+  cmp -s out/set.til base/tiles/sodbolt.til || fail "tile set round trip"
+"$TOOL" export-sprite base/sprites/mower.spr out/mower.png && "$TOOL" import-sprite out/mower.png out/mower.spr &&
+  cmp -s out/mower.spr base/sprites/mower.spr || fail "sprite round trip"
 
 # check-map: a shipped level passes; errors go to standard error with exit 2.
 "$TOOL" check-map base/maps/level01.map >"$WORK/check.txt" || fail "level01 does not pass check-map: $(cat "$WORK/check.txt")"
@@ -115,7 +107,6 @@ for command in info export-map import-map export-tileset import-tileset export-s
   "$TOOL" "$command" --help | grep -q "usage: sodbolt-tool $command" || fail "$command --help"
 done
 "$TOOL" --help | grep -q "check-map" || fail "--help lists no commands"
-# No temporary files are left behind.
 [ -z "$(find out -name '*.tmp~')" ] || fail "temporary files left: $(find out -name '*.tmp~')"
 
 echo "PASS: $levels levels through Tiled and back; tile set, sprites and the tool's errors"
