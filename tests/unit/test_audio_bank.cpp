@@ -1,7 +1,6 @@
 // The sound bank and the instance pool against the real sound system.
 #include "test_audio_support.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 

@@ -1,5 +1,4 @@
-// kwui2.ini's video section, the frame's fit in the window, the text window,
-// what a frame leaves behind.
+// kwui2.ini's video section, the frame's fit in the window, the text window, what a frame leaves behind.
 #include "kwui/core.h"
 #include "kwui/draw.h"
 #include "kwui/frame.h"
@@ -12,7 +11,6 @@
 #include <climits>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <tuple>
 

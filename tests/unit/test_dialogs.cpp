@@ -5,9 +5,6 @@
 #include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <utility>
 #include <tuple>
 
 TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValueCaptionAndAFiveCharacterField)

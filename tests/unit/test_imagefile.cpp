@@ -1,5 +1,4 @@
-// Exported pictures go through a temporary file: a failed export leaves the
-// file that was there.
+// Exported pictures go through a temporary file: a failed export leaves the file that was there.
 #include "content/imagefile.h"
 
 #include "content_testing.h"

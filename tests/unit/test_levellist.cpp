@@ -1,5 +1,4 @@
-// The map editor's Add to Levels and Remove from Levels: game.ini's list
-// renumbered, every other section and key kept.
+// The map editor's Add to Levels and Remove from Levels: game.ini's list renumbered, every other section and key kept.
 #include "editors/levellist.h"
 #include "content_testing.h"
 

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <utility>
 
@@ -253,10 +252,13 @@ TEST(MapEditorCheck, TheReportNamesTheUnreachableCountOrTheRouteTimeAgainstTheNo
     };
     const Case cases[] = {
         {0, 0, 0, false, "There is no grass on this map: the level is won as soon as it starts."},
+        {12, 1, 600, false, "1 grass cell of 12 can never be reached. It is marked in red on the map."},
         {12, 3, 600, false, "3 grass cells of 12 can never be reached. They are marked in red on the map."},
         {12, 11, 0, true,
          "The mower cannot leave its start point: 11 grass cells of 12 can never be reached. They are marked in red on "
          "the map."},
+        {12, 0, 8610, false,
+         "Every grass cell can be reached: the planned route takes 143.5 s of the 240 s limit on Normal."},
         {12, 0, 14430, false,
          "Every grass cell can be reached, but the planned route takes 240.5 s of the 240 s limit on Normal."},
     };

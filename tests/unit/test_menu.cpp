@@ -1,11 +1,9 @@
-// Menus and credits without a screen: the selection wraps and the credits
-// pages keep their time.
+// Menus and credits without a screen: the selection wraps and the credits pages keep their time.
 #include "app/credits.h"
 #include "app/menu.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 

@@ -1,5 +1,4 @@
-// Object browser: flowing pictures into rows and pages, finding an item's
-// page, and turning pages round at both ends.
+// Object browser: flowing pictures into rows and pages, finding an item's page, and turning pages round at both ends.
 #include "content/tileset.h"
 #include "kwui/kwui.h"
 #include "kwui/objectbrowser.h"

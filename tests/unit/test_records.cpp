@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 Bytes RecordsFile(int version, int count, std::initializer_list<std::array<unsigned, 4>> entries)

@@ -1,5 +1,4 @@
-// The mowing route planner on small painted fields: what it reports as out of
-// reach and the route time.
+// The mowing route planner on small painted fields: what it reports as out of reach and the route time.
 #include "test_game_support.h"
 
 #include "game/routeplanner.h"

@@ -10,7 +10,6 @@
 #include <utility>
 #include <cstdlib>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {

@@ -15,7 +15,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace {
