@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The audio panel heard through the null sink: the volume drag plays the test sound, a tune loaded with F3 plays
-# and Stop silences it, Defaults No keeps and Yes restores the volumes, which kwui2.ini keeps with the last tune.
-# Without a sound device the panel still works on nothing; after a change of display mode it keeps its layout.
+# The audio panel heard through the null sink (volume drag, F3 tune, Stop, Defaults, kept in kwui2.ini); it works
+# without a sound device, and keeps its layout after a change of display mode.
 source "$(dirname "$0")/lib.sh" "$@"
 
 REC_PID=""

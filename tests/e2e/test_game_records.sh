@@ -9,8 +9,7 @@ make_workdir --copy-base
 rm -f "$WORK"/base/savegames/*.sav
 SAVE="$WORK/base/savegames/000.sav"
 RECORDS="$WORK/base/savegames/000.rec"
-# Two levels of one short row of grass: paving everywhere, grass in row 3 from column 3 to 6, the mower's start
-# just left of it.
+# Two levels of one short row of grass (row 3, columns 3 to 6), the mower's start just left of it.
 python3 - "$WORK/base/maps/short.map" <<'PY'
 import struct, sys
 def text(s): return struct.pack('<H', len(s)) + s.encode()

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# A player's session: a new game in slot 1 at Normal, driving and mowing, Escape, continuing, the test chord
-# winning level 1, deleting the save, a save of a level not in the list. Then Options > Controls: Right rebound to D
-# drives in a level, kept in sodbolt.ini after Exit; the level pauses when its window loses the keyboard focus (the
-# clock stops until Space). (Help: test_help_progress; Alt+Enter: test_fullscreen_toggle.)
+# A player's session: a new game, driving, continuing, winning, deleting the save, a save of a level not in the
+# list; Controls rebinding Right to D, kept in sodbolt.ini; the level pauses when the window loses the focus.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 
@@ -30,10 +28,8 @@ empty_slot_row=$(window_crop_sum "$FIRST_ROW")
 go Down Return
 key Down Down Return   # Back -> Easy -> Normal
 wait_for "the save file" 20 test -s "$SAVE"
-[ "$(stat -c %s "$SAVE")" = 26 ] || fail "save file is $(stat -c %s "$SAVE") bytes"
 [ "$(save_word "$SAVE" 22)" = 0 ] || fail "saved level $(save_word "$SAVE" 22), expected 0"
 [ "$(save_word "$SAVE" 24)" = 1 ] || fail "saved skill $(save_word "$SAVE" 24), expected 1 (Normal)"
-head -c 20 "$SAVE" | tail -c 18 | grep -q 'Sodbolt Saved Game' || fail "save file lacks its magic"
 
 # Driving: the field changes and the percentage rises.
 sleep 1.5

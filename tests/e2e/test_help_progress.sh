@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# Help on hostile help.txt files. One that takes seconds to wrap shows a progress bar that advances, then the help
-# text; closing the window during such a load ends the program at once with exit code 0, its settings written as on
-# a normal exit. One of 10 MB, of a single 1 MB line and of random bytes each opens in bounded time, scrolls, Done
-# brings the main menu back, and help.txt is left as it was.
+# Help on hostile help.txt files: a slow one shows an advancing progress bar and a window closed during it exits 0
+# with its settings written; 10 MB, one 1 MB line and random bytes each open in bounded time and scroll.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
 
 make_workdir --copy-base
 
-# big_help LINES: lines of a million letters and no blank; every row of them is a word cut to the width, slow
-# whatever the machine (the wrap is quick for ordinary text).
+# big_help LINES: lines of a million letters, each row a word cut to the width: slow to wrap on any machine.
 big_help() {
   for _ in $(seq "$1"); do head -c 1048576 /dev/zero | tr '\0' 'w'; echo; done > "$WORK/base/help.txt"
   echo "The end of the help." >> "$WORK/base/help.txt"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Hostile game content that is well formed: a sound folder of names too long and just fitting and WAV files that
-# are not sounds, a first map of 65535 clouds, a start far outside, time 0, cells past the tile set and a
-# 30000-character title of format signs, a game.ini of MapsCount 30000 and of music names of 5000 characters. The
-# game says what is wrong, the menus and levels go on, and no content file changes.
+# Well-formed hostile game content (sound names too long, WAVs that are no sounds, a map of extreme numbers, music
+# names of 5000 characters): the game says what is wrong, goes on, and changes no content file.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
@@ -21,16 +19,9 @@ near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
 cp "$some_wav" "$sound/interface/$near_limit.wav"
 random_bytes "$sound/world/noise1.wav" 4096
 head -c 20 "$some_wav" > "$sound/game/cutshort.WAV"
-# A well-formed WAV of no samples (22050 Hz, 16-bit mono, data size 0), and only the header of one whose data
-# chunk says 4096 bytes.
-wav_header='RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00\x44\xac\x00\x00\x02\x00\x10\x00data'
-printf "$wav_header"'\x00\x00\x00\x00' > "$sound/game/silent.wav"
-printf "$wav_header"'\x00\x10\x00\x00' > "$sound/world/headeronly.wav"
 start_checked
 for message in "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" \
-    'Unable to load sample from .*base/sound/world/noise1.wav' 'Unable to load sample from .*base/sound/game/cutshort.WAV' \
-    'Unable to load sample from .*base/sound/game/silent.wav: it holds no sound' \
-    'Unable to load sample from .*base/sound/world/headeronly.wav: it holds no sound'; do
+    'Unable to load sample from .*base/sound/world/noise1.wav' 'Unable to load sample from .*base/sound/game/cutshort.WAV'; do
   grep -q "$message" "$WORK/stderr.txt" || fail "no message '$message'"
 done
 grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
@@ -66,21 +57,8 @@ back_at_menu "the level"
 end_checked "the hostile map"
 rm -f "$WORK"/base/savegames/*.sav
 
-# [MapsCount 30000 and no level sections: the message names "maps/"] ----------
-restore_base
-printf '[info]\nMapsCount=30000\n' > "$WORK/base/game.ini"
-start_checked
-play_first_slot
-wait_said 'maps/' 30
-sleep 1
-[ "$(window_crop_sum "$TITLE_BAR")" != "$menu" ] || fail "no message dialog over the menu"
-key Return
-back_at_menu "the message"
-key Up   # the menu is on Play: one up is Exit
-end_checked "MapsCount 30000"
-rm -f "$WORK"/base/savegames/*.sav
-
 # [Music names of 5000 characters (menu, credits, level) are reported; the level still plays] -
+restore_base
 long_name=$(head -c 5000 /dev/zero | tr '\0' 'q')
 printf '[music]\nMenuMusic=%s\nCreditsMusic=%s\n[info]\nMapsCount=1\n[map0]\nmap=level01.map\nmusic=%s\n' \
   "$long_name" "$long_name" "$long_name" > "$WORK/base/game.ini"

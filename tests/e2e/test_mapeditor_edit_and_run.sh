@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The map editor. First what it refuses: Run Map on a never-saved map, time limits 0 and 10000, overwriting on Save
-# as (No keeps the file); cancelled Tile Mode leaves start mode; F2 saves at once. Then a level made on that map
-# (Land tile, 3 by 2 brush, title, time limit, start point), saved under a name with letters beyond ASCII and read
-# back with the game's loader; Run Map (F9) plays it, the chord wins, mapeditor.sav is written and player slots
-# kept; a test run whose game cannot start is reported.
+# The map editor's refusals and Save as, then a level made, saved under a name beyond ASCII, read back with the
+# game's loader and played with Run Map (F9); player slots are kept, a game that cannot start is reported.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/mapeditor_lib.sh"
 
@@ -25,13 +22,11 @@ ok_message
 [ -e "$WORK/base/savegames/mapeditor.sav" ] && fail "a game was started without a saved map"
 [ -z "$(find "$WORK" -name '*.map' -newer "$WORK/kwui2.ini" -not -path '*/base/maps/*')" ] || fail "a map file was written"
 
-# Time limits 0 and 10000 are out of range.
-for limit in 0 10000; do
-  press_at "$(toolbar_x "$TIME_LIMIT_BUTTON")" "$(toolbar_y)"
-  fill_dialog "the time-limit dialog" 8 "$limit"
-  wait_message
-  ok_message
-done
+# A time limit of 10000 is out of range.
+press_at "$(toolbar_x "$TIME_LIMIT_BUTTON")" "$(toolbar_y)"
+fill_dialog "the time-limit dialog" 8 10000
+wait_message
+ok_message
 
 # Player start mode, then Tile Mode cancelled: a press on the map no longer moves the start point.
 key p

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The committed content is exactly what tools/mkcontent writes: it is run
-# twice into scratch folders, and both runs must match the files under base/,
-# kwuidata/textures/ and kwuidata/icons/ byte for byte. Its contact sheet must come out too.
-#   test_mkcontent_regenerates.sh <sodbolt binary> <repo root> <build dir>
+# The committed base/, kwuidata/textures/ and kwuidata/icons/ are byte for byte what two runs of tools/mkcontent
+# write, and its contact sheet comes out.
 set -euo pipefail
 
 REPO_ROOT="$2"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Start-up: a stored 800 x 600 window setting opens that window and Exit writes the settings back; without
-# kwui2.ini the program asks whether to use the desktop resolution and "No" gives 640 x 480; a missing font stops
-# it with a native error box and exit code 1.
+# Start-up: a stored 800 x 600 window opens and Exit writes the settings back; without kwui2.ini "No" to the
+# desktop resolution gives 640 x 480; a missing font stops it with a native error box and exit code 1.
 source "$(dirname "$0")/lib.sh" "$@"
 
 make_workdir

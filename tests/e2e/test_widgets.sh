@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The widgets of tools/gallery under a real pointer and keyboard: buttons and their hot keys, the display mode
-# dialog and pop-up menu; Escape reaches the Quit button. (Slider drags: test_audio; list double clicks and typed
-# fields: test_dialogs.)
+# The buttons of tools/gallery under a real pointer and keyboard, and their hot keys; Escape reaches the Quit
+# button. (Pop-up menus and lists: test_dialogs; the display mode dialog: test_fullscreen_toggle.)
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/gallery_lib.sh"
 start_gallery
@@ -39,35 +38,6 @@ key F9
 wait_for "the toolbar result" 5 grep -q '^toolbar ' "$LOG"
 line=$(grep '^toolbar ' "$LOG" | head -n1)
 [ "$line" = "toolbar 4 Go A (clicked: 4 5)" ] || fail "toolbar reported '$line'"
-
-# [Select Display Mode (F5): its title bar shows, Cancel keeps the display] ---
-key F5
-wait_for "the display mode dialog" 10 pixel_is 100 70 "$TITLE_BLUE"
-key Escape
-wait_for "the dialog to end" 5 grep -q '^displaymode ' "$LOG"
-grep -qx 'displaymode cancelled' "$LOG" || fail "dialog reported '$(grep '^displaymode ' "$LOG")'"
-grep -qx 'display 800x600' "$LOG" || fail "the display changed: $(grep '^display ' "$LOG")"
-[ "$(window_size "$APP_WIN")" = "800x600" ] || fail "window is $(window_size "$APP_WIN") after Cancel"
-sleep 0.3
-app_running || fail "Escape in the dialog also quit the gallery"
-
-# [Pop-up menu: its second item ("Edit") is 1, Escape -1 without quitting] ----
-read -r px py pw ph <<<"$(rect popup)"
-mx=$((px + pw / 2)); my=$((py + ph / 2))
-click "$mx" "$my"
-wait_for "the menu to open" 5 grep -q '^menu open' "$LOG"
-read -r _ _ ox oy <<<"$(grep '^menu open' "$LOG" | tail -n1)"
-sleep 0.3
-click $((ox + 20)) $((oy + 36 + 18))
-wait_for "the menu result" 5 grep -q '^menu -\?[0-9]' "$LOG"
-[ "$(grep '^menu -\?[0-9]' "$LOG" | tail -n1)" = "menu 1" ] || fail "menu returned '$(grep '^menu -\?[0-9]' "$LOG" | tail -n1)'"
-click "$mx" "$my"
-wait_for "the menu to open again" 5 test "$(grep -c '^menu open' "$LOG")" = 2
-sleep 0.3
-key Escape
-wait_for "the cancelled menu" 5 grep -qx 'menu -1' "$LOG"
-sleep 0.5
-app_running || fail "Escape in the menu also quit the gallery"
 
 rest_pointer
 key Escape

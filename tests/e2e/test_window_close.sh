@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The window's close button ends the program in order from any screen (exit code 0, settings written), but an
-# editor holding unsaved work asks first: No keeps the work on screen, and once nothing is unsaved any more it
-# closes without a question. Nothing reaches the files on disk.
+# The close button ends the program in order from any screen (exit 0, settings written); an editor with unsaved
+# work asks first (No keeps it), and once nothing is unsaved closes without asking.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/tileeditor_lib.sh"   # its shot/pix (no file argument) from here on
