@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# What a distribution checks: the installed desktop entry and AppStream file pass their validators without a
-# warning, and the Debian package from cpack names its libraries and the font in Depends and has no lintian error
-# (lintian also reads the man page through man).
-# Skipped (exit code 77) when the tools are not installed; ./test.sh installs them.
-#   test_install_package.sh <sodbolt binary> <repo root> <build dir>
+# The installed desktop entry and AppStream file validate without a warning; the Debian package names its libraries
+# and the font in Depends and has no lintian error. Skipped (exit code 77) without the tools.
 set -euo pipefail
 
 BUILD_DIR="$3"
