@@ -8,11 +8,6 @@
 #include "kwui/console.h"
 #include "kwui/core.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -46,19 +41,11 @@ TEST(EditorFrame, TheTitleMarksUnsavedChangesAndTheQuestionsNameTheFileOnlyWhenS
 TEST(EditorFrame, EveryEditorSaysNothingToUndoOrRedoWithAnEmptyHistory)
 {
     MapEditor map;
-    map.StartNewDocument();
     TileEditor tiles;
     SpriteEditor sprite;
+    map.StartNewDocument();
     EditorDocument* editors[] = {&map, &tiles, &sprite};
-    // KW_Message writes only while the toolkit is up
-    struct ToolkitUp {
-        ToolkitUp() { kwInitialised = true; }
-        ~ToolkitUp()
-        {
-            KW_ClearConsole();
-            kwInitialised = false;
-        }
-    } up;
+    kwInitialised = true;  // KW_Message writes only while the toolkit is up
     for (EditorDocument* editor : editors) {
         KW_ClearConsole();
         editor->Undo();
@@ -66,6 +53,8 @@ TEST(EditorFrame, EveryEditorSaysNothingToUndoOrRedoWithAnEmptyHistory)
         editor->Redo();
         EXPECT_EQ(LastConsoleLine(), "Nothing to redo");
     }
+    KW_ClearConsole();
+    kwInitialised = false;
 }
 
 TEST(EditorRecovery, ACopyIsWrittenTwoSecondsAfterChangesSettleOrAfterThirtySecondsOfSteadyChanges)
@@ -80,7 +69,7 @@ TEST(EditorRecovery, ACopyIsWrittenTwoSecondsAfterChangesSettleOrAfterThirtySeco
     editor.KeepRecoveryCopy(3000);
     EXPECT_EQ(TitleIn("recovery/unsaved.map"), "First") << "a never-saved map has the editor's fixed name";
 
-    // a change every second never settles; the copy follows it within 30 s
+    // A change every second never settles; the copy follows it within 30 s.
     for (int second = 0; second < 30; ++second) ChangeTitle(editor, "Steady " + std::to_string(second), 10000 + 1000 * second);
     EXPECT_EQ(TitleIn("recovery/unsaved.map"), "First");
     ChangeTitle(editor, "Thirty", 40000);
@@ -114,7 +103,7 @@ TEST(EditorRecovery, SavingUndoingToTheFileOrLeavingRemovesTheCopyAndTheDocument
     editor.KeepRecoveryCopy(20000);
     ASSERT_TRUE(fs::exists("recovery/level03.map"));
     editor.DiscardRecoveryCopy();
-    EXPECT_FALSE(fs::exists("recovery/level03.map"));
+    EXPECT_FALSE(fs::exists("recovery/level03.map")) << "leaving without saving";
 }
 
 TEST(EditorRecovery, OnOpeningACopyOlderThanItsDocumentIsRemovedAndNothingLoads)

@@ -134,11 +134,9 @@ TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparencyAndMagentaBecomesTranspar
     ASSERT_TRUE(back.Load(path.c_str()));
     ExpectTwoFrames(back);
 
-    // Saved again and loaded again: still transparent, not black.
     ASSERT_TRUE(back.Save(path.c_str()));
-    Sprite third;
-    ASSERT_TRUE(third.Load(path.c_str()));
-    ExpectTwoFrames(third);
+    ASSERT_TRUE(sprite.Load(path.c_str()));
+    ExpectTwoFrames(sprite);  // saved and loaded again: still transparent, not black
 
     // A hand-made file with a magenta pixel beside a black one.
     Bytes hand = FileStart("Sodbolt Sprite", 1);
@@ -159,10 +157,6 @@ TEST(Sprite, RefusedTruncatedAndHugeFilesKeepTheSprite)
 {
     ScratchFolder scratch;
     Sprite sprite;
-    const std::string empty = scratch.Path("empty.spr");
-    EXPECT_FALSE(sprite.Save(empty.c_str()));
-    EXPECT_EQ(sprite.lastError, "Cannot save sprite because no frames exist");
-
     MakeTwoFrames(sprite);
     const std::string good = scratch.Path("good.spr");
     ASSERT_TRUE(sprite.Save(good.c_str()));
