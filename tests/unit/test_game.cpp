@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 using namespace gametest;
@@ -28,9 +29,7 @@ TEST(GameSetUp, TheFieldScalesAboveTheStatusBandAndEasyDoublesNormalKeepsHardTak
         EXPECT_EQ((std::array{fit.width, fit.height, fit.x}), (std::array{c[2], c[3], c[4]})) << c[0] << " x " << c[1];
     }
 
-    EXPECT_EQ(SkillTimeLimit(0, 90), 180);
-    EXPECT_EQ(SkillTimeLimit(1, 90), 90);
-    EXPECT_EQ(SkillTimeLimit(2, 90), 67);
+    EXPECT_EQ((std::array<int, 3>{SkillTimeLimit(0, 90), SkillTimeLimit(1, 90), SkillTimeLimit(2, 90)}), (std::array{180, 90, 67}));
     EXPECT_EQ(SkillTimeLimit(0, 65535), 32767) << "a huge limit on Easy must not wrap negative";
 }
 
@@ -109,9 +108,7 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
     PlaceMower(state, 33, 33);
     UpdateMowerCells(state, kMowerBox);
     MowCells(state);
-    EXPECT_EQ(state.cutCount, 4);
-    EXPECT_EQ(state.cutFlags[2][2], 1);
-    EXPECT_EQ(state.mowingTimer, 20);
+    EXPECT_EQ((std::array<int, 3>{state.cutCount, state.cutFlags[2][2], static_cast<int>(state.mowingTimer)}), (std::array{4, 1, 20}));
 
     // Mowing the same cells again changes nothing; Land is never marked.
     state.mowingTimer = 0;
@@ -120,12 +117,10 @@ TEST_F(GameRules, AnyCoveredCellCountsAsCutAndTheChordCutsEveryGrassCell)
     PlaceMower(state, 600, 300);
     UpdateMowerCells(state, kMowerBox);
     MowCells(state);
-    EXPECT_EQ(state.cutFlags[9][18], 0);
     EXPECT_EQ(state.cutCount, 4);
 
     CutAllGrass(state);
     EXPECT_EQ(state.cutCount, 18);
-    EXPECT_EQ(state.cutFlags[3][2], 1);
     EXPECT_EQ(state.cutFlags[3][3] + state.cutFlags[3][4] + state.cutFlags[9][18], 0) << "only grass is cut";
 }
 
@@ -137,8 +132,7 @@ TEST(GameStatus, LevelLineKeepsPercentSignsOfTheTitle)
 
     PlayState state;
     EXPECT_EQ(CutPercentage(state), 100.0) << "a map without grass reads complete, not nan";
-    state.grassTotal = 8;
-    state.cutCount = 3;
+    std::tie(state.grassTotal, state.cutCount) = std::pair(8, 3);
     EXPECT_DOUBLE_EQ(CutPercentage(state), 37.5);
 }
 

@@ -11,7 +11,6 @@ namespace {
 // Runs a test inside a scratch working folder, where "base/" is its own.
 class MapTest : public ::testing::Test {
 protected:
-    void SetUp() override { gUseModFolder = false; }
     void TearDown() override
     {
         gUseModFolder = false;
@@ -51,10 +50,8 @@ void MakeEdited(Map& map)
 
 void ExpectEdited(const Map& map)
 {
-    EXPECT_EQ(map.title, "Back Lawn");
-    EXPECT_EQ(map.author, "Jo");
-    EXPECT_EQ(map.timeLimit, 45);
-    EXPECT_EQ(map.GetCell(24, 15), 1);
+    EXPECT_EQ(map.title + "|" + map.author, "Back Lawn|Jo");
+    EXPECT_EQ((std::pair<int, int>(map.timeLimit, map.GetCell(24, 15))), std::pair(45, 1));
 }
 
 } // namespace

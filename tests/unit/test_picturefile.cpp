@@ -4,6 +4,7 @@
 #include "editors/tileops.h"
 #include "content_testing.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -68,9 +69,8 @@ TEST(PictureFiles, Bmp32WithAlphaKeepsItsColours)
     std::string error;
     ALLEGRO_BITMAP* picture = LoadPicture(bmp, error, ALLEGRO_NO_PREMULTIPLIED_ALPHA);
     ASSERT_TRUE(picture) << error;
-    EXPECT_EQ(PixelOf(picture, 0, 0), (Rgba{0, 0, 255, 127}));
-    EXPECT_EQ(PixelOf(picture, 1, 0), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(PixelOf(picture, 1, 1), (Rgba{255, 255, 255, 255}));
+    EXPECT_EQ((std::array{PixelOf(picture, 0, 0), PixelOf(picture, 1, 0), PixelOf(picture, 1, 1)}),
+              (std::array{Rgba{0, 0, 255, 127}, Rgba{255, 0, 0, 255}, Rgba{255, 255, 255, 255}}));
     al_destroy_bitmap(picture);
     const std::string png = MakeCornerPng(scratch);
     for (const char* type : {"BMP3:", "BMP2:", "BMP:"}) {
