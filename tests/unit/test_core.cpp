@@ -29,8 +29,8 @@ TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
     EXPECT_EQ(std::make_tuple(s.width, s.height, s.windowed), std::make_tuple(800, -1, true))
         << "a missing height sends start-up to the desktop question; a missing window key means windowed";
     EXPECT_FALSE(Read("[video]\nwidth=800\nheight=600\nwindow=no\n").windowed);
-    for (const char* yes : {"TRUE", "Yes", "1"}) EXPECT_TRUE(KW_ParseWindowFlag(yes)) << yes;
-    for (const char* no : {"0", "False", "windowed", ""}) EXPECT_FALSE(KW_ParseWindowFlag(no)) << no;
+    for (const auto& [text, windowed] : {std::pair{"TRUE", true}, {"Yes", true}, {"1", true}, {"False", false}, {"windowed", false}})
+        EXPECT_EQ(KW_ParseWindowFlag(text), windowed) << text;
     // Numbers too long for an int are held at its limits, never wrapped into a size that looks usable.
     const KW_VideoSettings wrapped = Read("[video]\nwidth=4294968096\nheight=-4294966696\n");
     EXPECT_EQ(std::make_tuple(wrapped.width, wrapped.height), std::make_tuple(INT_MAX, INT_MIN));

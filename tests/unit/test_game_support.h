@@ -1,5 +1,4 @@
-// Shared set-up for the game tests: a field painted from a character map, a
-// square mower box and driving, on a play state of the test's own.
+// Shared set-up for the game tests: a field painted from a character map, a square mower box and driving.
 #pragma once
 
 #include "game/playstate.h"
@@ -35,13 +34,11 @@ inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
     }
 }
 
-// Every row of the field alike.
 inline void PaintColumns(Map& map, const char* row)
 {
     PaintMap(map, {row, row, row, row, row, row, row, row, row, row, row, row, row, row, row, row});
 }
 
-// The state's field painted and its grass counted.
 inline void PaintField(PlayState& state, std::initializer_list<const char*> rows = {})
 {
     PaintMap(state.map, rows);

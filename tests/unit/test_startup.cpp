@@ -27,7 +27,6 @@ TEST(Arguments, OptionsModFolderAndRefusals)
     EXPECT_EQ(Parse({"sodbolt"}).windowed, -1) << "kwui2.ini decides";
     EXPECT_EQ(Parse({"sodbolt", "--window", "--fullscreen"}).windowed, 0);
     EXPECT_EQ(Parse({"sodbolt", "--fullscreen", "--window"}).windowed, 1);
-    EXPECT_EQ(Parse({"sodbolt", "-h"}).action, LaunchOptions::Action::Help);
     EXPECT_EQ(Parse({"sodbolt", "--version"}).action, LaunchOptions::Action::Version);
     const LaunchOptions unknown = Parse({"sodbolt", "--help", "--x", "--y"});
     EXPECT_EQ(unknown.action, LaunchOptions::Action::Refuse) << "a mistyped option is never taken for help";
