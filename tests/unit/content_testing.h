@@ -112,8 +112,7 @@ inline ALLEGRO_BITMAP* MakeFilledBitmap(int w, int h, ALLEGRO_COLOR colour)
     return bitmap;
 }
 
-// Writes every prefix of a valid file (every 'stride' length and the last 64) and expects the
-// load to fail and the record to keep its contents.
+// Every prefix of a valid file (every 'stride' length and the last 64) fails to load and keeps the record.
 inline void ExpectEveryTruncationFails(const std::string& path, const Bytes& valid,
                                        const std::function<bool(const std::string&)>& load,
                                        const std::function<void()>& expectUnchanged, size_t stride = 1)

@@ -49,8 +49,7 @@ inline int BusySlots(const AudioClass& audio)
     }));
 }
 
-// The audio object on the test run's private PulseAudio, started once per
-// process (Allegro cannot restart its audio) and reset between tests.
+// The audio object on the run's private PulseAudio, started once per process (Allegro cannot restart it).
 class AudioDevice : public ::testing::Test {
 protected:
     AudioClass& audio = AudioClass::GetInstance();

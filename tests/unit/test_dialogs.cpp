@@ -1,7 +1,6 @@
-// Modal dialogs: the number entry's conversion rule and the answers without a display.
+// The number entry's conversion rule and caption.
 #include "kwui/dialogs.h"
 
-#include <allegro5/allegro.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -20,17 +19,4 @@ TEST(DialogsInputNumber, OutOfRangeAndNonNumbersKeepTheValueAndTheCaptionNamesTh
     }
     EXPECT_EQ(KW_NumberCaption("", 1, 100), "Enter a new number (1 to 100)");
     EXPECT_EQ(KW_NumberCaption("100% sure", -5, 5), "100% sure (-5 to 5)");
-}
-
-TEST(DialogsHeadless, WithoutADisplayTheDialogsAnswerNoAtOnce)
-{
-    char text[8] = "keep";
-    EXPECT_FALSE(KW_Confirm("Delete %s?", "everything"));
-    EXPECT_FALSE(KW_InputText(text, 7, "Name"));
-    EXPECT_STREQ(text, "keep");
-    int value = 5;
-    EXPECT_FALSE(KW_InputNumber(value, 1, 10, "%s", ""));
-    EXPECT_EQ(value, 5);
-    ALLEGRO_COLOR colour = al_map_rgb(1, 2, 3);
-    EXPECT_FALSE(KW_SelectColour(colour));
 }

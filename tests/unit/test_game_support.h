@@ -14,8 +14,7 @@ namespace gametest {
 // The collision box of a 32 x 32 mower frame: 33 pixels a side.
 constexpr PixelBox kMowerBox{0, 0, 32, 32};
 
-// Paints a map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
-// '#' Solid, '~' Water (tiles 0 to 3, typed so). Missing rows and cells are Land.
+// Paints up to 16 rows of 25: '.' Land, 'g' Grass, '#' Solid, '~' Water (tiles 0 to 3); the rest Land.
 inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
 {
     for (auto& tile : map.tileSet.tiles) tile.type = TileLand;

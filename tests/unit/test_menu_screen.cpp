@@ -91,4 +91,23 @@ TEST_F(MenuScreenPixels, ConsoleLinesCoverNoEntryText)
     }
 }
 
+TEST_F(MenuScreenPixels, TitleAndWebLineNeverOverlap)
+{
+    for (const char* title : {"Main Menu", "Select Game Slot", "Delete Save Game", "Controls"}) {
+        MenuScreen menu;
+        menu.Init(title);
+        const std::string web = menu.webLine;
+        menu.title.clear();
+        menu.webLine.clear();
+        const std::vector<uint32_t> empty = DrawMenu(menu);
+        menu.title = title;
+        const std::vector<uint32_t> titleOnly = DrawMenu(menu);
+        menu.webLine = web;
+        const Box titleBox = Difference(empty, titleOnly), webBox = Difference(titleOnly, DrawMenu(menu));
+        ASSERT_FALSE(titleBox.Empty() || webBox.Empty()) << title;
+        EXPECT_LT(titleBox.right + 8, webBox.left) << title << " runs into the web line";
+        EXPECT_LT(titleBox.bottom, menu.ItemRowTop(0)) << title;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // game.ini's level list and the overlay pictures, read from a mod folder made by the test.
 #include "content/datapath.h"
+#include "content/savegame.h"
 #include "game/resources.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
@@ -99,4 +100,18 @@ TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
     al_destroy_bitmap(loaded);
 
     EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
+}
+
+TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)
+{
+    ScratchFolder scratch;
+    SaveGameSlot slot;
+    slot.path = scratch.Path("savegames/000.sav");
+    SaveGameSlot* previous = gCurrentSlot;
+    gCurrentSlot = &slot;
+    EXPECT_TRUE(SaveLevelProgress(3, 2)) << slot.lastError;
+    int16_t level = -1, skill = -1;
+    EXPECT_TRUE(LoadSavedGame(slot, level, skill));
+    EXPECT_EQ(std::pair(level, skill), (std::pair<int16_t, int16_t>(3, 2)));
+    gCurrentSlot = previous;
 }

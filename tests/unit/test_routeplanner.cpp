@@ -70,8 +70,7 @@ TEST_F(RoutePlanner, AStartInAWallOrOffTheFieldLeavesTheMowerStuck)
     PaintMap(map, {"#########", "#########", "#########"});
     EXPECT_FALSE(PlanMowingRoute(map, mower).mowerStuck) << "nothing to mow, nothing to report";
 
-    // In the wall, and off the field or half off it (a hand-edited file): the mower cannot
-    // move and cuts only the field's grass under its box.
+    // In the wall, off the field or half off it (a hand-edited file): it cuts only the field's grass under its box.
     map.SetCell(0, 0, 1);
     map.SetCell(12, 10, 1);
     const int corner = CellIndex(0, 0), far = CellIndex(12, 10);

@@ -57,7 +57,6 @@ TEST(SaveGame, VersionsMagicDamageAndSlotDescriptions)
         EXPECT_EQ(level, 7);
     }
 
-    // Damaged files describe themselves as empty too, at every length.
     ExpectEveryTruncationFails(
         slot.path, SaveFile("Sodbolt Saved Game", 1, 3, 1),
         [&](const std::string&) { return LoadSavedGame(slot, level, skill); }, [&] { EXPECT_EQ(level, 7); });

@@ -55,8 +55,7 @@ TEST(Toolbar, LayoutStaysOnTheScreenAndThePointerNudgesItBack)
     KW_PullOntoScreen(x, y, 100, 74, 800, 600);
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, 525));
 
-    // The edge nudge moves three pixels only while the pointer pushes: at the edge, below the
-    // toolbar's span, away from the edge, then at the edge till it is on.
+    // Three pixels a frame only while the pointer pushes at the edge beside the bar, till it is on.
     KW_Toolbar nudged;
     nudged.x = -10;
     nudged.y = 100;

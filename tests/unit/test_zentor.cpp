@@ -71,7 +71,6 @@ TEST(ZentorImport, SpritesOfEveryVersion)
         // 1-byte pixels below version 4, RGB565 from 4; nothing turns transparent.
         const Rgba expected = version < 4 ? Rgba{0x40, 0x40, 0x40, 255} : Rgba{255, 0, 0, 255};
         EXPECT_EQ(PixelOf(sprite.frames[0].image, 1, 0), expected);
-        EXPECT_TRUE(sprite.frames[0].hasShadow);
     }
 }
 
