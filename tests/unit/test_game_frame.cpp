@@ -162,6 +162,52 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
     EXPECT_NE(game, std::vector<uint32_t>(game.size(), game[0])) << "something was drawn";
 }
 
+// Where the screen keeps its last frame, a scaled field redrawn only where it
+// changed shows what a whole frame shows, and leaves the rest as it was.
+TEST_P(GameFrameScreen, FramesDrawnInPatchesMatchWholeFrames)
+{
+    if (MapWindowIsUnscaled()) GTEST_SKIP() << "the field is drawn in place";
+    al_set_target_backbuffer(display);
+    for (Cloud& cloud : gPlay.clouds) {  // clear of the top-left corner, where a mark is left
+        cloud.x = std::max(cloud.x, 300.0f);
+        cloud.y = std::max(cloud.y, 200.0f);
+    }
+    const FrameStart start = Remember();
+    const float mowerX = gPlay.mowerX, heading = gPlay.heading;
+    const bool kept = kwContext.redraw.backBufferKept;
+    const auto play = [&](bool patched) {
+        kwContext.redraw.backBufferKept = patched;
+        ForgetFieldPicture();
+        Restore(start, 11);
+        gPlay.mowerX = mowerX;
+        gPlay.heading = heading;
+        std::vector<std::vector<uint32_t>> frames;
+        for (int frame = 0; frame < 5; ++frame) {
+            gPlay.mowerX -= 3.0f;
+            gPlay.heading += 7.0f;
+            if (frame == 2) {
+                gPlay.cutFlags[0][5] = 1;  // a cell cut far from every sprite
+                ++gPlay.cutCount;
+            }
+            DrawGameFrame();
+            frames.push_back(ReadScreenPixels());
+        }
+        return frames;
+    };
+    const auto whole = play(false);
+    const auto patched = play(true);
+    for (size_t frame = 0; frame < whole.size(); ++frame) {
+        size_t differing = 0;
+        for (size_t i = 0; i < whole[frame].size(); ++i) differing += whole[frame][i] != patched[frame][i];
+        EXPECT_EQ(differing, 0u) << "frame " << frame;
+    }
+    al_put_pixel(gPlay.windowX + 4, 4, al_map_rgb(255, 0, 255));
+    DrawGameFrame();
+    EXPECT_EQ(ReadScreenPixels()[static_cast<size_t>(4 * kwScreenW + gPlay.windowX + 4)], 0xFF00FFu)
+        << "a patched frame drew over a part of the field where nothing changed";
+    kwContext.redraw.backBufferKept = kept;
+}
+
 // 1:1 at the left edge; 1:1 centred with a border; scaled through the map window.
 INSTANTIATE_TEST_SUITE_P(Screens, GameFrameScreen,
                          ::testing::Values(ScreenSize{800, 600}, ScreenSize{900, 576}, ScreenSize{1024, 768}),
