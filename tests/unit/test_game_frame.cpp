@@ -90,6 +90,13 @@ protected:
         }
     }
 
+    static void DrawGameFrame()
+    {
+        DrawPlayArea();
+        DrawStatus();
+        ShowPlayArea();
+    }
+
     // The frame drawn the plain way, every step as it reads.
     static void DrawPlainFrame()
     {
@@ -139,9 +146,7 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
         DrawPlainFrame();
         plain = ReadScreenPixels();
         Restore(clouds, 11);
-        DrawPlayArea();
-        DrawStatus();
-        ShowPlayArea();
+        DrawGameFrame();
         game = ReadScreenPixels();
         ASSERT_EQ(plain.size(), game.size());
         ASSERT_FALSE(plain.empty()) << "the back buffer could not be read";
@@ -172,15 +177,18 @@ TEST_P(GameFrameScreen, FramesDrawnInPatchesMatchWholeFrames)
         cloud.x = std::max(cloud.x, 300.0f);
         cloud.y = std::max(cloud.y, 200.0f);
     }
-    const FrameStart start = Remember();
+    const std::vector<Cloud> clouds = gPlay.clouds;
     const float mowerX = gPlay.mowerX, heading = gPlay.heading;
+    const int16_t cutCount = gPlay.cutCount;
     const bool kept = kwContext.redraw.backBufferKept;
     const auto play = [&](bool patched) {
         kwContext.redraw.backBufferKept = patched;
         ForgetFieldPicture();
-        Restore(start, 11);
+        Restore(clouds, 11);
         gPlay.mowerX = mowerX;
         gPlay.heading = heading;
+        gPlay.cutFlags[0][5] = 0;
+        gPlay.cutCount = cutCount;
         std::vector<std::vector<uint32_t>> frames;
         for (int frame = 0; frame < 5; ++frame) {
             gPlay.mowerX -= 3.0f;
