@@ -226,6 +226,18 @@ bool PlanPatches(const std::vector<PixelBox>& sprites, const PixelBox& changedCe
             add(now);
         }
     }
+    // Patches that overlap much are drawn as one.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (size_t i = 0; i < state.patches.size() && !merged; ++i)
+            for (size_t j = i + 1; j < state.patches.size() && !merged; ++j) {
+                const PixelBox both = Union(state.patches[i], state.patches[j]);
+                if (Area(both) > Area(state.patches[i]) + Area(state.patches[j])) continue;
+                state.patches[i] = both;
+                state.patches.erase(state.patches.begin() + static_cast<long>(j));
+                merged = true;
+            }
+    }
     return true;
 }
 }  // namespace
