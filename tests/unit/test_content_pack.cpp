@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -166,16 +167,12 @@ struct WaveData {
 WaveData ReadWave(const std::string& path)
 {
     WaveData wave;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const Bytes bytes = ReadFileBytes(path);
     auto u16 = [&](size_t o) { return bytes[o] | (bytes[o + 1] << 8); };
     auto u32 = [&](size_t o) { return static_cast<uint32_t>(u16(o) | (u16(o + 2) << 16)); };
     if (bytes.size() < 44 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF") return wave;
-    wave.channels = u16(22);
-    wave.rate = static_cast<int>(u32(24));
-    wave.bits = u16(34);
-    uint32_t size = u32(40);
-    for (size_t o = 44; o + 1 < bytes.size() && o < 44 + size; o += 2) {
+    std::tie(wave.channels, wave.rate, wave.bits) = std::tuple(u16(22), static_cast<int>(u32(24)), u16(34));
+    for (size_t o = 44; o + 1 < bytes.size() && o < 44 + u32(40); o += 2) {
         wave.samples.push_back(static_cast<int16_t>(u16(o)));
         wave.peak = std::max(wave.peak, std::abs(static_cast<int>(wave.samples.back())));
     }
@@ -206,7 +203,7 @@ TEST(ContentPack, SoundsAre22kHzMonoWavsAndTheEngineLoopsWithoutASeam)
     }
 }
 
-// The sounds and the tunes through the real audio object and the test's sound server.
+// Through the real audio object and the test's sound server.
 class ContentPackAudio : public audiotest::AudioDevice {};
 
 namespace {

@@ -25,17 +25,15 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     Type(field, "1234567");
     EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("12345"), 5));
 
-    KW_TextField other;
+    KW_TextField other, edit;
     KW_CreateTextField(other, "", 0, 0, 32, 200);
-    for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27},
-                                         {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_HOME, 0},
-                                         {ALLEGRO_KEY_PGUP, 0}})
+    for (const auto& [key, character] :
+         {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27}, {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_PGUP, 0}})
         EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
     EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
     EXPECT_EQ(other.text, " ");
 
     // Editing keys work at the caret.
-    KW_TextField edit;
     KW_CreateTextField(edit, "", 0, 0, 32, 200);
     Type(edit, "helo");
     KW_TextFieldKey(edit, ALLEGRO_KEY_LEFT, 0);

@@ -199,10 +199,7 @@ TEST(TileSheet, RefusesOddSizesAndMoreThan1024TilesKeepingTheSet)
     Tileset set;
     PaintTileset(set);
     ASSERT_TRUE(set.Save(scratch.Path("original.til").c_str()));
-    const struct {
-        int width, height;
-        const char* message;
-    } cases[] = {
+    const struct { int width, height; const char* message; } cases[] = {
         {33, 32, "odd.png: the sheet is 33 x 32 pixels; a tile sheet's sides are multiples of 32"},
         {2048, 1024 + 32, "odd.png: the sheet holds 2112 tiles; a Sodbolt tile set has 1024"},
     };

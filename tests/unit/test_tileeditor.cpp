@@ -10,13 +10,10 @@
 
 namespace {
 
-// Tiles are opaque: every pixel compares with alpha 255.
-Rgba At(ALLEGRO_BITMAP* bitmap, int x, int y) { return PixelOf(bitmap, x, y); }
-
 std::vector<Rgba> PixelsOf(ALLEGRO_BITMAP* tile)
 {
     std::vector<Rgba> pixels;
-    for (int i = 0; i < 32 * 32; ++i) pixels.push_back(At(tile, i % 32, i / 32));
+    for (int i = 0; i < 32 * 32; ++i) pixels.push_back(PixelOf(tile, i % 32, i / 32));
     return pixels;
 }
 
@@ -41,7 +38,7 @@ protected:
         for (int y = ty - 1; y <= ty + 32; ++y)
             for (int x = tx - 1; x <= tx + 32; ++x) {
                 if (x < 0 || y < 0 || (x >= tx && x < tx + 32 && y >= ty && y < ty + 32)) continue;
-                ASSERT_EQ(At(atlas, x, y), (Rgba{0, 0, 0, 255})) << "atlas pixel " << x << "," << y << " changed";
+                ASSERT_EQ(PixelOf(atlas, x, y), (Rgba{0, 0, 0, 255})) << "atlas pixel " << x << "," << y << " changed";
             }
     }
 
@@ -53,22 +50,22 @@ TEST_F(TileOps, RotateFlipAndMirrorMovePixelsAndUndoThemselvesInFourOrTwo)
     ALLEGRO_BITMAP* tile = Tile(37);
     PaintPattern(tile);
     const std::vector<Rgba> before = PixelsOf(tile);
-    const Rgba topLeft = At(tile, 0, 0), topRight = At(tile, 31, 0), corner = At(tile, 2, 1);
+    const Rgba topLeft = PixelOf(tile, 0, 0), topRight = PixelOf(tile, 31, 0), corner = PixelOf(tile, 2, 1);
 
     ASSERT_TRUE(RotateTile(tile));
-    EXPECT_EQ(At(tile, 31, 0), topLeft) << "a quarter clockwise";
-    EXPECT_EQ(At(tile, 31, 31), topRight);
+    EXPECT_EQ(PixelOf(tile, 31, 0), topLeft) << "a quarter clockwise";
+    EXPECT_EQ(PixelOf(tile, 31, 31), topRight);
     ExpectOnlyTileTouched(37);
     for (int turn = 0; turn < 3; ++turn) ASSERT_TRUE(RotateTile(tile));
     EXPECT_EQ(PixelsOf(tile), before);
 
     FlipTile(tile);
-    EXPECT_EQ(At(tile, 2, 30), corner);
+    EXPECT_EQ(PixelOf(tile, 2, 30), corner);
     FlipTile(tile);
     EXPECT_EQ(PixelsOf(tile), before);
 
     MirrorTile(tile);
-    EXPECT_EQ(At(tile, 29, 1), corner);
+    EXPECT_EQ(PixelOf(tile, 29, 1), corner);
     MirrorTile(tile);
     EXPECT_EQ(PixelsOf(tile), before);
     ExpectOnlyTileTouched(37);
@@ -80,15 +77,15 @@ TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
     PaintTilePixel(tile, 0, 0, al_map_rgb(255, 0, 0));
     PaintTilePixel(tile, 31, 31, al_map_rgb(0, 255, 0));
     PaintTilePixel(tile, 32, 5, al_map_rgb(0, 0, 255));  // off the tile: ignored
-    EXPECT_EQ(At(tile, 31, 31), (Rgba{0, 255, 0, 255}));
+    EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 255, 0, 255}));
     FillTile(tile, al_map_rgb(10, 20, 30));
-    EXPECT_EQ(At(tile, 17, 9), (Rgba{10, 20, 30, 255}));
+    EXPECT_EQ(PixelOf(tile, 17, 9), (Rgba{10, 20, 30, 255}));
 
     ALLEGRO_BITMAP* clipboard = al_create_bitmap(32, 32);
     PaintPattern(Tile(10));
     CopyTileToClipboard(Tile(10), clipboard);
     ASSERT_TRUE(PasteTileFromClipboard(tile, clipboard, true));
-    EXPECT_EQ(At(tile, 20, 7), At(Tile(10), 20, 7));
+    EXPECT_EQ(PixelOf(tile, 20, 7), PixelOf(Tile(10), 20, 7));
     ExpectOnlyTileTouched(33);
     al_destroy_bitmap(clipboard);
 }
