@@ -1,6 +1,10 @@
 // Object browser: flowing pictures into rows and pages, finding an item's page, turning pages round at both ends.
+#include "content/tileset.h"
 #include "kwui/kwui.h"
 #include "kwui/objectbrowser.h"
+#include "screen_support.h"
+
+#include <allegro5/allegro_primitives.h>
 
 #include <gtest/gtest.h>
 
@@ -88,3 +92,59 @@ TEST(ObjectBrowserRecord, ItemsKeepTheirCaptionsPagesAndSlider)
     al_destroy_bitmap(tile);
 }
 
+// The tile picker's pages drawn from the tile set's atlas, copied a page at a
+// time, look exactly as they did with every tile copied on its own: magenta
+// see-through, the chosen tile outlined, a tile with a bitmap of its own too.
+TEST(ObjectBrowserScreen, PagesFromTheAtlasMatchTilesCopiedOneByOne)
+{
+    TestScreen screen;
+    if (!screen.Open(800, 600)) GTEST_SKIP() << "no display";
+    ASSERT_TRUE(screen.FontsLoaded());
+    ALLEGRO_DISPLAY* display = screen.display;
+    al_set_new_bitmap_flags(ALLEGRO_MIN_LINEAR | ALLEGRO_MAG_LINEAR);  // as the program makes bitmaps
+    {
+        Tileset set;
+        ASSERT_TRUE(set.Load("base/tiles/sodbolt.til")) << set.lastError;
+        // Magenta corners on some tiles of the first and the last page.
+        for (int tile : {0, 5, 340, 1023}) {
+            al_set_target_bitmap(set.tiles[tile].image);
+            al_draw_filled_rectangle(0, 0, 12, 12, al_map_rgb(255, 0, 255));
+        }
+        ALLEGRO_BITMAP* own = al_create_bitmap(40, 24);
+        al_set_target_bitmap(own);
+        al_clear_to_color(al_map_rgb(255, 0, 255));
+        al_draw_filled_rectangle(4, 4, 20, 20, al_map_rgb(10, 200, 30));
+        al_set_target_backbuffer(display);
+
+        ObjectBrowser before, now;
+        for (int i = 0; i < Tileset::kTileCount; ++i) {
+            ALLEGRO_BITMAP* image = i == 700 ? own : set.tiles[i].image;
+            before.AddItem(image, "Tile %d", i);
+            now.AddBorrowedItem(image, "Tile %d", i);
+        }
+        for (ObjectBrowser* browser : {&before, &now}) {
+            browser->Layout();
+            browser->items[5].outline = al_map_rgb(0, 255, 0);
+        }
+        ASSERT_EQ(now.pageStarts, before.pageStarts);
+        EXPECT_FALSE(now.items[345].picture.hasBitmap) << "only the shown page is copied";
+        for (int page : {0, 2}) {
+            al_clear_to_color(KW_Colour(KWC_LightBlue));
+            const int hovered = before.DrawPage(page, 40, 100);
+            const std::vector<uint32_t> old = ReadScreenPixels();
+            al_clear_to_color(KW_Colour(KWC_LightBlue));
+            EXPECT_EQ(now.DrawPage(page, 40, 100), hovered);
+            EXPECT_EQ(hovered, now.pageStarts[page] + 1) << "the second tile is under the pointer";
+            const std::vector<uint32_t> fresh = ReadScreenPixels();
+            ASSERT_FALSE(old.empty());
+            size_t differing = 0;
+            for (size_t i = 0; i < old.size(); ++i) differing += old[i] != fresh[i];
+            EXPECT_EQ(differing, 0u) << "page " << page;
+        }
+        EXPECT_TRUE(now.items[700].picture.hasBitmap);
+        before.Clear();
+        now.Clear();
+        al_destroy_bitmap(own);
+    }
+    screen.Close();
+}
