@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,27 @@ void DrawField()
 // drawn again only when a cell is cut, grows back or the level changes; each
 // frame of a scaled map window starts as a plain copy of it.
 namespace {
+constexpr PixelBox kNoBox{0, 0, -1, -1};
+
+bool IsEmpty(const PixelBox& box) { return box.right < box.left || box.bottom < box.top; }
+
+PixelBox Union(const PixelBox& a, const PixelBox& b)
+{
+    if (IsEmpty(a)) return b;
+    if (IsEmpty(b)) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+int Area(const PixelBox& box) { return IsEmpty(box) ? 0 : (box.right - box.left + 1) * (box.bottom - box.top + 1); }
+
+PixelBox Grown(const PixelBox& box, int by)
+{
+    if (IsEmpty(box)) return box;
+    return {std::max(0, box.left - by), std::max(0, box.top - by), std::min(kFieldWidth - 1, box.right + by),
+            std::min(kFieldHeight - 1, box.bottom + by)};
+}
+
 struct FieldPicture {
     ALLEGRO_BITMAP* bitmap = nullptr;
     ALLEGRO_DISPLAY* display = nullptr;
@@ -63,16 +85,29 @@ struct FieldPicture {
         bitmap = nullptr;
         display = nullptr;
     }
-    bool Current() const
+    bool SameLevel() const
     {
         return bitmap && display == al_get_current_display() && atlas == gPlay.map.tileSet.GetAtlas() &&
-               tileSetFile == gPlay.map.tileSet.fileName && cells == gPlay.map.cells &&
-               std::memcmp(cutFlags, gPlay.cutFlags, sizeof cutFlags) == 0;
+               tileSetFile == gPlay.map.tileSet.fileName && cells == gPlay.map.cells;
     }
-    // Draws the field into the kept picture when it changed; false without one.
-    bool Refresh()
+    // The cells cut or grown back since the picture was drawn, in field pixels.
+    PixelBox ChangedCells() const
     {
-        if (Current()) return true;
+        PixelBox changed = kNoBox;
+        for (int row = 0; row < kFieldRows; ++row)
+            for (int column = 0; column < kFieldColumns; ++column)
+                if (cutFlags[row][column] != gPlay.cutFlags[row][column])
+                    changed = Union(changed, {column * 32, row * 32, column * 32 + 31, row * 32 + 31});
+        return changed;
+    }
+    // Draws the field into the kept picture when it changed; false without
+    // one. `changed` says where it changed: nowhere, some cells, or (`whole`)
+    // all of it.
+    bool Refresh(PixelBox& changed, bool& whole)
+    {
+        whole = !SameLevel();
+        changed = whole ? PixelBox{0, 0, kFieldWidth - 1, kFieldHeight - 1} : ChangedCells();
+        if (IsEmpty(changed)) return true;
         if (!bitmap || display != al_get_current_display()) {
             Forget();
             bitmap = al_create_bitmap(kFieldWidth, kFieldHeight);
@@ -91,9 +126,127 @@ struct FieldPicture {
     }
 };
 FieldPicture gFieldPicture;
+
+// Where the screen keeps its last frame after a flip, a scaled field is drawn
+// again only where something on it changed: where the mower and each cloud
+// were and are now, and the cells cut or grown back. Each such patch is put
+// together at 1:1 in the map window (the field copied, then the sprites) and
+// the map window is scaled onto the screen inside the patch's clip, so every
+// pixel gets what a whole frame would give it. A frame is drawn whole when
+// anything else may have drawn on the screen since: another screen's frames
+// (a pause, a dialog, the audio panel), console lines or a tool tip, F11.
+struct PatchedFrames {
+    bool valid = false;      // the screen holds the last frame drawn here
+    bool patched = false;    // this frame is drawn in patches
+    unsigned presented = 0;  // frames presented when it was drawn
+    const ALLEGRO_BITMAP* screen = nullptr;
+    int screenW = 0, screenH = 0;
+    std::vector<PixelBox> sprites;  // where each sprite was drawn, in field pixels
+    std::vector<PixelBox> patches;  // this frame's, in field pixels
+};
+PatchedFrames gPatches;
+
+// Filtered drawing reaches a pixel past what it covers, and a scaled pixel
+// reads one beyond: the margins keep every patch's edge unchanged.
+constexpr int kChangeMargin = 2, kComposeMargin = 2;
+
+// The field pixels a Draw of `sprite` at x, y may touch: any of its frames,
+// turned any way when `turns`, and its shadow `shadow` pixels down and right.
+PixelBox SpriteArea(const Sprite& sprite, int x, int y, int shadow, bool turns)
+{
+    PixelBox area = kNoBox;
+    const int centreX = x + sprite.centreX, centreY = y + sprite.centreY;
+    for (const SpriteFrame& frame : sprite.frames) {
+        if (!frame.image) continue;
+        const int width = al_get_bitmap_width(frame.image), height = al_get_bitmap_height(frame.image);
+        int left = width / 2, right = width - width / 2, up = height / 2, down = height - height / 2;
+        if (turns) {
+            const int reach = static_cast<int>(std::ceil(std::hypot(width, height) / 2.0));
+            left = right = up = down = reach;
+        }
+        const PixelBox box{centreX - left, centreY - up, centreX + right, centreY + down};
+        area = Union(area, box);
+        if (frame.hasShadow && shadow > 0)
+            area = Union(area, {box.left + shadow, box.top + shadow, box.right + shadow, box.bottom + shadow});
+    }
+    return Grown(area, kChangeMargin);
+}
+
+// The mower, then each cloud, in the order they are drawn.
+std::vector<PixelBox> SpriteAreas()
+{
+    std::vector<PixelBox> areas;
+    areas.push_back(SpriteArea(gResources.mowerSprite, static_cast<int>(gPlay.mowerX),
+                               static_cast<int>(gPlay.mowerY), 1, true));
+    for (const Cloud& cloud : gPlay.clouds)
+        areas.push_back(cloud.sprite ? SpriteArea(*cloud.sprite, static_cast<int>(cloud.x),
+                                                  static_cast<int>(cloud.y), 32, false)
+                                     : kNoBox);
+    return areas;
+}
+
+// The field pixels under a screen rectangle (inclusive), or none.
+PixelBox FieldBoxOf(int x1, int y1, int x2, int y2)
+{
+    const double across = static_cast<double>(gPlay.windowWidth) / kFieldWidth;
+    const double down = static_cast<double>(gPlay.windowHeight) / kFieldHeight;
+    const PixelBox box{static_cast<int>(std::floor((x1 - gPlay.windowX) / across)),
+                       static_cast<int>(std::floor(y1 / down)),
+                       static_cast<int>(std::ceil((x2 + 1 - gPlay.windowX) / across)),
+                       static_cast<int>(std::ceil((y2 + 1) / down))};
+    if (box.right < 0 || box.bottom < 0 || box.left >= kFieldWidth || box.top >= kFieldHeight) return kNoBox;
+    return Grown(box, 0);
+}
+
+// This frame's patches, or false when it is to be drawn whole. Console
+// lines the last frame drew are a patch of their own (the field under them
+// and the sides around it are drawn again before they are drawn anew).
+bool PlanPatches(const std::vector<PixelBox>& sprites, const PixelBox& changedCells, bool fieldWhole)
+{
+    PatchedFrames& state = gPatches;
+    state.patches.clear();
+    const KW_FrameOverlays& overlays = KW_LastFrameOverlays();
+    if (fieldWhole || !state.valid || !KW_FrameKeptAfterShow() || overlays.toolTips ||
+        KW_FramesPresented() - state.presented > 1 || state.screen != KW_FrameBitmap() ||
+        state.screenW != kwScreenW || state.screenH != kwScreenH || state.sprites.size() != sprites.size())
+        return false;
+    auto add = [&state](const PixelBox& box) {
+        if (!IsEmpty(box)) state.patches.push_back(box);
+    };
+    add(Grown(changedCells, kChangeMargin));
+    if (overlays.console) add(Grown(FieldBoxOf(overlays.x1, overlays.y1, overlays.x2, overlays.y2), kChangeMargin));
+    for (size_t i = 0; i < sprites.size(); ++i) {
+        const PixelBox& was = state.sprites[i];
+        const PixelBox& now = sprites[i];
+        // A sprite that moved a little is one patch; one that jumped, two.
+        if (Area(Union(was, now)) <= Area(was) + Area(now)) {
+            add(Union(was, now));
+        } else {
+            add(was);
+            add(now);
+        }
+    }
+    // Patches that overlap much are drawn as one.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (size_t i = 0; i < state.patches.size() && !merged; ++i)
+            for (size_t j = i + 1; j < state.patches.size() && !merged; ++j) {
+                const PixelBox both = Union(state.patches[i], state.patches[j]);
+                if (Area(both) > Area(state.patches[i]) + Area(state.patches[j])) continue;
+                state.patches[i] = both;
+                state.patches.erase(state.patches.begin() + static_cast<long>(j));
+                merged = true;
+            }
+    }
+    return true;
+}
 }  // namespace
 
-void ForgetFieldPicture() { gFieldPicture.Forget(); }
+void ForgetFieldPicture()
+{
+    gFieldPicture.Forget();
+    gPatches = PatchedFrames{};
+}
 
 void FormatLevelLine(char* buffer, int size, int levelNumber, const char* title, double percent)
 {
@@ -105,9 +258,10 @@ bool MapWindowIsUnscaled()
     return gPlay.windowWidth == kFieldWidth && gPlay.windowHeight == kFieldHeight;
 }
 
-// Clears the screen around the map window; the window itself is covered in
-// full by the scaled map each frame.
-static void ClearAroundMapWindow()
+// Clears the screen around the map window (the status band only, when the
+// sides still hold the last frame's clear); the window itself is covered by
+// the scaled map.
+static void ClearAroundMapWindow(bool sides)
 {
     int clipX, clipY, clipW, clipH;
     al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
@@ -119,7 +273,7 @@ static void ClearAroundMapWindow()
         {0, gPlay.windowHeight, kwScreenW, kwScreenH - gPlay.windowHeight},
     };
     for (const auto& part : parts) {
-        if (part[2] <= 0 || part[3] <= 0) continue;
+        if (part[2] <= 0 || part[3] <= 0 || (!sides && part[1] == 0)) continue;
         al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
         KW_ClipWithin(part[0], part[1], part[2], part[3]);
         al_clear_to_color(background);
@@ -127,17 +281,20 @@ static void ClearAroundMapWindow()
     al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
 }
 
-// The mower, then each cloud moved one frame and drawn, with the field's
-// top-left corner at (left, 0) of the current target.
+static void MoveClouds()
+{
+    for (Cloud& cloud : gPlay.clouds) UpdateCloud(cloud);
+}
+
+// The mower, then each cloud, with the field's top-left corner at (left, 0)
+// of the current target.
 static void DrawMowerAndClouds(int left)
 {
     gResources.mowerSprite.Draw(static_cast<int>(gPlay.mowerX) + left, static_cast<int>(gPlay.mowerY), 1,
                                 static_cast<uint8_t>(static_cast<int>(gPlay.heading) % 256), 1, 255);
-    for (Cloud& cloud : gPlay.clouds) {
-        UpdateCloud(cloud);
+    for (Cloud& cloud : gPlay.clouds)
         if (cloud.sprite)
             cloud.sprite->Draw(static_cast<int>(cloud.x) + left, static_cast<int>(cloud.y), 32, 0, 1, 128);
-    }
 }
 
 void DrawPlayArea()
@@ -151,15 +308,29 @@ void DrawPlayArea()
         al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
         KW_ClipWithin(gPlay.windowX, 0, kFieldWidth, kFieldHeight);
         gPlay.map.Draw(static_cast<float>(gPlay.windowX), 0.0f, &gPlay.cutFlags[0][0]);
+        MoveClouds();
         DrawMowerAndClouds(gPlay.windowX);
         al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
         return;
     }
-    ClearAroundMapWindow();
     ALLEGRO_BITMAP* backBuffer = al_get_target_bitmap();
-    const bool kept = gFieldPicture.Refresh();
+    PixelBox changedCells = kNoBox;
+    bool fieldWhole = true;
+    const bool kept = gFieldPicture.Refresh(changedCells, fieldWhole);
+    MoveClouds();
+    std::vector<PixelBox> sprites = SpriteAreas();
+    PatchedFrames& patches = gPatches;
+    patches.patched = kept && PlanPatches(sprites, changedCells, fieldWhole);
+    ClearAroundMapWindow(!patches.patched || KW_LastFrameOverlays().console);
     al_set_target_bitmap(gPlay.mapWindow);
-    if (kept) {
+    if (patches.patched) {
+        const CopyBlending copy;
+        for (const PixelBox& patch : patches.patches) {
+            const PixelBox from = Grown(patch, kComposeMargin);
+            al_draw_bitmap_region(gFieldPicture.bitmap, from.left, from.top, from.right - from.left + 1,
+                                  from.bottom - from.top + 1, from.left, from.top, 0);
+        }
+    } else if (kept) {
         const CopyBlending copy;
         al_draw_bitmap(gFieldPicture.bitmap, 0, 0, 0);
     } else {
@@ -167,14 +338,39 @@ void DrawPlayArea()
     }
     DrawMowerAndClouds(0);
     al_set_target_bitmap(backBuffer);
+    patches.valid = true;
+    patches.presented = KW_FramesPresented();
+    patches.screen = KW_FrameBitmap();
+    patches.screenW = kwScreenW;
+    patches.screenH = kwScreenH;
+    patches.sprites = std::move(sprites);
 }
 
 void ShowPlayArea()
 {
     if (MapWindowIsUnscaled()) return;  // already drawn in place
     const CopyBlending copy;
-    al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0, gPlay.windowWidth,
-                          gPlay.windowHeight, 0);
+    const auto scale = [] {
+        al_draw_scaled_bitmap(gPlay.mapWindow, 0, 0, kFieldWidth, kFieldHeight, gPlay.windowX, 0, gPlay.windowWidth,
+                              gPlay.windowHeight, 0);
+    };
+    if (!gPatches.patched) {
+        scale();
+        return;
+    }
+    const double across = static_cast<double>(gPlay.windowWidth) / kFieldWidth;
+    const double down = static_cast<double>(gPlay.windowHeight) / kFieldHeight;
+    int clipX, clipY, clipW, clipH;
+    al_get_clipping_rectangle(&clipX, &clipY, &clipW, &clipH);
+    for (const PixelBox& patch : gPatches.patches) {
+        const int left = gPlay.windowX + static_cast<int>(std::floor(patch.left * across));
+        const int top = static_cast<int>(std::floor(patch.top * down));
+        const int right = gPlay.windowX + static_cast<int>(std::ceil((patch.right + 1) * across));
+        const int bottom = static_cast<int>(std::ceil((patch.bottom + 1) * down));
+        KW_ClipWithin(left, top, right - left, bottom - top);
+        scale();
+        al_set_clipping_rectangle(clipX, clipY, clipW, clipH);
+    }
 }
 
 int LevelLineY(int lineLeft, int lineRight, int stripTop, int stripHeight, int lineHeight, const PixelBox& button)

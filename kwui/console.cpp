@@ -10,6 +10,7 @@
 
 #include <allegro5/allegro_native_dialog.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
@@ -79,6 +80,19 @@ void KW_DrawConsole()
         KW_DrawRect(1, top, 3, top, true, kwConsoleColour, 255);
         KW_DrawRect(1, bottom, 3, bottom, true, kwConsoleColour, 255);
     }
+}
+
+bool KW_ConsoleArea(int& x1, int& y1, int& x2, int& y2)
+{
+    if (kwConsoleWindowVisible || kwConsoleLines.empty()) return false;
+    int widest = 0;
+    for (const KW_ConsoleLine& line : kwConsoleLines) widest = std::max(widest, KW_TextWidth(line.text.c_str()));
+    // the bar on the left from x 1, the text from kwConsoleX; a little room for the glyphs' overhang
+    x1 = 0;
+    y1 = kwConsoleTop - 2;
+    x2 = kwConsoleX + widest + 4;
+    y2 = kwConsoleTop + static_cast<int>(kwConsoleLines.size()) * KW_LineHeight() + 4;
+    return true;
 }
 
 void KW_DrawConsoleUnderDialog()

@@ -23,6 +23,9 @@ void KW_DrawConsole();
 void KW_DrawConsoleUnderDialog();
 // The frame's end: the lines, unless the dialog drew them already.
 void KW_DrawConsoleAtFrameEnd();
+// The rectangle (inclusive) the console's lines cover when drawn now; false
+// when none are shown.
+bool KW_ConsoleArea(int& x1, int& y1, int& x2, int& y2);
 
 bool KW_CreateConsole();
 void KW_DestroyConsole();

@@ -99,6 +99,7 @@ struct KW_Context {
     std::vector<KW_Texture> textures;
     KW_RedrawState redraw;
     bool eventsTaken = false;  // KW_PollEvents took an event since the last frame end
+    KW_FrameOverlays overlays;  // what the last frame end drew over the screen's picture
 
     // [SECTION] Closing and hooks
     std::vector<std::function<bool()>> closeGuards;

@@ -22,6 +22,8 @@ ALLEGRO_BITMAP* KW_FrameBitmap()
     return kwDisplay ? al_get_backbuffer(kwDisplay) : nullptr;
 }
 
+bool KW_FrameKeptAfterShow() { return gFrame || kwContext.redraw.backBufferKept; }
+
 void KW_TargetFrame()
 {
     if (ALLEGRO_BITMAP* frame = KW_FrameBitmap()) al_set_target_bitmap(frame);

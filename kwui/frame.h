@@ -10,6 +10,9 @@
 // The picture every screen draws into (kwScreenW x kwScreenH): the back
 // buffer, or the frame picture while the window is scaled. Null without a display.
 ALLEGRO_BITMAP* KW_FrameBitmap();
+// True when that picture still holds the frame last shown once it is shown (the
+// frame picture always does; the back buffer where the display keeps it).
+bool KW_FrameKeptAfterShow();
 // Makes it the drawing target.
 void KW_TargetFrame();
 // Puts the drawn frame in the window (scaled while there is a frame picture) and flips.

@@ -124,6 +124,8 @@ void (*kwFramePresentedHook)() = nullptr;
 
 unsigned KW_FramesPresented() { return kwContext.framesPresented; }
 
+const KW_FrameOverlays& KW_LastFrameOverlays() { return kwContext.overlays; }
+
 std::string KW_FrameEndFault()
 {
     if (kwDisplay && al_get_target_bitmap() != KW_FrameBitmap())
@@ -165,6 +167,9 @@ void KW_PresentFrame()
     ++kwContext.framesPresented;
     KW_PollEvents();
     KW_WaitForTick();
+    KW_FrameOverlays& overlays = kwContext.overlays;
+    overlays.toolTips = !KW_QueuedToolTips().empty();
+    overlays.console = KW_ConsoleArea(overlays.x1, overlays.y1, overlays.x2, overlays.y2);
     KW_DrawConsoleAtFrameEnd();
     const uint64_t toolTips = ToolTipDigest();
     KW_DrawToolTips();

@@ -1,6 +1,8 @@
 // Per-frame input polling, the mouse helpers and the frame end.
 #pragma once
 
+#include "kwui/redraw.h"
+
 #include <string>
 
 void KW_PollEvents();
@@ -38,5 +40,9 @@ std::string KW_FrameEndFault();
 // Frames presented so far: a loop that sees it change across a call knows
 // the call ran a dialog (or another loop) of its own.
 unsigned KW_FramesPresented();
+// What the last frame end drew over the screen's own picture, which a screen
+// that redraws only what it changed must draw again: console lines (where)
+// and tool tips.
+const KW_FrameOverlays& KW_LastFrameOverlays();
 // Called right after each frame is shown (benchmarks time the flips); null by default.
 extern void (*kwFramePresentedHook)();

@@ -43,6 +43,14 @@ struct KW_RedrawState {
     uint64_t toolTipsSeen = 0;              // a digest of the last frame's tool tips
 };
 
+// What a frame's end draws over the screen's own picture: console lines (the
+// rectangle they cover, inclusive) and tool tips.
+struct KW_FrameOverlays {
+    bool console = false;
+    int x1 = 0, y1 = 0, x2 = -1, y2 = -1;
+    bool toolTips = false;
+};
+
 // Something on the screen changes outside the toolkit's sight (an animation
 // step, a clock): this frame and the next few are drawn whole. A frame that
 // already drew clipped is drawn again rather than shown half.

@@ -1,6 +1,5 @@
-// Hand-made content files: little-endian byte builders and complete legacy
-// (Zentor) tile sets and sprites. Shared by the unit tests and the fuzzers'
-// seed maker, so it needs nothing but the standard library.
+// Hand-made content files: little-endian byte builders and legacy (Zentor) tile sets and sprites;
+// the fuzzers' seed maker uses it too, so it needs nothing but the standard library.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +9,6 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// Little-endian byte builders for hand-made files.
 inline void PutU8(Bytes& b, unsigned v) { b.push_back(static_cast<uint8_t>(v)); }
 inline void PutU16(Bytes& b, unsigned v) { PutU8(b, v & 0xFF); PutU8(b, (v >> 8) & 0xFF); }
 inline void PutU32(Bytes& b, uint32_t v) { PutU16(b, v & 0xFFFF); PutU16(b, v >> 16); }

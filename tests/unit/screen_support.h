@@ -1,5 +1,4 @@
-// A real display of a given size with the toolkit's theme and both fonts, for
-// the screen tests that draw as the program does and read the pixels back.
+// A real display with the toolkit's theme and both fonts, for screen tests that read the pixels back.
 #pragma once
 
 #include "kwui/kwui.h"
@@ -14,7 +13,6 @@ struct TestScreen {
     ALLEGRO_DISPLAY* display = nullptr;
     int oldFlags = 0;
 
-    // False when no display can be made (the test then skips).
     bool Open(int width, int height)
     {
         oldFlags = al_get_new_bitmap_flags();

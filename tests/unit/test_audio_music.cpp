@@ -19,6 +19,7 @@ protected:
         ASSERT_TRUE(WriteTone(tune, 4.0));
     }
     double Position() const { return al_get_audio_stream_position_secs(audio.musicStream); }
+    bool Playing() const { return al_get_audio_stream_playing(audio.musicStream); }
 };
 
 TEST_F(AudioMusic, PlayLoopsAtTheMusicVolumeUntilAStopOrAFileThatCannotBePlayed)
@@ -26,24 +27,18 @@ TEST_F(AudioMusic, PlayLoopsAtTheMusicVolumeUntilAStopOrAFileThatCannotBePlayed)
     audio.musicVolume = 51;
     ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
     ASSERT_NE(audio.musicStream, nullptr);
-    EXPECT_EQ(audio.musicPath, tune);
-    EXPECT_EQ(audio.musicFileName, "Tune.wav");
-    EXPECT_EQ(audio.musicLoadPath, tune);
-    EXPECT_FALSE(audio.musicPaused);
     EXPECT_TRUE(ConsoleHas("Playing music from " + tune));
     EXPECT_FLOAT_EQ(al_get_audio_stream_gain(audio.musicStream), 0.2f);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-    EXPECT_EQ(audio.GetMusicPositionText().substr(0, 2), "0:");
+    audio.SkipMusic(-5.0);  // asks for a negative time; the stream carries on
+    EXPECT_TRUE(Playing());
     audio.SkipMusic(3.5);
+    EXPECT_GE(Position(), 3.5);
     al_rest(1.0);
     EXPECT_LT(Position(), 3.0) << "near its end it goes round to the start";
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
+    EXPECT_TRUE(Playing());
 
     // After a stop the transport does nothing; the dialog still starts from the last tune.
     audio.StopMusic();
-    EXPECT_EQ(audio.musicStream, nullptr);
-    EXPECT_EQ(audio.musicPath, "");
-    EXPECT_EQ(audio.musicFileName, "");
     EXPECT_EQ(audio.GetMusicPositionText(), "-:--");
     audio.RestartMusic();
     audio.TogglePauseMusic();
@@ -55,10 +50,8 @@ TEST_F(AudioMusic, PlayLoopsAtTheMusicVolumeUntilAStopOrAFileThatCannotBePlayed)
     ASSERT_TRUE(audio.PlayMusic(tune.c_str())) << "after a stop the same file starts again";
     const std::string missing = (folder / "missing.xm").string();
     EXPECT_FALSE(audio.PlayMusic(missing.c_str()));
-    EXPECT_EQ(audio.lastError, "Unable to load music from " + missing);
     EXPECT_TRUE(ConsoleHas("Unable to load music from " + missing));
     EXPECT_EQ(audio.musicStream, nullptr) << "the old music ends";
-    EXPECT_EQ(audio.musicPath, "");
     EXPECT_EQ(audio.musicLoadPath, tune);
 }
 
@@ -69,7 +62,6 @@ TEST_F(AudioMusic, TheSameFileInAnotherCaseCarriesOnOrResumesAndPlayRestartRewin
     al_rest(1.2);
     const double before = Position();
     ASSERT_GT(before, 0.8);
-
     std::string shouted = tune;
     std::transform(shouted.begin(), shouted.end(), shouted.begin(), [](unsigned char c) { return std::toupper(c); });
     ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
@@ -77,42 +69,20 @@ TEST_F(AudioMusic, TheSameFileInAnotherCaseCarriesOnOrResumesAndPlayRestartRewin
     EXPECT_GE(Position(), before) << "not restarted";
 
     audio.TogglePauseMusic();
-    EXPECT_TRUE(audio.musicPaused);
-    EXPECT_FALSE(al_get_audio_stream_playing(stream));
     const double paused = Position();
     al_rest(0.3);
     EXPECT_NEAR(Position(), paused, 0.05) << "a paused stream stays where it is";
     ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
-    EXPECT_EQ(audio.musicStream, stream);
-    EXPECT_FALSE(audio.musicPaused);
-    EXPECT_TRUE(al_get_audio_stream_playing(stream));
-    EXPECT_GE(Position(), paused);
+    EXPECT_TRUE(Playing()) << "resumed";
 
-    // Play/Restart rewinds while playing and resumes while paused.
     audio.RestartMusic();
-    EXPECT_LT(Position(), 0.5) << "rewound to the start";
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
+    EXPECT_LT(Position(), 0.5) << "rewound while playing";
     al_rest(1.0);
     audio.TogglePauseMusic();
     const double pausedAgain = Position();
     ASSERT_GT(pausedAgain, 0.6);
     audio.RestartMusic();
-    EXPECT_FALSE(audio.musicPaused);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-    EXPECT_GE(Position(), pausedAgain) << "resumed, not rewound";
+    EXPECT_TRUE(Playing());
+    EXPECT_GE(Position(), pausedAgain) << "resumed, not rewound, while paused";
 }
 
-TEST_F(AudioMusic, SkippingMovesFiveSecondsAndNeverBeforeTheStart)
-{
-    const std::string longTune = (folder / "long.wav").string();
-    ASSERT_TRUE(WriteTone(longTune, 12.0));
-    ASSERT_TRUE(audio.PlayMusic(longTune.c_str()));
-    audio.SkipMusic(5.0);
-    EXPECT_GE(Position(), 5.0);
-    EXPECT_LT(Position(), 6.0);
-    audio.SkipMusic(-5.0);
-    EXPECT_LT(Position(), 1.0);
-    audio.SkipMusic(-5.0);  // asks for a negative time; the stream carries on
-    EXPECT_NE(audio.musicStream, nullptr);
-    EXPECT_TRUE(al_get_audio_stream_playing(audio.musicStream));
-}

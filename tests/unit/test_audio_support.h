@@ -49,8 +49,7 @@ inline int BusySlots(const AudioClass& audio)
     }));
 }
 
-// The audio object on the test run's private PulseAudio, started once per
-// process (Allegro cannot restart its audio) and reset between tests.
+// The audio object on the run's private PulseAudio, started once per process (Allegro cannot restart it).
 class AudioDevice : public ::testing::Test {
 protected:
     AudioClass& audio = AudioClass::GetInstance();
@@ -74,8 +73,7 @@ protected:
             FAIL() << "audio did not start: " << audio.lastError;
         }
         WaitForSoundServer();
-        std::random_device random;
-        folder = fs::temp_directory_path() / ("sodbolt_audio_" + std::to_string(random()));
+        folder = fs::temp_directory_path() / ("sodbolt_audio_" + std::to_string(std::random_device()()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -85,13 +83,12 @@ protected:
     {
         static bool running = false;
         if (running) return;
-        const unsigned int rate = 22050;
         ALLEGRO_SAMPLE* sample = MakeTone(6.0, 0.0f);
         ALLEGRO_SAMPLE_INSTANCE* probe = al_create_sample_instance(sample);
         al_attach_sample_instance_to_mixer(probe, al_get_default_mixer());
         al_play_sample_instance(probe);
-        for (int i = 0; i < 500 && al_get_sample_instance_position(probe) < rate / 4; ++i) al_rest(0.01);
-        running = al_get_sample_instance_position(probe) >= rate / 4;
+        for (int i = 0; i < 500 && al_get_sample_instance_position(probe) < 22050 / 4; ++i) al_rest(0.01);
+        running = al_get_sample_instance_position(probe) >= 22050 / 4;
         al_destroy_sample_instance(probe);
         al_destroy_sample(sample);
     }
@@ -113,8 +110,7 @@ protected:
     int AddTone(const std::string& name, double seconds)
     {
         const fs::path path = folder / (name + ".wav");
-        if (!WriteTone(path, seconds)) return -1;
-        if (!audio.LoadSample(path.c_str(), name.c_str())) return -1;
+        if (!WriteTone(path, seconds) || !audio.LoadSample(path.c_str(), name.c_str())) return -1;
         return audio.FindSound(name.c_str());
     }
 };

@@ -12,10 +12,7 @@
 TEST(DisplayMode, OneRowPerSize)
 {
     std::vector<std::pair<int32_t, int32_t>> modes;
-    KW_AddDisplayMode(modes, 1024, 768);
-    KW_AddDisplayMode(modes, 800, 600);
-    KW_AddDisplayMode(modes, 1024, 768);  // same size, another refresh rate
-    KW_AddDisplayMode(modes, 768, 1024);
+    for (const auto& [w, h] : {std::pair{1024, 768}, {800, 600}, {1024, 768}, {768, 1024}}) KW_AddDisplayMode(modes, w, h);
     EXPECT_EQ(modes, (std::vector<std::pair<int32_t, int32_t>>{{1024, 768}, {800, 600}, {768, 1024}}));
     EXPECT_EQ(KW_DisplayModeListRows(100, 90, 26), 1) << "a panel too low still lists one row";
 }
@@ -35,9 +32,7 @@ TEST(DisplayMode, ASizeTheDisplayCannotMakeIsRefusedWithAMessageAndTheOldModeKep
         EXPECT_EQ(kwDisplay, display) << "the old display stays";
         EXPECT_EQ(std::make_pair(kwScreenW, kwScreenH), std::make_pair(w, h)) << "what kwui2.ini would get";
         ASSERT_FALSE(kwConsoleLines.empty());
-        const std::string expected =
-            "Unable to set new display mode " + std::to_string(side) + " by " + std::to_string(side);
-        EXPECT_EQ(kwConsoleLines.back().text, expected);
+        EXPECT_EQ(kwConsoleLines.back().text, "Unable to set new display mode " + std::to_string(side) + " by " + std::to_string(side));
     }
     EXPECT_TRUE(KW_DisplayCanMake(640, 480));
     kwInitialised = false;

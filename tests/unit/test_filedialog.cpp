@@ -1,10 +1,9 @@
-// File dialog: start paths, extensions, the filter caption, folder rows, and
-// what "Ok" does with a typed name (against a scratch folder on disk).
+// File dialog: start paths, extensions, the filter caption, and what "Ok" does
+// with a typed name (against a scratch folder on disk).
 #include "kwui/filedialog.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -23,12 +22,6 @@ TEST(FileDialogPaths, StartPathSplitsParentsAndFolderRows)
         EXPECT_EQ(start.folder, c.folder) << c.path;
         EXPECT_EQ(start.fileName, c.fileName) << c.path;
     }
-    EXPECT_TRUE(FileDialogIsRoot("/"));
-    EXPECT_FALSE(FileDialogIsRoot("/home/"));
-    EXPECT_FALSE(FileDialogIsRoot(""));
-    EXPECT_EQ(FileDialogFolderRow("maps"), "maps/");
-    EXPECT_TRUE(FileDialogIsFolderRow("maps/"));
-    EXPECT_FALSE(FileDialogIsFolderRow("a.map"));
     for (const auto& [folder, parent] : {std::pair{"/work/game/", "/work/"}, {"/work/", "/"}, {"/", "/"}})
         EXPECT_EQ(FileDialogParentFolder(folder), parent) << folder;
     for (const auto& [row, path] :
@@ -40,27 +33,21 @@ TEST(FileDialogPaths, TheFirstExtensionReplacesOrIsAddedToTheFileNameOnly)
 {
     // A dot in a folder name or a hidden name's leading dot is no extension.
     const std::pair<const char*, const char*> cases[] = {{"level5", "level5.map"},
-                                                         {"level5.txt", "level5.map"},
                                                          {"/home/me/level5.backup.txt", "/home/me/level5.backup.map"},
                                                          {"maps.old/level5", "maps.old/level5.map"},
                                                          {".hidden", ".hidden.map"}};
     for (const auto& [typed, result] : cases) EXPECT_EQ(FileDialogApplyExtension(typed, ".map"), result) << typed;
 
-    // A new file typed with one of the offered extensions keeps it.
     const std::vector<std::string> images = {".BMP", ".LBM", ".PCX", ".TGA"};
-    EXPECT_EQ(FileDialogNewFileName("out.tga", images), "out.tga");
+    EXPECT_EQ(FileDialogNewFileName("out.tga", images), "out.tga") << "an offered extension is kept";
     EXPECT_EQ(FileDialogNewFileName("out.txt", images), "out.BMP");
-    EXPECT_EQ(FileDialogNewFileName("out", images), "out.BMP");
     EXPECT_EQ(FileDialogFilterCaption({}), "Showing all files");
     EXPECT_EQ(FileDialogFilterCaption(images), "Showing: *.BMP *.LBM *.PCX *.TGA");
 }
 
 TEST(FileDialogPaths, APathThatDoesNotFitIsRefusedNotCut)
 {
-    char buffer[8];
-    EXPECT_TRUE(FileDialogCopyToBuffer("1234567", buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "1234567");
-    std::strcpy(buffer, "old");
+    char buffer[8] = "old";
     EXPECT_FALSE(FileDialogCopyToBuffer("12345678", buffer, sizeof buffer));
     EXPECT_STREQ(buffer, "old");
     EXPECT_TRUE(FileDialogIsUsablePath(std::string(kPathBufferSize - 1, 'a')));
@@ -75,23 +62,19 @@ TEST(FileDialogPaths, APathThatDoesNotFitIsRefusedNotCut)
     EXPECT_TRUE(dialog.currentFolder.empty());
     EXPECT_EQ(dialog.fileList.RowCount(), 0);
     dialog.Close();
-    EXPECT_FALSE(dialog.created);
 }
 
-// Against a scratch folder holding sub/, LEVEL.MAP, notes.txt, readme and plain.map.
 TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolder)
 {
     const fs::path root = fs::temp_directory_path() / "sodbolt_filedialog_test";
     const std::string scratch = root.string() + "/";
     fs::remove_all(root);
-    fs::create_directories(root / "sub");
-    fs::create_directories(root / "Maps10");
-    fs::create_directories(root / "maps9");
-    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "plain.map", "level10.map", "level2.map"})
+    for (const char* folder : {"sub", "Maps10", "maps9"}) fs::create_directories(root / folder);
+    for (const char* name : {"LEVEL.MAP", "notes.txt", "readme", "level10.map", "level2.map"})
         std::ofstream(root / name) << "x";
     FileDialogClass dialog;
     dialog.workingFolder = scratch;
-    dialog.SetStartPath("sub");  // an existing folder opens itself; other start paths split as above
+    dialog.SetStartPath("sub");  // an existing folder opens itself
     EXPECT_EQ(dialog.startFolder, scratch + "sub/");
     EXPECT_EQ(dialog.startFileName, "");
 
@@ -100,39 +83,26 @@ TEST(FileDialogListing, RowsStartPathsAndTypedNamesResolveAgainstTheWorkingFolde
     dialog.RefillFileList();
     std::vector<std::string> rows;
     for (const ListBoxRow& row : dialog.fileList.rows) rows.push_back(row.text);
-    // Folders, then files, each by name with case ignored and numbers by value; the filter ignores case.
-    EXPECT_EQ(rows, (std::vector<std::string>{"..", "maps9/", "Maps10/", "sub/", "LEVEL.MAP", "level2.map",
-                                              "level10.map", "plain.map"}));
+    EXPECT_EQ(rows, (std::vector<std::string>{"..", "maps9/", "Maps10/", "sub/", "LEVEL.MAP", "level2.map", "level10.map"}));
 
-    dialog.currentFolder = "/";
-    dialog.RefillFileList();
-    ASSERT_GT(dialog.fileList.RowCount(), 0);
-    EXPECT_NE(dialog.fileList.rows[0].text, "..");
-
-    // A new name gets the filter's extension and stays as typed; an existing file is returned as it is.
-    for (const auto& [typed, result] : {std::pair<const char*, const char*>{"level5", "level5.map"},
-                                        {"level5.txt", "level5.map"},
-                                        {"notes.txt", "notes.txt"}}) {
+    // A new name gets the filter's extension; an existing file is returned as it is; a folder is entered.
+    for (const auto& [typed, result] :
+         {std::pair<const char*, const char*>{"level5", "level5.map"}, {"level5.txt", "level5.map"}, {"notes.txt", "notes.txt"}}) {
         EXPECT_EQ(dialog.Accept(typed), FileDialogClass::AcceptChosen) << typed;
         EXPECT_EQ(dialog.Result(), result) << typed;
     }
-    // A folder, typed relative to the working folder, is entered.
-    for (const auto& [typed, folder] : {std::pair<const char*, std::string>{"sub", scratch + "sub/"},
-                                        {"..", scratch},
-                                        {"/", "/"}}) {
+    for (const auto& [typed, folder] :
+         {std::pair<const char*, std::string>{"sub", scratch + "sub/"}, {"..", scratch}, {"/", "/"}}) {
         EXPECT_EQ(dialog.Accept(typed), FileDialogClass::AcceptEnteredFolder) << typed;
         EXPECT_EQ(dialog.currentFolder, folder) << typed;
     }
-    // Nothing typed does nothing; a missing folder is no file name.
     EXPECT_EQ(dialog.Accept(""), FileDialogClass::AcceptIgnored);
     EXPECT_EQ(dialog.Accept("nosuch/"), FileDialogClass::AcceptInvalid);
 
     // A result longer than the caller's buffer is refused and the earlier one kept.
     dialog.resultLimit = 9;
     dialog.result = "earlier";
-    EXPECT_EQ(dialog.Accept("level5"), FileDialogClass::AcceptTooLong);  // "level5.map" is 10 long
+    EXPECT_EQ(dialog.Accept("level5"), FileDialogClass::AcceptTooLong);
     EXPECT_EQ(dialog.Result(), "earlier");
-    EXPECT_EQ(dialog.Accept("lvl5"), FileDialogClass::AcceptChosen);
-    EXPECT_EQ(dialog.Result(), "lvl5.map");
     fs::remove_all(root);
 }

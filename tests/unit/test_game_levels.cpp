@@ -14,19 +14,13 @@ TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTimeAndHasAParBel
 {
     ClearParCache();
     gUseModFolder = false;
-    gPlay.mapPaths.clear();
-    gPlay.musicNames.clear();
     ASSERT_TRUE(LoadMapsList()) << GetGameError();
     ASSERT_TRUE(gResources.mowerSprite.Load(ResolveDataPath(std::string("sprites/mower.spr")).c_str()))
         << gResources.mowerSprite.lastError;
-
     for (size_t level = 0; level < gPlay.mapPaths.size(); ++level) {
         const std::string path = ResolveDataPath(gPlay.mapPaths[level]);
         Map map;
-        if (!map.Load(path.c_str())) {
-            ADD_FAILURE() << map.lastError;
-            continue;
-        }
+        ASSERT_TRUE(map.Load(path.c_str())) << map.lastError;
         ASSERT_FALSE(map.tileSetFile.empty()) << "the game tile set did not load";
         const auto started = std::chrono::steady_clock::now();
         const RoutePlan plan = PlanMowingRoute(map, gResources.mowerSprite);
@@ -34,16 +28,13 @@ TEST(GameLevels, EveryShippedLevelCanBeWonInSeventyPercentOfItsTimeAndHasAParBel
         const double allowed = 0.7 * SkillTimeLimit(1, map.timeLimit);
         EXPECT_FALSE(plan.leftRoute) << path << ": the mower left the planned route";
         EXPECT_EQ(plan.UnreachableCount(), 0) << path << ": grass out of reach";
-        EXPECT_LE(plan.Seconds(), allowed)
-            << path << ": " << plan.Seconds() << " s needed, " << allowed << " s allowed";
+        EXPECT_LE(plan.Seconds(), allowed) << path << ": " << plan.Seconds() << " s needed, " << allowed << " s allowed";
         EXPECT_LT(planSeconds, 1.0) << path << ": planning is too slow for the editor's Check Map";
         const double par = LevelParSeconds(path, map, gResources.mowerSprite);
         EXPECT_NEAR(par, plan.Seconds(), 0.1) << path;
         EXPECT_LT(par, map.timeLimit) << path << ": par above the Normal limit";
-        map.cells.fill(0);
-        EXPECT_EQ(LevelParSeconds(path, map, gResources.mowerSprite), par) << path << ": the same file planned again";
-        std::printf("level %2zu %-28s %4d grass cells, %6.1f s of %5d s (planned in %.3f s)\n", level + 1,
-                    map.title.c_str(), plan.grassTotal, plan.Seconds(), map.timeLimit, planSeconds);
+        std::printf("level %2zu %-28s %6.1f s of %5d s (planned in %.3f s)\n", level + 1, map.title.c_str(),
+                    plan.Seconds(), map.timeLimit, planSeconds);
     }
     gResources.mowerSprite.Clear();
     gPlay.mapPaths.clear();

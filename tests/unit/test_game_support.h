@@ -1,5 +1,4 @@
-// Shared set-up for the game tests: a field painted from a character map, a
-// square mower box and driving, on a play state of the test's own.
+// Shared set-up for the game tests: a field painted from a character map, a square mower box and driving.
 #pragma once
 
 #include "game/playstate.h"
@@ -15,8 +14,7 @@ namespace gametest {
 // The collision box of a 32 x 32 mower frame: 33 pixels a side.
 constexpr PixelBox kMowerBox{0, 0, 32, 32};
 
-// Paints a map from up to 16 rows of 25 characters: '.' Land, 'g' Grass,
-// '#' Solid, '~' Water (tiles 0 to 3, typed so). Missing rows and cells are Land.
+// Paints up to 16 rows of 25: '.' Land, 'g' Grass, '#' Solid, '~' Water (tiles 0 to 3); the rest Land.
 inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
 {
     for (auto& tile : map.tileSet.tiles) tile.type = TileLand;
@@ -35,13 +33,11 @@ inline void PaintMap(Map& map, std::initializer_list<const char*> rows)
     }
 }
 
-// Every row of the field alike.
 inline void PaintColumns(Map& map, const char* row)
 {
     PaintMap(map, {row, row, row, row, row, row, row, row, row, row, row, row, row, row, row, row});
 }
 
-// The state's field painted and its grass counted.
 inline void PaintField(PlayState& state, std::initializer_list<const char*> rows = {})
 {
     PaintMap(state.map, rows);

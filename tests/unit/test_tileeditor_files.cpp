@@ -1,21 +1,12 @@
-// Helpers for the tile editor's end-to-end tests, driven by environment
-// variables (they skip themselves otherwise):
-//   TILEED_DUMP=file.til TILEED_DUMP_TILE=5 TILEED_DUMP_OUT=out.txt: the tile's
-//       description, type and every pixel ("x y r g b"), as our loader reads it
-//   TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]: a Zentor tile set with
-//       tile 0 "Imported Rock" (legacy Solid, red), tile 1 "Old Pond" (legacy
-//       Water, blue), the rest unnamed white Land
+// End-to-end helpers, run by tests/e2e/tileeditor_lib.sh through environment variables
+// (skipped otherwise): a tile as our loader reads it, and a Zentor tile set to import.
 #include "content/tileset.h"
 
-#include <allegro5/allegro.h>
-#include <gtest/gtest.h>
+#include "content_testing.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -25,6 +16,7 @@ const char* Env(const char* name)
     return value && *value ? value : nullptr;
 }
 
+// TILEED_DUMP=file.til TILEED_DUMP_TILE=5 TILEED_DUMP_OUT=out.txt: description, type, then "x y r g b" lines.
 TEST(TileEditorFiles, DumpTile)
 {
     const char* path = Env("TILEED_DUMP");
@@ -33,49 +25,42 @@ TEST(TileEditorFiles, DumpTile)
     ASSERT_NE(out, nullptr);
     const int index = Env("TILEED_DUMP_TILE") ? std::atoi(Env("TILEED_DUMP_TILE")) : 0;
     ASSERT_TRUE(index >= 0 && index < Tileset::kTileCount);
-
     auto tileset = std::make_unique<Tileset>();
     ASSERT_TRUE(tileset->Load(path)) << tileset->lastError;
-    std::ofstream text(out, std::ios::trunc);
     const Tile& tile = tileset->tiles[index];
-    text << "description " << tile.description << "\n";
-    text << "type " << static_cast<int>(tile.type) << "\n";
-    ALLEGRO_BITMAP* image = tile.image;
-    ASSERT_NE(image, nullptr);
-    for (int y = 0; y < al_get_bitmap_height(image); ++y)
-        for (int x = 0; x < al_get_bitmap_width(image); ++x) {
-            unsigned char r, g, b;
-            al_unmap_rgb(al_get_pixel(image, x, y), &r, &g, &b);
-            text << x << " " << y << " " << int(r) << " " << int(g) << " " << int(b) << "\n";
+    ASSERT_NE(tile.image, nullptr);
+    std::ofstream text(out, std::ios::trunc);
+    text << "description " << tile.description << "\ntype " << static_cast<int>(tile.type) << "\n";
+    for (int y = 0; y < al_get_bitmap_height(tile.image); ++y)
+        for (int x = 0; x < al_get_bitmap_width(tile.image); ++x) {
+            const Rgba p = PixelOf(tile.image, x, y);
+            text << x << " " << y << " " << p.r << " " << p.g << " " << p.b << "\n";
         }
     ASSERT_TRUE(text.good());
 }
 
+// TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]: tile 0 "Imported Rock" (legacy Solid, red),
+// tile 1 "Old Pond" (legacy Water, blue), the rest unnamed white Land.
 TEST(TileEditorFiles, WriteZentorTileset)
 {
     const char* path = Env("TILEED_ZENTOR_OUT");
     if (!path) GTEST_SKIP() << "an end-to-end helper";
-
-    const size_t recordsAt = 1060, imagesAt = 342052, size = 866340;
-    std::vector<unsigned char> file(size, 0);
-    std::memcpy(file.data(), "Qdx Type 4 Tileset", 19);
     const char* version = Env("TILEED_ZENTOR_VERSION");
-    file[32] = static_cast<unsigned char>(version ? std::atoi(version) : 6);
-    struct Legacy { int code; const char* name; unsigned pixel; };  // type code, description, RGB565
-    const Legacy first[2] = {{1, "Imported Rock", 0xF800}, {2, "Old Pond", 0x001F}};
+    const struct { unsigned code; const char* name; unsigned pixel; } first[2] = {{1, "Imported Rock", 0xF800},
+                                                                                   {2, "Old Pond", 0x001F}};
+    Bytes file;
+    PutFixed(file, "Qdx Type 4 Tileset", 32);
+    PutU32(file, static_cast<uint32_t>(version ? std::atoi(version) : 6));
+    file.resize(file.size() + 1024, 0);
     for (int i = 0; i < Tileset::kTileCount; ++i) {
-        const Legacy tile = i < 2 ? first[i] : Legacy{0, "", 0xFFFF};
-        file[recordsAt + i * 28] = static_cast<unsigned char>(tile.code);
-        std::memcpy(&file[recordsAt + i * 28 + 1], tile.name, std::strlen(tile.name));
-        for (int p = 0; p < 256; ++p) {
-            file[imagesAt + i * 512 + p * 2] = static_cast<unsigned char>(tile.pixel & 0xFF);
-            file[imagesAt + i * 512 + p * 2 + 1] = static_cast<unsigned char>(tile.pixel >> 8);
-        }
+        PutU8(file, i < 2 ? first[i].code : 0);
+        PutFixed(file, i < 2 ? first[i].name : "", 27);
     }
-    FILE* out = std::fopen(path, "wb");
-    ASSERT_NE(out, nullptr);
-    ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), out), file.size());
-    ASSERT_EQ(std::fclose(out), 0);
+    file.resize(file.size() + 312320, 0);
+    for (int i = 0; i < Tileset::kTileCount; ++i)
+        for (int p = 0; p < 256; ++p) PutU16(file, i < 2 ? first[i].pixel : 0xFFFF);
+    WriteFileBytes(path, file);
+    ASSERT_EQ(ReadFileBytes(path).size(), 866340u);
 }
 
 }  // namespace

