@@ -218,6 +218,12 @@ bool PlanPatches(const std::vector<PixelBox>& sprites, const PixelBox& changedCe
     for (size_t i = 0; i < sprites.size(); ++i) {
         const PixelBox& was = state.sprites[i];
         const PixelBox& now = sprites[i];
+        // A cloud of one frame that did not move shows the same pixels (a
+        // patch it shares with something that did move draws it there).
+        const Sprite* cloud = i > 0 ? gPlay.clouds[i - 1].sprite : nullptr;
+        if (cloud && cloud->frames.size() <= 1 && was.left == now.left && was.top == now.top &&
+            was.right == now.right && was.bottom == now.bottom)
+            continue;
         // A sprite that moved a little is one patch; one that jumped, two.
         if (Area(Union(was, now)) <= Area(was) + Area(now)) {
             add(Union(was, now));
