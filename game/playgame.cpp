@@ -46,9 +46,7 @@ void DrawField()
     gPlay.map.Draw(0.0f, 0.0f, &gPlay.cutFlags[0][0]);
 }
 
-// The field under the mower and the clouds, kept as a picture of its own and
-// drawn again only when a cell is cut, grows back or the level changes; each
-// frame of a scaled map window starts as a plain copy of it.
+// Boxes of field pixels, edges inclusive; an empty one has right < left.
 namespace {
 constexpr PixelBox kNoBox{0, 0, -1, -1};
 
@@ -62,6 +60,11 @@ PixelBox Union(const PixelBox& a, const PixelBox& b)
             std::max(a.bottom, b.bottom)};
 }
 
+bool SameBox(const PixelBox& a, const PixelBox& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 int Area(const PixelBox& box) { return IsEmpty(box) ? 0 : (box.right - box.left + 1) * (box.bottom - box.top + 1); }
 
 PixelBox Grown(const PixelBox& box, int by)
@@ -71,6 +74,9 @@ PixelBox Grown(const PixelBox& box, int by)
             std::min(kFieldHeight - 1, box.bottom + by)};
 }
 
+// The field under the mower and the clouds, kept as a picture of its own and
+// drawn again only when a cell is cut, grows back or the level changes; each
+// frame of a scaled map window starts as a plain copy of it.
 struct FieldPicture {
     ALLEGRO_BITMAP* bitmap = nullptr;
     ALLEGRO_DISPLAY* display = nullptr;
@@ -221,9 +227,7 @@ bool PlanPatches(const std::vector<PixelBox>& sprites, const PixelBox& changedCe
         // A cloud of one frame that did not move shows the same pixels (a
         // patch it shares with something that did move draws it there).
         const Sprite* cloud = i > 0 ? gPlay.clouds[i - 1].sprite : nullptr;
-        if (cloud && cloud->frames.size() <= 1 && was.left == now.left && was.top == now.top &&
-            was.right == now.right && was.bottom == now.bottom)
-            continue;
+        if (cloud && cloud->frames.size() <= 1 && SameBox(was, now)) continue;
         // A sprite that moved a little is one patch; one that jumped, two.
         if (Area(Union(was, now)) <= Area(was) + Area(now)) {
             add(Union(was, now));
