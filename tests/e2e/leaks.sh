@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Leak check of short sessions from start to the main menu's Exit:
-#   tests/e2e/leaks.sh [SODBOLT (build/sodbolt)] [SCENARIO... (all of: menu level mapeditor tileeditor spriteeditor)]
-# A normal build runs under valgrind: a definitely lost block not named in leaks.supp whose stack reaches our own
-# sources fails. A sanitizer build uses LeakSanitizer: any report fails. Without a DISPLAY it starts its own.
+# Short sessions from start to Exit under valgrind (a definite leak through our sources not in leaks.supp fails) or
+# LeakSanitizer (any report fails): tests/e2e/leaks.sh [SODBOLT] [menu level mapeditor tileeditor spriteeditor]
 set -euo pipefail
 
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -31,9 +29,8 @@ else
 fi
 echo "leaks: $MODE, $BIN"
 
-make_workdir --copy-base
+make_workdir
 FAILED=()
-LIGHT_BLUE=81a2ff
 
 start_checked_app() {
   rm -f "$WORK"/*.vg
@@ -51,45 +48,30 @@ start_checked_app() {
   learn_main_menu "$LIMIT"
 }
 
-definite_leaks() {
-  awk '/definitely lost in loss record/ { on = 1 } on { print } on && /^==[0-9]+== $/ { on = 0 }' "$1"
-}
-
 judge() {   # after the program ended: did it leak?
-  local name="$1"
+  local name="$1" log="$WORK/$LAST_PID.vg" ours
   if [ "$EXIT_CODE" != 0 ]; then
-    echo "leaks: $name: exit code $EXIT_CODE"; tail -n 40 "$WORK/stderr.txt"; FAILED+=("$name"); return
-  fi
-  if [ $MODE = lsan ]; then
+    echo "leaks: $name: exit code $EXIT_CODE"; tail -n 40 "$WORK/stderr.txt"; FAILED+=("$name")
+  elif [ $MODE = lsan ]; then
     if grep -Eq 'ERROR: (LeakSanitizer|AddressSanitizer)|runtime error:' "$WORK/stderr.txt"; then
-      echo "leaks: $name: sanitizer report"
       sed -n '/ERROR: /,$p' "$WORK/stderr.txt" | head -n 80
       FAILED+=("$name")
-    else
-      echo "leaks: $name: no leak reported"
     fi
-    return
-  fi
-  local log="$WORK/$LAST_PID.vg" records ours
-  [ -f "$log" ] || { echo "leaks: $name: no valgrind log"; FAILED+=("$name"); return; }
-  records=$(definite_leaks "$log")
-  # Our frames carry paths below the repository (shortened by --fullpath-after).
-  ours=$(echo "$records" | awk '
-    /definitely lost in loss record/ { rec = $0 "\n"; next }
-    { rec = rec $0 "\n" }
-    /\((app|audio|content|editors|game|kwui|platform)\/[^:)]+:[0-9]+\)/ { hit = 1 }
-    /^==[0-9]+== $/ { if (hit) printf "%s", rec; hit = 0; rec = "" }')
-  if [ -n "$ours" ]; then
-    echo "leaks: $name: definite leaks through our code:"
-    echo "$ours"
-    FAILED+=("$name")
-  elif [ -n "$records" ]; then
-    echo "leaks: $name: none from our code; the system libraries lose:"
-    echo "$records" | grep -E 'definitely lost in loss record'
+  elif [ ! -f "$log" ]; then
+    echo "leaks: $name: no valgrind log"; FAILED+=("$name")
   else
-    echo "leaks: $name: nothing definitely lost"
+    # The definite leaks with a frame of ours: a path below the repository (shortened by --fullpath-after).
+    ours=$(awk '
+      /definitely lost in loss record/ { rec = $0 "\n"; on = 1; next }
+      on { rec = rec $0 "\n" }
+      on && /\((app|audio|content|editors|game|kwui|platform)\/[^:)]+:[0-9]+\)/ { hit = 1 }
+      on && /^==[0-9]+== $/ { if (hit) printf "%s", rec; hit = 0; on = 0 }' "$log")
+    if [ -n "$ours" ]; then
+      printf 'leaks: %s: definite leaks through our code:\n%s\n' "$name" "$ours"
+      FAILED+=("$name")
+    fi
+    grep -E 'definitely lost:|indirectly lost:' "$log" | sed "s/^/leaks: $name: /"
   fi
-  grep -E 'definitely lost:|indirectly lost:' "$log" | sed "s/^/leaks: $name: /"
 }
 
 finish() {
@@ -98,7 +80,7 @@ finish() {
   judge "$1"
 }
 
-field_drawn() { grab && ! in_menu && [ "$(px 400 300)" != 000000 ]; }
+field_drawn() { grab && ! in_menu && [ "$(px 400 300)" != "#000000" ]; }
 scenario_level() {
   rm -f "$WORK"/base/savegames/*.sav
   start_checked_app
@@ -113,7 +95,7 @@ scenario_level() {
   finish level
 }
 
-editor_drawn() { grab && ! in_menu && [ "$(px 795 597)" = "$LIGHT_BLUE" ]; }
+editor_drawn() { grab && ! in_menu && [ "$(px 795 597)" = "#81A2FF" ]; }
 # scenario_editor NAME ROW: Tools, the editor on that row, Exit and Yes.
 scenario_editor() {
   start_checked_app

@@ -1,46 +1,35 @@
-# Helpers for the map editor's tests: where things sit on 800 x 600, maps read back through mapdump.
-
+# The map editor's tests: where things sit on 800 x 600, maps read back through mapdump.
 source "$(dirname "${BASH_SOURCE[0]}")/editor_lib.sh"
 
+EDITOR_ENTRY=1
 MAPDUMP="$BUILD_DIR/mapdump"
-BRUSH_BLUE="#0000F0"   # squares of the brush-size grid
 OUTLINE_GREEN="#00FF00"
 TOOLBAR_SEPARATORS="5 8 11 16 21 24 26"
 TIME_LIMIT_BUTTON=19   # "Change Time Limit" has no hot key
-
 [ -x "$MAPDUMP" ] || fail "mapdump not built in '$BUILD_DIR'"
 
-wait_pixel_gone() { wait_for "colour $3 to leave $1,$2 ($4)" 20 pixel_not "$1" "$2" "$3"; }
-
-# Centre of map cell (column, row): the map starts at (0, lh + 50) on 800 x 600.
+# Centre of map cell (column, row): the map starts at (0, lh + 50).
 cell_x() { echo $(( 32 * $1 + 16 )); }
 cell_y() { echo $(( LH + 50 + 32 * $1 + 16 )); }
 
-# Editor on screen: the background in the bottom-right corner, right of the
-# status line (which is shortened to end before it), is light blue; a dialog
-# clears the screen to black. The toolbar reaches past the right edge, so the
-# dialogs' own title bars are looked for at SIDE_X along the top.
+# The editor shows light blue right of its status line; a dialog clears the screen, its title bar seen at SIDE_X.
 SIDE_X=790
 editor_shown() { pixel_is 798 599 "$LIGHT_BLUE"; }
-editor_gone() { pixel_not 798 599 "$LIGHT_BLUE"; }
-wait_editor() { wait_for "the map editor" 20 editor_shown; }
 wait_dialog() { wait_pixel "$SIDE_X" 10 "#000000" "$1"; }
-
-# start_editor [READY]: through the main menu's Tools to the Map Editor.
-start_editor() { open_editor "$MAPDUMP" "Map Editor" "$@"; }
+wait_file_dialog() { wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the file dialog"; }
 
 # pick_tile INDEX: Tile Mode, a press on that tile of the picker (23 tiles a row, 33 pixels apart).
 pick_tile() {
   key t
   wait_pixel 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker"
   press_at $((33 * ($1 % 23) + 17)) $((LH + 58 + 33 * ($1 / 23) + 16))
-  wait_pixel_gone 0 $((LH + 70)) "$OUTLINE_GREEN" "the tile picker closing"
+  wait_for "the tile picker to close" 20 pixel_not 0 $((LH + 70)) "$OUTLINE_GREEN"
   wait_editor
 }
 # brush_size W H: the brush-size grid, the square of the block's far corner.
 brush_size() {
   key b
-  wait_pixel 16 $((LH + 48 + 16)) "$BRUSH_BLUE" "the brush-size grid"
+  wait_pixel 16 $((LH + 48 + 16)) "#0000F0" "the brush-size grid"
   xdotool mousemove --window "$APP_WIN" $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
   sleep 0.5
   press_at $((33 * ($1 - 1) + 16)) $((LH + 48 + 33 * ($2 - 1) + 16))
@@ -54,14 +43,5 @@ dump_field() { (cd "$WORK" && "$MAPDUMP" "$1") | sed -n "s/^$2=//p"; }
 map_title_is() { [ "$(dump_field "$1" title)" = "$2" ]; }
 # dump_map FILE: mapdump's output for a map file, in FILE.dump.
 dump_map() { (cd "$WORK" && "$MAPDUMP" "$1") > "$WORK/$1.dump" || fail "$1 does not load"; }
-
-# save_as NAME: Save Map As, with NAME typed into the file dialog.
-save_as() {
-  key a
-  wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the Save Map As dialog"
-  clear_field 120
-  type_text "$1"
-  key Return
-}
 # save_new NAME: Save Map As to a file that is not there yet, until it is written and the editor is back.
-save_new() { save_as "$1"; wait_for "$(basename "$1") to be written" 20 test -s "$WORK/${1#"$WORK/"}"; wait_editor; }
+save_new() { key a; choose_file "$1"; wait_for "$(basename "$1") to be written" 20 test -s "$WORK/${1#"$WORK/"}"; wait_editor; }

@@ -9,8 +9,11 @@ trap 'stop_recording; cleanup_e2e' EXIT
 command -v parec >/dev/null || fail "parec is missing"
 command -v sox >/dev/null || fail "sox is missing"
 
-tiny_workdir   # no menu music: only the panel makes sound
+# Only what start-up needs and no menu music: only the panel makes sound.
 mkdir -p "$WORK/base/sound/interface" "$WORK/base/music"
+for image in inter_LevelComplete inter_OutOfTime inter_Paused; do convert -size 16x16 xc:red "$WORK/base/$image.tga"; done
+convert -size 800x600 xc:'#204020' "$WORK/base/menuback.tga"
+ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 sox -n -r 22050 -c 1 -b 16 "$WORK/base/sound/interface/voltest.wav" synth 0.25 sine 660 vol 0.6
 sox -n -r 44100 -c 2 "$WORK/base/music/tune.ogg" synth 8 sine 440 sine 550 vol 0.5
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
@@ -39,11 +42,21 @@ drag_volume() {
   sleep 0.4
   xdotool mouseup 1
 }
+# The panel on 800 x 600 spans (85, 65) to (715, 535).
+panel_shown() { pixel_is 400 70 "$TITLE_BLUE"; }
+panel_gone() { pixel_not 400 70 "$TITLE_BLUE"; }
+# start_panel: the program, Options, Audio Panel.
+start_panel() { start_menu; go Down Down Return; key Down Return; wait_for "the audio panel" 15 panel_shown; }
+# quit_from_options KEY: the panel closed with KEY, back to the main menu, Exit.
+quit_from_options() {
+  key "$1"
+  wait_for "the panel to close on $1" 15 panel_gone
+  pointer_home
+  key Escape; key Up; key Up; key Return
+  expect_exit 0
+}
 
-start_app
-wait_window
-open_screen "Audio Panel"
-
+start_panel
 record_start drag
 drag_volume 20
 sleep 0.6
@@ -65,7 +78,6 @@ wait_for "the audio panel after loading" 15 panel_shown
 sleep 1
 record music 1.5
 expect_sound music "the tune"
-
 key s
 sleep 1
 record stopped 1
@@ -76,47 +88,34 @@ key d
 wait_for "the confirmation" 15 panel_gone
 key Escape
 wait_for "the audio panel after No" 15 panel_shown
-key Escape
-wait_for "the panel to close on Escape" 15 panel_gone
-quit_from_options
-
+quit_from_options Escape
 expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$WORK/base/music/tune.ogg"
-start_app
-wait_window
-open_screen "Audio Panel"
+start_panel
 key d
 wait_for "the confirmation" 15 panel_gone
 key Return
 wait_for "the audio panel after Yes" 15 panel_shown
-key F5
-wait_for "the panel to close on F5" 15 panel_gone
-quit_from_options
-
+quit_from_options F5
 expect_fields "$WORK/kwui2.ini" SoundVolume=240 MusicVolume=140   # the defaults
 
 # Without a sound server the slider and every transport key work on nothing; volumes and music path are saved.
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n[audio]\nMusicLoadPath=%s\n' "$WORK/base/voltest.ogg" > "$WORK/kwui2.ini"
-PULSE_SERVER=unix:/nonexistent/pulse start_app
-wait_window
-open_screen "Audio Panel"
+PULSE_SERVER=unix:/nonexistent/pulse start_panel
 drag_volume 40
 pointer_home
 key space; key Left; key Right; key p; key s
 app_running || fail "the program ended while the panel was open without a device"
-key Escape
-wait_for "the panel to close" 15 panel_gone
-quit_from_options
+quit_from_options Escape
 expect_fields "$WORK/kwui2.ini" SoundVolume=81 MusicVolume=140 "MusicLoadPath=$WORK/base/voltest.ogg"
 
 # After a change of display mode (Video Options' first mode) the panel keeps its layout and draws into the new display.
 STATUS_FILL="#001400"
-start_app
-wait_window
-open_screen "Audio Panel"   # seen once in the first display
+start_panel   # seen once in the first display
 wait_for "the status display" 15 pixel_is 600 385 "$STATUS_FILL"
 key Escape
 wait_for "the panel to close" 15 panel_gone
-open_screen "Video Options"   # the "Select Display Mode" dialog
+key Down Return
+wait_pixel 400 65 "$TITLE_BLUE" "the Select Display Mode dialog"
 xdotool mousemove --window "$APP_WIN" 100 517; sleep 0.2
 xdotool mousedown 1; sleep 0.08; xdotool mouseup 1; sleep 0.3
 pointer_home
@@ -135,7 +134,5 @@ pointer_home
 key Up; key Return   # Options: Audio Panel again
 wait_for "the audio panel in the new display" 15 panel_shown
 wait_for "the status display in the new display" 15 pixel_is 600 385 "$STATUS_FILL"
-key Escape
-wait_for "the panel to close" 15 panel_gone
-quit_from_options
+quit_from_options Escape
 pass

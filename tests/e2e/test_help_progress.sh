@@ -2,10 +2,10 @@
 # Help on hostile help.txt files: a slow one shows an advancing progress bar and a window closed during it exits 0
 # with its settings written; 10 MB, one 1 MB line and random bytes each open in bounded time and scroll.
 source "$(dirname "$0")/lib.sh" "$@"
-source "$(dirname "$0")/game_lib.sh"
+source "$(dirname "$0")/game_lib.sh"   # FIELD
 source "$(dirname "$0")/hostile_lib.sh"
 
-make_workdir --copy-base
+make_workdir
 
 # big_help LINES: lines of a million letters, each row a word cut to the width: slow to wrap on any machine.
 big_help() {
@@ -13,17 +13,10 @@ big_help() {
   echo "The end of the help." >> "$WORK/base/help.txt"
 }
 
-# The progress bar on 800 x 600: its trough's inside on the bar's middle row.
-BAR_ROW=315
-BAR_LEFT=167
-BAR_WIDTH=466
-BAR_BLUE="#0303FF"
-
-# bar_fill: pixels of the bar drawn in blue now ("" when the shot failed).
+# bar_fill: blue pixels on the middle row of the progress bar's trough ("" when the shot failed).
 bar_fill() {
-  shot "$WORK/bar.png" || return 0
-  convert "$WORK/bar.png" -crop "${BAR_WIDTH}x1+${BAR_LEFT}+${BAR_ROW}" +repage -depth 8 txt:- 2>/dev/null |
-    grep -c "$BAR_BLUE" || true
+  shot || return 0
+  convert "ppm:$SHOT" -crop 466x1+167+315 +repage -depth 8 txt:- 2>/dev/null | grep -c "$TITLE_BLUE" || true
 }
 bar_shown() { [ "$(bar_fill)" -gt 0 ] 2>/dev/null; }
 
@@ -37,17 +30,16 @@ while :; do
   fill=$(bar_fill)
   [ -n "$fill" ] && [ "$fill" -gt 0 ] || break
   fills+=("$fill")
-  [ ${#fills[@]} != 1 ] || cp "$WORK/bar.png" "$WORK/progress.png"
   [ ${#fills[@]} -lt 200 ] || fail "the load did not end"
 done
 echo "bar fills seen: ${fills[*]}"
 [ ${#fills[@]} -ge 2 ] || fail "the bar was seen only once"
 [ "${fills[-1]}" -gt "${fills[0]}" ] || fail "the bar did not advance: ${fills[*]}"
-wait_crop_change "$TITLE_BAR" "$menu" 30 "the help viewer"
+wait_change "$TITLE_BAR" "$menu" "the help viewer" 30
 # The viewer's title bar, and rows of text in the list (more than the list's light grey).
 wait_pixel 130 4 "$TITLE_BLUE" "the viewer's toolbar"
-shot "$WORK/viewer.png"
-[ "$(convert "$WORK/viewer.png" -crop 700x200+20+100 +repage -colors 8 -format '%k' info:)" -gt 1 ] ||
+shot
+[ "$(convert "ppm:$SHOT" -crop 700x200+20+100 +repage -colors 8 -format '%k' info:)" -gt 1 ] ||
   fail "no help text in the viewer"
 key Return
 back_at_menu "the help" 30
@@ -57,8 +49,7 @@ quit_from_main_menu
 big_help 24
 printf '[video]\nwidth=800\nheight=600\nwindow=True\n' > "$WORK/kwui2.ini"
 touch -d '2001-01-01' "$WORK/kwui2.ini"
-start_app
-menu_up
+start_menu
 key Up Up Return
 wait_for "the progress bar" 30 bar_shown
 close_window "$APP_WIN"
@@ -70,14 +61,14 @@ no_crash_report || fail "crash report after closing during the load"
 open_help_and_leave() {
   start_checked
   key Up Up Return
-  wait_crop_change "$TITLE_BAR" "$menu" "$2" "the help viewer with $1"
+  wait_change "$TITLE_BAR" "$menu" "the help viewer with $1" "$2"
   sleep 0.5
   local view
-  view=$(window_crop_sum "$FIELD")
+  view=$(area_sum "$FIELD")
   key Next Next Down
   sleep 1
   app_running || fail "the program ended while scrolling $1"
-  [ "$1" = binary ] || [ "$(window_crop_sum "$FIELD")" != "$view" ] || fail "the view did not scroll through $1"
+  [ "$1" = binary ] || [ "$(area_sum "$FIELD")" != "$view" ] || fail "the view did not scroll through $1"
   key Return
   back_at_menu "$1" "$2"
   key Down Down   # Help stays selected: two down is Exit

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Well-formed hostile game content (sound names too long, WAVs that are no sounds, a map of extreme numbers, music
-# names of 5000 characters): the game says what is wrong, goes on, and changes no content file.
+# Well-formed hostile game content (sound names too long, a map of extreme numbers, music names of 5000 characters):
+# the game says what is wrong, goes on, and changes no content file. (WAVs that are no sounds: unit tests.)
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
 source "$(dirname "$0")/hostile_lib.sh"
 hostile_workdir
 
-# [Sounds: each bad one is named, the rest loads, the menu runs with its sounds] -
+# [Sounds: a name too long is skipped and named, the rest loads, the menu runs with its sounds] -
 sound="$WORK/base/sound"
 some_wav=$(find "$sound/interface" -iname '*.wav' | head -n1)
 [ -n "$some_wav" ] || fail "no interface sound in base/sound"
@@ -17,13 +17,9 @@ cp "$some_wav" "$sound/$long_folder/$long_file.wav"
 # "interface/" + 241 + ".wav": 255 characters, the longest that fits.
 near_limit=$(head -c 241 /dev/zero | tr '\0' 'k')
 cp "$some_wav" "$sound/interface/$near_limit.wav"
-random_bytes "$sound/world/noise1.wav" 4096
-head -c 20 "$some_wav" > "$sound/game/cutshort.WAV"
 start_checked
-for message in "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" \
-    'Unable to load sample from .*base/sound/world/noise1.wav' 'Unable to load sample from .*base/sound/game/cutshort.WAV'; do
-  grep -q "$message" "$WORK/stderr.txt" || fail "no message '$message'"
-done
+grep -q "Skipped .*base/sound/$long_folder/$long_file.wav: its sound name is too long" "$WORK/stderr.txt" ||
+  fail "no message about the name too long"
 grep -q "$near_limit" "$WORK/stderr.txt" && fail "the name that just fits was refused"
 key Up Down Up Down
 sleep 0.5
@@ -57,7 +53,7 @@ back_at_menu "the level"
 end_checked "the hostile map"
 rm -f "$WORK"/base/savegames/*.sav
 
-# [Music names of 5000 characters (menu, credits, level) are reported; the level still plays] -
+# [Music names of 5000 characters (menu, level) are reported; the level still plays] -
 restore_base
 long_name=$(head -c 5000 /dev/zero | tr '\0' 'q')
 printf '[music]\nMenuMusic=%s\nCreditsMusic=%s\n[info]\nMapsCount=1\n[map0]\nmap=level01.map\nmusic=%s\n' \
@@ -71,14 +67,5 @@ sleep 1
 app_running || fail "the program ended in the level"
 key Escape
 back_at_menu "the level"
-# On Play: Credits is four down, Escape leaves them.
-key Down Down Down Down Return
-sleep 2
-app_running || fail "the program ended in the credits"
-[ "$(grep -c "Unable to load music from base/${long_name:0:200}" "$WORK/stderr.txt")" -ge 2 ] ||
-  fail "no message about the credits music"
-key Escape
-back_at_menu "the credits"
-key Down
 end_checked "5000-character music names"
 pass

@@ -23,22 +23,16 @@ data_sum() { (cd "$DATA" && find . | sort && find . -type f -exec md5sum {} + | 
 data_before=$(data_sum)
 
 # The program sees only the test's folders; mapdump (for the line height) reads the repository's kwuidata.
-launch() {
-  rm -f "$WORK/.exit_code"
-  (set +e; cd "$RUN" && env HOME="$USERS" XDG_CONFIG_HOME="$USERS/config" XDG_DATA_HOME="$USERS/share" \
-     XDG_STATE_HOME="$USERS/state" "$@" >"$WORK/stdout.txt" 2>"$WORK/stderr.txt"; echo $? >"$WORK/.exit_code") &
-  APP_PID=$!
-}
+RUN_DIR="$RUN"
+export HOME="$USERS" XDG_CONFIG_HOME="$USERS/config" XDG_DATA_HOME="$USERS/share" XDG_STATE_HOME="$USERS/state"
 ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 
-# Command line: answers without a window, refusals with exit code 2.
+# Command line: answers without a window, refusals with exit code 2 (their texts: unit tests).
 run_now() { launch "$@"; expect_exit "$EXPECT" 10; }
 EXPECT=0 run_now "$SODBOLT_BIN" --help
 grep -q '^Usage: sodbolt' "$WORK/stdout.txt" && grep -q 'XDG_DATA_HOME' "$WORK/stdout.txt" || fail "--help: $(head -3 "$WORK/stdout.txt")"
 [ ! -s "$WORK/stderr.txt" ] || fail "--help wrote to stderr"
 EXPECT=2 run_now "$SODBOLT_BIN" -base nomod
-expected="sodbolt: mod folder 'nomod' not found (looked in $RUN/nomod, $SHARE/mods/nomod and $DATA/nomod)"
-[ "$(cat "$WORK/stderr.txt")" = "$expected" ] || fail "missing mod folder: $(cat "$WORK/stderr.txt")"
 [ -z "$(ls -A "$USERS")" ] || fail "a refused start made folders: $(ls -A "$USERS")"
 
 # A data folder without content: one line naming where it looked, the Error box, exit code 1.
@@ -58,18 +52,17 @@ expect_exit 1
 # The settings say full screen; --window is for this run only.
 mkdir -p "$CONFIG"
 printf '[video]\nwidth=800\nheight=600\nwindow=False\n' > "$CONFIG/kwui2.ini"
-start_at_main_menu --window
+start_menu --window
 [ "$(window_size "$APP_WIN")" = 800x600 ] || fail "window is $(window_size "$APP_WIN")"
 
 # A Normal game in slot 1: the save goes to XDG_DATA_HOME, in a folder only the user may enter.
 new_game "$SHARE/savegames/000.sav"
 [ "$(save_word "$SHARE/savegames/000.sav" 24)" = 1 ] || fail "the save is not a Normal game"
 [ "$(stat -c %a "$SHARE")" = 700 ] && [ "$(stat -c %a "$SHARE/savegames")" = 700 ] || fail "the user's folders are not 0700"
-# A cell away from the mower's start.
-CELL_COLUMN=20 CELL_ROW=14   # a path tile, painted over with the brush tile
+CELL_COLUMN=20 CELL_ROW=14   # away from the mower's start: a path tile, painted over with the brush tile
 game_cell="32x32+$((32 * CELL_COLUMN))+$((32 * CELL_ROW))"
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the game"
+back_at_menu "the game"
 
 # The map editor: Load a shipped level, paint a cell, Save.
 LH=$(cd "$WORK" && "$MAPDUMP" --line-height) || fail "no line height"
@@ -78,21 +71,17 @@ key Down Return
 xdotool mousemove --window "$APP_WIN" 790 595
 wait_for "the map editor" 20 editor_shown
 key F3
-wait_pixel "$SIDE_X" 5 "$TITLE_BLUE" "the Load Map dialog"
-clear_field 120
-type_text "$DATA/base/maps/level01.map"
-key Return
+choose_file "$DATA/base/maps/level01.map"
 # The title now names the file across the whole width: the console line says the load is done.
 wait_for "the load" 20 grep -q "^Loaded map from $DATA/base/maps/level01.map\$" "$WORK/stderr.txt"
 sleep 0.5
 editor_cell="32x32+$((32 * CELL_COLUMN))+$((LH + 50 + 32 * CELL_ROW))"
-shot "$WORK/editor_loaded.png"
+loaded=$(area_sum "$editor_cell")
 press_at "$(cell_x "$CELL_COLUMN")" "$(cell_y "$CELL_ROW")"
 xdotool mousemove --window "$APP_WIN" 790 595
 sleep 0.5
-shot "$WORK/editor_painted.png"
-painted=$(crop_sum "$WORK/editor_painted.png" "$editor_cell")
-[ "$painted" != "$(crop_sum "$WORK/editor_loaded.png" "$editor_cell")" ] || fail "painting did not change the cell"
+painted=$(area_sum "$editor_cell")
+[ "$painted" != "$loaded" ] || fail "painting did not change the cell"
 key F2
 wait_for "the edited copy" 20 grep -q "^Saved map to $SHARE/base/maps/level01.map\$" "$WORK/stderr.txt"
 [ "$(dump_field "$SHARE/base/maps/level01.map" title)" = "$(dump_field "$DATA/base/maps/level01.map" title)" ] ||
@@ -100,17 +89,16 @@ wait_for "the edited copy" 20 grep -q "^Saved map to $SHARE/base/maps/level01.ma
 leave_editor
 sleep 0.5
 key Escape            # the Tools menu
-wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu after the editor"
+back_at_menu "the editor"
 
 # A new game plays the edited level: the painted cell shows (once no cloud is over it).
 go Up Up Return       # Tools -> Play
 go Down Down Return   # slot 2
 key Down Down Return  # Normal
 wait_for "the second save" 20 test -s "$SHARE/savegames/001.sav"
-game_shows_edit() { shot "$WORK/edited_game.png"; [ "$(crop_sum "$WORK/edited_game.png" "$game_cell")" = "$painted" ]; }
-wait_for "the edited cell in the game" 30 game_shows_edit
+wait_for "the edited cell in the game" 30 area_equals "$game_cell" "$painted"
 key Escape
-wait_crop_equal "$TITLE_BAR" "$menu_title" 10 "the main menu"
+back_at_menu "that"
 key Up Return   # Play -> Exit
 expect_exit 0
 

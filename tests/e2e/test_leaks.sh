@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Short sessions from start to Exit leak nothing through our own code
-# (tests/e2e/leaks.sh). With a sanitizer build at least as new as the program
-# under test, all five sessions run under LeakSanitizer; otherwise the main
-# menu and a level run under valgrind, which is slower.
+# A minute of random input over every screen (soak), then short sessions leaking nothing through our code (leaks.sh):
+# all five under a sanitizer build as new as the program under test, else the menu and a level under valgrind.
 bin="$1" repo="$2"
 sanitized="$repo/build-sanitize/sodbolt"
 if ! grep -q __asan_init "$bin" 2>/dev/null && [ -x "$sanitized" ] && ! [ "$sanitized" -ot "$bin" ]; then
   bin="$sanitized"
 fi
+bash "$(dirname "$0")/soak" 60 "$bin" || exit 1
 if grep -q __asan_init "$bin" 2>/dev/null; then
   exec bash "$(dirname "$0")/leaks.sh" "$bin"
 fi

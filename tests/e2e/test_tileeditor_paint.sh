@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
-# The tile editor's painting, undo, flood fill, wheel zoom, grid, Goto Tile, type and description, saved with F2;
-# then Edit in the map editor's tile picker opens the tile editor on that tile.
+# The tile editor's painting, undo, flood fill, grid, Goto Tile, type and description, saved with F2; then Edit in
+# the map editor's tile picker opens the tile editor on that tile. (The editors' wheel zoom: test_spriteeditor_frames.)
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/tileeditor_lib.sh"
 
-hex() { printf '#%02X%02X%02X' $1 $2 $3; }
-# cell_is X Y COLOUR: tile pixel (X, Y) of the view has that colour
-cell_is() { shot; [ "$(pix "$(cell_x "$1")" "$(cell_y "$2")")" = "$3" ]; }
-wait_cell() { wait_for "tile pixel $1,$2 to be $3 ($4)" 20 cell_is "$1" "$2" "$3"; }
-# the view's right outline sits at 32 x scale + 1
-outline_at() { shot; [ "$(pix $((32 * $1 + 1)) $((TOP + 10)))" = "#FFFF00" ]; }
-wheel() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.2; xdotool click --repeat "$4" --delay 150 "$3"; sleep 0.3; }
-# stroke COLOUR X,Y...: the left button held down through those tile pixels; each move waits until its pixel shows
-# the colour (a frame paints one pixel under the pointer, so a busy machine would leave gaps)
+# stroke COLOUR X,Y...: the button held through those tile pixels, each move waiting for its pixel.
 stroke() {
   local colour="$1" at; shift
   xdotool mousemove --window "$APP_WIN" "$(cell_x "${1%,*}")" "$(cell_y "${1#*,}")"; sleep 0.15
@@ -24,26 +16,21 @@ stroke() {
   xdotool mouseup 1; sleep 0.2
 }
 
-# the picker: light blue between the first row's last tile and the page slider, and no pixel view
-picker_shown() { shot; [ "$(pix 770 100)" = "#81A2FF" ] && [ -z "$(view_top)" ]; }
-# tile 12 is the thirteenth of the picker's first row (33 pixels a tile); y 100 is in that row for any line height
+picker_shown() { pixel_is 770 100 "$LIGHT_BLUE" && [ -z "$(view_top)" ]; }
 TILE12_X=$((12 * 33 + 1 + 16)); ROW0_Y=100
 
 tileed_workdir
 for i in 0 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
-W=$(hex 255 255 255)
-# the colour the right button picks from tile 0's top-left pixel, for the line
+W=$WHITE
 read -r r g b <<<"$(pixel_in "$WORK/before0.txt" 0 0)"
 P=$(hex "$r" "$g" "$b")
 [ "$P" != "$W" ] || fail "tile 0 of the content pack starts with a white pixel; the test needs another colour"
 was=$(hex $(pixel_in "$WORK/before0.txt" 3 10))
-for i in 4 5 6; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
-picked=$(pixel_in "$WORK/before5.txt" 0 0)
+dump_tile "$TILES" 5 "$WORK/before5.txt"
 dump_tile "$TILES" 12 "$WORK/before12.txt"
 [ "$(pixel_in "$WORK/before12.txt" 5 5)" != "255 255 255" ] || fail "tile 12 pixel 5 5 is white already"
 
-start_from_tools 2
-wait_editor
+start_editor
 
 # [a stroke, undone and redone as one step] ----------------------------------
 stroke "$W" 0,10 1,10 2,10 3,10 4,10 5,10
@@ -87,23 +74,11 @@ wait_cell 20 20 "$W" "Ctrl+Z of the fill from tile 3"
 cell_is 10 5 "$P" || fail "undoing the fill did not show tile 2 (or took the line too)"
 key b                                         # the fill tool off: a click paints again
 
-# [wheel zoom: one step a click, nothing over the toolbar] -------------------
-wheel "$(cell_x 8)" "$(cell_y 8)" 5 2
-wait_for "two wheel clicks down to zoom out to 12" 20 outline_at 12
-wheel "$(cell_x 4)" "$(cell_y 4)" 4 3
-wait_for "three wheel clicks up to zoom in to 15" 20 outline_at 15
-wheel 300 $((TOP - 30)) 5 3                   # over the toolbar
-sleep 0.5
-outline_at 15 || fail "the wheel zoomed while turned over the toolbar"
-wheel "$(cell_x 4)" "$(cell_y 4)" 5 1
-wait_for "back to scale 14" 20 outline_at 14
-
 # [grid] -----------------------------------------------------------------------
-shot
-[ "$(pix 14 $((TOP + 5)))" = "#81A2FF" ] || fail "the gap between pixels is not background colour without the grid"
+pixel_is 14 $((TOP + 5)) "$LIGHT_BLUE" || fail "the gap between pixels is not background colour without the grid"
 focus_app
 key ctrl+g
-grid_shown() { shot; [ "$(pix 14 $((TOP + 5)))" = "#303030" ] && [ "$(pix 5 $((TOP + 13)))" = "#303030" ]; }
+grid_shown() { shot && [ "$(px 14 $((TOP + 5)))" = "#303030" ] && [ "$(px 5 $((TOP + 13)))" = "#303030" ]; }
 wait_for "Ctrl+G to draw grid lines" 20 grid_shown
 key ctrl+g
 
@@ -111,56 +86,34 @@ key ctrl+g
 key g
 wait_for "the tile picker" 30 editor_gone
 sleep 0.5
-# tile 5 sits sixth in the first row: 33 pixels a tile, 1 pixel in
 press_at $((5 * 33 + 1 + 16)) $((TOP + 24))
 wait_editor
 
-# [paint, in the colour picked above] ----------------------------------------
+# [paint in the colour picked above; type and description] -------------------
 press_at "$(cell_x 10)" "$(cell_y 10)"
 press_at "$(cell_x 31)" "$(cell_y 31)"
-press_at "$(cell_x 2)" "$(cell_y 3)"
-# a trail along row 20, from pixel 0 to pixel 5, with the button held
-xdotool mousemove --window "$APP_WIN" "$(cell_x 0)" "$(cell_y 20)"; sleep 0.15
-xdotool mousedown 1; sleep 0.2
-for x in 1 2 3 4 5; do xdotool mousemove --window "$APP_WIN" "$(cell_x $x)" "$(cell_y 20)"; sleep 0.2; done
-xdotool mouseup 1; sleep 0.2
-# right button: take the colour of pixel (0, 0) and paint it over (2, 3)
-press_at "$(cell_x 0)" "$(cell_y 0)" 3
-press_at "$(cell_x 2)" "$(cell_y 3)"
-
-# [type and description] -----------------------------------------------------
 focus_app
 key y
 key d
-sleep 0.5
-xdotool key --delay 30 --repeat 40 BackSpace; sleep 0.3
-type_text "Garden Gnome"
-key Return
+fill_dialog "the description dialog" 40 "Garden Gnome"
 wait_editor
 
-save_with_f2
+save_with_f2 "$TILES"
 leave_editor
-wait_for "the Tools menu after Exit and Yes" 20 menu_shown
+wait_for "the Tools menu after Exit and Yes" 20 menu_drawn
 
 # [the file on disk: the undone stroke is not in it] -------------------------
 dump_tile "$TILES" 0 "$WORK/after0.txt"
 cmp -s "$WORK/before0.txt" "$WORK/after0.txt" || fail "tile 0 on disk differs although its stroke was undone"
 dump_tile "$TILES" 2 "$WORK/after2.txt"
 w="255 255 255"; p="$r $g $b"
-expect_tile "$WORK/after2.txt" "10,0=$p" "10,31=$p" "20,20=$w" "31,0=$w" "5,5=$w" \
+expect_fields "$WORK/after2.txt" "10,0=$p" "10,31=$p" "20,20=$w" "31,0=$w" "5,5=$w" \
   "description=$(field_in "$WORK/before2.txt" description)" "type=$(field_in "$WORK/before2.txt" type)"
 dump_tile "$TILES" 5 "$WORK/after5.txt"
-# painted in tile 0's colour, (2, 3) the colour picked from (0, 0), (20, 10) unpainted
-expect_tile "$WORK/after5.txt" "10,10=$p" "31,31=$p" "0,20=$p" "1,20=$p" "2,20=$p" "3,20=$p" "4,20=$p" "5,20=$p" \
-  "2,3=$picked" "20,10=$(pixel_in "$WORK/before5.txt" 20 10)" "description=Garden Gnome" \
+expect_fields "$WORK/after5.txt" "10,10=$p" "31,31=$p" "20,10=$(pixel_in "$WORK/before5.txt" 20 10)" "description=Garden Gnome" \
   "type=$(next_type "$(field_in "$WORK/before5.txt" type)")"
-for i in 4 6; do
-  dump_tile "$TILES" $i "$WORK/after$i.txt"
-  cmp -s "$WORK/before$i.txt" "$WORK/after$i.txt" || fail "tile $i changed"
-done
-quit_from_tools
-start_from_tools 1
-sleep 2
+key Up Return   # the Map Editor
+wait_for "the map editor" 30 pixel_is 798 599 "$LIGHT_BLUE"
 focus_app
 key t
 wait_for "the tile picker" 30 picker_shown
@@ -172,9 +125,8 @@ sleep 0.5
 press_at $((TILE12_X + 30)) $((ROW0_Y + 36 + 18))
 wait_editor
 
-# [paint pixel 5 5 white, save, leave] ---------------------------------------
 press_at $((1 + SCALE * 5 + SCALE / 2)) $((TOP + SCALE * 5 + SCALE / 2))
-save_with_f2
+save_with_f2 "$TILES"
 leave_editor
 dump_tile "$TILES" 12 "$WORK/after12.txt"
 [ "$(pixel_in "$WORK/after12.txt" 5 5)" = "255 255 255" ] || fail "the editor did not open on tile 12 of the set's file"
@@ -185,7 +137,5 @@ focus_app
 key t
 wait_for "the tile picker again" 30 picker_shown
 sleep 0.5
-lh=$((TOP - 50))
-shot
-[ "$(pix $((12 * 33 + 1 + 5)) $((lh + 58 + 5)))" = "#FFFFFF" ] || fail "the picker does not show the saved pixel of tile 12"
+pixel_is $((12 * 33 + 1 + 5)) $((TOP - 50 + 58 + 5)) "$WHITE" || fail "the picker does not show the saved pixel of tile 12"
 pass

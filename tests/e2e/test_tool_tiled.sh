@@ -5,11 +5,9 @@ set -euo pipefail
 
 REPO_ROOT="$2"
 TOOL="$3/sodbolt-tool"
-[ -x "$TOOL" ] || { echo "FAIL: no sodbolt-tool at $TOOL" >&2; exit 1; }
-for program in tiled tmxrasterizer compare python3; do
-  command -v "$program" >/dev/null || { echo "FAIL: $program is not installed" >&2; exit 1; }
-done
 fail() { echo "FAIL: $*" >&2; exit 1; }
+[ -x "$TOOL" ] || fail "no sodbolt-tool at $TOOL"
+for program in tiled tmxrasterizer compare python3; do command -v "$program" >/dev/null || fail "$program is not installed"; done
 
 WORK=$(mktemp -d /tmp/sodbolt-tiled.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
@@ -20,8 +18,8 @@ cd "$WORK"
 mkdir out
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$WORK"
 
-# Checks Tiled's JSON of a level against the tool's own reading of the map.
-check_json() {  # check_json MAP JSON
+# check_json MAP JSON: Tiled's JSON of a level against the tool's own reading of the map.
+check_json() {
   "$TOOL" info "$1" >"$WORK/info.txt"
   python3 - "$WORK/info.txt" "$2" <<'EOF'
 import json, sys
@@ -40,8 +38,8 @@ assert start.get("point") and (start["x"], start["y"]) == (int(info["startX"]), 
 EOF
 }
 
-# The JSON with its tile layer as base64 of zlib-packed ids, for Tiled to write as TMX.
-to_zlib_json() {  # to_zlib_json IN.json OUT.json
+# to_zlib_json IN OUT: the JSON with its tile layer as base64 of zlib-packed ids, for Tiled to write as TMX.
+to_zlib_json() {
   python3 - "$1" "$2" <<'EOF'
 import base64, json, struct, sys, zlib
 doc = json.load(open(sys.argv[1]))
@@ -84,7 +82,7 @@ done
 "$TOOL" export-sprite base/sprites/mower.spr out/mower.png && "$TOOL" import-sprite out/mower.png out/mower.spr &&
   cmp -s out/mower.spr base/sprites/mower.spr || fail "sprite round trip"
 
-# check-map: a shipped level passes; errors go to standard error with exit 2.
+# check-map: a shipped level passes; errors go to standard error with exit 2 (import refusals: unit tests).
 "$TOOL" check-map base/maps/level01.map >"$WORK/check.txt" || fail "level01 does not pass check-map: $(cat "$WORK/check.txt")"
 grep -q "planned route takes" "$WORK/check.txt" || fail "check-map printed: $(cat "$WORK/check.txt")"
 expect_bad() {  # expect_bad TEXT ARGS...: exit 2, TEXT on standard error, nothing on standard output
@@ -96,13 +94,7 @@ expect_bad() {  # expect_bad TEXT ARGS...: exit 2, TEXT on standard error, nothi
 }
 printf 'not a map' > out/bad.map
 expect_bad "bad.map is not a valid map file." check-map out/bad.map
-sed 's/width="25" height="16" tilewidth/width="30" height="20" tilewidth/' out/level01.tmx > out/wide.tmx
-expect_bad "wide.tmx: the map is 30 x 20 tiles; Sodbolt maps are 25 x 16" import-map out/wide.tmx out/wide.map
-[ ! -e out/wide.map ] || fail "a refused import wrote its target"
 expect_bad "no command" frobnicate
-for command in info export-map import-map export-tileset import-tileset export-sprite import-sprite check-map; do
-  "$TOOL" "$command" --help | grep -q "usage: sodbolt-tool $command" || fail "$command --help"
-done
 "$TOOL" --help | grep -q "check-map" || fail "--help lists no commands"
 [ -z "$(find out -name '*.tmp~')" ] || fail "temporary files left: $(find out -name '*.tmp~')"
 

@@ -2,8 +2,16 @@
 # The buttons of tools/gallery under a real pointer and keyboard, and their hot keys; Escape reaches the Quit
 # button. (Pop-up menus and lists: test_dialogs; the display mode dialog: test_fullscreen_toggle.)
 source "$(dirname "$0")/lib.sh" "$@"
-source "$(dirname "$0")/gallery_lib.sh"
-start_gallery
+
+# tools/gallery logs where each widget stands ("at NAME x y w h") and every result to gallery.txt.
+LOG="$WORK/gallery.txt"
+[ -x "$BUILD_DIR/gallery" ] || fail "gallery not built in '$BUILD_DIR'"
+make_workdir
+launch "$BUILD_DIR/gallery"
+wait_window
+wait_for "the gallery to be ready" 20 grep -q '^ready' "$LOG"
+rect() { awk -v n="$1" '$1 == "at" && $2 == n { print $3, $4, $5, $6 }' "$LOG"; }
+count() { grep -c -- "$1" "$LOG" || true; }
 
 move() { xdotool mousemove --window "$APP_WIN" "$1" "$2"; sleep 0.1; }
 press() { move "$1" "$2"; xdotool mousedown 1; sleep 0.15; }
@@ -29,10 +37,6 @@ key F2
 wait_for "F2 to click" 5 clicks_are 2
 sleep 0.5
 clicks_are 2 || fail "one F2 gave $(( $(count '^click Click me') - 1 )) clicks"
-key F2 F2
-wait_for "two more F2 clicks" 5 clicks_are 4
-sleep 0.5
-clicks_are 4 || fail "two F2 presses gave $(( $(count '^click Click me') - 2 )) clicks"
 # "Go A" (index 4) and "Go B" (index 5) share the hot key F9: both click, the toolbar says 4.
 key F9
 wait_for "the toolbar result" 5 grep -q '^toolbar ' "$LOG"

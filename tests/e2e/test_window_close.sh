@@ -3,10 +3,8 @@
 # work asks first (No keeps it), and once nothing is unsaved closes without asking.
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/game_lib.sh"
-source "$(dirname "$0")/tileeditor_lib.sh"   # its shot/pix (no file argument) from here on
+source "$(dirname "$0")/tileeditor_lib.sh"
 
-hex() { printf '#%02X%02X%02X' $1 $2 $3; }
-cell_is() { shot; [ "$(pix "$(cell_x "$1")" "$(cell_y "$2")")" = "$3" ]; }
 old_settings() { touch -d '2001-01-01' "$WORK/kwui2.ini"; }
 settings_written() { [ "$(stamp "$WORK/kwui2.ini")" != "$(stamp "$WORK/.old")" ]; }
 # paint_pixel: the left button held on tile pixel 0,10 until it shows the drawing colour (white)
@@ -19,8 +17,7 @@ paint_pixel() {
 # close_with_unsaved_pixel: the tile editor with one pixel painted, the window closed, its question up
 close_with_unsaved_pixel() {
   old_settings
-  start_from_tools 2
-  wait_editor
+  start_editor
   paint_pixel
   close_window "$APP_WIN"
   wait_for "the question about the unsaved tile set" 20 editor_gone
@@ -29,23 +26,19 @@ close_with_unsaved_pixel() {
 closed_in_order() {
   expect_exit 0 20
   settings_written || fail "kwui2.ini was not written on the way out ($1)"
-  ! grep -qiE 'segmentation|abort|runtime error|AddressSanitizer' "$WORK/stderr.txt" || fail "crash report ($1)"
+  no_crash_report || fail "crash report ($1)"
 }
 
 tileed_workdir
 touch -d '2001-01-01' "$WORK/.old"
 dump_tile "$TILES" 0 "$WORK/before0.txt"
 before=$(md5sum < "$TILES")
-WHITE=$(hex 255 255 255)
 was=$(hex $(pixel_in "$WORK/before0.txt" 0 10))
 [ "$was" != "$WHITE" ] || fail "tile 0 of the content pack has a white pixel at 0,10; the test needs another colour"
 
 # [the main menu: closes at once] ---------------------------------------------
 old_settings
-start_app
-wait_window '^Sodbolt$' 90
-focus_app
-wait_for "the main menu" 60 menu_shown
+start_menu
 close_window "$APP_WIN"
 closed_in_order "main menu"
 
@@ -72,13 +65,9 @@ closed_in_order "tile editor, Yes"
 # [a level being played: closes at once] ---------------------------------------
 old_settings
 rm -f "$WORK"/base/savegames/*.sav
-start_app
-wait_window '^Sodbolt$' 90
-focus_app
-wait_for "the main menu" 60 menu_shown
-sleep 0.5
+start_menu
 new_game
-menu_shown && fail "no level on screen after starting a game"
+area_equals "$TITLE_BAR" "$menu" && fail "no level on screen after starting a game"
 close_window "$APP_WIN"
 closed_in_order "game"
 pass

@@ -1,6 +1,5 @@
-"""X11 requests that xdotool does not make, for the end-to-end tests:
-  x11.py close WINDOW       the window manager's close (WM_DELETE_WINDOW), as the title bar's close button sends it
-  x11.py elsewhere SECONDS  another window takes the keyboard focus and keeps it that long"""
+"""X11 requests xdotool does not make: "close WINDOW" sends the window manager's close (WM_DELETE_WINDOW);
+"elsewhere SECONDS" lets another window take the keyboard focus and keep it that long."""
 import ctypes, sys, time
 
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
