@@ -27,7 +27,6 @@ else
   LIMIT=300
   PRESS_HOLD=1.2   # a frame under valgrind can take most of a second
 fi
-echo "leaks: $MODE, $BIN"
 
 make_workdir
 FAILED=()

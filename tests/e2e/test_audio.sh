@@ -6,8 +6,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 REC_PID=""
 stop_recording() { if [ -n "$REC_PID" ]; then kill "$REC_PID" 2>/dev/null || true; wait "$REC_PID" 2>/dev/null || true; REC_PID=""; fi; }
 trap 'stop_recording; cleanup_e2e' EXIT
-command -v parec >/dev/null || fail "parec is missing"
-command -v sox >/dev/null || fail "sox is missing"
+for tool in parec sox; do command -v "$tool" >/dev/null || fail "$tool is missing"; done
 
 # Only what start-up needs and no menu music: only the panel makes sound.
 mkdir -p "$WORK/base/sound/interface" "$WORK/base/music"

@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 HOST_LOG="$WORK/dialoghost.txt"
-HOST_GREEN="#005A00"
 LINE_HEIGHT=0
 [ -x "$BUILD_DIR/dialoghost" ] || fail "dialoghost not built in '$BUILD_DIR'"
 make_workdir
@@ -69,7 +68,7 @@ sleep 1
 key Escape
 wait_line "confirm=false"
 escape_kept "answered No"
-wait_pixel 400 $(( (600 - 8 * LINE_HEIGHT) / 2 + 5 )) "$HOST_GREEN" "the host screen again"
+wait_pixel 400 $(( (600 - 8 * LINE_HEIGHT) / 2 + 5 )) "#005A00" "the host screen (its green) again"
 open_dialog "Confirm"
 key Return
 wait_line "confirm=true"

@@ -32,7 +32,6 @@ while :; do
   fills+=("$fill")
   [ ${#fills[@]} -lt 200 ] || fail "the load did not end"
 done
-echo "bar fills seen: ${fills[*]}"
 [ ${#fills[@]} -ge 2 ] || fail "the bar was seen only once"
 [ "${fills[-1]}" -gt "${fills[0]}" ] || fail "the bar did not advance: ${fills[*]}"
 wait_change "$TITLE_BAR" "$menu" "the help viewer" 30

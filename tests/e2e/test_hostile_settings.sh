@@ -87,8 +87,7 @@ grep -q 'kwui2.ini asks for a 2147483647 by 600 display' "$LOG" || fail "the 100
 grep -q 'ImageImportPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" || fail "the long tool path is not reported"
 grep -q 'ImportZentorTilesPath in sodbolt.ini is not a usable path' "$WORK/stderr.txt" ||
   fail "the long Zentor path is not reported"
-# Options -> Audio Panel -> Load Music File (F3), Escape, Done.
-key Up Up Up Up Return
+key Up Up Up Up Return   # Options; then Audio Panel, Load Music File (F3), Escape, Done
 wait_change "$TITLE_BAR" "$menu" "the options menu"
 options=$(area_sum "$TITLE_BAR")
 key Down Return

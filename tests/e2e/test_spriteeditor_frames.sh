@@ -15,9 +15,7 @@ convert -size 24x24 xc:'#00FF00' "BMP3:$WORK/img/green.bmp" || fail "cannot make
 lawn_at() { [[ "$(pixel "$1" "$2")" =~ ^#00(6[4-9A-F]|7[0-9A-F]|8[0-9A-B])00$ ]]; }
 preview_shown() { lawn_at 100 300; }
 wait_preview() { wait_for "the preview's lawn" 20 preview_shown; }
-editor_stays() {   # for a while: nothing reopens or asks
-  for _ in 1 2 3 4 5; do editor_shown || fail "$1"; sleep 0.3; done
-}
+editor_stays() { for _ in 1 2 3 4 5; do editor_shown || fail "$1"; sleep 0.3; done; }   # nothing reopens or asks
 green_at() { pixel_is "$1" 300 "#00FF00"; }
 not_green_at() { pixel_not "$1" 300 "#00FF00"; }
 # wheel BUTTON COUNT X Y: COUNT wheel clicks (4 away from the user, 5 towards) with the pointer at X, Y.
@@ -64,11 +62,10 @@ key n
 ok_message
 wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"
 
-# [Add Frame twice: the new frame is the one shown] ---------------------------
+# [Add Frame twice: the new frame is the one shown; display time 20; description] -----------------------------
 file_command f "$WORK/img/red.bmp" "#FF0000" "the red frame after the first Add Frame"
 file_command f "$WORK/img/blue.tga" "#0000FF" "the blue frame after the second Add Frame"
 
-# [Display time 20] ----------------------------------------------------------
 key t
 fill_dialog "the display time dialog" 8 20
 wait_editor
@@ -83,8 +80,8 @@ expect_sprite "$WORK/test.spr" frames=2 "description=Test mower" "frame0.name=$W
   frame0.time=50 frame1.time=20 frame0.transparent=112 frame1.transparent=112 \
   "frame0.pixel0,0=0 0 0 0" "frame1.pixel0,0=0 0 0 0" "frame0.pixel8,8=255 0 0 255" "frame1.pixel8,8=0 0 255 255"
 
-# [New empties the editor; Load Sprite brings the file back at frame 1; deleting both frames empties it and saving
-# nothing is refused (the frame a deletion shows, wrapping, Export Frame Image: unit tests)]
+# [New; Load Sprite at frame 1; deleting both frames empties it; saving nothing is refused] (the frame a deletion
+# shows, wrapping, Export Frame Image: unit tests)
 key n
 ok_message
 wait_centre "$LIGHT_BLUE" "the empty view after New Sprite"

@@ -17,20 +17,14 @@ convert -size 32x64 xc:'#FF00FF' -size 32x64 xc:'#0000FF' +append -type TrueColo
 start_editor
 swatch_x=780; swatch_y=$((TOP + 100))
 
-# [Paste before Copy; the swatch's fill question] ----------------------------
+# [Paste before Copy; the swatch's fill question, Yes] -----------------------
 key F6
-press_at $swatch_x $swatch_y 3
-wait_for "the fill question" 20 editor_gone
-key Escape
-wait_editor
-! cell_is 5 5 "$WHITE" || fail "answering No to the fill question filled the tile"
 press_at $swatch_x $swatch_y 3
 wait_for "the fill question" 20 editor_gone
 key Return
 wait_editor
 
-# [Copy, Next, Paste] --------------------------------------------------------
-key F5
+key F5   # Copy, Next, Paste
 key Right
 key F6
 
@@ -76,7 +70,6 @@ wait_editor
 press_at "$(cell_x 7)" "$(cell_y 7)"
 save_with_f2 "$TILES"
 for i in 0 3; do dump_tile "$TILES" $i "$WORK/after$i.txt"; done
-# still on tile 3 of the same set after the refusals, unchanged where nothing was painted
 expect_fields "$WORK/after3.txt" "7,7=255 255 255" "20,20=$(pixel_in "$WORK/before3.txt" 20 20)"
 cmp -s "$WORK/before0.txt" "$WORK/after0.txt" || fail "a refused load or import changed tile 0"
 
@@ -93,8 +86,7 @@ wait_for "Save as to write copy.til" 20 eval '[ "$(stamp "$WORK/copy.til")" != "
 dump_tile "$WORK/copy.til" 3 "$WORK/copy-after.txt"
 expect_fields "$WORK/copy-after.txt" "type=$(next_type "$type_before")"
 
-# [Import Zentor Tileset, the last toolbar button] ---------------------------
-# The toolbar is wider than the screen: the pointer at its right edge slides it until its frame (#6B6B6B) shows.
+# [Import Zentor Tileset, the last button: the pointer at the right edge slides the toolbar until its frame shows]
 toolbar_right_in() { shot && for y in $((TOP - 30)) $((TOP - 15)) $((TOP - 5)); do [ "$(px 799 $y)" = "#6B6B6B" ] || return 1; done; }
 xdotool mousemove --window "$APP_WIN" 799 $((TOP - 26))
 wait_for "the toolbar to slide in from the right" 20 toolbar_right_in

@@ -21,10 +21,9 @@ TILE12_X=$((12 * 33 + 1 + 16)); ROW0_Y=100
 
 tileed_workdir
 for i in 0 2; do dump_tile "$TILES" $i "$WORK/before$i.txt"; done
-W=$WHITE
 read -r r g b <<<"$(pixel_in "$WORK/before0.txt" 0 0)"
 P=$(hex "$r" "$g" "$b")
-[ "$P" != "$W" ] || fail "tile 0 of the content pack starts with a white pixel; the test needs another colour"
+[ "$P" != "$WHITE" ] || fail "tile 0 of the content pack starts with a white pixel; the test needs another colour"
 was=$(hex $(pixel_in "$WORK/before0.txt" 3 10))
 dump_tile "$TILES" 5 "$WORK/before5.txt"
 dump_tile "$TILES" 12 "$WORK/before12.txt"
@@ -33,14 +32,14 @@ dump_tile "$TILES" 12 "$WORK/before12.txt"
 start_editor
 
 # [a stroke, undone and redone as one step] ----------------------------------
-stroke "$W" 0,10 1,10 2,10 3,10 4,10 5,10
+stroke "$WHITE" 0,10 1,10 2,10 3,10 4,10 5,10
 focus_app
 key ctrl+z
 wait_cell 3 10 "$was" "Ctrl+Z after the stroke"
 cell_is 5 10 "$(hex $(pixel_in "$WORK/before0.txt" 5 10))" || fail "Ctrl+Z left the stroke's last pixel"
 key ctrl+y
-wait_cell 0 10 "$W" "Ctrl+Y"
-cell_is 5 10 "$W" || fail "Ctrl+Y did not bring the whole stroke back"
+wait_cell 0 10 "$WHITE" "Ctrl+Y"
+cell_is 5 10 "$WHITE" || fail "Ctrl+Y did not bring the whole stroke back"
 key ctrl+z
 wait_cell 3 10 "$was" "the second Ctrl+Z"
 
@@ -51,13 +50,13 @@ press_at 780 $((TOP + 100)) 3                # the swatch: fill the tile with th
 wait_for "the fill question" 20 editor_gone
 key Return
 wait_editor
-wait_cell 20 20 "$W" "tile 2 filled white"
+wait_cell 20 20 "$WHITE" "tile 2 filled white"
 focus_app
 key Left Left
 press_at "$(cell_x 0)" "$(cell_y 0)" 3       # pick the colour of tile 0's (0, 0)
 focus_app
 key Right Right
-wait_cell 5 5 "$W" "tile 2 shown again"
+wait_cell 5 5 "$WHITE" "tile 2 shown again"
 # down column 10 in one move of the pointer: the stroke fills in the line between, or the fill below leaks
 stroke "$P" 10,0 10,31
 for y in 1 9 16 30; do cell_is 10 $y "$P" || fail "a fast stroke left a gap at 10,$y"; done
@@ -66,11 +65,11 @@ key b
 press_at "$(cell_x 20)" "$(cell_y 20)"
 wait_cell 20 20 "$P" "the flood fill right of the line"
 cell_is 31 0 "$P" || fail "the flood fill missed a corner of its area"
-cell_is 5 5 "$W" || fail "the flood fill crossed the line"
+cell_is 5 5 "$WHITE" || fail "the flood fill crossed the line"
 # the fill undone from tile 3: the view goes back to tile 2
 key Right
 key ctrl+z
-wait_cell 20 20 "$W" "Ctrl+Z of the fill from tile 3"
+wait_cell 20 20 "$WHITE" "Ctrl+Z of the fill from tile 3"
 cell_is 10 5 "$P" || fail "undoing the fill did not show tile 2 (or took the line too)"
 key b                                         # the fill tool off: a click paints again
 
