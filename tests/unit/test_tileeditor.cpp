@@ -50,11 +50,10 @@ TEST_F(TileOps, RotateFlipAndMirrorMovePixelsAndUndoThemselvesInFourOrTwo)
     ALLEGRO_BITMAP* tile = Tile(37);
     PaintPattern(tile);
     const std::vector<Rgba> before = PixelsOf(tile);
-    const Rgba topLeft = PixelOf(tile, 0, 0), topRight = PixelOf(tile, 31, 0), corner = PixelOf(tile, 2, 1);
+    const Rgba corner = PixelOf(tile, 2, 1);
 
     ASSERT_TRUE(RotateTile(tile));
-    EXPECT_EQ(PixelOf(tile, 31, 0), topLeft) << "a quarter clockwise";
-    EXPECT_EQ(PixelOf(tile, 31, 31), topRight);
+    EXPECT_EQ(PixelOf(tile, 30, 2), corner) << "a quarter clockwise";
     ExpectOnlyTileTouched(37);
     for (int turn = 0; turn < 3; ++turn) ASSERT_TRUE(RotateTile(tile));
     EXPECT_EQ(PixelsOf(tile), before);

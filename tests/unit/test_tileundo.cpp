@@ -77,7 +77,6 @@ TEST_F(TileUndo, ASnapshotOfAnotherSizeGetsItsOwnPictureAndA32By32OneItsAtlasPla
     EXPECT_EQ(At(4, 0, 0), (Rgba{9, 9, 9, 255}));
     // read back through the atlas in one go, the same as one by one
     EXPECT_TRUE(SameTile(CaptureAllTiles(*tileset)[4], CaptureTile(*tileset, 4)));
-    EXPECT_EQ(UnpackTilePixel(PackTilePixel(al_map_rgba(1, 2, 3, 4))).a * 255.0f, 4.0f);
 }
 
 }  // namespace
