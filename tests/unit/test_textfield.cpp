@@ -97,9 +97,7 @@ TEST(TextField, SlotsAndTabFocus)
     KW_CreateTextField(c, "", 0, 0, 10, 100);
     KW_ReleaseTextField(b);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(c));
-    KW_TextFieldKey(c, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(a));
+    EXPECT_TRUE(KW_TextFieldHasFocus(c)) << "Tab passes over a released field";
 
     KW_TextField d;
     KW_CreateTextField(d, "", 0, 0, 10, 100);

@@ -48,7 +48,6 @@ TEST_F(TileUndo, OnlyTilesThatChangedAreKeptAndTypeDescriptionAndSetDescriptionC
     EXPECT_EQ(At(1023, 31, 31), (Rgba{0, 0, 0, 255}));
     EXPECT_EQ(tileset->description, "");
     EXPECT_EQ(TileToShowAfterStep(step, 700), 700) << "a tile the step touched stays in view";
-    EXPECT_EQ(TileToShowAfterStep(step, 5), 3) << "otherwise the first tile it touched";
 
     ApplyTileEditStep(*tileset, redo);
     EXPECT_EQ(tileset->tiles[3].type, TileWater);
