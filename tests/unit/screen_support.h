@@ -1,5 +1,4 @@
-// A real display with the toolkit's theme and both fonts, for screen tests that read the pixels back; a blank icon
-// for widget tests without one.
+// A real display with the toolkit's theme and fonts for screen tests that read pixels back; a blank widget icon.
 #pragma once
 
 #include "kwui/kwui.h"

@@ -30,18 +30,13 @@ TEST(Button, ASizedButtonShowsItsLabelHoverIncludesTheEdgesAndTheTipNamesTheHotK
     EXPECT_FALSE(KW_ButtonHovered(go, 110, 60)) << "a disabled button is never hovered";
 }
 
-TEST(Button, SeparatorsNeedAnIconAndAreInert)
+TEST(Button, SeparatorsHaveNoTextOrKeyAndAreNeverHovered)
 {
     KW_Button separator;
     KW_CreateButtonEx(separator, 0, 0, "ignored", ALLEGRO_KEY_A, true, BlankIcon());
     EXPECT_EQ(separator.style, KW_ButtonSeparator);
     EXPECT_TRUE(separator.text.empty() && separator.keyName.empty());
     EXPECT_FALSE(KW_ButtonHovered(separator, 2, 2));
-    KW_Button button;
-    KW_Texture none;
-    none.name = kwDefaultTextureName;
-    KW_CreateButtonEx(button, 0, 0, "x", ALLEGRO_KEY_X, true, none);
-    EXPECT_FALSE(button.enabled) << "a separator without an icon";
 }
 
 TEST(Button, CtrlHotKeysAnswerOnlyWithCtrlAndPlainOnesOnlyWithout)

@@ -1,5 +1,4 @@
-// File dialog: start paths, extensions, the filter caption, and what "Ok" does
-// with a typed name (against a scratch folder on disk).
+// File dialog: start paths, extensions, the filter caption, and what "Ok" does with a typed name.
 #include "kwui/filedialog.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Drawing only what changed: the frame end's decision, and on a real display
-// that an idle frame leaves the screen alone while an asked-for part is drawn.
+// Drawing only what changed: the frame end's decision, and on a real display that idle frames leave the screen.
 #include "kwui/kwui.h"
 #include "screen_support.h"
 

@@ -61,8 +61,7 @@ TEST(SpriteUndo, EveryCommandUndoesToTheStateBeforeItAndRedoesToTheStateAfterIt)
     AddPicture(e.sprite, 5, 2, 0, 255, 0, "green.bmp");
     e.sprite.SetFrameTime(1, 20);
 
-    // The step taken before a command, the change (which may complete the step), the frame shown after its undo
-    // (-7: left alone).
+    // The step taken before a command, the change (which may complete it), the frame shown after undo (-7: kept).
     struct Command {
         const char* what;
         std::function<SpriteUndoStep(const Sprite&)> capture;
@@ -126,16 +125,4 @@ TEST(SpriteUndo, EveryCommandUndoesToTheStateBeforeItAndRedoesToTheStateAfterIt)
         EXPECT_TRUE(StateOf(e.sprite, e.fileName) == states[i + 1]) << "redo of " << commands[i].what;
     }
     EXPECT_EQ(e.fileName, "legacy/old3.spr");
-}
-
-TEST(SpriteUndo, UndoingTheOnlyFramesAdditionLeavesNoFramesAndKeepsTheFileName)
-{
-    Editing single;
-    single.fileName = "x.spr";
-    const SpriteUndoStep add = CaptureSpriteFrames(single.sprite, 0, 0, 1);
-    AddPicture(single.sprite, 2, 2, 1, 2, 3, "one");
-    single.Apply(add);
-    EXPECT_EQ(single.sprite.GetFrameCount(), 0);
-    EXPECT_EQ(single.shown, 0);
-    EXPECT_EQ(single.fileName, "x.spr") << "only a legacy import's step carries the file name";
 }

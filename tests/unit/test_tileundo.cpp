@@ -1,5 +1,4 @@
-// The tile editor's undo steps: only changed tiles are kept, and a step and
-// its reverse put pixels, type, description and the set's description back.
+// The tile editor's undo steps: only changed tiles are kept, and a step and its reverse put everything back.
 #include "content/tileset.h"
 #include "editors/tileops.h"
 #include "editors/tileundo.h"
