@@ -55,8 +55,6 @@ TEST(EditorFrame, UndoAndRedoWithAnEmptyHistorySaySo)
     EXPECT_EQ(LastConsoleLine(), "Nothing to undo");
     editor.Redo();
     EXPECT_EQ(LastConsoleLine(), "Nothing to redo");
-    KW_ClearConsole();
-    kwInitialised = false;
 }
 
 TEST(EditorRecovery, ACopyIsWrittenTwoSecondsAfterChangesSettleOrAfterThirtySecondsOfSteadyChanges)

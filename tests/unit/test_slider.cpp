@@ -20,7 +20,6 @@ TEST(Slider, VolumeThumbClicksAndDragsInWholePercentSteps)
     std::set<int32_t> seen;
     for (int px = slider.x; px <= slider.x + slider.w; ++px) seen.insert(SliderClass::ValueAt(slider, thumb, px));
     EXPECT_EQ(seen.size(), 101u) << "one value for each percent";
-    EXPECT_TRUE(seen.count(2) && seen.count(5) && !seen.count(1));
 }
 
 TEST(Slider, AScrollBarThumbIsAtLeastTwentyLongAndMaxZeroDrawsOnlyTheTrough)

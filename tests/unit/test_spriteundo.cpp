@@ -25,17 +25,11 @@ SpriteState StateOf(const Sprite& sprite, const std::string& fileName)
     return state;
 }
 
-// A w x h picture of one colour with a transparent top-left pixel.
-ALLEGRO_BITMAP* MakePicture(int w, int h, int r, int g, int b)
+// Adds a w x h frame of one colour with a transparent top-left pixel.
+void AddPicture(Sprite& sprite, int w, int h, int r, int g, int b, const char* name)
 {
     ALLEGRO_BITMAP* bitmap = MakeFilledBitmap(w, h, al_map_rgb(r, g, b));
     PutPixelOn(bitmap, 0, 0, al_map_rgba(0, 0, 0, 0));
-    return bitmap;
-}
-
-void AddPicture(Sprite& sprite, int w, int h, int r, int g, int b, const char* name)
-{
-    ALLEGRO_BITMAP* bitmap = MakePicture(w, h, r, g, b);
     ASSERT_TRUE(sprite.AddFrame(bitmap, name));
     al_destroy_bitmap(bitmap);
 }
@@ -76,7 +70,7 @@ TEST(SpriteUndo, EveryCommandUndoesToTheStateBeforeItAndRedoesToTheStateAfterIt)
          [](Editing& e, SpriteUndoStep&) { e.sprite.DeleteFrame(1); }, 1},
         {"new picture for frame 0", [](const Sprite& s) { return CaptureSpriteFrames(s, 0, 1, 1); },
          [](Editing& e, SpriteUndoStep&) {
-             ALLEGRO_BITMAP* bitmap = MakePicture(6, 6, 9, 9, 9);
+             ALLEGRO_BITMAP* bitmap = MakeFilledBitmap(6, 6, al_map_rgb(9, 9, 9));
              e.sprite.SetFrameImage(0, bitmap);
              al_destroy_bitmap(bitmap);
          },

@@ -41,7 +41,6 @@ TEST(TextField, OnlyPrintableKeysInsertAndEditingWorksAtTheCaret)
 
 TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCuttingOne)
 {
-    // Typing beyond ASCII: test_mapeditor_edit_and_run.sh saves a map as Größe.map.
     KW_TextField field;
     KW_CreateTextField(field, "", 0, 0, 64, 200);
     EXPECT_FALSE(KW_TextFieldKey(field, 0, 127)) << "DEL is not a character";
