@@ -113,29 +113,6 @@ TEST_F(AudioDevice, RequestingAPlayingNamedInstanceOnlyMovesItAndDistanceSetsIts
     EXPECT_FLOAT_EQ(al_get_sample_instance_gain(audio.instances[muted].instance), 0.0f);
 }
 
-// In a process of its own, since Allegro's audio cannot be started twice. (Without a start: test_audio.sh.)
-TEST(AudioLifecycle, ShutdownFreesEverything)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(
-        {
-            AudioClass& audio = AudioClass::GetInstance();
-            kwInitialised = true;
-            if (!audio.Init()) std::exit(5);
-            const std::string path = (fs::temp_directory_path() / "sodbolt_audio_shutdown.wav").string();
-            if (!WriteTone(path, 1.0) || !audio.LoadSample(path.c_str(), "beep")) std::exit(6);
-            fs::remove(path);
-            audio.PlaySound(0, "", 0, 0, false);
-            audio.volumeTestSound = 0;
-            audio.Shutdown();
-            if (audio.initialised || !audio.instances.empty() || audio.SoundCount() != 0) std::exit(7);
-            if (audio.volumeTestSound != -1 || audio.musicStream) std::exit(8);
-            audio.Shutdown();  // twice is harmless
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(0), "");
-}
-
 TEST_F(AudioDevice, AWavThatIsOnlyItsHeaderIsSkippedWithItsNameAndACutOneKeepsWhatIsThere)
 {
     ASSERT_TRUE(WriteTone(folder / "tone.wav", 0.05));  // 1102 frames of 2 bytes

@@ -1,9 +1,7 @@
-// Tile set files: round trip, versions, damage, the atlas, and bad indexes.
+// Tile set files: round trip, versions, damage and the atlas. (Indexes outside the set: test_map.)
 #include "content/tileset.h"
 
 #include "content_testing.h"
-
-#include <array>
 
 namespace {
 
@@ -98,18 +96,4 @@ TEST(Tileset, TilesOfAnotherSizeKeepTheirOwnBitmap)
     const std::string again = scratch.Path("again.til");
     ASSERT_TRUE(set.Save(again.c_str()));
     EXPECT_EQ(ReadFileBytes(again), bytes);
-
-    ExpectEveryTruncationFails(
-        scratch.Path("cut.til"), bytes, [&](const std::string& p) { return set.Load(p.c_str()); },
-        [&] { EXPECT_EQ(al_get_bitmap_width(set.GetTileImage(9)), 2); }, /*stride=*/7);
-}
-
-TEST(Tileset, IndexesOutsideTheSetGiveNoImageAndLand)
-{
-    Tileset set;
-    set.New();
-    set.tiles[0].type = TileWater;
-    EXPECT_TRUE(set.GetTileImage(1024) == nullptr && set.GetTileImage(-1) == nullptr);
-    EXPECT_EQ((std::array{set.GetTileType(1024), set.GetTileType(65535), set.GetTileType(0)}),
-              (std::array{TileLand, TileLand, TileWater}));
 }
