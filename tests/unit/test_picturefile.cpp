@@ -1,4 +1,5 @@
-// Pictures other programs write (convert, ppmtoilbm) read the right way up; damaged ones are refused.
+// Pictures other programs write (convert, ppmtoilbm) read the right way up; damaged ones are refused; an
+// export replaces the file whole or leaves it as it was.
 #include "content/imagefile.h"
 #include "content/picturefile.h"
 #include "editors/tileops.h"
@@ -136,6 +137,34 @@ TEST(PictureFiles, ASmallPictureFillsATileWithHardPixels)
     EXPECT_EQ(PixelOf(tile, 16, 16), (Rgba{0, 0, 255, 255}));
     EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 0, 255, 255}));
     for (ALLEGRO_BITMAP* bitmap : {tile, four}) al_destroy_bitmap(bitmap);
+}
+
+TEST(ImageFile, AnExportReplacesTheFileWholeAndAFailedOneLeavesItAsItWas)
+{
+    ScratchFolder folder;
+    ALLEGRO_BITMAP* picture = MakeFilledBitmap(5, 3, al_map_rgb(10, 200, 30));
+    const Bytes old = {'o', 'l', 'd'};
+    const std::string png = folder.Path("tile.png");
+    WriteFileBytes(png, old);
+    ASSERT_TRUE(SaveBitmapReplacing(png.c_str(), picture));
+    ALLEGRO_BITMAP* back = al_load_bitmap(png.c_str());
+    ASSERT_NE(back, nullptr) << "the format the name asks for";
+    EXPECT_EQ(PixelOf(back, 4, 2), (Rgba{10, 200, 30, 255}));
+    al_destroy_bitmap(back);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"tile.png"});
+
+    // Refused: no format by that name, no extension, the temporary's place taken by a folder.
+    std::filesystem::create_directories(folder.Path("blocked.png.tmp~"));
+    for (const char* name : {"kept.xyz", "noextension", "blocked.png"}) {
+        const std::string path = folder.Path(name);
+        const bool existed = std::filesystem::path(path).has_extension();
+        if (existed) WriteFileBytes(path, old);
+        EXPECT_FALSE(SaveBitmapReplacing(path.c_str(), picture)) << name;
+        EXPECT_FALSE(std::filesystem::is_regular_file(path + ".tmp~")) << name;
+        EXPECT_EQ(std::filesystem::exists(path) ? ReadFileBytes(path) : Bytes(), existed ? old : Bytes()) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("noextension")));
+    al_destroy_bitmap(picture);
 }
 
 } // namespace

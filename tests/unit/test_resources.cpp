@@ -9,12 +9,6 @@
 
 #include "content_testing.h"
 
-#include <allegro5/allegro_image.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace fs = std::filesystem;
 
 class GameIni : public ::testing::Test {
