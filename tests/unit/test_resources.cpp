@@ -9,21 +9,14 @@
 
 #include "content_testing.h"
 
-#include <allegro5/allegro_image.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace fs = std::filesystem;
 
 class GameIni : public ::testing::Test {
 protected:
-    fs::path mods;
+    ScratchFolder scratch;
+    fs::path mods = scratch.Path("mods");
     void SetUp() override
     {
-        mods = fs::temp_directory_path() / "sodbolt_gameini_test";
-        fs::remove_all(mods);
         fs::create_directories(mods);
         gUseModFolder = true;
         gModFolder = mods.string();
@@ -36,7 +29,6 @@ protected:
         gPlay.mapPaths.clear();
         gPlay.musicNames.clear();
         kwInitialised = false;
-        fs::remove_all(mods);
     }
     bool LoadGameIni(const std::string& text)
     {
@@ -98,8 +90,6 @@ TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
     EXPECT_EQ(PixelOf(loaded, 1, 1).a, 0);
     EXPECT_EQ(PixelOf(loaded, 0, 0), (Rgba{10, 200, 30, 255}));
     al_destroy_bitmap(loaded);
-
-    EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
 }
 
 TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)

@@ -35,17 +35,10 @@ TEST(Arguments, OptionsModFolderAndRefusals)
     EXPECT_EQ(Parse({"sodbolt", "mods"}).error, "sodbolt: unexpected argument 'mods'");
 }
 
-TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
+// (Portable runs and the mod folders an installed game looks in: every end-to-end script and test_installed_game.sh.)
+TEST(Folders, InstalledBesideTheProgramAndInXdg)
 {
     FolderInputs inputs;
-    inputs.workingFolderHasContent = true;
-    inputs.executablePath = "/usr/games/sodbolt";
-    const ProgramFolders portable = ChooseFolders(inputs);
-    EXPECT_EQ(portable.mode, RunMode::Portable);
-    EXPECT_EQ(portable.baseFolder + portable.kwuiDataFolder, "base/kwuidata/");
-    EXPECT_EQ(portable.settingsFolder + portable.stateFolder + portable.userBaseFolder, "") << "all relative";
-
-    inputs.workingFolderHasContent = false;
     inputs.workingFolder = "/home/jürgen";
     inputs.home = "/home/jürgen";
     inputs.executablePath = "/opt/games/x/games/sodbolt";
@@ -62,9 +55,6 @@ TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
     EXPECT_EQ(installed.dataFolder, "/home/jürgen/pack/");
     EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/") << "a relative XDG path is ignored";
 
-    EXPECT_EQ(ModFolderCandidates("mymod", portable), std::vector<std::string>{"mymod"});
-    EXPECT_EQ(ModFolderCandidates("mymod", installed),
-              (std::vector<std::string>{"mymod", "/d/sodbolt/mods/mymod", "/home/jürgen/pack/mymod"}));
     EXPECT_EQ(ModFolderCandidates("/srv/mod", installed), std::vector<std::string>{"/srv/mod"});
 }
 
