@@ -26,7 +26,6 @@ TEST(VideoSettings, ReadingAndWindowFlagSpellings)
     const KW_VideoSettings s = Read("[video]\nwidth=800\n");
     EXPECT_EQ(std::make_tuple(s.width, s.height, s.windowed), std::make_tuple(800, -1, true))
         << "a missing height sends start-up to the desktop question; a missing window key means windowed";
-    EXPECT_FALSE(Read("[video]\nwidth=800\nheight=600\nwindow=no\n").windowed);
     for (const auto& [text, windowed] : {std::pair{"TRUE", true}, {"Yes", true}, {"1", true}, {"False", false}, {"windowed", false}})
         EXPECT_EQ(KW_ParseWindowFlag(text), windowed) << text;
     // Numbers too long for an int are held at its limits, never wrapped into a size that looks usable.

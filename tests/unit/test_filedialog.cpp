@@ -55,7 +55,6 @@ TEST(FileDialogPaths, APathThatDoesNotFitIsRefusedNotCut)
     dialog.SetStartPath(std::string(kPathBufferSize + 10, 'a'));
     EXPECT_FALSE(dialog.Run());
     EXPECT_TRUE(dialog.currentFolder.empty());
-    EXPECT_EQ(dialog.fileList.RowCount(), 0);
     dialog.Close();
 }
 

@@ -162,6 +162,7 @@ TEST(MapEditorCheck, TheReportNamesTheUnreachableCountOrTheRouteTimeAgainstTheNo
     RoutePlan plan;
     const struct { int grass, unreachable, frames; bool stuck; const char* text; } cases[] = {
         {0, 0, 0, false, "There is no grass on this map: the level is won as soon as it starts."},
+        {12, 1, 600, false, "1 grass cell of 12 can never be reached. It is marked in red on the map."},
         {12, 3, 600, false, "3 grass cells of 12 can never be reached. They are marked in red on the map."},
         {12, 11, 0, true,
          "The mower cannot leave its start point: 11 grass cells of 12 can never be reached. They are marked in red on "
@@ -206,5 +207,10 @@ TEST(MapEditorCheck, AWalledOffCellIsMarkedUntilAnEditChangesTheMap)
     editor.brushTile = 1;
     PressAt(editor, 1, 0);
     EXPECT_TRUE(editor.unreachableMarks.empty());
+    editor.EndPointerChange();
+    editor.CheckReachableGrass();
+    ASSERT_FALSE(editor.unreachableMarks.empty());
+    editor.Undo();
+    EXPECT_TRUE(editor.unreachableMarks.empty()) << "undo clears them too";
     gResources.mowerSprite.Clear();
 }

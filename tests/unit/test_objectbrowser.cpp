@@ -27,6 +27,13 @@ Flow LayOut(const std::vector<ObjectBrowserPlace>& sizes)
 }
 }  // namespace
 
+TEST(ObjectBrowserLayout, TwentyThreeTilesARowFifteenRowsAPageThreePages)
+{
+    const Flow flow = LayOut(std::vector<ObjectBrowserPlace>(1024, {32, 32}));
+    EXPECT_EQ((std::array{flow.positions[23].x, flow.positions[23].y, flow.positions[344].y}), (std::array{0, 33, 14 * 33}));
+    EXPECT_EQ(flow.pageStarts, (std::vector<int>{0, 345, 690}));
+}
+
 TEST(ObjectBrowserLayout, RowsTakeTheTallestItemWideItemsNeverWrapFirstAndOversizedOnesGetAPage)
 {
     // The 900-pixel item opens a row under the 60-pixel one; nothing fits behind it, yet it never wrapped on its own.
