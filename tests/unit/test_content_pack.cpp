@@ -131,7 +131,6 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
     EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
 }
 
-// Through the real audio object and the test's sound server.
 class ContentPackAudio : public audiotest::AudioDevice {};
 
 TEST_F(ContentPackAudio, EverySoundIsAnAudible22kHzMonoWavAndTheEngineLoopsWithoutASeam)

@@ -36,8 +36,7 @@ TEST(PictureFiles, TgaOfEitherRowOrderAndBmpOfEveryKindReadAsWrittenAndOurTgaRea
 {
     ScratchFolder scratch;
     const std::string png = MakeCornerPng(scratch);
-    // convert writes the rows in the picture's order and only marks the origin,
-    // so a true bottom-up file is the picture flipped and marked bottom left.
+    // convert only marks the origin: a true bottom-up file is the picture flipped and marked bottom left.
     const struct { const char* name; const char* options; const char* kind; } writes[] = {
         {"bottom-up.tga", "-flip -orient BottomLeft", ""}, {"top-down.tga", "-orient TopLeft", ""},
         {"rle.tga", "-flip -orient BottomLeft -compress RLE", ""}, {"v3.bmp", "", "BMP3:"}, {"v2.bmp", "", "BMP2:"},

@@ -56,8 +56,7 @@ protected:
         const Bytes exported = ReadFileBytes(scratch.Path("level.tmx"));
         tmx.assign(exported.begin(), exported.end());
     }
-    // Imports TEXT as level.tmx into a map holding the original and expects
-    // the refusal MESSAGE with every field kept.
+    // Imports TEXT as level.tmx over the original map: refused with MESSAGE, every field kept.
     void ExpectRefused(const std::string& text, const std::string& message, bool startOnly = false)
     {
         WriteText(scratch.Path("level.tmx"), text);
