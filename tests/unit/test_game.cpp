@@ -1,5 +1,4 @@
-// The game's rules: window fit, skill times, steering, movement with sliding, mowing, the status line and the
-// order of a level's endings.
+// The game's rules: window fit, skill times, steering, sliding, mowing, the status line, the order of endings.
 #include "test_game_support.h"
 
 #include "game/playgame.h"

@@ -41,7 +41,6 @@ TEST(TextField, OnlyPrintableKeysInsertAndEditingWorksAtTheCaret)
 
 TEST(TextField, TypesAnyLanguageEditsByWholeCharactersAndLimitsBytesWithoutCuttingOne)
 {
-    // Typing beyond ASCII: test_mapeditor_edit_and_run.sh saves a map as Größe.map.
     KW_TextField field;
     KW_CreateTextField(field, "", 0, 0, 64, 200);
     EXPECT_FALSE(KW_TextFieldKey(field, 0, 127)) << "DEL is not a character";
@@ -97,9 +96,7 @@ TEST(TextField, SlotsAndTabFocus)
     KW_CreateTextField(c, "", 0, 0, 10, 100);
     KW_ReleaseTextField(b);
     KW_TextFieldKey(a, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(c));
-    KW_TextFieldKey(c, ALLEGRO_KEY_TAB, '\t');
-    EXPECT_TRUE(KW_TextFieldHasFocus(a));
+    EXPECT_TRUE(KW_TextFieldHasFocus(c)) << "Tab passes over a released field";
 
     KW_TextField d;
     KW_CreateTextField(d, "", 0, 0, 10, 100);

@@ -1,29 +1,15 @@
-// Toolbar layout, pulling onto the screen, edge nudging, and tool tip placement.
+// Toolbar: pulled onto the screen, nudged back from the edge; tool tip placement.
 #include "kwui/toolbar.h"
 
 #include "kwui/core.h"
 #include "kwui/tooltip.h"
+#include "screen_support.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <tuple>
 #include <utility>
-
-namespace {
-
-KW_Texture Icon()
-{
-    const int flags = al_get_new_bitmap_flags();
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    ALLEGRO_BITMAP* bitmap = al_create_bitmap(32, 32);
-    al_set_new_bitmap_flags(flags);
-    KW_Texture icon = KW_MakeTexture(bitmap, "icon");
-    al_destroy_bitmap(bitmap);
-    return icon;
-}
-
-}  // namespace
 
 TEST(Toolbar, LayoutStaysOnTheScreenAndThePointerNudgesItBack)
 {
@@ -32,8 +18,7 @@ TEST(Toolbar, LayoutStaysOnTheScreenAndThePointerNudgesItBack)
     KW_Toolbar toolbar;
     KW_InitToolbar(toolbar);
     toolbar.x = 700;
-    const KW_Texture icon = Icon();
-    for (int i = 0; i < 5; ++i) KW_AddToolbarButtonEx(toolbar, "b", -1, false, icon);
+    for (int i = 0; i < 5; ++i) KW_AddToolbarButtonEx(toolbar, "b", -1, false, BlankIcon());
     EXPECT_EQ(toolbar.x + toolbar.width, 799) << "pulled back onto the screen";
     EXPECT_TRUE(toolbar.docked && toolbar.hidden) << "a new toolbar starts docked and hidden";
 
