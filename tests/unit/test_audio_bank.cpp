@@ -35,7 +35,6 @@ TEST_F(AudioDevice, FailedLoadsAndUnknownSoundNumbersChangeNothing)
     const int tone = AddTone("game\\skid", 0.05);
     ASSERT_EQ(tone, 0);
     EXPECT_FALSE(audio.LoadSample((folder / "missing.wav").c_str(), "game\\skid"));
-    EXPECT_EQ(audio.lastError, "Unable to load sample from " + (folder / "missing.wav").string());
     EXPECT_EQ(audio.sounds[0].samples.size(), 1u);
     EXPECT_EQ(audio.SoundCount(), 1);
 

@@ -1,10 +1,13 @@
 // The shipped content pack under base/ and kwuidata/textures/: every file the program asks for loads with its
 // own loaders, the levels are consistent, the sounds and tunes are usable. Runs from the repository root.
+#include "content/datapath.h"
 #include "content/map.h"
 #include "content/sheets.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
 #include "content_testing.h"
+#include "game/playstate.h"
+#include "game/resources.h"
 #include "test_audio_support.h"
 
 #include <array>
@@ -33,30 +36,6 @@ double MeanLuminance(ALLEGRO_BITMAP* bmp)
             sum += 0.3 * r + 0.59 * g + 0.11 * b;
         }
     return sum / 1024;
-}
-
-struct Level {
-    std::string map, music;
-};
-
-std::vector<Level> LevelsOfGameIni(std::string& menuMusic, std::string& creditsMusic)
-{
-    ALLEGRO_CONFIG* ini = al_load_config_file("base/game.ini");
-    std::vector<Level> levels;
-    if (!ini) return levels;
-    auto value = [&](const char* section, const char* key) {
-        const char* v = al_get_config_value(ini, section, key);
-        return std::string(v ? v : "");
-    };
-    menuMusic = value("music", "MenuMusic");
-    creditsMusic = value("music", "CreditsMusic");
-    int count = std::atoi(value("info", "MapsCount").c_str());
-    for (int i = 0; i < count; ++i) {
-        std::string section = "map" + std::to_string(i);
-        levels.push_back({value(section.c_str(), "map"), value(section.c_str(), "music")});
-    }
-    al_destroy_config(ini);
-    return levels;
 }
 
 // The sound names the program looks up by name.
@@ -105,18 +84,16 @@ TEST(ContentPack, TheTileSetHasGrassOfSeveralKindsAndMownGrassThatStandsOutAsLan
 }
 
 // Every level can be won from its start: test_game_levels.
-TEST(ContentPack, GameIniListsAtLeastTwelveLevelsWithTunesTitlesAndRisingClouds)
+TEST(ContentPack, GameIniListsAtLeastTwelveLevelsWithTitlesAndRisingClouds)
 {
-    std::string menuMusic, creditsMusic;
-    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
-    ASSERT_GE(levels.size(), 12u);
-    EXPECT_NE(menuMusic, creditsMusic);
+    ASSERT_TRUE(LoadMapsList());
+    ASSERT_GE(gPlay.mapPaths.size(), 12u);
     std::set<std::string> titles;
     int previousClouds = 0;
-    for (const Level& level : levels) {
-        SCOPED_TRACE(level.map);
+    for (const std::string& path : gPlay.mapPaths) {
+        SCOPED_TRACE(path);
         Map map;
-        ASSERT_TRUE(map.Load(("base/maps/" + level.map).c_str())) << map.lastError;
+        ASSERT_TRUE(map.Load(ResolveDataPath(path).c_str())) << map.lastError;
         EXPECT_TRUE(!map.title.empty() && map.title.size() <= 32 && !map.author.empty());
         EXPECT_TRUE(titles.insert(map.title).second) << "titles are unique";
         EXPECT_GE(map.timeLimit, 60);
@@ -154,7 +131,6 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
     EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
 }
 
-// Through the real audio object and the test's sound server.
 class ContentPackAudio : public audiotest::AudioDevice {};
 
 TEST_F(ContentPackAudio, EverySoundIsAnAudible22kHzMonoWavAndTheEngineLoopsWithoutASeam)
@@ -189,10 +165,16 @@ TEST_F(ContentPackAudio, EverySoundIsAnAudible22kHzMonoWavAndTheEngineLoopsWitho
 
 TEST_F(ContentPackAudio, EveryTunePlaysAudiblyFromItsStartForHalfAMinute)
 {
-    std::string menuMusic, creditsMusic;
-    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
-    std::set<std::string> tunes = {"base/" + menuMusic, "base/" + creditsMusic};
-    for (const Level& level : levels) tunes.insert("base/music/" + level.music);
+    ASSERT_TRUE(LoadMapsList());
+    ALLEGRO_CONFIG* ini = al_load_config_file("base/game.ini");
+    ASSERT_NE(ini, nullptr);
+    std::set<std::string> tunes;
+    for (const char* key : {"MenuMusic", "CreditsMusic"}) {
+        const char* tune = al_get_config_value(ini, "music", key);
+        tunes.insert(std::string("base/") + (tune ? tune : ""));
+    }
+    al_destroy_config(ini);
+    for (const std::string& name : gPlay.musicNames) tunes.insert("base/music/" + name);
     ASSERT_GE(tunes.size(), 6u) << "menu, credits and at least four level tunes";
 
     ALLEGRO_MIXER* mixer = al_get_default_mixer();

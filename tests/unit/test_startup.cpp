@@ -35,7 +35,7 @@ TEST(Arguments, OptionsModFolderAndRefusals)
     EXPECT_EQ(Parse({"sodbolt", "mods"}).error, "sodbolt: unexpected argument 'mods'");
 }
 
-// (Portable runs and the mod folders an installed game looks in: every end-to-end script and test_installed_game.sh.)
+// (Portable runs: every end-to-end script.)
 TEST(Folders, InstalledBesideTheProgramAndInXdg)
 {
     FolderInputs inputs;
@@ -55,6 +55,8 @@ TEST(Folders, InstalledBesideTheProgramAndInXdg)
     EXPECT_EQ(installed.dataFolder, "/home/jürgen/pack/");
     EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/") << "a relative XDG path is ignored";
 
+    EXPECT_EQ(ModFolderCandidates("mymod", installed),
+              (std::vector<std::string>{"mymod", "/d/sodbolt/mods/mymod", "/home/jürgen/pack/mymod"}));
     EXPECT_EQ(ModFolderCandidates("/srv/mod", installed), std::vector<std::string>{"/srv/mod"});
 }
 
@@ -71,11 +73,10 @@ TEST(Paths, CanonicalPathsAndAModFolderOverridingSingleFiles)
         gModFolder = folder;
         EXPECT_EQ(ResolveDataPath("maps/a.map"), mods.string() + "/maps/a.map") << folder;
         EXPECT_EQ(ResolveDataPath("maps/b.map"), "base/maps/b.map") << "a file missing from the mod comes from base";
-        }
+    }
     EXPECT_EQ(ResolveDataPath("/abs/x.map"), "/abs/x.map");
     gUseModFolder = false;
     gModFolder.clear();
-    EXPECT_EQ(ResolveDataPath("maps/a.map"), "base/maps/a.map");
 
     char small[12] = "maps/a.map";
     EXPECT_FALSE(ResolveDataPath(small, sizeof small)) << "a result that does not fit is refused";
