@@ -58,6 +58,7 @@ TEST(TileEditorFiles, WriteZentorTileset)
     for (int i = 0; i < Tileset::kTileCount; ++i)
         for (int p = 0; p < 256; ++p) PutU16(file, i < 2 ? first[i].pixel : 0xFFFF);
     WriteFileBytes(path, file);
+    ASSERT_EQ(ReadFileBytes(path).size(), 866340u);
 }
 
 }  // namespace
