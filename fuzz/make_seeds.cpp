@@ -1,6 +1,5 @@
-// Writes the seed corpora: valid files of every format, made with the
-// program's own savers where it has them and with the unit tests' file
-// builders for the legacy formats.
+// Writes the seed corpora: valid files of every format, from the program's own
+// savers and, for the legacy formats, the unit tests' file builders.
 #include "content/map.h"
 #include "content/savegame.h"
 #include "content/sprite.h"
@@ -90,8 +89,7 @@ int main(int argc, char** argv)
     for (int version : {1, 3, 4, 6})
         ok &= WriteBytes(root + "/zentor_sprite/v" + std::to_string(version) + ".spr", ZentorSprite(version, "Qdx Sprite File", 2, 1));
 
-    // Tiled files: a map with its tile set inside (so one file gets past the
-    // tile set check), CSV and base64-zlib layers, and a TSX.
+    // Tiled files: maps with their tile set inside (CSV and base64-zlib layers), and a TSX.
     const std::string tileset = "<tileset firstgid=\"1\" name=\"sodbolt\" tilewidth=\"32\" tileheight=\"32\" "
                                 "tilecount=\"1024\" columns=\"32\"><image source=\"sodbolt.png\" trans=\"ff00ff\"/></tileset>";
     const std::string start = "<?xml version=\"1.0\"?>\n<map version=\"1.8\" orientation=\"orthogonal\" width=\"25\" "

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds the content fuzz targets (libFuzzer, AddressSanitizer, UBSan) and
-# runs each for the given number of seconds (default 60), as many side by
-# side as the machine has cores (FUZZ_JOBS=N to choose).
-#   fuzz/run.sh [seconds]
-# Seeds are valid files written by the program's own savers; what a run
-# finds is kept in build-fuzz/corpus/<target>/, crashes in build-fuzz/crashes/.
+# fuzz/run.sh [seconds]: builds the content fuzz targets (libFuzzer, ASan, UBSan) and runs each for that long
+# (60 s), FUZZ_JOBS at a time (the core count); corpora in build-fuzz/corpus/, crashes in build-fuzz/crashes/.
 set -euo pipefail
 seconds="${1:-60}"
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 out="${FUZZ_BUILD_DIR:-$repo/build-fuzz}"
 cxx="${CXX_FUZZ:-clang++}"
 mkdir -p "$out/obj" "$out/crashes"
+jobs="${FUZZ_JOBS:-$(nproc)}"
+pids=()
+failed=0
+wait_for_slot() {   # waits for the oldest job once $jobs are running; its failure is remembered
+  if [ ${#pids[@]} -ge "$jobs" ]; then wait "${pids[0]}" || failed=1; pids=("${pids[@]:1}"); fi
+}
 
 allegro_flags=$(pkg-config --cflags allegro-5 tinyxml2 zlib)
 allegro_libs="$(pkg-config --libs allegro-5 tinyxml2 zlib)"
@@ -20,19 +22,18 @@ sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 # The content formats and what they call, built once per change.
 sources=("$repo"/content/*.cpp "$repo/platform/platform.cpp" "$repo/fuzz/support.cpp")
 objects=()
-pids=()
 for src in "${sources[@]}"; do
   name=$(echo "${src#$repo/}" | tr '/' '_')
   obj="$out/obj/${name%.cpp}.o"
   objects+=("$obj")
   if [ ! -f "$obj" ] || [ "$src" -nt "$obj" ] || [ -n "$(find "$repo/content" "$repo/fuzz" -name '*.h' -newer "$obj" 2>/dev/null | head -n1)" ]; then
+    wait_for_slot
     "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer-no-link -c "$src" -o "$obj" &
     pids+=($!)
-    # Two at a time: the machine is shared.
-    if [ ${#pids[@]} -ge 2 ]; then wait "${pids[0]}"; pids=("${pids[@]:1}"); fi
   fi
 done
-for pid in "${pids[@]}"; do wait "$pid"; done
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+pids=()
 
 # Seeds.
 "$cxx" "${common[@]}" "${sanitize[@]}" "$repo/fuzz/make_seeds.cpp" \
@@ -42,13 +43,6 @@ for target in "${targets[@]}"; do mkdir -p "$out/seeds/$target" "$out/corpus/$ta
 (cd "$out" && ASAN_OPTIONS=detect_leaks=0 ./make_seeds "$out/seeds")
 
 declare -A max_len=([tileset]=40000 [map]=2000 [sprite]=4096 [savegame]=64 [zentor_tileset]=870000 [zentor_sprite]=4096 [tiled]=16384)
-# As many targets build and then run side by side as there are cores (FUZZ_JOBS to choose), each for the full time.
-jobs="${FUZZ_JOBS:-$(nproc)}"
-pids=()
-wait_for_slot() {   # waits for the oldest job once $jobs are running; its failure is remembered
-  if [ ${#pids[@]} -ge "$jobs" ]; then wait "${pids[0]}" || failed=1; pids=("${pids[@]:1}"); fi
-}
-failed=0
 for target in "${targets[@]}"; do
   wait_for_slot
   "$cxx" "${common[@]}" "${sanitize[@]}" -fsanitize=fuzzer "$repo/fuzz/fuzz_$target.cpp" \

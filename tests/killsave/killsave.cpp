@@ -1,13 +1,7 @@
-// The kill test: for each kind of file the program writes, a child process
-// saves it again and again through the program's own savers, switching
-// between two fixed versions, and is ended with SIGKILL after a random wait;
-// then the file on disk must be exactly one version or the other, byte for
-// byte (never a mix, never empty), and nothing may be left beside it but the
-// saver's own temporary file, under a name nothing loads. (A POSIX test
-// driver: fork, kill and wait stand for a user's process being killed.)
-//   killsave [KILLS_PER_KIND] [SEED]      (50 and 17 by default)
-// Prints one line of figures per kind; the exit code is 0 when every kill left
-// a whole file.
+// Each kind of file the program writes is saved again and again by a child
+// process, switching between two versions, and the child is SIGKILLed after a
+// random wait: the file must then be one version whole, with nothing beside it
+// but the saver's own temporary. Usage: killsave [KILLS_PER_KIND] [SEED]
 #include "app/startup.h"
 #include "audio/audiorules.h"
 #include "content/imagefile.h"
@@ -188,8 +182,7 @@ bool KillWhileSaving(const Kind& kind, const fs::path& folder, int kills, std::m
     const long windowMicroseconds = std::max(1000L, static_cast<long>(saveSeconds * 3e6));
     int wholeA = 0, wholeB = 0, insideWrite = 0, bad = 0;
     for (int kill = 1; kill <= kills; ++kill) {
-        // A temporary left by an earlier kill stays (the saver must cope with
-        // it); it counts for this kill only when this saver wrote to it.
+        // A temporary left by an earlier kill stays; it counts only when this kill's saver wrote it.
         std::error_code noFile;
         const fs::path temporary = folder / temporaryName;
         const auto temporaryBefore = fs::last_write_time(temporary, noFile);

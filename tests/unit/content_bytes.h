@@ -43,15 +43,8 @@ inline Bytes ZentorTileset(int version = 6)
         PutFixed(bytes, "Legacy " + std::to_string(i), 27);
     }
     bytes.resize(bytes.size() + 312320, 0xDD);
-    for (int i = 0; i < 1024; ++i) {
-        for (int p = 0; p < 256; ++p) {
-            // Tile 0: white, red top-left pixel, green at (15, 15).
-            unsigned value = i == 0 ? 0xFFFF : 0x001F;
-            if (i == 0 && p == 0) value = 0xF800;
-            if (i == 0 && p == 255) value = 0x07E0;
-            PutU16(bytes, value);
-        }
-    }
+    for (int i = 0; i < 1024; ++i)
+        for (int p = 0; p < 256; ++p) PutU16(bytes, i == 0 ? 0xFFFF : 0x001F);
     return bytes;
 }
 

@@ -32,7 +32,6 @@ public:
         std::filesystem::remove_all(folder, ignored);
     }
     std::string Path(const std::string& name) const { return folder + "/" + name; }
-    // Names of everything in the folder (to catch stray temporary files).
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> names;

@@ -1,7 +1,8 @@
-// A real display with the toolkit's theme and both fonts, for screen tests that read the pixels back.
+// A real display with the toolkit's theme and fonts for screen tests that read pixels back; a blank widget icon.
 #pragma once
 
 #include "kwui/kwui.h"
+#include "kwui/textures.h"
 
 #include <allegro5/allegro_font.h>
 #include <allegro5/allegro_ttf.h>
@@ -57,4 +58,16 @@ inline std::vector<uint32_t> ReadScreenPixels()
     }
     al_unlock_bitmap(back);
     return pixels;
+}
+
+// A blank 32 x 32 icon in memory: a button or toolbar entry that has a picture.
+inline KW_Texture BlankIcon()
+{
+    const int flags = al_get_new_bitmap_flags();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    ALLEGRO_BITMAP* bitmap = al_create_bitmap(32, 32);
+    al_set_new_bitmap_flags(flags);
+    KW_Texture icon = KW_MakeTexture(bitmap, "icon");
+    al_destroy_bitmap(bitmap);
+    return icon;
 }

@@ -1,6 +1,7 @@
-// The sound bank and the instance pool against the real sound system.
+// The sound bank, the instance pool and the music stream against the real sound system.
 #include "test_audio_support.h"
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -34,7 +35,6 @@ TEST_F(AudioDevice, FailedLoadsAndUnknownSoundNumbersChangeNothing)
     const int tone = AddTone("game\\skid", 0.05);
     ASSERT_EQ(tone, 0);
     EXPECT_FALSE(audio.LoadSample((folder / "missing.wav").c_str(), "game\\skid"));
-    EXPECT_EQ(audio.lastError, "Unable to load sample from " + (folder / "missing.wav").string());
     EXPECT_EQ(audio.sounds[0].samples.size(), 1u);
     EXPECT_EQ(audio.SoundCount(), 1);
 
@@ -113,29 +113,6 @@ TEST_F(AudioDevice, RequestingAPlayingNamedInstanceOnlyMovesItAndDistanceSetsIts
     EXPECT_FLOAT_EQ(al_get_sample_instance_gain(audio.instances[muted].instance), 0.0f);
 }
 
-// In a process of its own, since Allegro's audio cannot be started twice. (Without a start: test_audio.sh.)
-TEST(AudioLifecycle, ShutdownFreesEverything)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(
-        {
-            AudioClass& audio = AudioClass::GetInstance();
-            kwInitialised = true;
-            if (!audio.Init()) std::exit(5);
-            const std::string path = (fs::temp_directory_path() / "sodbolt_audio_shutdown.wav").string();
-            if (!WriteTone(path, 1.0) || !audio.LoadSample(path.c_str(), "beep")) std::exit(6);
-            fs::remove(path);
-            audio.PlaySound(0, "", 0, 0, false);
-            audio.volumeTestSound = 0;
-            audio.Shutdown();
-            if (audio.initialised || !audio.instances.empty() || audio.SoundCount() != 0) std::exit(7);
-            if (audio.volumeTestSound != -1 || audio.musicStream) std::exit(8);
-            audio.Shutdown();  // twice is harmless
-            std::exit(0);
-        },
-        ::testing::ExitedWithCode(0), "");
-}
-
 TEST_F(AudioDevice, AWavThatIsOnlyItsHeaderIsSkippedWithItsNameAndACutOneKeepsWhatIsThere)
 {
     ASSERT_TRUE(WriteTone(folder / "tone.wav", 0.05));  // 1102 frames of 2 bytes
@@ -157,4 +134,81 @@ TEST_F(AudioDevice, AWavThatIsOnlyItsHeaderIsSkippedWithItsNameAndACutOneKeepsWh
     EXPECT_EQ(al_get_sample_length(audio.sounds[number].samples[0]), 500u) << "no made-up silence after the cut";
     const int16_t* frames = static_cast<const int16_t*>(al_get_sample_data(audio.sounds[number].samples[0]));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(frames), 1000), whole.substr(dataStart, 1000));
+}
+
+class AudioMusic : public AudioDevice {
+protected:
+    std::string tune;
+    void SetUp() override
+    {
+        AudioDevice::SetUp();
+        if (IsSkipped() || HasFailure()) return;
+        tune = (folder / "Tune.wav").string();
+        ASSERT_TRUE(WriteTone(tune, 4.0));
+    }
+    double Position() const { return al_get_audio_stream_position_secs(audio.musicStream); }
+    bool Playing() const { return al_get_audio_stream_playing(audio.musicStream); }
+};
+
+TEST_F(AudioMusic, PlayLoopsAtTheMusicVolumeUntilAStopOrAFileThatCannotBePlayed)
+{
+    audio.musicVolume = 51;
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    ASSERT_NE(audio.musicStream, nullptr);
+    EXPECT_TRUE(ConsoleHas("Playing music from " + tune));
+    EXPECT_FLOAT_EQ(al_get_audio_stream_gain(audio.musicStream), 0.2f);
+    audio.SkipMusic(-5.0);  // asks for a negative time; the stream carries on
+    EXPECT_TRUE(Playing());
+    audio.SkipMusic(3.5);
+    EXPECT_GE(Position(), 3.5);
+    al_rest(1.0);
+    EXPECT_LT(Position(), 3.0) << "near its end it goes round to the start";
+    EXPECT_TRUE(Playing());
+
+    // After a stop the transport does nothing; the dialog still starts from the last tune.
+    audio.StopMusic();
+    EXPECT_EQ(audio.GetMusicPositionText(), "-:--");
+    audio.RestartMusic();
+    audio.TogglePauseMusic();
+    audio.SkipMusic(5.0);
+    EXPECT_EQ(audio.musicStream, nullptr);
+    EXPECT_FALSE(audio.musicPaused);
+    EXPECT_EQ(audio.musicLoadPath, tune);
+
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str())) << "after a stop the same file starts again";
+    const std::string missing = (folder / "missing.xm").string();
+    EXPECT_FALSE(audio.PlayMusic(missing.c_str()));
+    EXPECT_EQ(audio.musicStream, nullptr) << "the old music ends";
+    EXPECT_EQ(audio.musicLoadPath, tune);
+}
+
+TEST_F(AudioMusic, TheSameFileInAnotherCaseCarriesOnOrResumesAndPlayRestartRewindsOrResumes)
+{
+    ASSERT_TRUE(audio.PlayMusic(tune.c_str()));
+    ALLEGRO_AUDIO_STREAM* stream = audio.musicStream;
+    al_rest(1.2);
+    const double before = Position();
+    ASSERT_GT(before, 0.8);
+    std::string shouted = tune;
+    std::transform(shouted.begin(), shouted.end(), shouted.begin(), [](unsigned char c) { return std::toupper(c); });
+    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
+    EXPECT_EQ(audio.musicStream, stream) << "not loaded again";
+    EXPECT_GE(Position(), before) << "not restarted";
+
+    audio.TogglePauseMusic();
+    const double paused = Position();
+    al_rest(0.3);
+    EXPECT_NEAR(Position(), paused, 0.05) << "a paused stream stays where it is";
+    ASSERT_TRUE(audio.PlayMusic(shouted.c_str()));
+    EXPECT_TRUE(Playing()) << "resumed";
+
+    audio.RestartMusic();
+    EXPECT_LT(Position(), 0.5) << "rewound while playing";
+    al_rest(1.0);
+    audio.TogglePauseMusic();
+    const double pausedAgain = Position();
+    ASSERT_GT(pausedAgain, 0.6);
+    audio.RestartMusic();
+    EXPECT_TRUE(Playing());
+    EXPECT_GE(Position(), pausedAgain) << "resumed, not rewound, while paused";
 }

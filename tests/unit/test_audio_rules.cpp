@@ -1,16 +1,12 @@
 // The audio object's pure rules: sound names, pan, level, the music position
 // text and the "audio" settings of kwui2.ini.
-#include "audio/audio.h"
 #include "audio/audiorules.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fstream>
-#include <string>
 #include <tuple>
-#include <utility>
 
 TEST(AudioRules, NamesPanLevelAndThePositionText)
 {
@@ -33,13 +29,6 @@ TEST(AudioRules, NamesPanLevelAndThePositionText)
 TEST(AudioSettings, VolumesAreReadAsNumbersAndHeldToTheRange)
 {
     ALLEGRO_CONFIG* config = al_create_config();
-    AudioClass& audio = AudioClass::GetInstance();
-    audio.soundVolume = audio.musicVolume = 1;
-    audio.musicLoadPath = "old";
-    audio.LoadSettings(config);
-    EXPECT_EQ(std::pair(audio.soundVolume, audio.musicVolume), std::pair(240, 140)) << "a missing section gives the defaults";
-    EXPECT_EQ(audio.musicLoadPath, "");
-
     al_set_config_value(config, "audio", "SoundVolume", " 81 dB");
     al_set_config_value(config, "audio", "MusicVolume", "loud");
     al_set_config_value(config, "audio", "MusicLoadPath", "base/music/tune 100%.xm");
@@ -74,7 +63,6 @@ TEST(AudioRules, WavDataExtentWalksTheChunksAndMeasuresWhatFollowsData)
         bool riff;
         uint64_t declared, present;
     } cases[] = {
-        {riff + fmt + std::string("data\x10\0\0\0", 8) + "abcdef", true, 16, 6},                 // cut short
         {riff + fmt + std::string("data\x04\0\0\0", 8) + "abcdefgh", true, 4, 4},                // more after it
         {riff + std::string("LIST\x03\0\0\0xyz\0", 12) + std::string("data\x02\0\0\0ab", 10), true, 2, 2},  // odd pad
         {riff + fmt, false, 0, 0},                                                               // no data chunk

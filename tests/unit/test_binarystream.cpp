@@ -26,18 +26,11 @@ TEST(BinaryStream, StringsAreLengthPrefixedCutToTheLimitAndBadLengthsMarkDamage)
     EXPECT_EQ(WriteWith(path, [](BinaryStream& s) { s.WriteStdString(static_cast<const char*>(nullptr)); }),
               (Bytes{0x00, 0x00}));
 
-    // Overlong text is cut to 32767 characters and a limit-length string reads back whole.
+    // Overlong text is cut to 32767 characters, which read back whole.
     const std::string text(40000, 'x');
-    ASSERT_EQ(WriteWith(path, [&](BinaryStream& s) {
-                  s.WriteStdString("");
-                  s.WriteStdString("abc");
-                  s.WriteStdString(text);
-              }).size(),
-              2u + 5u + 2u + 32767u);
+    ASSERT_EQ(WriteWith(path, [&](BinaryStream& s) { s.WriteStdString(text); }).size(), 2u + 32767u);
     BinaryStream in;
     ASSERT_TRUE(in.OpenForReading(path.c_str()));
-    EXPECT_EQ(in.ReadStdString(), "");
-    EXPECT_EQ(in.ReadStdString(), "abc");
     EXPECT_EQ(in.ReadStdString().size(), 32767u);
     EXPECT_FALSE(in.Damaged());
 
@@ -67,10 +60,6 @@ TEST(BinaryStream, BitmapsStoreRgbRowsReadBackOpaqueAndRefuseSizesOutsideTheFile
     EXPECT_EQ(PixelOf(back, 0, 0), (Rgba{0, 0, 0, 255}));
     EXPECT_EQ(PixelOf(back, 1, 0), (Rgba{0, 0, 255, 255}));
     al_destroy_bitmap(back);
-
-    // Asked to, transparent pixels are written as magenta.
-    EXPECT_EQ(WriteWith(path, [&](BinaryStream& s) { s.WriteAllegroBitmap(bitmap, true); }),
-              (Bytes{0x02, 0x00, 0x01, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0x00, 0xFF}));
     al_destroy_bitmap(bitmap);
 
     // Far larger than the file (refused from the size alone), width 32768 reading negative, width 0, a byte short.

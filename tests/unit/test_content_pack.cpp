@@ -1,10 +1,13 @@
 // The shipped content pack under base/ and kwuidata/textures/: every file the program asks for loads with its
 // own loaders, the levels are consistent, the sounds and tunes are usable. Runs from the repository root.
+#include "content/datapath.h"
 #include "content/map.h"
 #include "content/sheets.h"
 #include "content/sprite.h"
 #include "content/tileset.h"
 #include "content_testing.h"
+#include "game/playstate.h"
+#include "game/resources.h"
 #include "test_audio_support.h"
 
 #include <array>
@@ -12,7 +15,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 
@@ -34,30 +36,6 @@ double MeanLuminance(ALLEGRO_BITMAP* bmp)
             sum += 0.3 * r + 0.59 * g + 0.11 * b;
         }
     return sum / 1024;
-}
-
-struct Level {
-    std::string map, music;
-};
-
-std::vector<Level> LevelsOfGameIni(std::string& menuMusic, std::string& creditsMusic)
-{
-    ALLEGRO_CONFIG* ini = al_load_config_file("base/game.ini");
-    std::vector<Level> levels;
-    if (!ini) return levels;
-    auto value = [&](const char* section, const char* key) {
-        const char* v = al_get_config_value(ini, section, key);
-        return std::string(v ? v : "");
-    };
-    menuMusic = value("music", "MenuMusic");
-    creditsMusic = value("music", "CreditsMusic");
-    int count = std::atoi(value("info", "MapsCount").c_str());
-    for (int i = 0; i < count; ++i) {
-        std::string section = "map" + std::to_string(i);
-        levels.push_back({value(section.c_str(), "map"), value(section.c_str(), "music")});
-    }
-    al_destroy_config(ini);
-    return levels;
 }
 
 // The sound names the program looks up by name.
@@ -106,19 +84,16 @@ TEST(ContentPack, TheTileSetHasGrassOfSeveralKindsAndMownGrassThatStandsOutAsLan
 }
 
 // Every level can be won from its start: test_game_levels.
-TEST(ContentPack, GameIniListsAtLeastTwelveLevelsWithTunesTitlesAndRisingClouds)
+TEST(ContentPack, GameIniListsAtLeastTwelveLevelsWithTitlesAndRisingClouds)
 {
-    std::string menuMusic, creditsMusic;
-    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
-    ASSERT_GE(levels.size(), 12u);
-    EXPECT_TRUE(fs::exists("base/" + menuMusic) && fs::exists("base/" + creditsMusic) && menuMusic != creditsMusic);
+    ASSERT_TRUE(LoadMapsList());
+    ASSERT_GE(gPlay.mapPaths.size(), 12u);
     std::set<std::string> titles;
     int previousClouds = 0;
-    for (const Level& level : levels) {
-        SCOPED_TRACE(level.map);
-        EXPECT_TRUE(fs::exists("base/music/" + level.music)) << level.music;
+    for (const std::string& path : gPlay.mapPaths) {
+        SCOPED_TRACE(path);
         Map map;
-        ASSERT_TRUE(map.Load(("base/maps/" + level.map).c_str())) << map.lastError;
+        ASSERT_TRUE(map.Load(ResolveDataPath(path).c_str())) << map.lastError;
         EXPECT_TRUE(!map.title.empty() && map.title.size() <= 32 && !map.author.empty());
         EXPECT_TRUE(titles.insert(map.title).second) << "titles are unique";
         EXPECT_GE(map.timeLimit, 60);
@@ -156,102 +131,77 @@ TEST(ContentPack, TheMowerFacesUpAndAnimatesAndTheCloudsAreSoftAndOfTwoSizes)
     EXPECT_NE(sizes[0][0], sizes[1][0]) << "the two clouds differ in size";
 }
 
-namespace {
-
-struct WaveData {
-    int rate = 0, channels = 0, bits = 0, peak = 0;
-    std::vector<int16_t> samples;
-};
-
-// Reads the plain PCM files the content pack ships.
-WaveData ReadWave(const std::string& path)
-{
-    WaveData wave;
-    const Bytes bytes = ReadFileBytes(path);
-    auto u16 = [&](size_t o) { return bytes[o] | (bytes[o + 1] << 8); };
-    auto u32 = [&](size_t o) { return static_cast<uint32_t>(u16(o) | (u16(o + 2) << 16)); };
-    if (bytes.size() < 44 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF") return wave;
-    std::tie(wave.channels, wave.rate, wave.bits) = std::tuple(u16(22), static_cast<int>(u32(24)), u16(34));
-    for (size_t o = 44; o + 1 < bytes.size() && o < 44 + u32(40); o += 2) {
-        wave.samples.push_back(static_cast<int16_t>(u16(o)));
-        wave.peak = std::max(wave.peak, std::abs(static_cast<int>(wave.samples.back())));
-    }
-    return wave;
-}
-
-}  // namespace
-
-TEST(ContentPack, SoundsAre22kHzMonoWavsAndTheEngineLoopsWithoutASeam)
-{
-    for (const auto& entry : fs::recursive_directory_iterator("base/sound")) {
-        if (!entry.is_regular_file()) continue;
-        EXPECT_EQ(entry.path().extension(), ".wav") << entry.path();
-        WaveData wave = ReadWave(entry.path().string());
-        EXPECT_EQ((std::array{wave.rate, wave.channels, wave.bits}), (std::array{22050, 1, 16})) << entry.path();
-        EXPECT_GT(wave.peak, 8000) << entry.path() << " is audible";
-        EXPECT_LT(wave.peak, 32767) << entry.path() << " does not clip";
-    }
-    for (const char* name : {"idle", "moving", "mowing"}) {
-        WaveData wave = ReadWave(std::string("base/sound/game/engine_") + name + ".wav");
-        ASSERT_GT(wave.samples.size(), 1000u);
-        // the jump from the last sample back to the first is no bigger than the usual step between neighbours
-        int seam = std::abs(wave.samples.back() - wave.samples.front());
-        double steps = 0;
-        for (size_t i = 1; i < wave.samples.size(); ++i) steps += std::abs(wave.samples[i] - wave.samples[i - 1]);
-        steps /= wave.samples.size() - 1;
-        EXPECT_LT(seam, 4 * steps + wave.peak / 50) << name << " loops without a click";
-    }
-}
-
-// Through the real audio object and the test's sound server.
 class ContentPackAudio : public audiotest::AudioDevice {};
 
-namespace {
-std::atomic<double> gMixedEnergy{0};
-std::atomic<long> gMixedCount{0};
-
-void MeasureMix(void* buffer, unsigned int samples, void*)
-{
-    const float* data = static_cast<const float*>(buffer);
-    double sum = 0;
-    for (unsigned int i = 0; i < samples * 2; ++i) sum += static_cast<double>(data[i]) * data[i];
-    gMixedEnergy = gMixedEnergy + sum;
-    gMixedCount = gMixedCount + samples * 2;
-}
-}  // namespace
-
-TEST_F(ContentPackAudio, TheBankFindsEveryLookedUpSoundAndEveryTunePlaysAudiblyForHalfAMinute)
+TEST_F(ContentPackAudio, EverySoundIsAnAudible22kHzMonoWavAndTheEngineLoopsWithoutASeam)
 {
     audio.LoadSoundsFrom("base/sound");
     for (const char* name : kLookedUpSounds) EXPECT_NE(audio.FindSound(name), -1) << name;
-    ASSERT_GT(audio.SoundCount(), 0);
     for (const char* name : {"game\\skid", "world\\birds"})
         EXPECT_EQ(audio.sounds[std::max(audio.FindSound(name), 0)].samples.size(), 2u) << "two variants of " << name;
+    size_t files = 0, samples = 0;
+    for (const auto& entry : fs::recursive_directory_iterator("base/sound")) files += entry.is_regular_file();
+    for (const SoundEntry& sound : audio.sounds)
+        for (ALLEGRO_SAMPLE* sample : sound.samples) {
+            ++samples;
+            ASSERT_EQ((std::array<int, 3>{static_cast<int>(al_get_sample_frequency(sample)), al_get_sample_channels(sample),
+                                          al_get_sample_depth(sample)}),
+                      (std::array<int, 3>{22050, ALLEGRO_CHANNEL_CONF_1, ALLEGRO_AUDIO_DEPTH_INT16})) << sound.name;
+            const int16_t* values = static_cast<const int16_t*>(al_get_sample_data(sample));
+            const size_t length = al_get_sample_length(sample);
+            ASSERT_GT(length, 1u) << sound.name;
+            int peak = 0;
+            double steps = 0;
+            for (size_t i = 0; i < length; ++i) peak = std::max(peak, std::abs(static_cast<int>(values[i])));
+            for (size_t i = 1; i < length; ++i) steps += std::abs(values[i] - values[i - 1]);
+            EXPECT_TRUE(peak > 8000 && peak < 32767) << sound.name << " is audible and does not clip";
+            // An engine sound loops: the jump from its end to its start is no bigger than a usual step.
+            if (sound.name.rfind("game\\engine_", 0) == 0) {
+                EXPECT_LT(std::abs(values[length - 1] - values[0]), 4 * steps / (length - 1) + peak / 50) << sound.name;
+            }
+        }
+    EXPECT_EQ(samples, files) << "every file under base/sound is a WAV the bank loads";
+}
 
-    std::string menuMusic, creditsMusic;
-    std::vector<Level> levels = LevelsOfGameIni(menuMusic, creditsMusic);
-    std::set<std::string> tunes = {"base/" + menuMusic, "base/" + creditsMusic};
-    for (const Level& level : levels) tunes.insert("base/music/" + level.music);
+TEST_F(ContentPackAudio, EveryTunePlaysAudiblyFromItsStartForHalfAMinute)
+{
+    ASSERT_TRUE(LoadMapsList());
+    ALLEGRO_CONFIG* ini = al_load_config_file("base/game.ini");
+    ASSERT_NE(ini, nullptr);
+    std::set<std::string> tunes;
+    for (const char* key : {"MenuMusic", "CreditsMusic"}) {
+        const char* tune = al_get_config_value(ini, "music", key);
+        tunes.insert(std::string("base/") + (tune ? tune : ""));
+    }
+    al_destroy_config(ini);
+    for (const std::string& name : gPlay.musicNames) tunes.insert("base/music/" + name);
     ASSERT_GE(tunes.size(), 6u) << "menu, credits and at least four level tunes";
 
     ALLEGRO_MIXER* mixer = al_get_default_mixer();
     ASSERT_NE(mixer, nullptr);
     const bool canMeasure = al_get_mixer_depth(mixer) == ALLEGRO_AUDIO_DEPTH_FLOAT32 &&
                             al_get_mixer_channels(mixer) == ALLEGRO_CHANNEL_CONF_2;
+    static std::atomic<double> energy{0};
+    static std::atomic<long> count{0};
     audio.musicVolume = 255;
     for (const std::string& tune : tunes) {
         SCOPED_TRACE(tune);
         ASSERT_TRUE(audio.PlayMusic(tune.c_str())) << audio.lastError;
         EXPECT_GE(al_get_audio_stream_length_secs(audio.musicStream), 30.0) << "a tune lasts half a minute before it loops";
         if (!canMeasure) continue;
-        gMixedEnergy = 0;
-        gMixedCount = 0;
-        al_set_mixer_postprocess_callback(mixer, MeasureMix, nullptr);
+        energy = 0;
+        count = 0;
+        al_set_mixer_postprocess_callback(mixer, [](void* buffer, unsigned int frames, void*) {
+            const float* data = static_cast<const float*>(buffer);
+            double sum = 0;
+            for (unsigned int i = 0; i < frames * 2; ++i) sum += static_cast<double>(data[i]) * data[i];
+            energy = energy + sum;
+            count = count + frames * 2;
+        }, nullptr);
         al_rest(0.8);
         al_set_mixer_postprocess_callback(mixer, nullptr, nullptr);
-        ASSERT_GT(gMixedCount.load(), 4000) << "the mixer ran";
-        double rms = std::sqrt(gMixedEnergy.load() / gMixedCount.load());
-        EXPECT_GT(rms, 0.02) << "the tune is heard from its start";
+        ASSERT_GT(count.load(), 4000) << "the mixer ran";
+        EXPECT_GT(std::sqrt(energy.load() / count.load()), 0.02) << "the tune is heard from its start";
     }
 }
 

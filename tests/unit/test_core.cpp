@@ -1,12 +1,10 @@
-// kwui2.ini's video section, the text window and the keys around a modal dialog.
+// kwui2.ini's video section and the text window.
 #include "kwui/core.h"
-#include "kwui/input.h"
 #include "kwui/textwindow.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -23,30 +21,20 @@ KW_VideoSettings Read(const char* text)
 }
 }  // namespace
 
-TEST(VideoSettings, ReadingWritingAndWindowFlagSpellings)
+TEST(VideoSettings, ReadingAndWindowFlagSpellings)
 {
     const KW_VideoSettings s = Read("[video]\nwidth=800\n");
     EXPECT_EQ(std::make_tuple(s.width, s.height, s.windowed), std::make_tuple(800, -1, true))
         << "a missing height sends start-up to the desktop question; a missing window key means windowed";
-    EXPECT_FALSE(Read("[video]\nwidth=800\nheight=600\nwindow=no\n").windowed);
     for (const auto& [text, windowed] : {std::pair{"TRUE", true}, {"Yes", true}, {"1", true}, {"False", false}, {"windowed", false}})
         EXPECT_EQ(KW_ParseWindowFlag(text), windowed) << text;
     // Numbers too long for an int are held at its limits, never wrapped into a size that looks usable.
     const KW_VideoSettings wrapped = Read("[video]\nwidth=4294968096\nheight=-4294966696\n");
     EXPECT_EQ(std::make_tuple(wrapped.width, wrapped.height), std::make_tuple(INT_MAX, INT_MIN));
     EXPECT_EQ(KW_ReadVideoSettings(nullptr).height, -1) << "no file";
-
-    ALLEGRO_CONFIG* config = al_create_config();
-    KW_WriteVideoSettings(config, 1024, 768, false, true);
-    EXPECT_STREQ(al_get_config_value(config, "video", "window"), "False");
-    const KW_VideoSettings back = KW_ReadVideoSettings(config);
-    EXPECT_EQ(std::make_tuple(back.width, back.height, back.windowed, back.sharpPixels, back.fullScreenWindow),
-              std::make_tuple(1024, 768, false, true, false));
-    KW_WriteVideoSettings(config, 1024, 768, false, false, true);
-    EXPECT_TRUE(KW_ReadVideoSettings(config).fullScreenWindow);
-    KW_WriteVideoSettings(config, 1024, 768, true, false, true);
-    EXPECT_FALSE(KW_ReadVideoSettings(config).fullScreenWindow) << "a window is never grown";
-    al_destroy_config(config);
+    const KW_VideoSettings full = Read("[video]\nwindow=False\nsharppixels=True\nfullscreenwindow=True\n");
+    EXPECT_TRUE(full.sharpPixels && full.fullScreenWindow);
+    EXPECT_FALSE(Read("[video]\nwindow=True\nfullscreenwindow=True\n").fullScreenWindow) << "a window is never grown";
 }
 
 TEST(TextWindow, PrintCutsLongLines)
@@ -55,18 +43,4 @@ TEST(TextWindow, PrintCutsLongLines)
     TextWindowClass::Print(window, "50% done");
     TextWindowClass::Print(window, std::string(400, 'a').c_str());
     EXPECT_EQ(window.lines, (std::vector<std::string>{"50% done", std::string(255, 'a')}));
-}
-
-TEST(ModalScope, TheKeyThatOpensADialogDoesNotActInItAndTheOneThatClosesItStaysWithIt)
-{
-    kwKeyPending = true;
-    kwKeyCode = ALLEGRO_KEY_ENTER;
-    {
-        KW_ModalScope modal;
-        EXPECT_FALSE(kwKeyPending);
-        kwKeyPending = true;
-        kwKeyCode = ALLEGRO_KEY_ESCAPE;
-    }
-    EXPECT_FALSE(kwKeyPending);
-    EXPECT_EQ(kwKeyCode, -1);
 }

@@ -35,7 +35,5 @@ TEST(DisplayMode, ASizeTheDisplayCannotMakeIsRefusedWithAMessageAndTheOldModeKep
         EXPECT_EQ(kwConsoleLines.back().text, "Unable to set new display mode " + std::to_string(side) + " by " + std::to_string(side));
     }
     EXPECT_TRUE(KW_DisplayCanMake(640, 480));
-    kwInitialised = false;
-    kwDisplay = nullptr;
     al_destroy_display(display);
 }

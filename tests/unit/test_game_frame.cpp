@@ -24,12 +24,10 @@ struct ScreenSize {
 class GameFrameScreen : public ::testing::TestWithParam<ScreenSize> {
 protected:
     TestScreen screen;
-    ALLEGRO_DISPLAY* display = nullptr;
 
     void SetUp() override
     {
         if (!screen.Open(GetParam().width, GetParam().height)) GTEST_SKIP() << "no display";
-        display = screen.display;
         ASSERT_TRUE(screen.FontsLoaded()) << "the font is placed by the set-up";
 
         ASSERT_TRUE(gPlay.map.Load("base/maps/level05.map")) << gPlay.map.lastError;
@@ -42,12 +40,11 @@ protected:
             for (int16_t i = 0; i < sprite->GetFrameCount(); ++i) sprite->SetFrameTime(i, 0);
         gPlay.mapWindow = al_create_bitmap(kFieldWidth, kFieldHeight);
         gPlay.audioStrip =
-            al_create_sub_bitmap(al_get_backbuffer(display), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
+            al_create_sub_bitmap(al_get_backbuffer(screen.display), 0, kwScreenH - 65, kwScreenW, kStatusBandHeight);
         const WindowFit fit = FitMapWindow(kwScreenW, kwScreenH);
         std::tie(gPlay.windowWidth, gPlay.windowHeight, gPlay.windowX) = std::tie(fit.width, fit.height, fit.x);
 
-        // A level under way: some grass cut, the turned mower hanging over the bottom
-        // right corner, a cloud at the bottom edge whose shadow reaches past the field.
+        // Some grass cut, the turned mower over the bottom right corner, a cloud's shadow reaching past the field.
         gPlay.levelIndex = 4;
         CountGrass();
         for (int row = 0; row < kFieldRows; row += 3)
@@ -133,7 +130,7 @@ protected:
 
 TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
 {
-    al_set_target_backbuffer(display);
+    al_set_target_backbuffer(screen.display);
     const std::vector<Cloud> clouds = gPlay.clouds;
     // Three frames each way: the second draws the kept level line, the third a new percentage.
     std::vector<uint32_t> plain, game;
@@ -167,12 +164,11 @@ TEST_P(GameFrameScreen, GameFrameMatchesThePlainFrame)
     EXPECT_NE(game, std::vector<uint32_t>(game.size(), game[0])) << "something was drawn";
 }
 
-// Where the screen keeps its last frame, a scaled field redrawn only where it
-// changed shows what a whole frame shows, and leaves the rest as it was.
+// Where the screen keeps its last frame, a scaled field redrawn only where it changed shows a whole frame.
 TEST_P(GameFrameScreen, FramesDrawnInPatchesMatchWholeFrames)
 {
     if (MapWindowIsUnscaled()) GTEST_SKIP() << "the field is drawn in place";
-    al_set_target_backbuffer(display);
+    al_set_target_backbuffer(screen.display);
     for (Cloud& cloud : gPlay.clouds) {  // clear of the top-left corner, where a mark is left
         cloud.x = std::max(cloud.x, 300.0f);
         cloud.y = std::max(cloud.y, 200.0f);

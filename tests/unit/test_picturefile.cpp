@@ -1,4 +1,5 @@
-// Pictures other programs write (convert, ppmtoilbm) read the right way up; damaged ones are refused.
+// Pictures other programs write (convert, ppmtoilbm) read the right way up; damaged ones are refused; an
+// export replaces the file whole or leaves it as it was.
 #include "content/imagefile.h"
 #include "content/picturefile.h"
 #include "editors/tileops.h"
@@ -31,37 +32,23 @@ void ExpectCorners(ALLEGRO_BITMAP* picture, const std::string& what)
     EXPECT_EQ(PixelOf(picture, 3, 2), (Rgba{255, 255, 255, 255})) << what;
 }
 
-TEST(PictureFiles, TgaInEitherRowOrderReadsTheRightWayUpAndExportsSoForConvert)
+TEST(PictureFiles, TgaOfEitherRowOrderAndBmpOfEveryKindReadAsWrittenAndOurTgaReadsSoInConvert)
 {
     ScratchFolder scratch;
     const std::string png = MakeCornerPng(scratch);
-    // convert writes the rows in the picture's order and only marks the origin,
-    // so a true bottom-up file is the picture flipped and marked bottom left.
-    const std::pair<std::string, std::string> writes[] = {{"bottom-up.tga", "-flip -orient BottomLeft"},
-                                                          {"top-down.tga", "-orient TopLeft"},
-                                                          {"rle.tga", "-flip -orient BottomLeft -compress RLE"}};
+    // convert only marks the origin: a true bottom-up file is the picture flipped and marked bottom left.
+    const struct { const char* name; const char* options; const char* kind; } writes[] = {
+        {"bottom-up.tga", "-flip -orient BottomLeft", ""}, {"top-down.tga", "-orient TopLeft", ""},
+        {"rle.tga", "-flip -orient BottomLeft -compress RLE", ""}, {"v3.bmp", "", "BMP3:"}, {"v2.bmp", "", "BMP2:"},
+        {"v5.bmp", "", "BMP:"}};
     for (const auto& write : writes) {
-        ASSERT_TRUE(Shell("convert " + png + " " + write.second + " " + scratch.Path(write.first)));
+        ASSERT_TRUE(Shell("convert " + png + " " + write.options + " " + write.kind + scratch.Path(write.name)));
         std::string error;
-        ALLEGRO_BITMAP* picture = LoadPicture(scratch.Path(write.first), error);
-        ExpectCorners(picture, write.first);
+        ALLEGRO_BITMAP* picture = LoadPicture(scratch.Path(write.name), error);
+        ExpectCorners(picture, write.name);
         if (picture) al_destroy_bitmap(picture);
     }
-    // Ours, read by convert: the same pixels as the picture it came from.
-    std::string error;
-    ALLEGRO_BITMAP* picture = LoadPicture(png, error);
-    ASSERT_TRUE(picture);
-    ASSERT_TRUE(SaveBitmapReplacing(scratch.Path("ours.tga").c_str(), picture));
-    al_destroy_bitmap(picture);
-    for (const char* orient : {"", "-auto-orient "})
-        EXPECT_TRUE(Shell("test \"$(convert " + scratch.Path("ours.tga") + " " + std::string(orient) + "PNG24:- | compare -metric AE " +
-                          png + " - null: 2>&1)\" = 0"))
-            << orient;
-}
-
-TEST(PictureFiles, Bmp32WithAlphaKeepsItsColours)
-{
-    ScratchFolder scratch;
+    // A 32-bit BMP keeps the colours of its half-seen pixels.
     const std::string bmp = scratch.Path("alpha.bmp");
     ASSERT_TRUE(Shell("convert -size 2x2 xc:'rgba(0,0,255,0.5)' -fill white -draw 'point 1,1' -fill red -draw "
                     "'point 1,0' PNG32:" + scratch.Path("alpha.png") + " && convert " + scratch.Path("alpha.png") +
@@ -72,13 +59,16 @@ TEST(PictureFiles, Bmp32WithAlphaKeepsItsColours)
     EXPECT_EQ((std::array{PixelOf(picture, 0, 0), PixelOf(picture, 1, 0), PixelOf(picture, 1, 1)}),
               (std::array{Rgba{0, 0, 255, 127}, Rgba{255, 0, 0, 255}, Rgba{255, 255, 255, 255}}));
     al_destroy_bitmap(picture);
-    const std::string png = MakeCornerPng(scratch);
-    for (const char* type : {"BMP3:", "BMP2:", "BMP:"}) {
-        ASSERT_TRUE(Shell("convert " + png + " " + type + scratch.Path("depth.bmp")));
-        picture = LoadPicture(scratch.Path("depth.bmp"), error);
-        ExpectCorners(picture, type);
-        if (picture) al_destroy_bitmap(picture);
-    }
+
+    // Ours, read by convert: the same pixels as the picture it came from.
+    picture = LoadPicture(png, error);
+    ASSERT_TRUE(picture);
+    ASSERT_TRUE(SaveBitmapReplacing(scratch.Path("ours.tga").c_str(), picture));
+    al_destroy_bitmap(picture);
+    for (const char* orient : {"", "-auto-orient "})
+        EXPECT_TRUE(Shell("test \"$(convert " + scratch.Path("ours.tga") + " " + std::string(orient) + "PNG24:- | compare -metric AE " +
+                          png + " - null: 2>&1)\" = 0"))
+            << orient;
 }
 
 TEST(PictureFiles, TruncatedBmpAndTgaAreRefusedAsDamaged)
@@ -142,6 +132,34 @@ TEST(PictureFiles, ASmallPictureFillsATileWithHardPixels)
     EXPECT_EQ(PixelOf(tile, 16, 16), (Rgba{0, 0, 255, 255}));
     EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 0, 255, 255}));
     for (ALLEGRO_BITMAP* bitmap : {tile, four}) al_destroy_bitmap(bitmap);
+}
+
+TEST(ImageFile, AnExportReplacesTheFileWholeAndAFailedOneLeavesItAsItWas)
+{
+    ScratchFolder folder;
+    ALLEGRO_BITMAP* picture = MakeFilledBitmap(5, 3, al_map_rgb(10, 200, 30));
+    const Bytes old = {'o', 'l', 'd'};
+    const std::string png = folder.Path("tile.png");
+    WriteFileBytes(png, old);
+    ASSERT_TRUE(SaveBitmapReplacing(png.c_str(), picture));
+    ALLEGRO_BITMAP* back = al_load_bitmap(png.c_str());
+    ASSERT_NE(back, nullptr) << "the format the name asks for";
+    EXPECT_EQ(PixelOf(back, 4, 2), (Rgba{10, 200, 30, 255}));
+    al_destroy_bitmap(back);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"tile.png"});
+
+    // Refused: no format by that name, no extension, the temporary's place taken by a folder.
+    std::filesystem::create_directories(folder.Path("blocked.png.tmp~"));
+    for (const char* name : {"kept.xyz", "noextension", "blocked.png"}) {
+        const std::string path = folder.Path(name);
+        const bool existed = std::filesystem::path(path).has_extension();
+        if (existed) WriteFileBytes(path, old);
+        EXPECT_FALSE(SaveBitmapReplacing(path.c_str(), picture)) << name;
+        EXPECT_FALSE(std::filesystem::is_regular_file(path + ".tmp~")) << name;
+        EXPECT_EQ(std::filesystem::exists(path) ? ReadFileBytes(path) : Bytes(), existed ? old : Bytes()) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("noextension")));
+    al_destroy_bitmap(picture);
 }
 
 } // namespace

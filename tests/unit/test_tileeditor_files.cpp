@@ -1,5 +1,4 @@
-// End-to-end helpers, run by tests/e2e/tileeditor_lib.sh through environment variables
-// (skipped otherwise): a tile as our loader reads it, and a Zentor tile set to import.
+// Helpers that tests/e2e/tileeditor_lib.sh runs through environment variables (skipped otherwise).
 #include "content/tileset.h"
 
 #include "content_testing.h"
@@ -39,8 +38,7 @@ TEST(TileEditorFiles, DumpTile)
     ASSERT_TRUE(text.good());
 }
 
-// TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]: tile 0 "Imported Rock" (legacy Solid, red),
-// tile 1 "Old Pond" (legacy Water, blue), the rest unnamed white Land.
+// TILEED_ZENTOR_OUT=old.til [TILEED_ZENTOR_VERSION=6]: "Imported Rock" (Solid, red), "Old Pond" (Water, blue), white.
 TEST(TileEditorFiles, WriteZentorTileset)
 {
     const char* path = Env("TILEED_ZENTOR_OUT");

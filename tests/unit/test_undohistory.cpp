@@ -46,12 +46,17 @@ TEST(UndoHistory, UndoAndRedoWalkBackAndForthAndANewChangeDropsRedo)
     EXPECT_EQ(doc.value, 0);
 }
 
-TEST(UndoHistory, AChangeAfterUndoingPastTheSaveNeverMatchesItAgain)
+TEST(UndoHistory, UndoingBackToTheSaveIsUnmodifiedAndAChangeAfterUndoingPastItNeverMatchesItAgain)
 {
     Counter doc;
     doc.Set(1);
     doc.history.MarkSaved();
+    doc.Set(2);
+    EXPECT_TRUE(doc.history.IsModified());
     doc.Undo();
+    EXPECT_FALSE(doc.history.IsModified());
+    doc.Undo();
+    EXPECT_TRUE(doc.history.IsModified()) << "older than the save";
     doc.Set(5);
     EXPECT_TRUE(doc.history.IsModified());
     doc.history.Clear();  // a load

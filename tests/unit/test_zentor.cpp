@@ -1,4 +1,5 @@
-// Zentor import: tile sets of version 6 and sprites of versions up to 6.
+// Zentor import: sprites of versions up to 6, refusals and damage. (A version 6 tile set imported:
+// test_tileeditor_files.sh.)
 #include "content/zentor.h"
 
 #include "content/sprite.h"
@@ -6,26 +7,6 @@
 #include "content_testing.h"
 
 #include <array>
-
-TEST(ZentorImport, AVersion6TilesetBringsNamesTypesAndScaledColours)
-{
-    ScratchFolder scratch;
-    const std::string path = scratch.Path("old.til");
-    WriteFileBytes(path, ZentorTileset());
-    Tileset set;
-    set.New();
-    ASSERT_TRUE(ImportZentorTileset(set, path.c_str()));
-    EXPECT_EQ(set.tiles[1023].description, "Legacy 1023");
-    // codes 0, 1, 2 and 7
-    EXPECT_EQ((std::array{set.tiles[0].type, set.tiles[1].type, set.tiles[2].type, set.tiles[3].type}),
-              (std::array{TileLand, TileSolid, TileWater, TileLand}));
-    ALLEGRO_BITMAP* tile = set.GetTileImage(0);
-    ASSERT_EQ(al_get_bitmap_width(tile), 32);
-    // 16 x 16 pixels scaled to 32 x 32
-    EXPECT_EQ((std::array{PixelOf(tile, 1, 1), PixelOf(tile, 2, 0), PixelOf(tile, 31, 31), PixelOf(tile, 29, 31)}),
-              (std::array{Rgba{255, 0, 0, 255}, Rgba{255, 255, 255, 255}, Rgba{0, 255, 0, 255}, Rgba{255, 255, 255, 255}}));
-    EXPECT_EQ(PixelOf(set.GetTileImage(1023), 0, 0), (Rgba{0, 0, 255, 255}));
-}
 
 TEST(ZentorImport, TilesetRefusalsLeaveTheSetUnchanged)
 {
