@@ -25,12 +25,14 @@ RUN_DIR="$RUN"
 export HOME="$USERS" XDG_CONFIG_HOME="$USERS/config" XDG_DATA_HOME="$USERS/share" XDG_STATE_HOME="$USERS/state"
 ln -s "$REPO_ROOT/kwuidata" "$WORK/kwuidata"
 
-# Command line: answers without a window, refusals with exit code 2 (their texts: unit tests).
+# Command line: answers without a window, refusals with exit code 2.
 run_now() { launch "$@"; expect_exit "$EXPECT" 10; }
 EXPECT=0 run_now "$SODBOLT_BIN" --help
 grep -q '^Usage: sodbolt' "$WORK/stdout.txt" && grep -q 'XDG_DATA_HOME' "$WORK/stdout.txt" || fail "--help: $(head -3 "$WORK/stdout.txt")"
 [ ! -s "$WORK/stderr.txt" ] || fail "--help wrote to stderr"
 EXPECT=2 run_now "$SODBOLT_BIN" -base nomod
+expected="sodbolt: mod folder 'nomod' not found (looked in $RUN/nomod, $SHARE/mods/nomod and $DATA/nomod)"
+[ "$(cat "$WORK/stderr.txt")" = "$expected" ] || fail "missing mod folder: $(cat "$WORK/stderr.txt")"
 [ -z "$(ls -A "$USERS")" ] || fail "a refused start made folders: $(ls -A "$USERS")"
 
 # A data folder without content: one line naming where it looked, the Error box, exit code 1.
