@@ -1,5 +1,6 @@
-// kwui2.ini's video section and the text window.
+// kwui2.ini's video section, the text window and the keys around a modal dialog.
 #include "kwui/core.h"
+#include "kwui/input.h"
 #include "kwui/textwindow.h"
 
 #include <gtest/gtest.h>
@@ -43,4 +44,18 @@ TEST(TextWindow, PrintCutsLongLines)
     TextWindowClass::Print(window, "50% done");
     TextWindowClass::Print(window, std::string(400, 'a').c_str());
     EXPECT_EQ(window.lines, (std::vector<std::string>{"50% done", std::string(255, 'a')}));
+}
+
+TEST(ModalScope, TheKeyThatOpensADialogDoesNotActInItAndTheOneThatClosesItStaysWithIt)
+{
+    kwKeyPending = true;
+    kwKeyCode = ALLEGRO_KEY_ENTER;
+    {
+        KW_ModalScope modal;
+        EXPECT_FALSE(kwKeyPending);
+        kwKeyPending = true;
+        kwKeyCode = ALLEGRO_KEY_ESCAPE;
+    }
+    EXPECT_FALSE(kwKeyPending);
+    EXPECT_EQ(kwKeyCode, -1);
 }
