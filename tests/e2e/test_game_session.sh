@@ -107,8 +107,9 @@ wait_change "$CLOCK" "$clock" "the clock to run" 5
 playing=$(area_sum "$OVERLAY_SPOT")
 focus_elsewhere 6
 wait_change "$OVERLAY_SPOT" "$playing" "the pause picture" 10
-sleep 0.5   # a second that was ending as the focus went may still be drawn
-paused_clock=$(area_sum "$CLOCK")
+# A second that was ending as the focus went may still be drawn: the clock must first hold still for a second.
+clock_still() { local seen; seen=$(area_sum "$CLOCK"); sleep 1; paused_clock=$(area_sum "$CLOCK"); [ "$seen" = "$paused_clock" ]; }
+wait_for "the clock to stop" 6 clock_still
 sleep 2.5
 [ "$(area_sum "$CLOCK")" = "$paused_clock" ] || fail "the clock ran on with the window in the background"
 wait "$FOCUS_PID" || true
