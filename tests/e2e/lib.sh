@@ -72,7 +72,10 @@ window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
 # Without a window manager the keyboard follows the pointer, so it is kept inside the program's window.
 focus_app() { xdotool mousemove --window "$APP_WIN" 5 5; }
 key() { xdotool key --delay 60 "$@"; sleep 0.15; }
-type_text() { xdotool type --delay 60 "$1"; sleep 0.15; }
+type_text() {
+  if printf %s "$1" | LC_ALL=C grep -q '[^[:print:]]'; then python3 "$E2E_DIR/x11.py" letters "$1"; sleep 0.3; fi
+  xdotool type --delay 60 "$1"; sleep 0.15
+}
 # close_window ID: the window manager's close (WM_DELETE_WINDOW), as the title bar's close button sends it.
 close_window() { python3 "$E2E_DIR/x11.py" close "$1"; }
 
