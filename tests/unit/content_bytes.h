@@ -30,22 +30,33 @@ inline void PutFixed(Bytes& b, const std::string& text, size_t width)
     for (size_t i = 0; i < width; ++i) PutU8(b, i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
 }
 
-// A complete version 6 legacy tile set (866340 bytes).
-inline Bytes ZentorTileset(int version = 6)
+// A complete legacy tile set (866340 bytes); tile(i) gives tile i's type code, name and 16-bit colour.
+struct ZentorTile { unsigned code; std::string name; unsigned pixel; };
+template <typename TileOf>
+inline Bytes ZentorTileset(int version, TileOf tile)
 {
     Bytes bytes;
     PutFixed(bytes, "Qdx Type 4 Tileset", 32);
     PutU32(bytes, static_cast<uint32_t>(version));
     bytes.resize(bytes.size() + 1024, 0xEE);
     for (int i = 0; i < 1024; ++i) {
-        const int code = i == 1 ? 1 : i == 2 ? 2 : i == 3 ? 7 : 0;
-        PutU8(bytes, static_cast<unsigned>(code));
-        PutFixed(bytes, "Legacy " + std::to_string(i), 27);
+        const ZentorTile t = tile(i);
+        PutU8(bytes, t.code);
+        PutFixed(bytes, t.name, 27);
     }
     bytes.resize(bytes.size() + 312320, 0xDD);
-    for (int i = 0; i < 1024; ++i)
-        for (int p = 0; p < 256; ++p) PutU16(bytes, i == 0 ? 0xFFFF : 0x001F);
+    for (int i = 0; i < 1024; ++i) {
+        const unsigned pixel = tile(i).pixel;
+        for (int p = 0; p < 256; ++p) PutU16(bytes, pixel);
+    }
     return bytes;
+}
+inline Bytes ZentorTileset(int version = 6)
+{
+    return ZentorTileset(version, [](int i) {
+        return ZentorTile{i == 1 ? 1u : i == 2 ? 2u : i == 3 ? 7u : 0u, "Legacy " + std::to_string(i),
+                          i == 0 ? 0xFFFFu : 0x001Fu};
+    });
 }
 
 // A legacy sprite with frames of 2 x 1 pixels.

@@ -44,19 +44,9 @@ TEST(TileEditorFiles, WriteZentorTileset)
     const char* path = Env("TILEED_ZENTOR_OUT");
     if (!path) GTEST_SKIP() << "an end-to-end helper";
     const char* version = Env("TILEED_ZENTOR_VERSION");
-    const struct { unsigned code; const char* name; unsigned pixel; } first[2] = {{1, "Imported Rock", 0xF800},
-                                                                                   {2, "Old Pond", 0x001F}};
-    Bytes file;
-    PutFixed(file, "Qdx Type 4 Tileset", 32);
-    PutU32(file, static_cast<uint32_t>(version ? std::atoi(version) : 6));
-    file.resize(file.size() + 1024, 0);
-    for (int i = 0; i < Tileset::kTileCount; ++i) {
-        PutU8(file, i < 2 ? first[i].code : 0);
-        PutFixed(file, i < 2 ? first[i].name : "", 27);
-    }
-    file.resize(file.size() + 312320, 0);
-    for (int i = 0; i < Tileset::kTileCount; ++i)
-        for (int p = 0; p < 256; ++p) PutU16(file, i < 2 ? first[i].pixel : 0xFFFF);
+    const ZentorTile first[2] = {{1, "Imported Rock", 0xF800}, {2, "Old Pond", 0x001F}};
+    const Bytes file = ZentorTileset(version ? std::atoi(version) : 6,
+                                     [&](int i) { return i < 2 ? first[i] : ZentorTile{0, "", 0xFFFF}; });
     WriteFileBytes(path, file);
     ASSERT_EQ(ReadFileBytes(path).size(), 866340u);
 }
