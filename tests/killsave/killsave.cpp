@@ -189,13 +189,30 @@ bool KillWhileSaving(const Kind& kind, const fs::path& folder, int kills, std::m
         const bool hadTemporary = !noFile;
         const int first = static_cast<int>(random() % 2);
         std::fflush(stdout);
+        // The wait starts when the child is ready to save: a new process takes longer to start than a small
+        // saver takes to write, so timed from the fork nearly every kill would fall before the first save.
+        int ready[2];
+        if (pipe(ready) != 0) {
+            std::printf("FAIL %s: no pipe\n", kind.name);
+            return false;
+        }
         const pid_t child = fork();
         if (child == 0) {
+            close(ready[0]);
+            if (write(ready[1], "r", 1) != 1) _exit(1);
             for (int version = first;; version ^= 1)
                 if (!Save(versions, kind.name, target.c_str(), version)) _exit(1);
         }
-        if (child < 0) {
+        close(ready[1]);
+        char byte = 0;
+        const bool started = child > 0 && read(ready[0], &byte, 1) == 1;
+        close(ready[0]);
+        if (!started) {
             std::printf("FAIL %s: no child process\n", kind.name);
+            if (child > 0) {
+                ::kill(child, SIGKILL);
+                waitpid(child, nullptr, 0);
+            }
             return false;
         }
         usleep(static_cast<useconds_t>(random() % static_cast<unsigned long>(windowMicroseconds)));
